@@ -1,0 +1,88 @@
+// Entry point: picks the classic start (windows) or the batch mode (none).
+#include "filterform/FiltreFrm.h"
+#include "startup/Baslangic.h"
+#include "startup/KomutSatiri.h"
+#include "startup/ProgramSonu.h"
+#include "platform/sistem/GuiMesaj.h"
+#include "platform/sistem/KonsolMesaj.h"
+#include "platform/sistem/Mesaj.h"
+#include "platform/sistem/Sistem.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+struct KullanimHatasi {
+    QString metin;
+};
+
+void hataYaz(const QString& s) { std::fputs((s + u'\n').toUtf8().constData(), stderr); }
+
+int topluCalistir(const KomutSatiri& k) {
+    KonsolMesaj mesaj(k.evet);
+    mesajServisiniAyarla(&mesaj);
+    Baslangic_Kancalarini_Ayarla({
+        [] {},
+        [] { throw KullanimHatasi{QStringLiteral("the batch mode has no login window: give the five parameters")}; },
+    });
+    try {
+        Main(k.parametreler);
+    } catch (const ProgramSonu& son) {
+        return son.durum;
+    } catch (const KullanimHatasi& h) {
+        hataYaz(h.metin);
+        return 2;
+    }
+    return 0;
+}
+
+int klasikCalistir(const KomutSatiri& k, QApplication& uygulama) {
+    GuiMesaj mesaj;
+    mesajServisiniAyarla(&mesaj);
+    Baslangic_Kancalarini_Ayarla({
+        [] { (new FiltreFrm)->show(); },
+        [] {
+            MsgBox(QStringLiteral("Giriş penceresi bu sürümde yok. Programı şirket parametreleriyle başlatın: "
+                                  "\"Veritabanı|Server|Kullanıcı No|SQL Kullanıcısı|Şifre\""),
+                   Simge::Kritik);
+            throw ProgramSonu{1};
+        },
+    });
+    try {
+        Main(k.parametreler);
+    } catch (const ProgramSonu& son) {
+        return son.durum;
+    }
+    if (QApplication::topLevelWidgets().isEmpty()) return 0;
+    return uygulama.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList argumanlar;
+    for (int i = 1; i < argc; ++i) argumanlar << QString::fromLocal8Bit(argv[i]);
+    const KomutSatiri k = KomutSatiri::coz(argumanlar);
+
+    if (k.kip == KomutSatiri::Kip::Toplu && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // the batch mode needs no display
+    QApplication uygulama(argc, argv);
+    QApplication::setApplicationName(programBasligi());
+
+    switch (k.kip) {
+    case KomutSatiri::Kip::Yardim:
+        std::fputs(KomutSatiri::kullanim(sistem().programAdi()).toUtf8().constData(), stdout);
+        return 0;
+    case KomutSatiri::Kip::Hata:
+        hataYaz(k.hata);
+        hataYaz(KomutSatiri::kullanim(sistem().programAdi()));
+        return 2;
+    case KomutSatiri::Kip::Toplu:
+        return topluCalistir(k);
+    case KomutSatiri::Kip::Klasik:
+        break;
+    }
+    return klasikCalistir(k, uygulama);
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Windows code page 1254 (Turkish): the single-byte code page of the suite's
+// own files and of its password scrambler.
+namespace Cp1254 {
+
+// Code of one character, or nothing when the code page cannot represent it.
+std::optional<unsigned char> kod(QChar c);
+// Character of one code.
+QChar karakter(unsigned char kod);
+
+QString coz(const QByteArray& baytlar);
+// Characters the code page cannot represent become '?', as Windows does.
+QByteArray kodla(const QString& metin);
+
+} // namespace Cp1254

@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/veritabani/Para.h"
+
+#include <QString>
+
+// Number formats of the "#,##0.00" kind: "," groups thousands, the zeros
+// before the point are the minimum integer digits, the zeros after it fixed
+// decimals and the "#" after it optional ones. The separators are those of
+// the regional settings. The shown value is rounded half away from zero.
+namespace SayiBicimi {
+
+QString bicimle(Para deger, const QString& bicim, const QString& ondalik, const QString& binlik);
+QString bicimle(double deger, const QString& bicim, const QString& ondalik, const QString& binlik);
+
+} // namespace SayiBicimi

@@ -1,0 +1,247 @@
+#include "platform/veritabani/SqliteBaglanti.h"
+#include "platform/veritabani/TsqlCevirici.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QUrl>
+#include <sqlite3.h>
+
+namespace {
+
+const QString kTarihBicimi = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+QString u8(const unsigned char* s) { return s ? QString::fromUtf8(reinterpret_cast<const char*>(s)) : QString(); }
+
+QDateTime tarihArg(sqlite3_value* v) {
+    if (sqlite3_value_type(v) == SQLITE_NULL) return {};
+    const QString s = u8(sqlite3_value_text(v));
+    QDateTime t = tarihMetnindenOku(s);
+    if (!t.isValid()) {
+        const QString iso = TsqlCevirici::tarihLiterali(s);
+        if (!iso.isEmpty()) t = tarihMetnindenOku(iso);
+    }
+    return t;
+}
+
+void tarihSonucu(sqlite3_context* c, const QDateTime& t) {
+    if (!t.isValid()) { sqlite3_result_null(c); return; }
+    const QByteArray b = t.toString(kTarihBicimi).toUtf8();
+    sqlite3_result_text(c, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+}
+
+void fnGetdate(sqlite3_context* c, int, sqlite3_value**) {
+    tarihSonucu(c, QDateTime::currentDateTime());
+}
+
+void fnTarih(sqlite3_context* c, int, sqlite3_value** a) { tarihSonucu(c, tarihArg(a[0])); }
+
+void fnLen(sqlite3_context* c, int, sqlite3_value** a) {
+    if (sqlite3_value_type(a[0]) == SQLITE_NULL) { sqlite3_result_null(c); return; }
+    QString s = u8(sqlite3_value_text(a[0]));
+    while (s.endsWith(u' ')) s.chop(1); // LEN ignores trailing blanks
+    sqlite3_result_int64(c, s.size());
+}
+
+void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
+    const QDateTime t = tarihArg(a[0]);
+    if (!t.isValid()) { sqlite3_result_null(c); return; }
+    const auto hangi = reinterpret_cast<intptr_t>(sqlite3_user_data(c));
+    sqlite3_result_int(c, hangi == 0 ? t.date().year() : hangi == 1 ? t.date().month() : t.date().day());
+}
+
+void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
+    const QString parca = u8(sqlite3_value_text(a[0])).toLower();
+    const QDateTime t = tarihArg(a[2]);
+    if (!t.isValid() || sqlite3_value_type(a[1]) == SQLITE_NULL) { sqlite3_result_null(c); return; }
+    const qint64 n = sqlite3_value_int64(a[1]);
+    QDateTime r;
+    if (parca == "day" || parca == "dd" || parca == "d" || parca == "dayofyear" || parca == "dy" || parca == "y") r = t.addDays(n);
+    else if (parca == "week" || parca == "wk" || parca == "ww") r = t.addDays(7 * n);
+    else if (parca == "month" || parca == "mm" || parca == "m") r = t.addMonths(static_cast<int>(n));
+    else if (parca == "year" || parca == "yy" || parca == "yyyy") r = t.addYears(static_cast<int>(n));
+    else if (parca == "hour" || parca == "hh") r = t.addSecs(3600 * n);
+    else if (parca == "minute" || parca == "mi" || parca == "n") r = t.addSecs(60 * n);
+    else if (parca == "second" || parca == "ss" || parca == "s") r = t.addSecs(n);
+    else { sqlite3_result_error(c, "DATEADD: unknown date part", -1); return; }
+    tarihSonucu(c, r);
+}
+
+void fnDatediff(sqlite3_context* c, int, sqlite3_value** a) {
+    const QString parca = u8(sqlite3_value_text(a[0])).toLower();
+    const QDateTime x = tarihArg(a[1]), y = tarihArg(a[2]);
+    if (!x.isValid() || !y.isValid()) { sqlite3_result_null(c); return; }
+    qint64 r;
+    // DATEDIFF counts boundaries crossed, not elapsed periods.
+    if (parca == "day" || parca == "dd" || parca == "d") r = x.date().daysTo(y.date());
+    else if (parca == "month" || parca == "mm" || parca == "m")
+        r = (y.date().year() - x.date().year()) * 12 + y.date().month() - x.date().month();
+    else if (parca == "year" || parca == "yy" || parca == "yyyy") r = y.date().year() - x.date().year();
+    else if (parca == "hour" || parca == "hh") r = x.secsTo(y) / 3600;
+    else if (parca == "minute" || parca == "mi" || parca == "n") r = x.secsTo(y) / 60;
+    else if (parca == "second" || parca == "ss" || parca == "s") r = x.secsTo(y);
+    else { sqlite3_result_error(c, "DATEDIFF: unknown date part", -1); return; }
+    sqlite3_result_int64(c, r);
+}
+
+// What a declared SQL Server type says about the values of a column.
+enum class Bildirim { Yok, Metin, Tamsayi, Ondalik, Para, Tarih, Bayrak };
+
+Bildirim bildirim(const char* decl) {
+    if (!decl) return Bildirim::Yok;
+    const QString t = QString::fromLatin1(decl).section(u'(', 0, 0).trimmed().toUpper();
+    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME"))) return Bildirim::Tarih;
+    if (t.contains(QLatin1String("MONEY")) || t == QLatin1String("DECIMAL") || t == QLatin1String("NUMERIC"))
+        return Bildirim::Para;
+    if (t == QLatin1String("BIT")) return Bildirim::Bayrak;
+    if (t.contains(QLatin1String("INT"))) return Bildirim::Tamsayi;
+    if (t == QLatin1String("FLOAT") || t == QLatin1String("REAL") || t.startsWith(QLatin1String("DOUBLE")))
+        return Bildirim::Ondalik;
+    return Bildirim::Metin;
+}
+
+Deger deger(sqlite3_stmt* s, int i, Bildirim b) {
+    const int tur = sqlite3_column_type(s, i);
+    if (tur == SQLITE_NULL) return {};
+    const QString metin = tur == SQLITE_TEXT || tur == SQLITE_BLOB ? u8(sqlite3_column_text(s, i)) : QString();
+    switch (b) {
+    case Bildirim::Tarih: {
+        const QDateTime t = tarihMetnindenOku(metin);
+        return t.isValid() ? Deger::tarihten(t) : Deger::metinden(metin);
+    }
+    case Bildirim::Para:
+        if (tur == SQLITE_INTEGER) return Deger::paradan(Para::tamdan(sqlite3_column_int64(s, i)));
+        if (tur == SQLITE_FLOAT) return Deger::paradan(Para::ondaliktan(sqlite3_column_double(s, i)));
+        if (auto p = Para::metinden(metin)) return Deger::paradan(*p);
+        return Deger::metinden(metin);
+    case Bildirim::Bayrak:
+        if (tur == SQLITE_TEXT) return Deger::bayraktan(Deger::metinden(metin).bayrak());
+        return Deger::bayraktan(sqlite3_column_double(s, i) != 0.0);
+    case Bildirim::Metin:
+        if (tur != SQLITE_TEXT) return Deger::metinden(u8(sqlite3_column_text(s, i)));
+        return Deger::metinden(metin);
+    case Bildirim::Tamsayi:
+    case Bildirim::Ondalik:
+    case Bildirim::Yok:
+        break;
+    }
+    if (tur == SQLITE_INTEGER) return Deger::tamsayidan(sqlite3_column_int64(s, i));
+    if (tur == SQLITE_FLOAT) return Deger::ondaliktan(sqlite3_column_double(s, i));
+    // An expression whose value is the store's date text (DATEADD, MAX(Tarih) ...)
+    // is a date, as it would be on the server.
+    if (b == Bildirim::Yok) {
+        static const QRegularExpression tarihRe(QStringLiteral(R"(^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}$)"));
+        if (tarihRe.match(metin).hasMatch()) {
+            const QDateTime t = tarihMetnindenOku(metin);
+            if (t.isValid()) return Deger::tarihten(t);
+        }
+    }
+    return Deger::metinden(metin);
+}
+
+class SqliteImlec : public Imlec {
+public:
+    SqliteImlec(sqlite3* db, sqlite3_stmt* s) : db_(db), s_(s) {
+        const int n = sqlite3_column_count(s);
+        for (int i = 0; i < n; ++i) {
+            adlar_ << QString::fromUtf8(sqlite3_column_name(s, i));
+            turler_.push_back(bildirim(sqlite3_column_decltype(s, i)));
+        }
+    }
+    ~SqliteImlec() override { sqlite3_finalize(s_); }
+    const QStringList& alanAdlari() const override { return adlar_; }
+    bool sonraki(QList<Deger>& satir) override {
+        if (bitti_) return false;
+        const int rc = sqlite3_step(s_);
+        if (rc == SQLITE_DONE) { bitti_ = true; return false; }
+        if (rc != SQLITE_ROW)
+            throw VeritabaniHatasi(HataNo::SorguHatasi, QString::fromUtf8(sqlite3_errmsg(db_)));
+        satir.resize(adlar_.size());
+        for (int i = 0; i < adlar_.size(); ++i) satir[i] = deger(s_, i, turler_[i]);
+        return true;
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* s_;
+    QStringList adlar_;
+    std::vector<Bildirim> turler_;
+    bool bitti_ = false;
+};
+
+QString salt(const QString& yol) {
+    return QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro");
+}
+
+void girisDenetle(const BaglantiCumlesi& b) {
+    const QString dosya = QDir(b.veriKaynagi).filePath(QStringLiteral("Girisler.ini"));
+    if (!QFileInfo::exists(dosya)) return;
+    QSettings g(dosya, QSettings::IniFormat);
+    if (b.entegreGuvenlik) {
+        if (g.value(QStringLiteral("Genel/EntegreGuvenlik"), true).toBool()) return;
+        throw VeritabaniHatasi(HataNo::GirisReddedildi,
+                               QStringLiteral("Login failed. The login is from an untrusted domain and cannot be used with Windows authentication."));
+    }
+    const QString anahtar = QStringLiteral("SqlGirisleri/") + b.kullanici;
+    if (!g.contains(anahtar) || g.value(anahtar).toString() != b.sifre)
+        throw VeritabaniHatasi(HataNo::GirisReddedildi, QStringLiteral("Login failed for user '%1'.").arg(b.kullanici));
+}
+
+} // namespace
+
+SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
+    girisDenetle(b);
+    const QDir klasor(b.veriKaynagi);
+    const QString dosya = klasor.filePath(b.katalog + QStringLiteral(".sqlite"));
+    if (b.katalog.isEmpty() || !QFileInfo(dosya).isFile())
+        throw VeritabaniHatasi(HataNo::Genel, QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(b.katalog));
+    const int rc = sqlite3_open_v2(salt(dosya).toUtf8().constData(), &db_,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString m = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw VeritabaniHatasi(HataNo::Genel, m);
+    }
+    sqlite3_busy_timeout(db_, 5000);
+    sqlite3_create_function(db_, "GETDATE", 0, SQLITE_UTF8, nullptr, fnGetdate, nullptr, nullptr);
+    sqlite3_create_function(db_, "LEN", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fnLen, nullptr, nullptr);
+    sqlite3_create_function(db_, "tsql_tarih", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fnTarih, nullptr, nullptr);
+    sqlite3_create_function(db_, "tsql_dateadd", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fnDateadd, nullptr, nullptr);
+    sqlite3_create_function(db_, "tsql_datediff", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fnDatediff, nullptr, nullptr);
+    sqlite3_create_function(db_, "YEAR", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, reinterpret_cast<void*>(0), fnParca, nullptr, nullptr);
+    sqlite3_create_function(db_, "MONTH", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, reinterpret_cast<void*>(1), fnParca, nullptr, nullptr);
+    sqlite3_create_function(db_, "DAY", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, reinterpret_cast<void*>(2), fnParca, nullptr, nullptr);
+
+    const QString tanim = klasor.filePath(QStringLiteral("Defination_DB.sqlite"));
+    if (QFileInfo(tanim).isFile()) {
+        const QByteArray ek = QStringLiteral("ATTACH DATABASE '%1' AS Defination_DB")
+                                  .arg(salt(tanim).replace(u'\'', QLatin1String("''")))
+                                  .toUtf8();
+        char* hata = nullptr;
+        if (sqlite3_exec(db_, ek.constData(), nullptr, nullptr, &hata) != SQLITE_OK) {
+            const QString m = QString::fromUtf8(hata);
+            sqlite3_free(hata);
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw VeritabaniHatasi(HataNo::Genel, m);
+        }
+    }
+    sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+}
+
+SqliteBaglanti::~SqliteBaglanti() { sqlite3_close_v2(db_); }
+
+std::unique_ptr<Imlec> SqliteBaglanti::sorgula(const QString& sql) {
+    const QByteArray metin = TsqlCevirici::sqliteye(sql).toUtf8();
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &s, nullptr) != SQLITE_OK) {
+        const QString m = QString::fromUtf8(sqlite3_errmsg(db_));
+        sqlite3_finalize(s);
+        throw VeritabaniHatasi(HataNo::SorguHatasi, m);
+    }
+    if (!s) throw VeritabaniHatasi(HataNo::SorguHatasi, QStringLiteral("empty statement"));
+    return std::make_unique<SqliteImlec>(db_, s);
+}

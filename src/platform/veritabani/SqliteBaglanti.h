@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/veritabani/Baglanti.h"
+#include "platform/veritabani/BaglantiCumlesi.h"
+
+struct sqlite3;
+
+// The embedded store: "<Data Source>/<Initial Catalog>.sqlite", opened
+// read-only and never created, with "<Data Source>/Defination_DB.sqlite"
+// attached as Defination_DB. An optional "<Data Source>/Girisler.ini" lists
+// the SQL logins the store accepts ([SqlGirisleri] user=password) and whether
+// it accepts integrated security ([Genel] EntegreGuvenlik=true|false); without
+// it every login is accepted.
+class SqliteBaglanti : public Baglanti {
+public:
+    explicit SqliteBaglanti(const BaglantiCumlesi& b);
+    ~SqliteBaglanti() override;
+    SqliteBaglanti(const SqliteBaglanti&) = delete;
+    SqliteBaglanti& operator=(const SqliteBaglanti&) = delete;
+
+    std::unique_ptr<Imlec> sorgula(const QString& sql) override;
+
+private:
+    sqlite3* db_ = nullptr;
+};

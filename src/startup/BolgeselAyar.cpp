@@ -1,0 +1,55 @@
+#include "startup/BolgeselAyar.h"
+#include "startup/Degiskenler.h"
+#include "startup/ProgramSonu.h"
+#include "startup/Subs.h"
+#include "platform/sistem/Mesaj.h"
+#include "platform/sistem/Sistem.h"
+
+namespace {
+
+const QString kAnahtar = QStringLiteral("Control Panel\\International");
+
+QString oku(const char* ad) { return Kayit_Oku(Kok::HKEY_CURRENT_USER, kAnahtar, QString::fromLatin1(ad)); }
+void yaz(const char* ad, const char* deger) {
+    Kayit_Yaz(Kok::HKEY_CURRENT_USER, kAnahtar, QString::fromLatin1(ad), QString::fromLatin1(deger));
+}
+
+} // namespace
+
+void Bolgesel_Ayar_Kontrol() {
+    Degiskenler& d = degiskenler();
+    d.HataMesaji.clear();
+    if (oku("sDecimal") != QLatin1String(",")) d.HataMesaji = QStringLiteral("ONDALIK");
+    if (oku("sThousand") != QLatin1String(".")) d.HataMesaji = QStringLiteral("BASAMAK");
+    if (oku("sDate") != QLatin1String(".")) d.HataMesaji = QStringLiteral("TARIH");
+    if (oku("sShortDate") != QLatin1String("dd.MM.yyyy")) d.HataMesaji = QStringLiteral("TARIH");
+    d.OndalikAyirac = oku("sDecimal");
+    d.BinlikAyirac = oku("sThousand");
+    if (d.HataMesaji.isEmpty()) return;
+
+    const bool evet = MsgBoxEvetHayir(QStringLiteral("Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor.")
+                                      + u'\r' + QStringLiteral("Eğer Onaylarsanız Bu ayarlar Yapılacaktır.") + u'\r'
+                                      + QStringLiteral("Onaylıyormusunuz ?"));
+    if (!evet) throw ProgramSonu{1};
+    yaz("sDecimal", ",");
+    yaz("sThousand", ".");
+    yaz("sShortDate", "dd.MM.yyyy");
+    yaz("sDate", ".");
+    // A version word with its top bit set marks the old consumer line.
+    const int surum = sistem().anaSurum();
+    if (surum < 5) {
+        MsgBox(QStringLiteral("Sistem Ayarlanız Tamamlandı.Bilgisayarınızın Yeniden Başlatılması Gerekiyor"), Simge::Bilgi);
+        sistem().yenidenBaslatIste();
+        throw ProgramSonu{1};
+    }
+    d.HataMesaji.clear();
+    d.OndalikAyirac = oku("sDecimal");
+    d.BinlikAyirac = oku("sThousand");
+}
+
+QString Kisa_Tarih_Bicimi() {
+    const QString b = oku("sShortDate");
+    return b.isEmpty() ? QStringLiteral("dd.MM.yyyy") : b;
+}
+
+QString Kisa_Tarih(const QDate& tarih) { return tarih.toString(Kisa_Tarih_Bicimi()); }

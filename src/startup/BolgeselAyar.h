@@ -1,0 +1,12 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+// Checks that the regional settings use the decimal comma, the thousands
+// point and "dd.MM.yyyy" dates; with the user's consent writes them. Ends
+// the program when the user refuses or the system needs a restart.
+void Bolgesel_Ayar_Kontrol();
+
+// The program's own formatting follows the stored regional settings.
+QString Kisa_Tarih_Bicimi();           // the stored short date pattern
+QString Kisa_Tarih(const QDate& tarih); // a date in that pattern

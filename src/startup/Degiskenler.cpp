@@ -1,0 +1,6 @@
+#include "startup/Degiskenler.h"
+
+Degiskenler& degiskenler() {
+    static Degiskenler kayit;
+    return kayit;
+}

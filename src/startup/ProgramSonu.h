@@ -1,0 +1,7 @@
+#pragma once
+
+// "End the program": thrown where a message has ended the run and caught in
+// main(), which returns the status. Nothing deeper calls exit().
+struct ProgramSonu {
+    int durum = 1;
+};

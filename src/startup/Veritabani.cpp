@@ -1,0 +1,49 @@
+#include "startup/Veritabani.h"
+#include "startup/Degiskenler.h"
+#include "platform/sistem/Mesaj.h"
+#include "platform/sistem/Sistem.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
+
+QString SqlGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
+                        const QString& server) {
+    return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici
+           + QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=") + veriTabani
+           + QStringLiteral(";Data Source=") + server;
+}
+
+QString EntegreGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
+                            const QString& server) {
+    return QStringLiteral("Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=")
+           + kullanici.trimmed() + QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=")
+           + veriTabani + QStringLiteral(";Data Source=") + server;
+}
+
+void Baglan(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server) {
+    Degiskenler& d = degiskenler();
+    d.Baglanti_.reset();
+    const QString sql = SqlGirisCumlesi(kullanici, sifre, veriTabani, server);
+    try {
+        d.Baglanti_ = Baglanti::ac(sql);
+        d.BaglantiCumlesi = sql;
+        return;
+    } catch (const VeritabaniHatasi&) {
+        // SQL logins refused or not allowed: try the user's own identity.
+    }
+    const QString entegre = EntegreGirisCumlesi(kullanici, sifre, veriTabani, server);
+    d.Baglanti_ = Baglanti::ac(entegre);
+    d.BaglantiCumlesi = entegre;
+}
+
+void Kayit_Ac(std::shared_ptr<KayitSeti>& kayit, const QString& sql) {
+    if (!kayit) kayit = std::make_shared<KayitSeti>();
+    try {
+        if (kayit->State() == KayitSeti::adStateOpen) kayit->Close();
+        Degiskenler& d = degiskenler();
+        if (!d.Baglanti_) d.Baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
+        kayit->Open(*d.Baglanti_, sql);
+    } catch (const VeritabaniHatasi& h) {
+        MsgBox(h.aciklama(), Simge::Kritik);
+        MsgBox(sql, Simge::Kritik);
+        sistem().panoyaKoy(sql);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/veritabani/KayitSeti.h"
+
+#include <QString>
+#include <memory>
+
+// The connection strings the program opens its connection with, SQL login
+// first, then integrated security.
+QString SqlGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
+                        const QString& server);
+QString EntegreGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
+                            const QString& server);
+
+// Opens Baglanti with the SQL login, falling back silently to integrated
+// security. An error of the second attempt reaches the caller.
+void Baglan(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server);
+
+// Opens the record set (created when null) on the statement. On failure it
+// shows the error and the statement, leaves the statement on the clipboard
+// and returns with the set closed.
+void Kayit_Ac(std::shared_ptr<KayitSeti>& kayit, const QString& sql);
