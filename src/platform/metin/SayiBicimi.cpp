@@ -9,6 +9,7 @@ namespace {
 
 struct Desen {
     bool grupla = false;
+    bool nokta = false; // the separator is written even with no decimals to show
     int enAzTam = 0;
     int sabitKesir = 0;
     int istegeBagliKesir = 0;
@@ -20,6 +21,7 @@ Desen coz(const QString& bicim) {
     const QString tam = nokta < 0 ? bicim : bicim.left(nokta);
     d.grupla = tam.contains(u',');
     d.enAzTam = static_cast<int>(tam.count(u'0'));
+    d.nokta = nokta >= 0;
     if (nokta >= 0) {
         for (QChar c : bicim.mid(nokta + 1)) {
             if (c == u'0') ++d.sabitKesir;
@@ -45,7 +47,7 @@ QString yaz(bool negatif, QString rakamlar, const Desen& d, const QString& ondal
     const bool sifir = !tam.contains(QRegularExpression(QStringLiteral("[1-9]")))
                        && !kesir.contains(QRegularExpression(QStringLiteral("[1-9]")));
     QString s = tam;
-    if (!kesir.isEmpty()) s += ondalik + kesir;
+    if (d.nokta) s += ondalik + kesir;
     return negatif && !sifir ? u'-' + s : s;
 }
 

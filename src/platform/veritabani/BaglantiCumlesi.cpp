@@ -52,8 +52,12 @@ QString odbcCumlesiOlustur(const BaglantiCumlesi& b, int girisZamanAsimiSn) {
         p << QStringLiteral("PWD=") + odbcDegeri(b.sifre);
     }
     if (surucu.contains(QLatin1String("FreeTDS"), Qt::CaseInsensitive)) {
-        // FreeTDS ignores the login-timeout attribute on some paths; Timeout= is
-        // what it reads. UTF-8 keeps Turkish letters intact both ways.
+        // Timeout= is the login timeout FreeTDS reads, and it holds only with a
+        // fixed protocol version: left to negotiate, FreeTDS retries a silent
+        // server for minutes. UTF-8 keeps Turkish letters intact both ways.
+        QString tds = qEnvironmentVariable("FATURA_TDS_SURUMU");
+        if (tds.isEmpty()) tds = QStringLiteral("7.4");
+        p << QStringLiteral("TDS_Version=") + tds;
         p << QStringLiteral("ClientCharset=UTF-8");
         p << QStringLiteral("Timeout=%1").arg(girisZamanAsimiSn);
     }

@@ -14,5 +14,7 @@ struct BaglantiCumlesi {
 };
 
 // The ODBC connection string for a SQL Server named by the connection string.
-// The driver is FreeTDS unless FATURA_ODBC_SURUCU names another.
+// The driver is FreeTDS unless FATURA_ODBC_SURUCU names another; FreeTDS
+// speaks TDS 7.4 (SQL Server 2012 and later) unless FATURA_TDS_SURUMU says
+// otherwise.
 QString odbcCumlesiOlustur(const BaglantiCumlesi& b, int girisZamanAsimiSn);

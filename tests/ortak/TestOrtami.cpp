@@ -1,0 +1,41 @@
+#include "ortak/TestOrtami.h"
+#include "DemoUretici.h"
+#include "startup/Degiskenler.h"
+#include "startup/Subs.h"
+
+#include <QDir>
+#include <sqlite3.h>
+#include <stdexcept>
+
+GeciciSunucu::GeciciSunucu(int faturaSayisi) {
+    DemoAyarlari a;
+    a.faturaSayisi = faturaSayisi;
+    a.cariSayisi = 30;
+    SqliteYazici y(dir_.path());
+    demoUret(a, y);
+}
+
+QString GeciciSunucu::dosya(const QString& veritabani) const {
+    return QDir(dir_.path()).filePath(veritabani + QStringLiteral(".sqlite"));
+}
+
+void GeciciSunucu::calistir(const QString& veritabani, const QString& sql) const {
+    sqlite3* db = nullptr;
+    sqlite3_open(dosya(veritabani).toUtf8().constData(), &db);
+    char* hata = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &hata);
+    const QString m = hata ? QString::fromUtf8(hata) : QString();
+    sqlite3_free(hata);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error((m + QStringLiteral(": ") + sql).toStdString());
+}
+
+void bolgeselAyarla(const QString& ondalik, const QString& binlik, const QString& ayirac, const QString& kisaTarih) {
+    const QString k = QStringLiteral("Control Panel\\International");
+    Kayit_Yaz(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sDecimal"), ondalik);
+    Kayit_Yaz(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sThousand"), binlik);
+    Kayit_Yaz(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sDate"), ayirac);
+    Kayit_Yaz(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sShortDate"), kisaTarih);
+}
+
+void degiskenleriSifirla() { degiskenler() = Degiskenler{}; }

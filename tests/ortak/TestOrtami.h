@@ -1,0 +1,81 @@
+#pragma once
+#include "platform/sistem/Mesaj.h"
+#include "platform/sistem/Sistem.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Records every message box and answers questions from a script.
+class KayitliMesajlar : public MesajServisi {
+public:
+    struct Kutu {
+        QString metin;
+        Simge simge;
+        QString baslik;
+    };
+    QList<Kutu> kutular;
+    QList<bool> cevaplar; // answers in order; No when the list runs out
+
+    KayitliMesajlar() { mesajServisiniAyarla(this); }
+    ~KayitliMesajlar() override {
+        if (&mesajServisi() == this) mesajServisiniAyarla(nullptr);
+    }
+    void goster(const QString& metin, Simge simge, const QString& baslik) override {
+        kutular.append({metin, simge, baslik});
+    }
+    bool evetMi(const QString& metin, const QString& baslik) override {
+        kutular.append({metin, Simge::Soru, baslik});
+        return cevaplar.isEmpty() ? false : cevaplar.takeFirst();
+    }
+    QStringList metinler() const {
+        QStringList l;
+        for (const Kutu& k : kutular) l << k.metin;
+        return l;
+    }
+};
+
+// The operating system as the tests want it.
+class SahteSistem : public SistemServisi {
+public:
+    QString ad = QStringLiteral("MUHASEBE-PC");
+    int surum = 10;
+    bool yenidenBaslatildi = false;
+    QStringList baslatilanlar;
+    QString pano;
+    QString dizin;
+    QString programAdi_ = QStringLiteral("Fatura Listesi");
+
+    SahteSistem() { sistemServisiniAyarla(this); }
+    ~SahteSistem() override {
+        if (&sistem() == this) sistemServisiniAyarla(nullptr);
+    }
+    QString bilgisayarAdi() const override { return ad; }
+    int anaSurum() const override { return surum; }
+    void yenidenBaslatIste() override { yenidenBaslatildi = true; }
+    bool programBaslat(const QString& yol) override { baslatilanlar << yol; return true; }
+    void panoyaKoy(const QString& metin) override { pano = metin; }
+    QString panodan() const override { return pano; }
+    QString programDizini() const override { return dizin; }
+    QString programAdi() const override { return programAdi_; }
+};
+
+// A throw-away embedded server folder holding a small demo company.
+class GeciciSunucu {
+public:
+    explicit GeciciSunucu(int faturaSayisi = 40);
+    QString klasor() const { return dir_.path(); }
+    QString dosya(const QString& veritabani) const;
+    // Runs statements on one of its databases, opened for writing.
+    void calistir(const QString& veritabani, const QString& sql) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Sets the regional settings as the program wants them, or as given.
+void bolgeselAyarla(const QString& ondalik = QStringLiteral(","), const QString& binlik = QStringLiteral("."),
+                    const QString& ayirac = QStringLiteral("."), const QString& kisaTarih = QStringLiteral("dd.MM.yyyy"));
+
+// Clears the run-wide record, as a new process would have it.
+void degiskenleriSifirla();

@@ -1,0 +1,138 @@
+#include "platform/metin/Cp1254.h"
+#include "platform/metin/SayiBicimi.h"
+#include "platform/veritabani/Para.h"
+
+#include <QtTest>
+
+class TstParaBicim : public QObject {
+    Q_OBJECT
+private slots:
+    void metindenOku_data() {
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<QChar>("ayirac");
+        QTest::addColumn<bool>("gecerli");
+        QTest::addColumn<qint64>("ham");
+        QTest::newRow("tam") << "118" << QChar(u'.') << true << 1180000LL;
+        QTest::newRow("kesirli") << "16.2" << QChar(u'.') << true << 162000LL;
+        QTest::newRow("virgul") << "106,20" << QChar(u',') << true << 1062000LL;
+        QTest::newRow("negatif") << "-0.5" << QChar(u'.') << true << -5000LL;
+        QTest::newRow("besinci basamak yukari") << "0.00005" << QChar(u'.') << true << 1LL;
+        QTest::newRow("besinci basamak asagi") << "-1.23454" << QChar(u'.') << true << -12345LL;
+        QTest::newRow("bosluklu") << "  7 " << QChar(u'.') << true << 70000LL;
+        QTest::newRow("yalniz nokta") << "." << QChar(u'.') << false << 0LL;
+        QTest::newRow("harf") << "12a" << QChar(u'.') << false << 0LL;
+        QTest::newRow("binlik ayiracli") << "1.234,5" << QChar(u',') << false << 0LL;
+        QTest::newRow("bos") << "" << QChar(u'.') << false << 0LL;
+    }
+    void metindenOku() {
+        QFETCH(QString, metin);
+        QFETCH(QChar, ayirac);
+        QFETCH(bool, gecerli);
+        QFETCH(qint64, ham);
+        const auto p = Para::metinden(metin, ayirac);
+        QCOMPARE(p.has_value(), gecerli);
+        if (gecerli) QCOMPARE(p->ham(), ham);
+    }
+
+    void toplamKurusunaKadarTutar() {
+        // 0.1 added ten thousand times is exactly 1000 in fixed point.
+        Para toplam;
+        for (int i = 0; i < 10000; ++i) toplam += Para::ondaliktan(0.1);
+        QCOMPARE(toplam, Para::tamdan(1000));
+        QCOMPARE(Para::ondaliktan(100.0 / 1.18).metin(), QStringLiteral("84.7458"));
+        QCOMPARE(Para::hamdan(-12345).metin(), QStringLiteral("-1.2345"));
+    }
+
+    void yuvarla_data() {
+        QTest::addColumn<qint64>("ham");
+        QTest::addColumn<int>("basamak");
+        QTest::addColumn<qint64>("sonuc");
+        QTest::newRow("1.005 -> 1.01") << 10050LL << 2 << 10100LL;
+        QTest::newRow("-1.005 -> -1.01") << -10050LL << 2 << -10100LL;
+        QTest::newRow("1.0049 -> 1.00") << 10049LL << 2 << 10000LL;
+        QTest::newRow("2.5 -> 3") << 25000LL << 0 << 30000LL;
+        QTest::newRow("dort basamak degismez") << 12345LL << 4 << 12345LL;
+    }
+    void yuvarla() {
+        QFETCH(qint64, ham);
+        QFETCH(int, basamak);
+        QFETCH(qint64, sonuc);
+        QCOMPARE(Para::hamdan(ham).yuvarla(basamak).ham(), sonuc);
+    }
+
+    void paraBicimi_data() {
+        QTest::addColumn<qint64>("ham");
+        QTest::addColumn<QString>("bicim");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("binlik ve kurus") << 12345678912LL << "#,##0.00" << "1.234.567,89";
+        QTest::newRow("yukari yuvarlama") << 9999950LL << "#,##0.00" << "1.000,00";
+        QTest::newRow("negatif") << -1062000LL << "#,##0.00" << "-106,20";
+        QTest::newRow("eksi sifir yazilmaz") << -40LL << "#,##0.00" << "0,00";
+        QTest::newRow("kusuratsiz") << 5000LL << "#,##0" << "1";
+        QTest::newRow("dort basamak") << 12345LL << "#,##0.0000" << "1,2345";
+        QTest::newRow("alti basamak") << 12345LL << "#,##0.000000" << "1,234500";
+        QTest::newRow("istege bagli basamak") << 125000LL << "#,##0.###" << "12,5";
+        QTest::newRow("istege bagli, tam sayi") << 120000LL << "#,##0.###" << "12,";
+        QTest::newRow("gruplamasiz") << 12345670000LL << "0.00" << "1234567,00";
+    }
+    void paraBicimi() {
+        QFETCH(qint64, ham);
+        QFETCH(QString, bicim);
+        QFETCH(QString, beklenen);
+        QCOMPARE(SayiBicimi::bicimle(Para::hamdan(ham), bicim, QStringLiteral(","), QStringLiteral(".")), beklenen);
+    }
+
+    void ondalikBicimi_data() {
+        QTest::addColumn<double>("deger");
+        QTest::addColumn<QString>("bicim");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("miktar 12") << 12.0 << "#,##0.###" << "12,";
+        QTest::newRow("miktar 12,5") << 12.5 << "#,##0.###" << "12,5";
+        QTest::newRow("miktar 1.234") << 1234.0 << "#,##0.###" << "1.234,";
+        QTest::newRow("miktar 0") << 0.0 << "#,##0.###" << "0,";
+        QTest::newRow("ikili kesir yarim") << 1.2345 << "#,##0.000" << "1,235";
+        QTest::newRow("negatif") << -2.5 << "#,##0" << "-3";
+    }
+    void ondalikBicimi() {
+        QFETCH(double, deger);
+        QFETCH(QString, bicim);
+        QFETCH(QString, beklenen);
+        QCOMPARE(SayiBicimi::bicimle(deger, bicim, QStringLiteral(","), QStringLiteral(".")), beklenen);
+    }
+
+    void baskaAyiraclar() {
+        QCOMPARE(SayiBicimi::bicimle(Para::hamdan(12345678912LL), QStringLiteral("#,##0.00"), QStringLiteral("."),
+                                     QStringLiteral(",")),
+                 QStringLiteral("1,234,567.89"));
+    }
+
+    void kodSayfasi_data() {
+        QTest::addColumn<QString>("karakter");
+        QTest::addColumn<int>("kod");
+        QTest::newRow("ş") << "ş" << 0xFE;
+        QTest::newRow("İ") << "İ" << 0xDD;
+        QTest::newRow("ğ") << "ğ" << 0xF0;
+        QTest::newRow("ı") << "ı" << 0xFD;
+        QTest::newRow("ç (Latin-1 ile ayni)") << "ç" << 0xE7;
+        QTest::newRow("euro") << "€" << 0x80;
+        QTest::newRow("ascii") << "A" << 0x41;
+    }
+    void kodSayfasi() {
+        QFETCH(QString, karakter);
+        QFETCH(int, kod);
+        QCOMPARE(int(*Cp1254::kod(karakter.at(0))), kod);
+        QCOMPARE(Cp1254::karakter(static_cast<unsigned char>(kod)), karakter.at(0));
+    }
+
+    void kodSayfasiDisi() {
+        QVERIFY(!Cp1254::kod(QChar(0x0436)).has_value()); // Cyrillic zhe
+        QCOMPARE(Cp1254::kodla(QStringLiteral("aжb")), QByteArray("a?b"));
+        // Every one of the 256 codes survives a round trip.
+        QByteArray hepsi;
+        for (int i = 0; i < 256; ++i) hepsi.append(static_cast<char>(i));
+        QCOMPARE(Cp1254::kodla(Cp1254::coz(hepsi)), hepsi);
+    }
+};
+
+QTEST_MAIN(TstParaBicim)
+#include "tst_para_bicim.moc"

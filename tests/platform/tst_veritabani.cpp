@@ -1,0 +1,284 @@
+#include "platform/veritabani/Baglanti.h"
+#include "platform/veritabani/BaglantiCumlesi.h"
+#include "platform/veritabani/KayitSeti.h"
+#include "platform/veritabani/OdbcBaglanti.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
+
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sqlite3.h>
+
+namespace {
+
+void olustur(const QString& yol, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(yol.toUtf8().constData(), &db);
+    char* hata = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &hata) != SQLITE_OK) qFatal("%s", hata);
+    sqlite3_close(db);
+}
+
+QString adoCumlesi(const QString& klasor, const QString& katalog, const QString& kullanici = QStringLiteral("sa"),
+                   bool entegre = false) {
+    return QStringLiteral("Provider=SQLOLEDB.1;%1Persist Security Info=False;User ID=%2;Password=;Initial Catalog=%3;Data Source=%4")
+        .arg(entegre ? QStringLiteral("Integrated Security=SSPI;") : QString(), kullanici, katalog, klasor);
+}
+
+// Expects the call to raise a database error with this number.
+template <typename F> qint64 hataNumarasi(F&& f) {
+    try {
+        f();
+    } catch (const VeritabaniHatasi& h) {
+        return h.numara();
+    }
+    return 0;
+}
+
+} // namespace
+
+class TstVeritabani : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    std::shared_ptr<Baglanti> ac(const QString& arka) {
+        if (arka == QLatin1String("odbc"))
+            return std::make_shared<OdbcBaglanti>(QStringLiteral("DRIVER={SQLite3};Database=%1/TEST.sqlite;").arg(dir_.path()), 5);
+        return Baglanti::ac(adoCumlesi(dir_.path(), QStringLiteral("TEST")));
+    }
+
+    void arkaUclar() {
+        QTest::addColumn<QString>("arka");
+        QTest::newRow("gomulu") << "gomulu";
+        QTest::newRow("odbc") << "odbc";
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        olustur(dir_.filePath(QStringLiteral("TEST.sqlite")),
+                "CREATE TABLE T (ID INT, Ad VARCHAR(20) COLLATE RTRIM, Tutar MONEY, Tarih DATETIME, Aktif BIT, Oran FLOAT);"
+                "INSERT INTO T VALUES (1,'Ali',118,'2025-01-31 00:00:00',1,18.0);"
+                "INSERT INTO T VALUES (2,'',16.2,NULL,0,NULL);"
+                "INSERT INTO T VALUES (3,NULL,-0.0001,'2026-12-31 14:30:00',1,0.5);");
+        olustur(dir_.filePath(QStringLiteral("Defination_DB.sqlite")),
+                "CREATE TABLE sysfrmlng (sysfrm_ID INT, sysfrm_dbnm VARCHAR(50) COLLATE RTRIM);"
+                "INSERT INTO sysfrmlng VALUES (7,'TEST');");
+    }
+
+    void degerTurleri_data() { arkaUclar(); }
+    void degerTurleri() {
+        QFETCH(QString, arka);
+        auto b = ac(arka);
+        KayitSeti k;
+        k.Open(*b, QStringLiteral("SELECT ID, Ad, Tutar, Tarih, Aktif, Oran FROM T ORDER BY ID"));
+        QCOMPARE(k.Fields(QStringLiteral("ID")).tur(), Deger::Tur::Tamsayi);
+        QCOMPARE(k.Fields(QStringLiteral("ID")).tamsayi(), 1);
+        QCOMPARE(k.Fields(QStringLiteral("Ad")).tur(), Deger::Tur::Metin);
+        QCOMPARE(k.Fields(QStringLiteral("Ad")).metin(), QStringLiteral("Ali"));
+        QCOMPARE(k.Fields(QStringLiteral("Tutar")).tur(), Deger::Tur::Para);
+        QCOMPARE(k.Fields(QStringLiteral("Tutar")).para(), Para::tamdan(118));
+        QCOMPARE(k.Fields(QStringLiteral("Tarih")).tur(), Deger::Tur::Tarih);
+        QCOMPARE(k.Fields(QStringLiteral("Tarih")).tarih(), QDateTime(QDate(2025, 1, 31), QTime(0, 0)));
+        QCOMPARE(k.Fields(QStringLiteral("Aktif")).tur(), Deger::Tur::Bayrak);
+        QVERIFY(k.Fields(QStringLiteral("Aktif")).bayrak());
+        QCOMPARE(k.Fields(QStringLiteral("Oran")).tur(), Deger::Tur::Ondalik);
+        QCOMPARE(k.Fields(QStringLiteral("Oran")).ondalik(), 18.0);
+        k.MoveNext();
+        QCOMPARE(k.Fields(QStringLiteral("Tutar")).para(), Para::hamdan(162000));
+        QVERIFY(!k.Fields(QStringLiteral("Aktif")).bayrak());
+        k.MoveNext();
+        QCOMPARE(k.Fields(QStringLiteral("Tutar")).para(), Para::hamdan(-1));
+        QCOMPARE(k.Fields(QStringLiteral("Tarih")).tarih(), QDateTime(QDate(2026, 12, 31), QTime(14, 30)));
+    }
+
+    void nullBosMetindenAyri_data() { arkaUclar(); }
+    void nullBosMetindenAyri() {
+        QFETCH(QString, arka);
+        auto b = ac(arka);
+        KayitSeti k;
+        k.Open(*b, QStringLiteral("SELECT Ad, Tarih, Oran FROM T WHERE ID=2"));
+        QVERIFY(!k.Fields(QStringLiteral("Ad")).bosMu());
+        QCOMPARE(k.Fields(QStringLiteral("Ad")).metin(), QString());
+        QVERIFY(k.Fields(QStringLiteral("Tarih")).bosMu());
+        QVERIFY(k.Fields(QStringLiteral("Oran")).bosMu());
+        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("Tarih")).tarih(); }), HataNo::GecersizNull);
+        QCOMPARE(k.Fields(QStringLiteral("Tarih")).metinVeyaBos(), QString());
+    }
+
+    void kayitSayisiVeGezinti_data() { arkaUclar(); }
+    void kayitSayisiVeGezinti() {
+        QFETCH(QString, arka);
+        auto b = ac(arka);
+        KayitSeti k;
+        QCOMPARE(k.State(), int(KayitSeti::adStateClosed));
+        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("ID")); }), HataNo::NesneKapali);
+        k.Open(*b, QStringLiteral("SELECT ID FROM T ORDER BY ID"));
+        QCOMPARE(k.State(), int(KayitSeti::adStateOpen));
+        QCOMPARE(k.RecordCount(), 3);
+        QList<qint64> idler;
+        while (!k.Eof()) {
+            idler << k.Fields(QStringLiteral("id")).tamsayi(); // names ignore letter case
+            k.MoveNext();
+        }
+        QCOMPARE(idler, (QList<qint64>{1, 2, 3}));
+        QCOMPARE(hataNumarasi([&] { k.MoveNext(); }), HataNo::KayitYok);
+        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("ID")); }), HataNo::KayitYok);
+        // A missing name is reported before the missing record.
+        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("Yok")); }), HataNo::AlanYok);
+
+        // Reopening the same set on another statement replaces its rows.
+        k.Open(*b, QStringLiteral("SELECT ID FROM T WHERE ID>5"));
+        QCOMPARE(k.RecordCount(), 0);
+        QVERIFY(k.Eof());
+        k.Close();
+        QCOMPARE(k.State(), int(KayitSeti::adStateClosed));
+    }
+
+    void eksikAlan3265_data() { arkaUclar(); }
+    void eksikAlan3265() {
+        QFETCH(QString, arka);
+        auto b = ac(arka);
+        KayitSeti k;
+        k.Open(*b, QStringLiteral("SELECT * FROM T"));
+        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("KasaHareketListeTipi")); }), HataNo::AlanYok);
+    }
+
+    void hataliSorgu_data() { arkaUclar(); }
+    void hataliSorgu() {
+        QFETCH(QString, arka);
+        auto b = ac(arka);
+        KayitSeti k;
+        QVERIFY(hataNumarasi([&] { k.Open(*b, QStringLiteral("SELECT * FROM YokBoyleTablo")); }) != 0);
+        QCOMPARE(k.State(), int(KayitSeti::adStateClosed));
+    }
+
+    void imlecAkar_data() { arkaUclar(); }
+    void imlecAkar() {
+        QFETCH(QString, arka);
+        auto b = ac(arka);
+        auto imlec = b->sorgula(QStringLiteral("SELECT ID, Tutar FROM T ORDER BY ID DESC"));
+        QCOMPARE(imlec->alanAdlari(), (QStringList{QStringLiteral("ID"), QStringLiteral("Tutar")}));
+        QList<Deger> satir;
+        Para toplam;
+        int n = 0;
+        while (imlec->sonraki(satir)) {
+            toplam += satir.at(1).para();
+            ++n;
+        }
+        QCOMPARE(n, 3);
+        QCOMPARE(toplam, Para::hamdan(1180000 + 162000 - 1));
+        QVERIFY(!imlec->sonraki(satir));
+    }
+
+    // The T-SQL the program writes runs on the embedded store as on the server.
+    void tsqlGomuluDepoda_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("uc parcali ad") << "SELECT sysfrm_ID AS x FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='TEST'" << "7";
+        QTest::newRow("isnull") << "SELECT ISNULL(Ad,'yok') AS x FROM T WHERE ID=3" << "yok";
+        QTest::newRow("convert money") << "SELECT convert(money, Tutar/Oran) AS x FROM T WHERE ID=1" << "6.5556";
+        QTest::newRow("kdv haric tutar") << "SELECT (convert(money,Tutar/(1+Oran/100))) AS x FROM T WHERE ID=1" << "100";
+        QTest::newRow("gece yarisi dahil") << "SELECT COUNT(*) AS x FROM T WHERE Tarih>='01/31/2025' AND Tarih<='01/31/2025'" << "1";
+        QTest::newRow("gun icindeki saat sonra gelir") << "SELECT COUNT(*) AS x FROM T WHERE Tarih<'12/31/2026'" << "1";
+        QTest::newRow("sondaki bosluklar sayilmaz") << "SELECT COUNT(*) AS x FROM T WHERE Ad='Ali  '" << "1";
+        QTest::newRow("dbo onekli tablo") << "SELECT COUNT(*) AS x FROM dbo.T" << "3";
+        QTest::newRow("dateadd tarih verir") << "SELECT DATEADD(day, 30, Tarih) AS x FROM T WHERE ID=1" << "2025-03-02";
+        QTest::newRow("len sondaki boslugu saymaz") << "SELECT LEN('ab  ') AS x" << "2";
+        QTest::newRow("year") << "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3" << "2026";
+    }
+    void tsqlGomuluDepoda() {
+        QFETCH(QString, sql);
+        QFETCH(QString, beklenen);
+        auto b = ac(QStringLiteral("gomulu"));
+        KayitSeti k;
+        k.Open(*b, sql);
+        QCOMPARE(k.Fields(QStringLiteral("x")).metin(), beklenen);
+    }
+
+    void tarihIfadesiTarihDoner() {
+        auto b = ac(QStringLiteral("gomulu"));
+        KayitSeti k;
+        k.Open(*b, QStringLiteral("SELECT DATEADD(day, 1, Tarih) AS x, MAX(Tarih) AS y FROM T WHERE ID=1"));
+        QCOMPARE(k.Fields(QStringLiteral("x")).tur(), Deger::Tur::Tarih);
+        QCOMPARE(k.Fields(QStringLiteral("y")).tarih().date(), QDate(2025, 1, 31));
+    }
+
+    void gomuluDepoYazmaz() {
+        auto b = ac(QStringLiteral("gomulu"));
+        QVERIFY(hataNumarasi([&] {
+            auto i = b->sorgula(QStringLiteral("DELETE FROM T"));
+            QList<Deger> s;
+            i->sonraki(s);
+        }) != 0);
+        KayitSeti k;
+        k.Open(*b, QStringLiteral("SELECT COUNT(*) AS n FROM T"));
+        QCOMPARE(k.Fields(QStringLiteral("n")).tamsayi(), 3);
+    }
+
+    void eksikVeritabaniYaratilmaz() {
+        const QString yok = dir_.filePath(QStringLiteral("YOK.sqlite"));
+        QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(dir_.path(), QStringLiteral("YOK"))); }), HataNo::Genel);
+        QVERIFY(!QFileInfo::exists(yok));
+    }
+
+    void gomuluGirisDenetimi() {
+        QTemporaryDir d;
+        olustur(d.filePath(QStringLiteral("F.sqlite")), "CREATE TABLE X (a INT);");
+        QFile g(d.filePath(QStringLiteral("Girisler.ini")));
+        QVERIFY(g.open(QIODevice::WriteOnly));
+        g.write("[SqlGirisleri]\nsa=\n[Genel]\nEntegreGuvenlik=false\n");
+        g.close();
+        QVERIFY(Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"))));
+        QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"), QStringLiteral("misafir"))); }),
+                 HataNo::GirisReddedildi);
+        QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"), QStringLiteral("sa"), true)); }),
+                 HataNo::GirisReddedildi);
+    }
+
+    void odbcCumlesi_data() {
+        QTest::addColumn<QString>("ado");
+        QTest::addColumn<QString>("odbc");
+        QTest::newRow("sql girisi, port; sifre ilk ; isaretinde biter") << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;li;Initial Catalog=DEMO;Data Source=db.local,1433"
+                                          << "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD=g1z;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+        QTest::newRow("entegre") << "Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=x;Initial Catalog=DEMO;Data Source=SRV\\SQL2019"
+                                 << "DRIVER={FreeTDS};SERVER=SRV\\SQL2019;DATABASE=DEMO;Trusted_Connection=Yes;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+        QTest::newRow("sifre alani yok") << "User ID=u;Initial Catalog=D;Data Source=h"
+                                                              << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+    }
+    void odbcCumlesi() {
+        QFETCH(QString, ado);
+        QFETCH(QString, odbc);
+        QCOMPARE(odbcCumlesiOlustur(BaglantiCumlesi::ayristir(ado), 5), odbc);
+    }
+
+    void odbcDegerKacisi() {
+        BaglantiCumlesi b;
+        b.veriKaynagi = QStringLiteral("h");
+        b.katalog = QStringLiteral("D");
+        b.kullanici = QStringLiteral("u");
+        b.sifre = QStringLiteral("a;b}c");
+        QVERIFY(odbcCumlesiOlustur(b, 5).contains(QStringLiteral("PWD={a;b}}c};")));
+    }
+
+    void sunucuYokHemenHata() {
+        BaglantiCumlesi b = BaglantiCumlesi::ayristir(QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,1"));
+        const qint64 n = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), 2); });
+        QVERIFY(n != 0);
+        QVERIFY(n != HataNo::GirisReddedildi);
+    }
+
+    // A server that accepts the connection and never answers must not keep the
+    // program waiting: the login timeout ends the attempt with an error.
+    void sessizSunucuZamanAsimi() {
+        QTcpServer sessiz;
+        QVERIFY(sessiz.listen(QHostAddress::LocalHost));
+        BaglantiCumlesi b = BaglantiCumlesi::ayristir(
+            QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,%1").arg(sessiz.serverPort()));
+        QVERIFY(hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), 2); }) != 0);
+    }
+};
+
+QTEST_MAIN(TstVeritabani)
+#include "tst_veritabani.moc"

@@ -1,0 +1,157 @@
+#include "ortak/TestOrtami.h"
+#include "startup/Baslangic.h"
+#include "startup/Degiskenler.h"
+#include "startup/ProgramSonu.h"
+#include "startup/Veritabani.h"
+
+#include <QtTest>
+
+class TstBaslat : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GeciciSunucu> sunucu_;
+    std::unique_ptr<SahteSistem> sistem_;
+    std::unique_ptr<KayitliMesajlar> kutular_;
+    int filtreAcildi_ = 0;
+    int girisAcildi_ = 0;
+
+    // Runs the entry point; the exit status, or -1 when start-up completed.
+    int calistir(const QString& satir) {
+        try {
+            Main(satir);
+        } catch (const ProgramSonu& s) {
+            return s.durum;
+        }
+        return -1;
+    }
+    QString satir(int kullanici, const QString& sifre = QStringLiteral("æ")) const {
+        return QStringLiteral("DEMOFIRMA|%1|%2|sa|%3").arg(sunucu_->klasor()).arg(kullanici).arg(sifre);
+    }
+
+private slots:
+    void init() {
+        degiskenleriSifirla();
+        sunucu_ = std::make_unique<GeciciSunucu>();
+        sistem_ = std::make_unique<SahteSistem>();
+        kutular_ = std::make_unique<KayitliMesajlar>();
+        filtreAcildi_ = girisAcildi_ = 0;
+        Baslangic_Kancalarini_Ayarla({[this] { ++filtreAcildi_; }, [this] { ++girisAcildi_; }});
+        bolgeselAyarla();
+    }
+    void cleanup() {
+        kutular_.reset();
+        sistem_.reset();
+        sunucu_.reset();
+    }
+
+    void baglantiCumleleri() {
+        QCOMPARE(SqlGirisCumlesi(QStringLiteral(" sa "), QStringLiteral("p;w"), QStringLiteral("DB"), QStringLiteral("SRV")),
+                 QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID= sa ;Password=p;w;Initial Catalog=DB;Data Source=SRV"));
+        QCOMPARE(EntegreGirisCumlesi(QStringLiteral(" sa "), QStringLiteral("pw"), QStringLiteral("DB"), QStringLiteral("SRV")),
+                 QStringLiteral("Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=pw;Initial Catalog=DB;Data Source=SRV"));
+    }
+
+    void basariliBaslangic() {
+        QCOMPARE(calistir(satir(1)), -1);
+        QCOMPARE(filtreAcildi_, 1);
+        QVERIFY(kutular_->kutular.isEmpty());
+        const Degiskenler& d = degiskenler();
+        QCOMPARE(d.RaporKodu, QStringLiteral("FATURAKART"));
+        QCOMPARE(d.RaporYetkiAlani, QStringLiteral("BR"));
+        QVERIFY(d.RaporYetkisi);
+        QCOMPARE(d.BilgisayarAdi, QStringLiteral("MUHASEBE-PC"));
+        QCOMPARE(d.BaglantiCumlesi, SqlGirisCumlesi(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor()));
+        QCOMPARE(d.HataMesaji, QString());
+        QCOMPARE(d.OndalikAyirac, QStringLiteral(","));
+        QCOMPARE(d.AnaParaFormat, QStringLiteral("#,##0.00"));
+    }
+
+    void kisitliKullaniciListeleri() {
+        QCOMPARE(calistir(satir(2)), -1);
+        QCOMPARE(degiskenler().IsyeriListesi, QStringLiteral("IN('01','03')"));
+        QCOMPARE(degiskenler().AmbarListesi, QStringLiteral("IN('1','4')"));
+    }
+
+    void yetkisizKullanici() {
+        QCOMPARE(calistir(satir(3)), 1);
+        QCOMPARE(filtreAcildi_, 0);
+        QCOMPARE(kutular_->metinler(), QStringList{BaslangicMesaji::yetkiYok()});
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Bilgi);
+    }
+
+    void girisPenceresiYolu_data() {
+        QTest::addColumn<QString>("satir");
+        QTest::newRow("bos satir") << "";
+        QTest::newRow("-1 ile bes parametre") << "-1|SRV|1|sa|x";
+    }
+    void girisPenceresiYolu() {
+        QFETCH(QString, satir);
+        QCOMPARE(calistir(satir), -1);
+        QCOMPARE(girisAcildi_, 1);
+        QCOMPARE(filtreAcildi_, 0);
+        QVERIFY(!degiskenler().Baglanti_);
+        QCOMPARE(degiskenler().RaporKodu, QStringLiteral("FATURAKART"));
+    }
+
+    void baglanilamazsaIkiMesaj_data() {
+        QTest::addColumn<QString>("sunucu");
+        QTest::newRow("kapali port") << "127.0.0.1,1";
+        QTest::newRow("bos sunucu adi") << "";
+    }
+    void baglanilamazsaIkiMesaj() {
+        QFETCH(QString, sunucu);
+        QCOMPARE(calistir(QStringLiteral("DEMOFIRMA|%1|1|sa|æ").arg(sunucu)), 1);
+        QCOMPARE(kutular_->kutular.size(), 2);
+        QCOMPARE(kutular_->kutular.at(0).metin, BaslangicMesaji::baglanilamadi());
+        QCOMPARE(kutular_->kutular.at(0).simge, Simge::Bilgi);
+        QVERIFY(kutular_->kutular.at(1).metin.startsWith(QStringLiteral("Hata Ayrıntsı :")));
+        QVERIFY(kutular_->kutular.at(1).metin.size() > QStringLiteral("Hata Ayrıntsı :").size());
+        QCOMPARE(kutular_->kutular.at(1).simge, Simge::Yok);
+        QCOMPARE(filtreAcildi_, 0);
+    }
+
+    void sqlGirisiReddedilinceEntegre() {
+        QFile g(QDir(sunucu_->klasor()).filePath(QStringLiteral("Girisler.ini")));
+        QVERIFY(g.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        g.write("[SqlGirisleri]\nsa=gizli\n[Genel]\nEntegreGuvenlik=true\n");
+        g.close();
+        QCOMPARE(calistir(satir(1, QStringLiteral("yanlis"))), -1);
+        QCOMPARE(degiskenler().BaglantiCumlesi,
+                 EntegreGirisCumlesi(QStringLiteral("sa"), QStringLiteral("yanlis"), QStringLiteral("DEMOFIRMA"), sunucu_->klasor()));
+        QVERIFY(kutular_->kutular.isEmpty());
+    }
+
+    void ikiGirisDeReddedilirse() {
+        QFile g(QDir(sunucu_->klasor()).filePath(QStringLiteral("Girisler.ini")));
+        QVERIFY(g.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        g.write("[SqlGirisleri]\nsa=gizli\n[Genel]\nEntegreGuvenlik=false\n");
+        g.close();
+        QCOMPARE(calistir(satir(1, QStringLiteral("yanlis"))), 1);
+        QCOMPARE(kutular_->kutular.at(0).metin, BaslangicMesaji::baglanilamadi());
+    }
+
+    void sysfrmlngSatiriOlmayanFirma() {
+        QVERIFY(QFile::copy(sunucu_->dosya(QStringLiteral("DEMOFIRMA")), sunucu_->dosya(QStringLiteral("YENIFIRMA"))));
+        QCOMPARE(calistir(QStringLiteral("YENIFIRMA|%1|1|sa|æ").arg(sunucu_->klasor())), 1);
+        QCOMPARE(kutular_->kutular.size(), 1);
+        QVERIFY(kutular_->kutular.first().metin.startsWith(QStringLiteral("Karmena Tanımlam Veritabanıyla")));
+        QCOMPARE(filtreAcildi_, 0);
+    }
+
+    void bolgeselAyarReddiBitirir() {
+        bolgeselAyarla(QStringLiteral("."), QStringLiteral(","), QStringLiteral("/"), QStringLiteral("M/d/yyyy"));
+        QCOMPARE(calistir(satir(1)), 1);
+        QCOMPARE(kutular_->kutular.size(), 1);
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Soru);
+        QCOMPARE(filtreAcildi_, 0);
+    }
+
+    void eksikParametreBaglanmaz() {
+        QCOMPARE(calistir(QStringLiteral("X|Y")), 1);
+        QCOMPARE(kutular_->metinler(), QStringList{BaslangicMesaji::eksikParametre()});
+        QVERIFY(!degiskenler().Baglanti_);
+    }
+};
+
+QTEST_MAIN(TstBaslat)
+#include "tst_baslat.moc"

@@ -1,0 +1,120 @@
+#include "ortak/TestOrtami.h"
+#include "startup/BolgeselAyar.h"
+#include "startup/Degiskenler.h"
+#include "startup/ProgramSonu.h"
+#include "startup/Subs.h"
+
+#include <QtTest>
+
+namespace {
+const QString kSoru = QStringLiteral("Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor.\r"
+                                     "Eğer Onaylarsanız Bu ayarlar Yapılacaktır.\rOnaylıyormusunuz ?");
+QString oku(const char* ad) {
+    return Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("Control Panel\\International"), QString::fromLatin1(ad));
+}
+bool kontrolEt() {
+    try {
+        Bolgesel_Ayar_Kontrol();
+    } catch (const ProgramSonu&) {
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+class TstBolgesel : public QObject {
+    Q_OBJECT
+    std::unique_ptr<SahteSistem> sistem_;
+    std::unique_ptr<KayitliMesajlar> kutular_;
+
+private slots:
+    void init() {
+        degiskenleriSifirla();
+        sistem_ = std::make_unique<SahteSistem>();
+        kutular_ = std::make_unique<KayitliMesajlar>();
+    }
+
+    void turkceAyarlarSormaz() {
+        bolgeselAyarla();
+        QVERIFY(!kontrolEt());
+        QVERIFY(kutular_->kutular.isEmpty());
+        QCOMPARE(degiskenler().HataMesaji, QString());
+        QCOMPARE(degiskenler().OndalikAyirac, QStringLiteral(","));
+        QCOMPARE(degiskenler().BinlikAyirac, QStringLiteral("."));
+    }
+
+    void farkliAyarHayirProgramiBitirir_data() {
+        QTest::addColumn<QStringList>("ayarlar"); // sDecimal, sThousand, sDate, sShortDate
+        QTest::addColumn<QString>("isaret");
+        QTest::newRow("ondalik") << QStringList{".", ".", ".", "dd.MM.yyyy"} << "ONDALIK";
+        QTest::newRow("basamak") << QStringList{",", ",", ".", "dd.MM.yyyy"} << "BASAMAK";
+        QTest::newRow("tarih ayiraci") << QStringList{",", ".", "/", "dd.MM.yyyy"} << "TARIH";
+        QTest::newRow("kisa tarih sifirsiz") << QStringList{",", ".", ".", "d.MM.yyyy"} << "TARIH";
+        QTest::newRow("sonraki isaret oncekini ezer") << QStringList{".", ",", ".", "dd.MM.yyyy"} << "BASAMAK";
+        QTest::newRow("buyuk kucuk harf farki") << QStringList{",", ".", ".", "DD.MM.YYYY"} << "TARIH";
+    }
+    void farkliAyarHayirProgramiBitirir() {
+        QFETCH(QStringList, ayarlar);
+        QFETCH(QString, isaret);
+        bolgeselAyarla(ayarlar[0], ayarlar[1], ayarlar[2], ayarlar[3]);
+        kutular_->cevaplar = {false};
+        QVERIFY(kontrolEt());
+        QCOMPARE(kutular_->metinler(), QStringList{kSoru});
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Soru);
+        QCOMPARE(degiskenler().HataMesaji, isaret);
+        QCOMPARE(oku("sDecimal"), ayarlar[0]); // nothing was written
+        QCOMPARE(oku("sShortDate"), ayarlar[3]);
+    }
+
+    void evetDordunuYazarVeDevamEder() {
+        bolgeselAyarla(QStringLiteral(","), QStringLiteral("."), QStringLiteral("."), QStringLiteral("d.M.yyyy"));
+        kutular_->cevaplar = {true};
+        QVERIFY(!kontrolEt());
+        QCOMPARE(kutular_->metinler(), QStringList{kSoru});
+        QCOMPARE(oku("sDecimal"), QStringLiteral(","));
+        QCOMPARE(oku("sThousand"), QStringLiteral("."));
+        QCOMPARE(oku("sDate"), QStringLiteral("."));
+        QCOMPARE(oku("sShortDate"), QStringLiteral("dd.MM.yyyy"));
+        QCOMPARE(degiskenler().HataMesaji, QString());
+        QCOMPARE(degiskenler().OndalikAyirac, QStringLiteral(","));
+        QVERIFY(!sistem_->yenidenBaslatildi);
+        // A second check in the same run finds them in order.
+        kutular_->kutular.clear();
+        QVERIFY(!kontrolEt());
+        QVERIFY(kutular_->kutular.isEmpty());
+    }
+
+    void eskiSistemYenidenBaslatir_data() {
+        QTest::addColumn<int>("surum");
+        QTest::newRow("4") << 4;
+        QTest::newRow("tuketici serisi (ust bit)") << -2147483644;
+    }
+    void eskiSistemYenidenBaslatir() {
+        QFETCH(int, surum);
+        sistem_->surum = surum;
+        bolgeselAyarla(QStringLiteral("."), QStringLiteral(","), QStringLiteral("/"), QStringLiteral("M/d/yyyy"));
+        kutular_->cevaplar = {true};
+        QVERIFY(kontrolEt());
+        QCOMPARE(kutular_->metinler(),
+                 (QStringList{kSoru, QStringLiteral("Sistem Ayarlanız Tamamlandı.Bilgisayarınızın Yeniden Başlatılması Gerekiyor")}));
+        QCOMPARE(kutular_->kutular.at(1).simge, Simge::Bilgi);
+        QVERIFY(sistem_->yenidenBaslatildi);
+        QCOMPARE(oku("sShortDate"), QStringLiteral("dd.MM.yyyy"));
+    }
+
+    void kisaTarihKayitliBicimle_data() {
+        QTest::addColumn<QString>("bicim");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("turkce") << "dd.MM.yyyy" << "05.02.2026";
+        QTest::newRow("baska") << "d/M/yyyy" << "5/2/2026";
+    }
+    void kisaTarihKayitliBicimle() {
+        QFETCH(QString, bicim);
+        QFETCH(QString, beklenen);
+        bolgeselAyarla(QStringLiteral(","), QStringLiteral("."), QStringLiteral("."), bicim);
+        QCOMPARE(Kisa_Tarih(QDate(2026, 2, 5)), beklenen);
+    }
+};
+
+QTEST_MAIN(TstBolgesel)
+#include "tst_bolgesel.moc"

@@ -1,0 +1,253 @@
+#include "ortak/TestOrtami.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
+#include "startup/Degiskenler.h"
+#include "startup/FirmaAyarlari.h"
+#include "startup/ProgramSonu.h"
+#include "startup/Veritabani.h"
+#include "startup/Yetkiler.h"
+
+#include <QtTest>
+
+namespace {
+const QString kFirmaHatasi = QStringLiteral(
+    "Karmena Tanımlam Veritabanıyla İlgili Bir Hata Tespit Etti. Sistem Bu Haliye Çalışmaz.Bunun İçin Özür Dileriz. "
+    "Lütfen Program Satıcınızla Görüşünüz.");
+const QString kGuncellemeSorusu = QStringLiteral(
+    "Karmena Tanımlama VeriTabanında Eksik Alanara Rastladı. güncelleştirme Çalıştırmak Gerekebilir.\r"
+    "Şimdi Güncelleme Çalıştırmak İstiyormusunuz?.Lütfen Bu İşlemi program Satıcınıza Danışmadan Onaylamayınız.");
+const QString kGuncellemeYok = QStringLiteral(
+    "Sistem Bu Haliyle Çalışamaz Durumda ve Veritabanı Konfigürasyon Dosyasına Ulaşılamadı.\r"
+    "Lütfen Pogram Satıcınızla Görüşünüz.");
+} // namespace
+
+class TstFirmaYetki : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GeciciSunucu> sunucu_;
+    std::unique_ptr<SahteSistem> sistem_;
+    std::unique_ptr<KayitliMesajlar> kutular_;
+    QTemporaryDir programDizini_;
+
+    void baglan(int kullanici = 1) {
+        degiskenleriSifirla();
+        Degiskenler& d = degiskenler();
+        d.VeriTabaniAdi = QStringLiteral("DEMOFIRMA");
+        d.Kullanici_ID = kullanici;
+        d.RaporYetkiAlani = QStringLiteral("BR");
+        Baglan(QStringLiteral("sa"), QString(), d.VeriTabaniAdi, sunucu_->klasor());
+    }
+    void tanim(const QString& sql) { sunucu_->calistir(QStringLiteral("Defination_DB"), sql); }
+    void firma(const QString& sql) { sunucu_->calistir(QStringLiteral("DEMOFIRMA"), sql); }
+    // Runs the company read and tells whether it ended the program.
+    bool firmaOku() {
+        try {
+            Firma_Ayarlarini_Oku();
+        } catch (const ProgramSonu& s) {
+            return s.durum == 1;
+        }
+        return false;
+    }
+
+private slots:
+    void init() {
+        sunucu_ = std::make_unique<GeciciSunucu>();
+        sistem_ = std::make_unique<SahteSistem>();
+        sistem_->dizin = programDizini_.path();
+        kutular_ = std::make_unique<KayitliMesajlar>();
+        QFile::remove(programDizini_.filePath(QStringLiteral("Database Güncelle")));
+    }
+    void cleanup() {
+        kutular_.reset();
+        sistem_.reset();
+        sunucu_.reset();
+    }
+
+    void demoFirmasi() {
+        baglan();
+        QVERIFY(!firmaOku());
+        QVERIFY(kutular_->kutular.isEmpty());
+        const Degiskenler& d = degiskenler();
+        QCOMPARE(d.sysfrm_ID, 1);
+        QCOMPARE(d.sysfrm_nm, QStringLiteral("Anadolu Ticaret ve Sanayi A.Ş.")); // stored with trailing blanks
+        QCOMPARE(d.Mali_Yil_Baslangic.date(), QDate(2026, 1, 1));
+        QCOMPARE(d.Mali_Yil_Bitis.date(), QDate(2026, 12, 31));
+        QVERIFY(d.AmbarYetkiyeBagli && d.IsyeriYetkiyeBagli);
+        QCOMPARE(d.AnaParaFormat, QStringLiteral("#,##0.00"));
+        QCOMPARE(d.BirimFiyatFormat, QStringLiteral("#,##0.000"));
+        QCOMPARE(d.DovizFormat, QStringLiteral("#,##0.00"));
+        QCOMPARE(d.DovizBirimFiyatFormat, QStringLiteral("#,##0.0000"));
+        QCOMPARE(d.KurFormat, QStringLiteral("#,##0.0000"));
+        QCOMPARE(d.OzelRenkli, quint8(1));
+        QCOMPARE(d.StokSFRSeviye, quint8(3));
+        QCOMPARE(d.StokSeviyeOzelKontrol, Para::tamdan(10));
+        QCOMPARE(d.DefKDV, Para::tamdan(20));
+        QCOMPARE(d.KrediLimiti, Para()); // NULL in the demo row
+        QCOMPARE(d.KasaHareketListeTipi, 1);
+    }
+
+    void bicimKurali_data() {
+        QTest::addColumn<int>("basamak");
+        QTest::addColumn<QString>("bicim");
+        QTest::newRow("0") << 0 << "#,##0";
+        QTest::newRow("1") << 1 << "#,##0.0";
+        QTest::newRow("3") << 3 << "#,##0.000";
+        QTest::newRow("6") << 6 << "#,##0.000000";
+        QTest::newRow("negatif") << -2 << "#,##0";
+    }
+    void bicimKurali() {
+        QFETCH(int, basamak);
+        QFETCH(QString, bicim);
+        QCOMPARE(Bicim_Olustur(basamak), bicim);
+    }
+
+    void bosDegerlerinVarsayilanlari_data() {
+        QTest::addColumn<QString>("deger");
+        QTest::newRow("NULL") << "NULL";
+        QTest::newRow("bos metin") << "''";
+    }
+    void bosDegerlerinVarsayilanlari() {
+        QFETCH(QString, deger);
+        tanim(QStringLiteral("UPDATE sysfrmlng SET DefKDV=%1, KasaHareketListeTipi=%1, KrediLimiti=NULL, "
+                             "AnaParaVirgul=0, KurVirgul=1").arg(deger));
+        baglan();
+        QVERIFY(!firmaOku());
+        const Degiskenler& d = degiskenler();
+        QCOMPARE(d.DefKDV, Para());
+        QCOMPARE(d.KrediLimiti, Para());
+        QCOMPARE(d.KasaHareketListeTipi, 1);
+        QCOMPARE(d.AnaParaFormat, QStringLiteral("#,##0"));
+        QCOMPARE(d.KurFormat, QStringLiteral("#,##0.0"));
+    }
+
+    void nullZorunluDegerProgramiBitirir() {
+        tanim(QStringLiteral("UPDATE sysfrmlng SET PosVar=NULL"));
+        baglan();
+        QVERIFY(firmaOku());
+        QCOMPARE(kutular_->metinler(), QStringList{kFirmaHatasi});
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Bilgi);
+        QCOMPARE(kutular_->kutular.first().baslik, QStringLiteral("Karmena:Invalid use of Null"));
+    }
+
+    void firmaSatiriYok_data() {
+        QTest::addColumn<QString>("veritabani");
+        QTest::newRow("baska ad") << "BASKAFIRMA";
+        QTest::newRow("tirnak iceren ad") << "X' OR '1'='1";
+    }
+    void firmaSatiriYok() {
+        QFETCH(QString, veritabani);
+        baglan();
+        degiskenler().VeriTabaniAdi = veritabani;
+        QVERIFY(firmaOku());
+        // The quote cannot end the literal: the statement runs and finds no row.
+        QCOMPARE(kutular_->metinler(), QStringList{kFirmaHatasi});
+        QCOMPARE(kutular_->kutular.first().baslik, QStringLiteral("Karmena:") + HataMetni::kayitYok());
+    }
+
+    void eksikSutunGuncellemeSorar_data() {
+        QTest::addColumn<bool>("evet");
+        QTest::addColumn<bool>("programVar");
+        QTest::addColumn<QStringList>("mesajlar");
+        QTest::addColumn<bool>("baslatildi");
+        QTest::newRow("hayir") << false << true << QStringList{kGuncellemeSorusu} << false;
+        QTest::newRow("evet, program var") << true << true << QStringList{kGuncellemeSorusu} << true;
+        QTest::newRow("evet, program yok") << true << false << QStringList{kGuncellemeSorusu, kGuncellemeYok} << false;
+    }
+    void eksikSutunGuncellemeSorar() {
+        QFETCH(bool, evet);
+        QFETCH(bool, programVar);
+        QFETCH(QStringList, mesajlar);
+        QFETCH(bool, baslatildi);
+        const QString program = programDizini_.filePath(QStringLiteral("Database Güncelle"));
+        if (programVar) {
+            QFile f(program);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        tanim(QStringLiteral("ALTER TABLE sysfrmlng DROP COLUMN KasaHareketListeTipi"));
+        baglan();
+        kutular_->cevaplar = {evet};
+        QVERIFY(firmaOku());
+        QCOMPARE(kutular_->metinler(), mesajlar);
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Soru);
+        if (mesajlar.size() > 1) QCOMPARE(kutular_->kutular.at(1).simge, Simge::Yok);
+        QCOMPARE(sistem_->baslatilanlar, baslatildi ? QStringList{program} : QStringList{});
+    }
+
+    void kayitAcHatasi() {
+        baglan();
+        std::shared_ptr<KayitSeti> k;
+        const QString sql = QStringLiteral("SELECT Yok FROM CARIKART");
+        Kayit_Ac(k, sql);
+        QVERIFY(k);
+        QCOMPARE(k->State(), int(KayitSeti::adStateClosed));
+        QCOMPARE(kutular_->kutular.size(), 2);
+        QVERIFY(kutular_->kutular.at(0).metin.contains(QStringLiteral("Yok")));
+        QCOMPARE(kutular_->kutular.at(0).simge, Simge::Kritik);
+        QCOMPARE(kutular_->kutular.at(1).metin, sql);
+        QCOMPARE(kutular_->kutular.at(1).simge, Simge::Kritik);
+        QCOMPARE(sistem_->pano, sql);
+        // The same set opens the next statement; an open set is closed first.
+        Kayit_Ac(k, QStringLiteral("SELECT Cari_Kod FROM CARIKART"));
+        Kayit_Ac(k, QStringLiteral("SELECT Stok_Kod FROM STOKKART"));
+        QCOMPARE(k->State(), int(KayitSeti::adStateOpen));
+        QVERIFY(k->RecordCount() > 0);
+    }
+
+    void yetkiler_data() {
+        QTest::addColumn<int>("kullanici");
+        QTest::addColumn<QString>("hazirlik"); // SQL on the company database first
+        QTest::addColumn<bool>("yetki");
+        QTest::addColumn<QString>("isyerleri");
+        QTest::addColumn<QString>("ambarlar");
+        QTest::newRow("yonetici kisitlanmaz") << 1 << "INSERT INTO KULLANICIISYERI VALUES (1,'02')" << true << "" << "";
+        QTest::newRow("kisitli kullanici, bosluk kirpilir") << 2 << "" << true << "IN('01','03')" << "IN('1','4')";
+        QTest::newRow("yetkisiz") << 3 << "" << false << "" << "";
+        QTest::newRow("satiri olmayan kisitsiz") << 3 << "INSERT INTO KULLANICIAMBAR VALUES (3,'2')" << false << "" << "IN('2')";
+        QTest::newRow("tirnakli kod") << 2 << "DELETE FROM KULLANICIAMBAR; INSERT INTO KULLANICIAMBAR VALUES (2,'A''1')"
+                                      << true << "IN('01','03')" << "IN('A''1')";
+    }
+    void yetkiler() {
+        QFETCH(int, kullanici);
+        QFETCH(QString, hazirlik);
+        QFETCH(bool, yetki);
+        QFETCH(QString, isyerleri);
+        QFETCH(QString, ambarlar);
+        if (!hazirlik.isEmpty()) firma(hazirlik);
+        baglan(kullanici);
+        QVERIFY(!firmaOku());
+        Yetkileri_Oku();
+        QCOMPARE(degiskenler().RaporYetkisi, yetki);
+        QCOMPARE(degiskenler().IsyeriListesi, isyerleri);
+        QCOMPARE(degiskenler().AmbarListesi, ambarlar);
+    }
+
+    void kisitlamaBayragiKapali() {
+        tanim(QStringLiteral("UPDATE sysfrmlng SET IsyeriYetkiyeBagli=0"));
+        baglan(2);
+        QVERIFY(!firmaOku());
+        Yetkileri_Oku();
+        QCOMPARE(degiskenler().IsyeriListesi, QString());
+        QCOMPARE(degiskenler().AmbarListesi, QStringLiteral("IN('1','4')"));
+    }
+
+    void nullYetkiYetkisiz() {
+        tanim(QStringLiteral("UPDATE Kullanici SET BR=NULL WHERE Kullanici_ID=2"));
+        baglan(2);
+        QVERIFY(!firmaOku());
+        Yetkileri_Oku();
+        QVERIFY(!degiskenler().RaporYetkisi);
+    }
+
+    void yetkiSatiriYokHataCagirana() {
+        baglan(9);
+        QVERIFY(!firmaOku());
+        try {
+            Yetkileri_Oku();
+            QFAIL("no error raised");
+        } catch (const VeritabaniHatasi& h) {
+            QCOMPARE(h.numara(), HataNo::KayitYok);
+        }
+    }
+};
+
+QTEST_MAIN(TstFirmaYetki)
+#include "tst_firma_yetki.moc"

@@ -1,0 +1,104 @@
+#include "ortak/TestOrtami.h"
+#include "startup/Baslangic.h"
+#include "startup/Degiskenler.h"
+#include "startup/KomutSatiri.h"
+#include "startup/ProgramSonu.h"
+
+#include <QtTest>
+
+class TstParametreler : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { degiskenleriSifirla(); }
+
+    void ayristir_data() {
+        QTest::addColumn<QString>("satir");
+        QTest::addColumn<QStringList>("parametreler"); // from element 1 on
+        QTest::addColumn<QString>("mesaj");             // empty: none
+        QTest::newRow("bos satir giris penceresi") << "" << QStringList{"-1"} << "";
+        QTest::newRow("bes parametre") << "DEMO|SRV|1|sa|æ" << QStringList{"DEMO", "SRV", "1", "sa", "æ"} << "";
+        QTest::newRow("yalniz -1 eksik") << "-1" << QStringList{"-1"} << "Eksik Paremetre Kullanımı ";
+        QTest::newRow("dort parametre") << "A|B|1|D" << QStringList{"A", "B", "1", "D"} << "Eksik Paremetre Kullanımı ";
+        QTest::newRow("sondaki cubuk parametrede kalir") << "A|B|1|D|" << QStringList{"A", "B", "1", "D|"}
+                                                         << "Eksik Paremetre Kullanımı ";
+        QTest::newRow("bitisik cubuklar bos parametre") << "A||1|D|E" << QStringList{"A", "", "1", "D", "E"} << "";
+        QTest::newRow("altinci parametre") << "A|B|1|D|E|F" << QStringList{"A", "B", "1", "D", "E", "F"} << "";
+        QTest::newRow("bosluklar korunur") << " A |B|1|sa| gizli " << QStringList{" A ", "B", "1", "sa", " gizli "} << "";
+        QTest::newRow("kullanici sayi degil") << "A|B|x|D|E" << QStringList{"A", "B", "x", "D", "E"}
+                                              << "Hatalı Parametre Kullanımı: Kullanıcı Numarası Bir Tam Sayı Olmalıdır.";
+        QTest::newRow("yalniz cubuk") << "|" << QStringList{"|"} << "Eksik Paremetre Kullanımı ";
+    }
+    void ayristir() {
+        QFETCH(QString, satir);
+        QFETCH(QStringList, parametreler);
+        QFETCH(QString, mesaj);
+        KayitliMesajlar kutular;
+        bool bitti = false;
+        try {
+            Parametreleri_Oku(satir);
+        } catch (const ProgramSonu& s) {
+            bitti = true;
+            QCOMPARE(s.durum, 1);
+        }
+        QCOMPARE(degiskenler().Parametreler.mid(1), parametreler);
+        QCOMPARE(degiskenler().Parametreler.value(0), QString());
+        QCOMPARE(bitti, !mesaj.isEmpty());
+        if (!mesaj.isEmpty()) {
+            QCOMPARE(kutular.metinler(), QStringList{mesaj});
+            QCOMPARE(kutular.kutular.first().simge, Simge::Kritik);
+            QCOMPARE(kutular.kutular.first().baslik, QStringLiteral("Fatura Listesi"));
+        } else {
+            QVERIFY(kutular.kutular.isEmpty());
+        }
+    }
+
+    void alanlaraKopyalama() {
+        KayitliMesajlar kutular;
+        Parametreleri_Oku(QStringLiteral("DEMOFIRMA|SRV\\SQL| 12 |sa|æ"));
+        const Degiskenler& d = degiskenler();
+        QCOMPARE(d.VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
+        QCOMPARE(d.ServerAdi, QStringLiteral("SRV\\SQL"));
+        QCOMPARE(d.Kullanici_ID, 12);
+        QCOMPARE(d.SqlKullanici, QStringLiteral("sa"));
+        QCOMPARE(d.SqlSifre, QString()); // "æ" stands for the empty password
+        Parametreleri_Oku(QStringLiteral("D|S|1|u|ææ"));
+        QCOMPARE(degiskenler().SqlSifre, QStringLiteral("ææ"));
+    }
+
+    void komutSatiri_data() {
+        QTest::addColumn<QStringList>("argumanlar");
+        QTest::addColumn<int>("kip");
+        QTest::addColumn<QString>("parametreler");
+        QTest::addColumn<bool>("evet");
+        using K = KomutSatiri::Kip;
+        QTest::newRow("bos") << QStringList{} << int(K::Klasik) << "" << false;
+        QTest::newRow("klasik") << QStringList{"DEMO|SRV|1|sa|æ"} << int(K::Klasik) << "DEMO|SRV|1|sa|æ" << false;
+        QTest::newRow("klasik, bosluklu argumanlar birlesir") << QStringList{"Anadolu", "A.S.|SRV|1|sa|x y"}
+                                                             << int(K::Klasik) << "Anadolu A.S.|SRV|1|sa|x y" << false;
+        QTest::newRow("toplu") << QStringList{"--batch", "X|Y"} << int(K::Toplu) << "X|Y" << false;
+        QTest::newRow("toplu evet") << QStringList{"--batch", "A|B|1|C|D", "--yes"} << int(K::Toplu) << "A|B|1|C|D" << true;
+        QTest::newRow("evet once") << QStringList{"--yes", "--batch", "A|B|1|C|D"} << int(K::Toplu) << "A|B|1|C|D" << true;
+        QTest::newRow("parametresiz batch") << QStringList{"--batch"} << int(K::Hata) << "" << false;
+        QTest::newRow("bos parametreli batch") << QStringList{"--batch", ""} << int(K::Hata) << "" << false;
+        QTest::newRow("batch yok") << QStringList{"--yes"} << int(K::Hata) << "" << false;
+        QTest::newRow("bilinmeyen secenek") << QStringList{"--batch", "A", "--renk"} << int(K::Hata) << "A" << false;
+        QTest::newRow("yardim") << QStringList{"--help"} << int(K::Yardim) << "" << false;
+    }
+    void komutSatiri() {
+        QFETCH(QStringList, argumanlar);
+        QFETCH(int, kip);
+        QFETCH(QString, parametreler);
+        QFETCH(bool, evet);
+        const KomutSatiri k = KomutSatiri::coz(argumanlar);
+        QCOMPARE(int(k.kip), kip);
+        if (k.kip != KomutSatiri::Kip::Hata) {
+            QCOMPARE(k.parametreler, parametreler);
+            QCOMPARE(k.evet, evet);
+        } else {
+            QVERIFY(!k.hata.isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(TstParametreler)
+#include "tst_parametreler.moc"
