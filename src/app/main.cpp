@@ -19,6 +19,15 @@ struct KullanimHatasi {
 
 void hataYaz(const QString& s) { std::fputs((s + u'\n').toUtf8().constData(), stderr); }
 
+// Standard error belongs to the program's messages in batch mode; Qt's own
+// notices (missing runtime folder and the like) are shown only on request.
+void qtMesaji(QtMsgType tur, const QMessageLogContext&, const QString& metin) {
+    if (tur == QtDebugMsg || tur == QtInfoMsg || tur == QtWarningMsg) {
+        if (qEnvironmentVariableIsEmpty("FATURA_QT_MESAJLARI")) return;
+    }
+    hataYaz(metin);
+}
+
 int topluCalistir(const KomutSatiri& k) {
     KonsolMesaj mesaj(k.evet);
     mesajServisiniAyarla(&mesaj);
@@ -68,6 +77,7 @@ int main(int argc, char** argv) {
     if (k.kip == KomutSatiri::Kip::Toplu && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // the batch mode needs no display
+    if (k.kip != KomutSatiri::Kip::Klasik) qInstallMessageHandler(qtMesaji);
     QApplication uygulama(argc, argv);
     QApplication::setApplicationName(programBasligi());
 

@@ -264,8 +264,11 @@ private:
                                     o(1), m("ADET"), p(-indirim), p(-indirim), o(20), p(Para()), p(kdvTutar)});
             }
             const int no = ++sayac[tip];
-            const QString aciklama = olasilik(35) ? QString()
-                                                  : QString::fromUtf8(sec(aciklamalar)).arg(zar(100, 99999));
+            QString aciklama;
+            if (!olasilik(35)) {
+                aciklama = QString::fromUtf8(sec(aciklamalar));
+                if (aciklama.contains(QLatin1String("%1"))) aciklama = aciklama.arg(zar(100, 99999));
+            }
             y_.satir({t(f), g(tarih, QTime(zar(8, 18), zar(0, 59))), m(QStringLiteral("%1%2%3").arg(QString::fromLatin1(it.onEk)).arg(tarih.year()).arg(no, 6, 10, QLatin1Char('0'))),
                       m(QStringLiteral("%1%2").arg(QChar(u'A' + tip)).arg(100000 + f)), m(it.ad), t(zar(1, cariSayisi_)), t(zar(1, 6)),
                       t(ambarIsyeri[ambar - 1]), m(QString::number(ambar)), t(olasilik(90) ? 1 : zar(2, 4)), t(zar(1, 4)),

@@ -1,6 +1,7 @@
 #include "DemoYazici.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -170,7 +171,10 @@ void TsqlYazici::satir(const QList<Deger>& degerler) {
 
 void TsqlYazici::gorunum(const QString& ad, const QString& sql) {
     topluyuBitir();
-    out_ << QStringLiteral("CREATE VIEW dbo.[%1] AS %2;\nGO\n").arg(ad, sql);
+    // Literals become Unicode ones, so 'İndirim' keeps its dotted İ on any collation.
+    QString metin = sql;
+    metin.replace(QRegularExpression(QStringLiteral("'([^']*)'")), QStringLiteral("N'\\1'"));
+    out_ << QStringLiteral("CREATE VIEW dbo.[%1] AS %2;\nGO\n").arg(ad, metin);
 }
 
 void TsqlYazici::dizin(const QString& tablo, const QString& sutunlar) {

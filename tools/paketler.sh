@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Debian packages the program, its tests and its tools need.
+set -euo pipefail
+SUDO=""
+[ "$(id -u)" = 0 ] || SUDO=sudo
+$SUDO apt-get update -qq
+$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+  cmake ninja-build g++ pkg-config \
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
+  libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc \
+  fonts-liberation libgsf-1-dev poppler-utils xvfb xauth >/dev/null

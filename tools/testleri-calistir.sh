@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/paketler.sh
+bash tools/derle.sh
+cd build
+ctest --output-on-failure --timeout 300
