@@ -1,5 +1,6 @@
 // Entry point: picks the classic start (windows) or the batch mode (none).
 #include "filterform/FiltreFrm.h"
+#include "filterform/TopluFiltre.h"
 #include "startup/Baslangic.h"
 #include "startup/KomutSatiri.h"
 #include "startup/ProgramSonu.h"
@@ -12,10 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-struct KullanimHatasi {
-    QString metin;
-};
 
 void hataYaz(const QString& s) { std::fputs((s + u'\n').toUtf8().constData(), stderr); }
 
@@ -32,7 +29,7 @@ int topluCalistir(const KomutSatiri& k) {
     KonsolMesaj mesaj(k.evet);
     mesajServisiniAyarla(&mesaj);
     Baslangic_Kancalarini_Ayarla({
-        [] {},
+        [&k] { Toplu_Filtre_Formu(k); },
         [] { throw KullanimHatasi{QStringLiteral("the batch mode has no login window: give the five parameters")}; },
     });
     try {

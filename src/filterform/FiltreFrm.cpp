@@ -1,11 +1,23 @@
 #include "filterform/FiltreFrm.h"
-#include "startup/Degiskenler.h"
-#include "startup/Subs.h"
+#include "filterform/FiltreIzgarasi.h"
+#include "filterform/Secenekler.h"
+#include "platform/izgara/IzgaraGorunumu.h"
+#include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
+#include "query/Sorgu.h"
+#include "startup/Degiskenler.h"
+#include "startup/ProgramSonu.h"
+#include "startup/Subs.h"
+#include "template/Sablon.h"
 
+#include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 QString FiltreFrm::pencereBasligi() { return Buyuk_Harf(sistem().programAdi()); }
@@ -15,23 +27,103 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(pencereBasligi());
 
-    const Degiskenler& d = degiskenler();
-    FirmaLbl = new QLabel(d.sysfrm_nm, this);
+    const QString mesaj = form_.yukle(Master_Yolu());
+    if (!mesaj.isEmpty()) {
+        MsgBox(mesaj, Simge::Kritik);
+        throw ProgramSonu{1};
+    }
+
+    FirmaLbl = new QLabel(degiskenler().sysfrm_nm, this);
     FirmaLbl->setObjectName(QStringLiteral("FirmaLbl"));
     QFont kalin = FirmaLbl->font();
     kalin.setBold(true);
     FirmaLbl->setFont(kalin);
 
+    FiltreGrd = new IzgaraGorunumu(&form_.FiltreGrd, this);
+    FiltreGrd->setObjectName(QStringLiteral("FiltreGrd"));
+    FiltreGrd->hareketIzni = [this](int satir, int sutun) { return form_.hareketOncesi(satir, sutun); };
+    FiltreGrd->hareketSonrasi = [this](int satir, int sutun) { return form_.hareketSonrasi(satir, sutun); };
+    connect(&form_.FiltreGrd, &IzgaraModeli::duzenlemeBitti, this, [this](int satir, int) { form_.duzenlemeSonrasi(satir); });
+    FiltreGrd->setCurrentIndex(form_.FiltreGrd.index(form_.FiltreGrd.gecerliSatir(), form_.FiltreGrd.gecerliSutun()));
+
+    RaporYeri = new QComboBox(this);
+    RaporYeri->setObjectName(QStringLiteral("RaporYeri"));
+    RaporYeri->addItems(kRaporYerleri.split(u'|'));
+    RaporYeri->setCurrentText(form_.RaporYeri.hucre(0, 0));
+    RaporYeri->setFixedWidth(IzgaraGorunumu::twipPiksel(1500) + 20);
+    connect(RaporYeri, &QComboBox::currentTextChanged, this, [this](const QString& t) { form_.RaporYeri.hucreYaz(0, 0, t); });
+
+    Bar1 = new QProgressBar(this);
+    Bar1->setObjectName(QStringLiteral("Bar1"));
+    Bar1->setValue(0);
+    Bar1->setTextVisible(false);
+
+    TamamBtn = new QPushButton(QStringLiteral("Tamam"), this);
+    TamamBtn->setObjectName(QStringLiteral("TamamBtn"));
+    connect(TamamBtn, &QPushButton::clicked, this, &FiltreFrm::TamamBtn_Click);
     CikisBtn = new QPushButton(QStringLiteral("Çıkış"), this);
     CikisBtn->setObjectName(QStringLiteral("CikisBtn"));
     connect(CikisBtn, &QPushButton::clicked, this, &QWidget::close);
 
     auto* alt = new QHBoxLayout;
-    alt->addStretch();
+    alt->addWidget(new QLabel(QStringLiteral("Rapor Yeri:"), this));
+    alt->addWidget(RaporYeri);
+    alt->addWidget(Bar1, 1);
+    alt->addWidget(TamamBtn);
     alt->addWidget(CikisBtn);
     auto* duzen = new QVBoxLayout(this);
     duzen->addWidget(FirmaLbl);
-    duzen->addStretch();
+    duzen->addWidget(FiltreGrd, 1);
     duzen->addLayout(alt);
-    resize(800, 600);
+
+    int genislik = 40;
+    for (const auto& s : form_.FiltreGrd.sutunlar())
+        if (!s.gizli) genislik += IzgaraGorunumu::twipPiksel(s.genislikTwip);
+    resize(genislik, 640);
+}
+
+bool FiltreFrm::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !degiskenler().DegerlerYuklendi)
+        QTimer::singleShot(0, this, &FiltreFrm::ilkEtkinlestirme);
+    return QWidget::event(e);
+}
+
+void FiltreFrm::ilkEtkinlestirme() {
+    if (degiskenler().DegerlerYuklendi) return;
+    setCursor(Qt::BusyCursor);
+    form_.etkinlestir([this](int deger, int enFazla) {
+        Bar1->setMaximum(enFazla);
+        Bar1->setValue(deger);
+    });
+    unsetCursor();
+    // The full bar stays a moment, then clears.
+    QTimer::singleShot(400, this, [this] { Bar1->setValue(0); });
+}
+
+void FiltreFrm::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_F2: TamamBtn->setFocus(); TamamBtn_Click(); return;
+    case Qt::Key_F3:
+    case Qt::Key_Escape: close(); return;
+    case Qt::Key_F9: form_.Islem_Tarihi_Bugun(); return;
+    default: QWidget::keyPressEvent(e);
+    }
+}
+
+void FiltreFrm::TamamBtn_Click() {
+    // Commit a value still in its editor before composing.
+    FiltreGrd->setFocus();
+    FiltreGrd->setCurrentIndex(FiltreGrd->currentIndex());
+    Sorgu_Olustur(form_.FiltreGrd);
+    Degiskenler& d = degiskenler();
+    if (!d.HataMesaji.isEmpty()) {
+        MsgBox(d.HataMesaji);
+        return;
+    }
+    d.RaporCalisiyor = false;
+    Isyeri_Basligi(form_.FiltreGrd);
+    // Report output arrives with the report engine; until then the composed
+    // statement is shown and left on the clipboard.
+    sistem().panoyaKoy(d.RaporSQL);
+    MsgBox(d.RaporSQL, Simge::Bilgi);
 }

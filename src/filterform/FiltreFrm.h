@@ -1,19 +1,39 @@
 #pragma once
+#include "filterform/FiltreFormu.h"
+
 #include <QWidget>
 
+class IzgaraGorunumu;
+class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
-// The filter form, the program's main window. Closing it ends the program.
+// The filter form, the program's main window: a view over FiltreFormu.
+// Closing it ends the program.
 class FiltreFrm : public QWidget {
     Q_OBJECT
 public:
+    // Reads the template; a faulty one ends the program after its message.
     explicit FiltreFrm(QWidget* ust = nullptr);
 
     // The program file's name in Turkish upper case, e.g. "FATURA LİSTESİ".
     static QString pencereBasligi();
+    FiltreFormu& form() { return form_; }
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void ilkEtkinlestirme();
+    void TamamBtn_Click();
+
+    FiltreFormu form_;
+    IzgaraGorunumu* FiltreGrd;
+    QComboBox* RaporYeri;
+    QProgressBar* Bar1;
     QLabel* FirmaLbl;
+    QPushButton* TamamBtn;
     QPushButton* CikisBtn;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 // The two ways to start the program. Classic: the suite's own command line,
@@ -12,6 +13,16 @@ struct KomutSatiri {
     QString parametreler; // the text Parametreleri_Oku splits
     bool evet = false;    // batch: answer every question Yes
     QString hata;         // Kip::Hata: what is wrong with the line
+
+    // Batch: edits of the filter rows, applied in the order given.
+    struct Duzenleme {
+        enum class Tur { Baslangic, Bitis, Secim, Aktif } tur;
+        QString baslik;
+        QString deger;
+    };
+    QString sablon;       // --template FILE instead of Master.mtr beside the program
+    QList<Duzenleme> duzenlemeler;
+    bool sqlYaz = false;  // --sql: print the composed statement and stop
 
     static KomutSatiri coz(const QStringList& argumanlar); // without the program's name
     static QString kullanim(const QString& programAdi);

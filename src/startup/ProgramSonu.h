@@ -5,3 +5,11 @@
 struct ProgramSonu {
     int durum = 1;
 };
+
+#include <QString>
+
+// A command line the batch mode cannot carry out; main() prints it and
+// returns status 2.
+struct KullanimHatasi {
+    QString metin;
+};

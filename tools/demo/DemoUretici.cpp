@@ -32,7 +32,7 @@ public:
         cariler();
         faturalar();
         y_.gorunum(QStringLiteral("STOKHIZMETMASRAFINDIRIMLISTESI"),
-                   QStringLiteral("SELECT Stok_ID, 'Stok' AS Satir_Tipi, Stok_Kod, Stok_Ad FROM STOKKART"
+                   QStringLiteral("SELECT Stok_ID, 'Mal' AS Satir_Tipi, Stok_Kod, Stok_Ad FROM STOKKART"
                                   " UNION ALL SELECT Hizmet_ID, 'Hizmet', Kod, Ad FROM HIZMETTANIM"
                                   " UNION ALL SELECT Masraf_ID, 'Masraf', Kod, Ad FROM MASRAFTANIM"
                                   " UNION ALL SELECT Indirim_ID, 'İndirim', Kod, Ad FROM INDIRIMTANIM"));
@@ -210,7 +210,7 @@ private:
             Para ara, isk, kdv, net;
             const int satirSayisi = zar(1, 5);
             for (int k = 0; k < satirSayisi; ++k) {
-                QString satirTipi = QStringLiteral("Stok");
+                QString satirTipi = QStringLiteral("Mal");
                 int stokId, kdvOrani;
                 QString birim;
                 double miktar;

@@ -1,0 +1,127 @@
+#include "filterform/FiltreFormu.h"
+#include "filterform/FiltreIzgarasi.h"
+#include "filterform/Secenekler.h"
+#include "startup/BolgeselAyar.h"
+#include "startup/Degiskenler.h"
+#include "template/Sablon.h"
+
+#include <QDate>
+
+namespace {
+bool tarihAraligiMi(const QString& tip) { return tip == QLatin1String("TR") || tip == QLatin1String("GR"); }
+} // namespace
+
+FiltreFormu::FiltreFormu(QObject* ust) : QObject(ust) {
+    Filtre_Izgarasi_Kur(FiltreGrd);
+    Rapor_Yeri_Kur(RaporYeri);
+}
+
+QString FiltreFormu::yukle(const QString& sablonYolu) {
+    RaporYeri.gecerliHucreAyarla(0, 0);
+    const QString mesaj = Master_Oku(FiltreGrd, sablonYolu);
+    if (!mesaj.isEmpty()) return mesaj;
+    const int baslangic = FiltreGrd.sutunNo(Sutun::Baslangic);
+    if (FiltreGrd.satirSayisi() > 1 && hareketOncesi(1, baslangic)) {
+        FiltreGrd.gecerliHucreAyarla(1, baslangic);
+        hareketSonrasi(1, baslangic);
+    }
+    if (FiltreGrd.satirSayisi() < kEnAzSatir) FiltreGrd.satirSayisiAyarla(kEnAzSatir);
+    FiltreGrd.kalinYap(0, 0, 0, FiltreGrd.columnCount() - 1, true);
+    FiltreGrd.kalinYap(1, 0, FiltreGrd.satirSayisi() - 1, 0, true);
+    const int bitis = FiltreGrd.sutunNo(Sutun::Bitis);
+    for (int s = 1; s < FiltreGrd.satirSayisi(); ++s) {
+        if (FiltreGrd.hucre(s, Sutun::FiltreLbl).isEmpty()) continue;
+        if (!tarihAraligiMi(FiltreGrd.hucre(s, Sutun::Tip))) FiltreGrd.arkaPlanYap(s, bitis, kGriBitis);
+    }
+    return {};
+}
+
+void FiltreFormu::etkinlestir(const std::function<void(int, int)>& ilerleme) {
+    Degiskenler& d = degiskenler();
+    if (d.DegerlerYuklendi) return;
+    Secenekleri_Doldur(FiltreGrd, ilerleme);
+    d.DegerlerYuklendi = true;
+}
+
+bool FiltreFormu::hareketOncesi(int satir, int sutun) {
+    if (sutun == FiltreGrd.sutunNo(Sutun::FiltreLbl)) return false;
+    FiltreGrd.acilirListeAyarla(FiltreGrd.hucre(satir, Sutun::Secenek));
+    FiltreGrd.duzenlenebilirAyarla(!FiltreGrd.hucre(satir, Sutun::FiltreLbl).isEmpty());
+    return true;
+}
+
+bool FiltreFormu::cokluSecimSatiri(int satir) const {
+    return !FiltreGrd.hucre(satir, Sutun::CoktanSecmeSecenek).isEmpty();
+}
+
+std::pair<int, int> FiltreFormu::hareketSonrasi(int satir, int sutun) {
+    if (!tarihAraligiMi(FiltreGrd.hucre(satir, Sutun::Tip)) && sutun == FiltreGrd.sutunNo(Sutun::Bitis))
+        return {satir, FiltreGrd.sutunNo(Sutun::Baslangic)};
+    // A multiple choice is made in the selection list, never typed.
+    FiltreGrd.duzenlenebilirAyarla(!cokluSecimSatiri(satir));
+    return {satir, sutun};
+}
+
+void FiltreFormu::duzenlemeSonrasi(int satir) {
+    const QString bas = FiltreGrd.hucre(satir, Sutun::Baslangic);
+    if (FiltreGrd.gecerliSutun() != FiltreGrd.sutunNo(Sutun::Bitis) && FiltreGrd.hucre(satir, Sutun::Tip) == QLatin1String("GR")
+        && !bas.isEmpty())
+        FiltreGrd.hucreYaz(satir, Sutun::Bitis, bas);
+    if (FiltreGrd.hucre(satir, Sutun::FiltreLbl) == QLatin1String("Grupla")) {
+        const QString toplam = bas == QLatin1String("Gruplama Yok") ? QStringLiteral("Hayır") : QStringLiteral("Evet");
+        for (int s : satirlar(QStringLiteral("Genel Rapor Toplamı"))) FiltreGrd.hucreYaz(s, Sutun::Baslangic, toplam);
+    }
+}
+
+void FiltreFormu::Islem_Tarihi_Bugun() {
+    const QString bugun = Kisa_Tarih(QDate::currentDate());
+    for (int s : satirlar(QStringLiteral("İşlem Tarihi"))) {
+        FiltreGrd.hucreYaz(s, Sutun::Baslangic, bugun);
+        FiltreGrd.hucreYaz(s, Sutun::Bitis, bugun);
+    }
+}
+
+void FiltreFormu::duzenle(int satir, const QString& anahtar, const QString& metin) {
+    const int sutun = FiltreGrd.sutunNo(anahtar);
+    FiltreGrd.gecerliHucreAyarla(satir, sutun);
+    FiltreGrd.hucreYaz(satir, sutun, metin);
+    duzenlemeSonrasi(satir);
+}
+
+QStringList FiltreFormu::secenekler(int satir) const {
+    QStringList l;
+    const QString metin = FiltreGrd.hucre(satir, Sutun::CoktanSecmeSecenek);
+    qsizetype konum = 0;
+    while (konum < metin.size()) {
+        const qsizetype virgul = metin.indexOf(u',', konum);
+        if (virgul < 0) {
+            l << metin.mid(konum);
+            break;
+        }
+        l << metin.mid(konum, virgul - konum);
+        konum = virgul + 1;
+    }
+    return l;
+}
+
+void FiltreFormu::secimiKaydet(int satir, const QStringList& secilenler) {
+    QString secim;
+    const QStringList ops = secenekler(satir);
+    for (int i = 0; i < ops.size(); ++i) {
+        // A ticked "Hepsi" in the first row stops at once: the choice stays empty, meaning all.
+        if (i == 0 && ops[i] == QLatin1String("Hepsi")) {
+            if (secilenler.contains(ops[i])) break;
+            continue;
+        }
+        if (secilenler.contains(ops[i])) secim += ops[i] + u',';
+    }
+    FiltreGrd.hucreYaz(satir, Sutun::CoktanSecmeSecim, secim);
+    FiltreGrd.hucreYaz(satir, Sutun::Baslangic, secim.isEmpty() ? QStringLiteral("Hepsi") : QStringLiteral("Secimli"));
+}
+
+QList<int> FiltreFormu::satirlar(const QString& baslik) const {
+    QList<int> l;
+    for (int s = 1; s < FiltreGrd.satirSayisi(); ++s)
+        if (FiltreGrd.hucre(s, Sutun::FiltreLbl) == baslik) l << s;
+    return l;
+}

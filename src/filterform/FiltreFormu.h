@@ -1,0 +1,48 @@
+#pragma once
+#include "platform/izgara/IzgaraModeli.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+// The filter form's logic without any window: the filter grid and the
+// output-target box, loading, the first activation, the cursor and commit
+// rules. The window FiltreFrm shows it; the batch mode drives it directly.
+class FiltreFormu : public QObject {
+    Q_OBJECT
+public:
+    explicit FiltreFormu(QObject* ust = nullptr);
+
+    IzgaraModeli FiltreGrd;
+    IzgaraModeli RaporYeri;
+
+    // Reads the template and prepares the rows; returns the template's
+    // message when it is faulty (the caller shows it and ends the program).
+    QString yukle(const QString& sablonYolu);
+
+    // Fills the look-up lists the first time only. `ilerleme(deger, enFazla)`
+    // follows the progress bar.
+    void etkinlestir(const std::function<void(int, int)>& ilerleme = {});
+
+    // Before the cursor moves: false refuses the move (the caption column).
+    bool hareketOncesi(int satir, int sutun);
+    // After it moved; returns the cell the cursor must stand on instead, or
+    // the same cell. Sets the editability the cell allows.
+    std::pair<int, int> hareketSonrasi(int satir, int sutun);
+    // After an edit of the current cell was committed.
+    void duzenlemeSonrasi(int satir);
+
+    bool cokluSecimSatiri(int satir) const;
+    void Islem_Tarihi_Bugun();
+
+    // An edit as the user would make it: cursor to the cell, new text, commit.
+    void duzenle(int satir, const QString& anahtar, const QString& metin);
+    // Stores a multiple choice as the selection list does: the chosen options,
+    // each followed by ","; none chosen means all ("Hepsi").
+    void secimiKaydet(int satir, const QStringList& secilenler);
+    // Options of a multiple-choice row, in list order.
+    QStringList secenekler(int satir) const;
+
+    // Rows whose caption is exactly `baslik`.
+    QList<int> satirlar(const QString& baslik) const;
+};

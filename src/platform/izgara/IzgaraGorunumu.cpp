@@ -1,0 +1,105 @@
+#include "platform/izgara/IzgaraGorunumu.h"
+#include "platform/izgara/IzgaraModeli.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// The editor follows the grid's drop-down syntax: a list that begins with
+// "|" lets the user type besides picking, any other list only picks.
+class ListeTemsilcisi : public QStyledItemDelegate {
+public:
+    ListeTemsilcisi(IzgaraModeli* model, QObject* ust) : QStyledItemDelegate(ust), model_(model) {}
+
+    QWidget* createEditor(QWidget* ust, const QStyleOptionViewItem& secenek, const QModelIndex& i) const override {
+        const QString liste = model_->acilirListe();
+        if (liste.isEmpty()) return QStyledItemDelegate::createEditor(ust, secenek, i);
+        auto* kutu = new QComboBox(ust);
+        const bool serbest = liste.startsWith(u'|');
+        kutu->setEditable(serbest);
+        QStringList ogeler = liste.split(u'|');
+        if (serbest) ogeler.removeFirst();
+        while (!ogeler.isEmpty() && ogeler.last().isEmpty()) ogeler.removeLast();
+        kutu->addItems(ogeler);
+        kutu->setMaxVisibleItems(20);
+        return kutu;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& i) const override {
+        if (auto* kutu = qobject_cast<QComboBox*>(editor)) {
+            const QString metin = i.data(Qt::EditRole).toString();
+            const int yer = kutu->findText(metin);
+            if (yer >= 0) kutu->setCurrentIndex(yer);
+            else if (kutu->isEditable()) kutu->setEditText(metin);
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, i);
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* m, const QModelIndex& i) const override {
+        if (auto* kutu = qobject_cast<QComboBox*>(editor)) {
+            m->setData(i, kutu->currentText(), Qt::EditRole);
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, m, i);
+    }
+
+private:
+    IzgaraModeli* model_;
+};
+
+} // namespace
+
+IzgaraGorunumu::IzgaraGorunumu(IzgaraModeli* model, QWidget* ust) : QTableView(ust), model_(model) {
+    setModel(model);
+    setItemDelegate(new ListeTemsilcisi(model, this));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(20);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setWordWrap(false);
+    sutunlariUygula();
+    connect(model, &IzgaraModeli::modelReset, this, &IzgaraGorunumu::sutunlariUygula);
+    connect(model, &IzgaraModeli::gecerliHucreDegisti, this, [this](int satir, int sutun) {
+        const QModelIndex i = model_->index(satir, sutun);
+        if (currentIndex() != i) {
+            yonlendiriliyor_ = true;
+            setCurrentIndex(i);
+            yonlendiriliyor_ = false;
+        }
+    });
+}
+
+void IzgaraGorunumu::sutunlariUygula() {
+    const auto& sutunlar = model_->sutunlar();
+    for (int c = 0; c < sutunlar.size(); ++c) {
+        setColumnWidth(c, twipPiksel(sutunlar.at(c).genislikTwip));
+        setColumnHidden(c, sutunlar.at(c).gizli);
+    }
+}
+
+void IzgaraGorunumu::currentChanged(const QModelIndex& simdiki, const QModelIndex& onceki) {
+    if (yonlendiriliyor_ || !simdiki.isValid()) {
+        QTableView::currentChanged(simdiki, onceki);
+        return;
+    }
+    // Fixed rows are headers, never a place for the cursor.
+    if (simdiki.row() < model_->sabitSatir() || (hareketIzni && !hareketIzni(simdiki.row(), simdiki.column()))) {
+        yonlendiriliyor_ = true;
+        setCurrentIndex(onceki.isValid() ? onceki : model_->index(model_->gecerliSatir(), model_->gecerliSutun()));
+        yonlendiriliyor_ = false;
+        return;
+    }
+    QTableView::currentChanged(simdiki, onceki);
+    std::pair<int, int> hedef{simdiki.row(), simdiki.column()};
+    if (hareketSonrasi) hedef = hareketSonrasi(simdiki.row(), simdiki.column());
+    model_->gecerliHucreAyarla(hedef.first, hedef.second);
+    if (hedef != std::pair<int, int>{simdiki.row(), simdiki.column()}) {
+        yonlendiriliyor_ = true;
+        setCurrentIndex(model_->index(hedef.first, hedef.second));
+        yonlendiriliyor_ = false;
+    }
+}

@@ -1,0 +1,111 @@
+#include "template/Sablon.h"
+#include "platform/izgara/IzgaraModeli.h"
+#include "platform/metin/Cp1254.h"
+#include "platform/sistem/Sistem.h"
+#include "startup/Degiskenler.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+
+namespace SablonMesaji {
+QString temelSql() {
+    return QStringLiteral("Temel SQL Deyimi Alınırken Bir Hata Oluştu. Dosya Bozulmuş Yada Dosya Yapısı İle Oynanmış");
+}
+QString filtre() {
+    return QStringLiteral("Filtreler Düzenlenirken bir Hata Oluştu Raporun Master Dosyası Bozulmuş. Lütfen Program Satıcınızla Görüşün.");
+}
+} // namespace SablonMesaji
+
+namespace {
+
+// Lines end at CR LF or a lone CR, as the suite writes them; a lone LF ends
+// one too, for templates edited on this system.
+class SatirOkuyucu {
+public:
+    explicit SatirOkuyucu(QString metin) : metin_(std::move(metin)) {}
+    bool oku(QString& satir) {
+        if (konum_ >= metin_.size()) return false;
+        qsizetype son = konum_;
+        while (son < metin_.size() && metin_.at(son) != u'\r' && metin_.at(son) != u'\n') ++son;
+        satir = metin_.mid(konum_, son - konum_);
+        konum_ = son;
+        if (konum_ < metin_.size() && metin_.at(konum_) == u'\r') ++konum_;
+        if (konum_ < metin_.size() && metin_.at(konum_) == u'\n') ++konum_;
+        return true;
+    }
+
+private:
+    QString metin_;
+    qsizetype konum_ = 0;
+};
+
+} // namespace
+
+QString Master_Yolu() { return QDir(sistem().programDizini()).filePath(QStringLiteral("Master.mtr")); }
+
+QString Sablon_Metni(const QByteArray& baytlar) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString metin = utf8.decode(baytlar);
+    if (!utf8.hasError()) {
+        if (metin.startsWith(QChar(0xFEFF))) metin.remove(0, 1);
+        return metin;
+    }
+    return Cp1254::coz(baytlar);
+}
+
+QString Bosluk_Kirp(const QString& metin) {
+    qsizetype bas = 0, son = metin.size();
+    while (bas < son && metin.at(bas) == u' ') ++bas;
+    while (son > bas && metin.at(son - 1) == u' ') --son;
+    return metin.mid(bas, son - bas);
+}
+
+bool Filtreye_Ekle(IzgaraModeli& grid, const QString& satir) {
+    const int hedef = grid.satirSayisi();
+    grid.satirSayisiAyarla(hedef + 1);
+    int sutun = -1;
+    qsizetype konum = 0;
+    while (konum < satir.size()) {
+        const qsizetype noktali = satir.indexOf(u';', konum);
+        ++sutun;
+        if (noktali < 0 || sutun >= grid.columnCount()) {
+            grid.satirSayisiAyarla(hedef);
+            return false;
+        }
+        grid.hucreYaz(hedef, sutun, satir.mid(konum, noktali - konum));
+        konum = noktali + 1;
+    }
+    return true;
+}
+
+QString Master_Oku(IzgaraModeli& grid, const QString& yol) {
+    Degiskenler& d = degiskenler();
+    QFile dosya(yol);
+    if (!dosya.open(QIODevice::ReadOnly)) return SablonMesaji::temelSql();
+    SatirOkuyucu okuyucu(Sablon_Metni(dosya.readAll()));
+    dosya.close();
+
+    QString mesaj;
+    QString satir;
+    if (!okuyucu.oku(satir)) return SablonMesaji::temelSql();
+    if (satir != QLatin1String("<TEMELSQL>")) mesaj = SablonMesaji::temelSql();
+
+    d.TemelSQL.clear();
+    for (;;) {
+        if (!okuyucu.oku(satir)) return SablonMesaji::temelSql();
+        if (satir == QLatin1String("<GROUPSQL>")) break;
+        d.TemelSQL += satir;
+    }
+    d.GroupSQL.clear();
+    for (;;) {
+        if (!okuyucu.oku(satir)) return SablonMesaji::temelSql();
+        if (satir == QLatin1String("<FILTRE>")) break;
+        d.GroupSQL += satir;
+    }
+    for (;;) {
+        if (!okuyucu.oku(satir)) return SablonMesaji::filtre();
+        if (satir == QLatin1String("<END>")) return mesaj;
+        if (!Filtreye_Ekle(grid, Bosluk_Kirp(satir))) return SablonMesaji::filtre();
+    }
+}
