@@ -39,3 +39,13 @@ void bolgeselAyarla(const QString& ondalik, const QString& binlik, const QString
 }
 
 void degiskenleriSifirla() { degiskenler() = Degiskenler{}; }
+
+#include "filterform/FiltreIzgarasi.h"
+#include "platform/izgara/IzgaraModeli.h"
+#include "template/Sablon.h"
+
+void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar) {
+    Filtre_Izgarasi_Kur(grid);
+    for (const QString& s : satirlar)
+        if (!Filtreye_Ekle(grid, s)) throw std::runtime_error(("rejected: " + s).toStdString());
+}

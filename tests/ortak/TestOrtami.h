@@ -79,3 +79,7 @@ void bolgeselAyarla(const QString& ondalik = QStringLiteral(","), const QString&
 
 // Clears the run-wide record, as a new process would have it.
 void degiskenleriSifirla();
+
+class IzgaraModeli;
+// A filter grid holding the given template filter lines (empty lines give empty rows).
+void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar);

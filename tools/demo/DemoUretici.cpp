@@ -18,7 +18,7 @@ D o(double v) { return D::ondaliktan(v); }
 D g(const QDate& d, const QTime& s = QTime(0, 0)) { return D::tarihten(QDateTime(d, s)); }
 D bos() { return {}; }
 
-Sutun s(const char* ad, const char* tur) { return {QString::fromLatin1(ad), QString::fromLatin1(tur)}; }
+TabloSutunu s(const char* ad, const char* tur) { return {QString::fromLatin1(ad), QString::fromLatin1(tur)}; }
 
 class Uretici {
 public:

@@ -47,10 +47,10 @@ void SqliteYazici::veritabani(const QString& ad) {
     calistir(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"));
 }
 
-void SqliteYazici::tablo(const QString& ad, const QList<Sutun>& sutunlar) {
+void SqliteYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
     if (ekle_) sqlite3_finalize(ekle_);
     QStringList tanim, adlar, yerler;
-    for (const Sutun& s : sutunlar) {
+    for (const TabloSutunu& s : sutunlar) {
         tanim << s.ad + u' ' + s.tur + (metinTuru(s.tur) ? QStringLiteral(" COLLATE RTRIM") : QString());
         adlar << s.ad;
         yerler << QStringLiteral("?");
@@ -143,10 +143,10 @@ void TsqlYazici::veritabani(const QString& ad) {
                            "CREATE DATABASE [%1];\nGO\nUSE [%1];\nGO\n").arg(ad);
 }
 
-void TsqlYazici::tablo(const QString& ad, const QList<Sutun>& sutunlar) {
+void TsqlYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
     topluyuBitir();
     QStringList tanim, adlar;
-    for (const Sutun& s : sutunlar) {
+    for (const TabloSutunu& s : sutunlar) {
         // Unicode columns keep every Turkish letter whatever the server's collation.
         QString tur = s.tur;
         if (tur.startsWith(QLatin1String("VARCHAR"), Qt::CaseInsensitive)) tur.prepend(u'N');

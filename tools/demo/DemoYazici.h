@@ -11,7 +11,7 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // A column as SQL Server declares it ("VARCHAR(50)", "MONEY", "DATETIME" ...).
-struct Sutun {
+struct TabloSutunu {
     QString ad;
     QString tur;
 };
@@ -23,7 +23,7 @@ class DemoYazici {
 public:
     virtual ~DemoYazici() = default;
     virtual void veritabani(const QString& ad) = 0;
-    virtual void tablo(const QString& ad, const QList<Sutun>& sutunlar) = 0;
+    virtual void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) = 0;
     virtual void satir(const QList<Deger>& degerler) = 0;
     virtual void gorunum(const QString& ad, const QString& sql) = 0;
     virtual void dizin(const QString& tablo, const QString& sutunlar) = 0;
@@ -37,7 +37,7 @@ public:
     explicit SqliteYazici(const QString& klasor) : klasor_(klasor) {}
     ~SqliteYazici() override;
     void veritabani(const QString& ad) override;
-    void tablo(const QString& ad, const QList<Sutun>& sutunlar) override;
+    void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) override;
     void satir(const QList<Deger>& degerler) override;
     void gorunum(const QString& ad, const QString& sql) override;
     void dizin(const QString& tablo, const QString& sutunlar) override;
@@ -58,7 +58,7 @@ class TsqlYazici : public DemoYazici {
 public:
     explicit TsqlYazici(const QString& dosya);
     void veritabani(const QString& ad) override;
-    void tablo(const QString& ad, const QList<Sutun>& sutunlar) override;
+    void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) override;
     void satir(const QList<Deger>& degerler) override;
     void gorunum(const QString& ad, const QString& sql) override;
     void dizin(const QString& tablo, const QString& sutunlar) override;
@@ -80,7 +80,7 @@ class CokluYazici : public DemoYazici {
 public:
     void ekle(std::unique_ptr<DemoYazici> y) { y_.push_back(std::move(y)); }
     void veritabani(const QString& ad) override { for (auto& y : y_) y->veritabani(ad); }
-    void tablo(const QString& ad, const QList<Sutun>& s) override { for (auto& y : y_) y->tablo(ad, s); }
+    void tablo(const QString& ad, const QList<TabloSutunu>& s) override { for (auto& y : y_) y->tablo(ad, s); }
     void satir(const QList<Deger>& d) override { for (auto& y : y_) y->satir(d); }
     void gorunum(const QString& ad, const QString& sql) override { for (auto& y : y_) y->gorunum(ad, sql); }
     void dizin(const QString& t, const QString& s) override { for (auto& y : y_) y->dizin(t, s); }

@@ -1,0 +1,124 @@
+#include "filterform/FiltreIzgarasi.h"
+#include "ortak/TestOrtami.h"
+#include "platform/izgara/IzgaraModeli.h"
+#include "platform/metin/Cp1254.h"
+#include "startup/Degiskenler.h"
+#include "template/Sablon.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstSablon : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    IzgaraModeli grid_;
+
+    QString yaz(const QByteArray& icerik) {
+        const QString yol = dir_.filePath(QStringLiteral("Master.mtr"));
+        QFile f(yol);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(icerik);
+        return yol;
+    }
+    QString oku(const QByteArray& icerik) {
+        degiskenleriSifirla();
+        Filtre_Izgarasi_Kur(grid_);
+        return Master_Oku(grid_, yaz(icerik));
+    }
+
+private slots:
+    void okuma_data() {
+        QTest::addColumn<QByteArray>("icerik");
+        QTest::addColumn<QString>("mesaj");
+        QTest::addColumn<QString>("temel");
+        QTest::addColumn<QString>("grup");
+        QTest::addColumn<int>("satirSayisi"); // header included
+        const QString temel = SablonMesaji::temelSql(), filtre = SablonMesaji::filtre();
+        QTest::newRow("saglam, satirlar bitisik") << QByteArray("<TEMELSQL>\r\nSELECT *\r\nFROM X\r\n<GROUPSQL>\r\n GROUP BY a\r\n<FILTRE>\r\nA;1;;\r\n<END>\r\n")
+                                                  << "" << "SELECT *FROM X" << " GROUP BY a" << 2;
+        QTest::newRow("bosluklu birlesim") << QByteArray("<TEMELSQL>\nSELECT * \nFROM X\n<GROUPSQL>\n<FILTRE>\n<END>\n")
+                                           << "" << "SELECT * FROM X" << "" << 1;
+        QTest::newRow("yalniz CR") << QByteArray("<TEMELSQL>\rS\r<GROUPSQL>\rG\r<FILTRE>\rA;\r<END>") << "" << "S" << "G" << 2;
+        QTest::newRow("END sonrasi okunmaz") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END>\nbozuk satir\n")
+                                             << "" << "S" << "" << 1;
+        QTest::newRow("ilk satir yanlis ama okunur") << QByteArray("<TEMEL>\nS\n<GROUPSQL>\n<FILTRE>\nA;\n<END>\n")
+                                                     << temel << "S" << "" << 2;
+        QTest::newRow("bosluklu isaret isaret degil") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END> \n<END>\n")
+                                                      << filtre << "S" << "" << 1;
+        QTest::newRow("fazla alan") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;;;;;;;;;;;\nB;\n<END>\n") << filtre << "" << "" << 1;
+        QTest::newRow("sonda noktali virgul yok") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;B;C\n<END>\n") << filtre << "" << "" << 1;
+        QTest::newRow("filtre hatasi kalanini okumaz") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\nB\nC;\n<END>\n")
+                                                       << filtre << "" << "" << 2;
+        QTest::newRow("bos satir bos filtre") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n   \nB;\n<END>\n") << "" << "" << "" << 4;
+        QTest::newRow("GROUPSQL beklenirken biter") << QByteArray("<TEMELSQL>\nSELECT 1\n") << temel << "SELECT 1" << "" << 1;
+        QTest::newRow("FILTRE beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\nG\n") << temel << "" << "G" << 1;
+        QTest::newRow("END beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n") << filtre << "" << "" << 2;
+        QTest::newRow("bos dosya") << QByteArray() << temel << "" << "" << 1;
+    }
+    void okuma() {
+        QFETCH(QByteArray, icerik);
+        QFETCH(QString, mesaj);
+        QFETCH(QString, temel);
+        QFETCH(QString, grup);
+        QFETCH(int, satirSayisi);
+        QCOMPARE(oku(icerik), mesaj);
+        if (mesaj != SablonMesaji::temelSql() || !temel.isEmpty()) QCOMPARE(degiskenler().TemelSQL, temel);
+        QCOMPARE(degiskenler().GroupSQL, grup);
+        QCOMPARE(grid_.satirSayisi(), satirSayisi);
+    }
+
+    void dosyaYok() {
+        Filtre_Izgarasi_Kur(grid_);
+        QCOMPARE(Master_Oku(grid_, dir_.filePath(QStringLiteral("yok.mtr"))), SablonMesaji::temelSql());
+    }
+
+    void filtreSatiri_data() {
+        QTest::addColumn<QString>("satir");
+        QTest::addColumn<bool>("kabul");
+        QTest::addColumn<QStringList>("hucreler");
+        QTest::newRow("on alan, son ucu bos") << "Cari;Hepsi;;;CARIKART.Cari_Kod;|A|B;TK;True;;;" << true
+                                              << QStringList{"Cari", "Hepsi", "", "", "CARIKART.Cari_Kod", "|A|B", "TK", "True", "", ""};
+        QTest::newRow("uc alan") << "Cari;Hepsi;;" << true << QStringList{"Cari", "Hepsi", "", "", "", "", "", "", "", ""};
+        QTest::newRow("bos satir") << "" << true << QStringList(10);
+        QTest::newRow("alan icindeki bosluk kalir") << "Grupla ;x ;" << true << QStringList{"Grupla ", "x ", "", "", "", "", "", "", "", ""};
+        QTest::newRow("on bir alan") << "1;2;3;4;5;6;7;8;9;10;11;" << false << QStringList{};
+        QTest::newRow("son alandan sonra metin") << "A;B;C" << false << QStringList{};
+    }
+    void filtreSatiri() {
+        QFETCH(QString, satir);
+        QFETCH(bool, kabul);
+        QFETCH(QStringList, hucreler);
+        Filtre_Izgarasi_Kur(grid_);
+        QCOMPARE(Filtreye_Ekle(grid_, satir), kabul);
+        QCOMPARE(grid_.satirSayisi(), kabul ? 2 : 1);
+        if (!kabul) return;
+        QStringList okunan;
+        for (int c = 0; c < grid_.columnCount(); ++c) okunan << grid_.hucre(1, c);
+        QCOMPARE(okunan, hucreler);
+    }
+
+    void kenarBosluklariKirpilir() {
+        QCOMPARE(oku("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\n   Grupla;Gruplama Yok;   \n<END>\n"), QString());
+        QCOMPARE(grid_.hucre(1, Sutun::FiltreLbl), QStringLiteral("Grupla"));
+        QCOMPARE(grid_.hucre(1, Sutun::Baslangic), QStringLiteral("Gruplama Yok"));
+    }
+
+    void kodlama_data() {
+        QTest::addColumn<QByteArray>("icerik");
+        const QString metin = QStringLiteral("<TEMELSQL>\nSELECT 'æ'\n<GROUPSQL>\n<FILTRE>\nİşlem Tarihi;Şubat;;\n<END>\n");
+        QTest::newRow("utf-8") << metin.toUtf8();
+        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF") + metin.toUtf8();
+        QTest::newRow("1254") << Cp1254::kodla(metin);
+    }
+    void kodlama() {
+        QFETCH(QByteArray, icerik);
+        QCOMPARE(oku(icerik), QString());
+        QCOMPARE(degiskenler().TemelSQL, QStringLiteral("SELECT 'æ'"));
+        QCOMPARE(grid_.hucre(1, Sutun::FiltreLbl), QStringLiteral("İşlem Tarihi"));
+        QCOMPARE(grid_.hucre(1, Sutun::Baslangic), QStringLiteral("Şubat"));
+    }
+};
+
+QTEST_MAIN(TstSablon)
+#include "tst_sablon.moc"
