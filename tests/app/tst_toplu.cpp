@@ -1,6 +1,7 @@
 #include "ortak/TestOrtami.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 // The batch mode as scripts use it: the real program, its exit status and
@@ -14,6 +15,7 @@ class TstToplu : public QObject {
     struct Sonuc {
         int durum;
         QString hata;
+        QString cikti;
     };
 
     Sonuc calistir(const QStringList& argumanlar) {
@@ -25,9 +27,10 @@ class TstToplu : public QObject {
         p.start(qEnvironmentVariable("FATURA_PROGRAM"), argumanlar);
         if (!p.waitForFinished(60000)) {
             p.kill();
-            return {-1, QStringLiteral("hung")};
+            return {-1, QStringLiteral("hung"), {}};
         }
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardError()),
+                QString::fromUtf8(p.readAllStandardOutput())};
     }
     QString demo(int kullanici) const {
         return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici);
@@ -89,15 +92,66 @@ private slots:
         QVERIFY2(s.hata.contains(mesaj), qPrintable(s.hata));
     }
 
+    // The worked example of the composition, byte for byte, from the command line.
+    void ornekSorguSql_data() {
+        QTest::addColumn<QStringList>("ekler");
+        QTest::addColumn<QString>("beklenen");
+        const QString sonuc = QStringLiteral(
+            "SELECT CARIKART.Unvan,FATURA.Fatura_No,FATURA.Tarih,FATURA.Tutar From FATURA JOIN CARIKART ON "
+            "(CARIKART.Cari_ID=FATURA.Cari_ID AND CARIKART.Sehir='ANKARA') WHERE FATURA.Tarih >= '03/01/2012' AND "
+            "FATURA.Tarih <= '03/31/2012' AND (CARIKART.Cari_Kod='C001' OR CARIKART.Cari_Kod='C002') GROUP BY "
+            "FATURA.Fatura_No, CARIKART.Unvan ORDER BY CARIKART.Unvan, FATURA.Tarih DESC\n");
+        QString having = sonuc;
+        having.replace(QStringLiteral(" ORDER BY"),
+                       QStringLiteral(" HAVING ISNULL(SUM(FATURA.Bakiye),0) >=100 AND ISNULL(SUM(FATURA.Bakiye),0)<=250.5 ORDER BY"));
+        QTest::newRow("ornek") << QStringList{} << sonuc;
+        QTest::newRow("having") << QStringList{"--set", "Bakiye Aralığı=100", "--end", "Bakiye Aralığı=250,5"} << having;
+    }
+    void ornekSorguSql() {
+        QFETCH(QStringList, ekler);
+        QFETCH(QString, beklenen);
+        turkceAyarlar();
+        const Sonuc s = calistir(QStringList{QStringLiteral("--batch"), demo(1), QStringLiteral("--template"),
+                                             QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/ornek.mtr"), QStringLiteral("--sql")}
+                                 + ekler);
+        QCOMPARE(s.durum, 0);
+        QCOMPARE(s.cikti, beklenen);
+    }
+
+    void sqlTarihHatasi() {
+        turkceAyarlar();
+        const Sonuc s = calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--end"), QStringLiteral("İşlem Tarihi=31/02/2026"),
+                                  QStringLiteral("--sql")});
+        QCOMPARE(s.durum, 1);
+        QCOMPARE(s.cikti, QString());
+        QVERIFY2(s.hata.contains(QStringLiteral("Fatura Listesi: Lütfen tarihi doğru giriniz")), qPrintable(s.hata));
+    }
+
+    void bozukSablon() {
+        turkceAyarlar();
+        QTemporaryDir d;
+        QFile f(d.filePath(QStringLiteral("bozuk.mtr")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<TEMELSQL>\nSELECT 1\n<GROUPSQL>\n<FILTRE>\nA;B\n<END>\n");
+        f.close();
+        const Sonuc s = calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--template"), f.fileName(), QStringLiteral("--sql")});
+        QCOMPARE(s.durum, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("Filtreler Düzenlenirken bir Hata Oluştu")));
+    }
+
     void kullanimHatasi_data() {
         QTest::addColumn<QStringList>("argumanlar");
         QTest::newRow("parametresiz") << QStringList{"--batch"};
         QTest::newRow("bilinmeyen secenek") << QStringList{"--batch", "A|B|1|C|D", "--renkli"};
         QTest::newRow("giris penceresi istenemez") << QStringList{"--batch", "-1|SRV|1|sa|x"};
+        QTest::newRow("olmayan baslik") << QStringList{"--batch", "DEMO", "--set", "Yok Böyle=1", "--sql"};
+        QTest::newRow("listede olmayan deger") << QStringList{"--batch", "DEMO", "--set", "Grupla=Renk", "--sql"};
+        QTest::newRow("esittirsiz") << QStringList{"--batch", "DEMO", "--set", "Grupla"};
     }
     void kullanimHatasi() {
         QFETCH(QStringList, argumanlar);
         turkceAyarlar();
+        argumanlar.replaceInStrings(QRegularExpression(QStringLiteral("^DEMO$")), demo(1));
         const Sonuc s = calistir(argumanlar);
         QCOMPARE(s.durum, 2);
         QVERIFY(!s.hata.isEmpty());

@@ -1,0 +1,285 @@
+#include "filterform/FiltreFormu.h"
+#include "filterform/FiltreIzgarasi.h"
+#include "filterform/TopluFiltre.h"
+#include "ortak/TestOrtami.h"
+#include "platform/veritabani/KayitSeti.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
+#include "query/Sorgu.h"
+#include "startup/BolgeselAyar.h"
+#include "startup/Degiskenler.h"
+#include "startup/ProgramSonu.h"
+#include "startup/Veritabani.h"
+
+#include <QtTest>
+
+namespace {
+const QString kDemoSablon = QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr");
+}
+
+class TstFiltreFormu : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GeciciSunucu> sunucu_;
+    std::unique_ptr<KayitliMesajlar> kutular_;
+    std::unique_ptr<SahteSistem> sistem_;
+    std::unique_ptr<FiltreFormu> form_;
+
+    IzgaraModeli& g() { return form_->FiltreGrd; }
+    int satir(const QString& baslik) { return g().satirBul(Sutun::FiltreLbl, baslik); }
+    int sutun(const QString& anahtar) { return g().sutunNo(anahtar); }
+
+    // A demo form as the user finds it: template read, look-ups filled.
+    void demoFormu(int kullanici = 1) {
+        degiskenleriSifirla();
+        Degiskenler& d = degiskenler();
+        d.RaporKodu = QStringLiteral("FATURAKART");
+        d.OndalikAyirac = QStringLiteral(",");
+        d.BinlikAyirac = QStringLiteral(".");
+        d.Kullanici_ID = kullanici;
+        if (kullanici == 2) {
+            d.IsyeriYetkiyeBagli = d.AmbarYetkiyeBagli = true;
+            d.IsyeriListesi = QStringLiteral("IN('01','03')");
+            d.AmbarListesi = QStringLiteral("IN('1','4')");
+        }
+        Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor());
+        form_ = std::make_unique<FiltreFormu>();
+        QCOMPARE(form_->yukle(kDemoSablon), QString());
+        form_->etkinlestir();
+    }
+
+    // Composes and runs the statement to its end; the number of rows.
+    int calistir() {
+        Sorgu_Olustur(g());
+        const Degiskenler& d = degiskenler();
+        if (!d.HataMesaji.isEmpty()) throw std::runtime_error(d.HataMesaji.toStdString());
+        auto imlec = d.Baglanti_->sorgula(d.RaporSQL);
+        QList<Deger> s;
+        int n = 0;
+        while (imlec->sonraki(s)) ++n;
+        return n;
+    }
+
+private slots:
+    void initTestCase() { sunucu_ = std::make_unique<GeciciSunucu>(200); }
+    void init() {
+        kutular_ = std::make_unique<KayitliMesajlar>();
+        sistem_ = std::make_unique<SahteSistem>();
+        bolgeselAyarla();
+    }
+    void cleanup() { form_.reset(); }
+
+    void yuklemeAdimlari() {
+        demoFormu();
+        QVERIFY(kutular_->kutular.isEmpty());
+        QVERIFY(g().satirSayisi() > kEnAzSatir); // the demo template has more filters than 27
+        for (int c = 0; c < g().columnCount(); ++c) QVERIFY(g().kalinMi(0, c));
+        QCOMPARE(g().hucre(0, Sutun::Baslangic), QStringLiteral("Başlangıç Değeri"));
+        for (int s = 1; s < g().satirSayisi(); ++s) {
+            QVERIFY(g().kalinMi(s, 0));
+            QVERIFY(!g().kalinMi(s, sutun(Sutun::Baslangic)));
+            const QString tip = g().hucre(s, Sutun::Tip);
+            const bool gri = tip != QLatin1String("TR") && tip != QLatin1String("GR");
+            QCOMPARE(g().arkaPlan(s, sutun(Sutun::Bitis)) == kGriBitis, gri);
+        }
+        QCOMPARE(g().gecerliSatir(), 1);
+        QCOMPARE(g().gecerliSutun(), sutun(Sutun::Baslangic));
+        QCOMPARE(form_->RaporYeri.hucre(0, 0), QStringLiteral("Ekran"));
+        QCOMPARE(form_->RaporYeri.acilirListe(), QStringLiteral("Ekran|Yazıcı|Excel|PDF|Text|Html"));
+    }
+
+    void kisaSablonYirmiSekizSatir() {
+        QTemporaryDir d;
+        QFile f(d.filePath(QStringLiteral("Master.mtr")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<TEMELSQL>\nSELECT 1\n<GROUPSQL>\n<FILTRE>\nA;;;;;;TK;True;;;\nB;;;;;;TR;True;;;\nC;;;;;;GR;True;;;\nD;;;;;;BL;True;;;\nE;;;;;;;True;;;\n<END>\n");
+        f.close();
+        degiskenleriSifirla();
+        FiltreFormu form;
+        QCOMPARE(form.yukle(f.fileName()), QString());
+        QCOMPARE(form.FiltreGrd.satirSayisi(), 28);
+        const int bitis = form.FiltreGrd.sutunNo(Sutun::Bitis);
+        QCOMPARE(form.FiltreGrd.arkaPlan(1, bitis), kGriBitis);
+        QVERIFY(!form.FiltreGrd.arkaPlan(2, bitis).isValid());
+        QVERIFY(!form.FiltreGrd.arkaPlan(3, bitis).isValid());
+        QCOMPARE(form.FiltreGrd.arkaPlan(5, bitis), kGriBitis);
+        QVERIFY(!form.FiltreGrd.arkaPlan(6, bitis).isValid()); // empty rows stay white
+    }
+
+    void bozukSablonMesaji() {
+        degiskenleriSifirla();
+        FiltreFormu form;
+        QCOMPARE(form.yukle(QStringLiteral("/yok/Master.mtr")),
+                 QStringLiteral("Temel SQL Deyimi Alınırken Bir Hata Oluştu. Dosya Bozulmuş Yada Dosya Yapısı İle Oynanmış"));
+    }
+
+    void imlecKurallari() {
+        demoFormu();
+        const int tk = satir(QStringLiteral("Şehir"));
+        const int tr = satir(QStringLiteral("İşlem Tarihi"));
+        const int cs = satir(QStringLiteral("Ambar No"));
+        const int bos = g().satirSayisi() - 1;
+        g().satirSayisiAyarla(g().satirSayisi() + 1); // an empty row at the end
+        QVERIFY(!form_->hareketOncesi(tk, sutun(Sutun::FiltreLbl)));
+        QVERIFY(form_->hareketOncesi(tk, sutun(Sutun::Bitis)));
+        QCOMPARE(g().acilirListe(), g().hucre(tk, Sutun::Secenek));
+        QVERIFY(g().acilirListe().startsWith(QStringLiteral("Hepsi|")));
+        // A TK row's end cell cannot keep the cursor; a TR row's can.
+        QCOMPARE(form_->hareketSonrasi(tk, sutun(Sutun::Bitis)), std::make_pair(tk, sutun(Sutun::Baslangic)));
+        QCOMPARE(form_->hareketSonrasi(tr, sutun(Sutun::Bitis)), std::make_pair(tr, sutun(Sutun::Bitis)));
+        QVERIFY(g().duzenlenebilir());
+        QVERIFY(form_->hareketOncesi(cs, sutun(Sutun::Baslangic)));
+        form_->hareketSonrasi(cs, sutun(Sutun::Baslangic));
+        QVERIFY(!g().duzenlenebilir());
+        QVERIFY(form_->hareketOncesi(bos + 1, sutun(Sutun::Baslangic)));
+        QVERIFY(!g().duzenlenebilir());
+        QCOMPARE(g().acilirListe(), QString());
+    }
+
+    void kayitKurallari() {
+        demoFormu();
+        const int gr = satir(QStringLiteral("Net Tutar"));
+        form_->duzenle(gr, Sutun::Baslangic, QStringLiteral("100"));
+        QCOMPARE(g().hucre(gr, Sutun::Bitis), QStringLiteral("100"));
+        form_->duzenle(gr, Sutun::Bitis, QStringLiteral("200"));
+        QCOMPARE(g().hucre(gr, Sutun::Baslangic), QStringLiteral("100"));
+        QCOMPARE(g().hucre(gr, Sutun::Bitis), QStringLiteral("200"));
+        const int grupla = satir(QStringLiteral("Grupla"));
+        const int toplam = satir(QStringLiteral("Genel Rapor Toplamı"));
+        form_->duzenle(grupla, Sutun::Baslangic, QStringLiteral("Şehir"));
+        QCOMPARE(g().hucre(toplam, Sutun::Baslangic), QStringLiteral("Evet"));
+        form_->duzenle(grupla, Sutun::Baslangic, QStringLiteral("Gruplama Yok"));
+        QCOMPARE(g().hucre(toplam, Sutun::Baslangic), QStringLiteral("Hayır"));
+    }
+
+    void islemTarihiBugun() {
+        demoFormu();
+        form_->Islem_Tarihi_Bugun();
+        const int s = satir(QStringLiteral("İşlem Tarihi"));
+        QCOMPARE(g().hucre(s, Sutun::Baslangic), Kisa_Tarih(QDate::currentDate()));
+        QCOMPARE(g().hucre(s, Sutun::Bitis), Kisa_Tarih(QDate::currentDate()));
+    }
+
+    void coktanSecmeKaydi_data() {
+        QTest::addColumn<QStringList>("secilen");
+        QTest::addColumn<QString>("secim");
+        QTest::addColumn<QString>("baslangic");
+        QTest::newRow("hepsi isaretli") << QStringList{"Hepsi", "1  /  Merkez Depo"} << "" << "Hepsi";
+        QTest::newRow("hicbiri") << QStringList{} << "" << "Hepsi";
+        QTest::newRow("ikisi") << QStringList{"4  /  İzmir Depo", "2  /  Hammadde Deposu"} << "2  /  Hammadde Deposu,4  /  İzmir Depo," << "Secimli";
+    }
+    void coktanSecmeKaydi() {
+        QFETCH(QStringList, secilen);
+        QFETCH(QString, secim);
+        QFETCH(QString, baslangic);
+        demoFormu();
+        const int s = satir(QStringLiteral("Ambar No"));
+        form_->secimiKaydet(s, secilen);
+        QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), secim);
+        QCOMPARE(g().hucre(s, Sutun::Baslangic), baslangic);
+    }
+
+    void etkinlestirmeBirKez() {
+        demoFormu();
+        const QString liste = g().hucre(satir(QStringLiteral("Şehir")), Sutun::Secenek);
+        sunucu_->calistir(QStringLiteral("DEMOFIRMA"), QStringLiteral("UPDATE CARIKART SET Sehir='Yeni Şehir'"));
+        form_->etkinlestir();
+        QCOMPARE(g().hucre(satir(QStringLiteral("Şehir")), Sutun::Secenek), liste);
+        sunucu_ = std::make_unique<GeciciSunucu>(200);
+    }
+
+    void topluDuzenlemeHatalari_data() {
+        using T = KomutSatiri::Duzenleme::Tur;
+        QTest::addColumn<int>("tur");
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<QString>("deger");
+        QTest::newRow("olmayan baslik") << int(T::Baslangic) << "Yok Böyle" << "x";
+        QTest::newRow("secmeli listede olmayan") << int(T::Baslangic) << "Şehir" << "Atlantis";
+        QTest::newRow("bitisi olmayan satir") << int(T::Bitis) << "Şehir" << "Ankara";
+        QTest::newRow("coklu secime set") << int(T::Baslangic) << "Ambar No" << "1";
+        QTest::newRow("olmayan secenek") << int(T::Secim) << "Ambar No" << "9";
+        QTest::newRow("coklu olmayan satira secim") << int(T::Secim) << "Şehir" << "Ankara";
+        QTest::newRow("girsin dogruluk degeri degil") << int(T::Aktif) << "Şehir" << "Belki";
+    }
+    void topluDuzenlemeHatalari() {
+        QFETCH(int, tur);
+        QFETCH(QString, baslik);
+        QFETCH(QString, deger);
+        demoFormu();
+        bool hata = false;
+        try {
+            Toplu_Duzenlemeleri_Uygula(*form_, {{KomutSatiri::Duzenleme::Tur(tur), baslik, deger}});
+        } catch (const KullanimHatasi& h) {
+            hata = true;
+            QVERIFY(h.metin.contains(baslik) || h.metin.contains(deger));
+        }
+        QVERIFY(hata);
+    }
+
+    void topluSecimKodla() {
+        demoFormu();
+        using T = KomutSatiri::Duzenleme::Tur;
+        const QString sehir = g().hucre(satir(QStringLiteral("Şehir")), Sutun::Secenek).split(u'|').value(1);
+        QVERIFY(!sehir.isEmpty());
+        Toplu_Duzenlemeleri_Uygula(*form_, {{T::Secim, QStringLiteral("Ambar No"), QStringLiteral("1;4  /  İzmir Depo")},
+                                            {T::Baslangic, QStringLiteral("Şehir"), sehir},
+                                            {T::Aktif, QStringLiteral("Şehir"), QStringLiteral("false")}});
+        const int s = satir(QStringLiteral("Ambar No"));
+        QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), QStringLiteral("1  /  Merkez Depo,4  /  İzmir Depo,"));
+        QCOMPARE(g().hucre(satir(QStringLiteral("Şehir")), Sutun::Baslangic), sehir);
+        QCOMPARE(g().hucre(satir(QStringLiteral("Şehir")), Sutun::Girsin), QStringLiteral("False"));
+    }
+
+    void demoSablonuTemelSorgusu() {
+        demoFormu();
+        QVERIFY(calistir() > 0);
+    }
+
+    // Every filter of the demo template, set alone to a typical value, gives
+    // a statement that runs on the demo company.
+    void herFiltreTekBasina_data() {
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<int>("secenek"); // which option of the row's list (1: first after "Hepsi")
+        degiskenleriSifirla();
+        FiltreFormu form;
+        form.yukle(kDemoSablon);
+        for (int s = 1; s < form.FiltreGrd.satirSayisi(); ++s) {
+            const QString b = form.FiltreGrd.hucre(s, Sutun::FiltreLbl);
+            if (b.isEmpty()) continue;
+            const int kac = b == QLatin1String("Grupla") || b == QLatin1String("Sıralama Seçimi") ? 5 : 1;
+            for (int i = 1; i <= kac; ++i) QTest::newRow(qPrintable(QStringLiteral("%1 #%2").arg(b).arg(i))) << b << i;
+        }
+    }
+    void herFiltreTekBasina() {
+        QFETCH(QString, baslik);
+        QFETCH(int, secenek);
+        demoFormu(2);
+        const int s = satir(baslik);
+        const QString tip = g().hucre(s, Sutun::Tip);
+        const QStringList liste = g().hucre(s, Sutun::Secenek).split(u'|', Qt::SkipEmptyParts);
+        if (form_->cokluSecimSatiri(s)) {
+            form_->secimiKaydet(s, {form_->secenekler(s).value(secenek)});
+            QCOMPARE(g().hucre(s, Sutun::Baslangic), QStringLiteral("Secimli"));
+        } else if (tip == QLatin1String("TR")) {
+            form_->duzenle(s, Sutun::Baslangic, QStringLiteral("01/01/2025"));
+            form_->duzenle(s, Sutun::Bitis, QStringLiteral("31/12/2025"));
+        } else if (tip == QLatin1String("BTR")) {
+            form_->duzenle(s, Sutun::Baslangic, QStringLiteral("30/06/2025"));
+        } else if (tip == QLatin1String("GR")) {
+            const bool sayisal = g().hucre(s, Sutun::Ayirac) == QLatin1String("1");
+            form_->duzenle(s, Sutun::Baslangic, sayisal ? QStringLiteral("100") : QStringLiteral("AF2025000001"));
+            form_->duzenle(s, Sutun::Bitis, sayisal ? QStringLiteral("50000") : QStringLiteral("SF2026999999"));
+        } else if (!liste.isEmpty()) {
+            const bool hepsiIle = liste.first() == QLatin1String("Hepsi") || liste.first() == QLatin1String("Gruplama Yok");
+            form_->duzenle(s, Sutun::Baslangic, liste.value(qMin(secenek - (hepsiIle ? 0 : 1), int(liste.size()) - 1)));
+        }
+        try {
+            calistir();
+        } catch (const std::exception& e) {
+            QFAIL(qPrintable(QString::fromUtf8(e.what()) + QStringLiteral("\n") + degiskenler().RaporSQL));
+        }
+        QVERIFY2(!degiskenler().RaporSQL.contains(u'æ'), qPrintable(degiskenler().RaporSQL));
+    }
+};
+
+QTEST_MAIN(TstFiltreFormu)
+#include "tst_filtre_formu.moc"

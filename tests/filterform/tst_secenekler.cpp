@@ -1,0 +1,137 @@
+#include "filterform/FiltreIzgarasi.h"
+#include "filterform/Secenekler.h"
+#include "ortak/TestOrtami.h"
+#include "platform/izgara/IzgaraModeli.h"
+#include "startup/BolgeselAyar.h"
+#include "startup/Degiskenler.h"
+#include "startup/Veritabani.h"
+
+#include <QtTest>
+
+class TstSecenekler : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GeciciSunucu> sunucu_;
+    std::unique_ptr<KayitliMesajlar> kutular_;
+    std::unique_ptr<SahteSistem> sistem_;
+
+    void baglan() {
+        degiskenleriSifirla();
+        Degiskenler& d = degiskenler();
+        d.RaporKodu = QStringLiteral("FATURAKART");
+        d.OndalikAyirac = QStringLiteral(",");
+        Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor());
+    }
+    void firma(const QString& sql) { sunucu_->calistir(QStringLiteral("DEMOFIRMA"), sql); }
+
+private slots:
+    void init() {
+        sunucu_ = std::make_unique<GeciciSunucu>();
+        kutular_ = std::make_unique<KayitliMesajlar>();
+        sistem_ = std::make_unique<SahteSistem>();
+        bolgeselAyarla();
+        baglan();
+    }
+
+    void sorguMetinleri_data() {
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<QString>("isyerleri");
+        QTest::addColumn<QString>("ambarlar");
+        QTest::addColumn<QString>("sorgu");
+        QTest::newRow("R turu") << "Cari Kodu" << "" << ""
+                                << "SELECT DISTINCT RTRIM(Cari_Kod) as Deger FROM CARIKART ORDER BY RTRIM(Cari_Kod)";
+        QTest::newRow("P turu") << "Sablon Adı" << "" << "" << "SELECT DISTINCT Sablon_Ad as Deger FROM SABLONKART";
+        QTest::newRow("rapor tablosu") << "İşlem Belge No" << "" << "" << "SELECT DISTINCT Belge_No as Deger FROM FATURAKART";
+        QTest::newRow("satici") << "Satıcı Kodu" << "" << "" << "SELECT DISTINCT Satici_Kodu as Deger, Satici_Adi as Deger2 FROM SATICI";
+        QTest::newRow("ambar kisitsiz") << "Ambar Adı" << "" << "" << "SELECT DISTINCT Ambar_Ad as Deger,  Ambar_No as Deger2 FROM AMBAR";
+        QTest::newRow("ambar kisitli") << "Ambar No" << "" << "IN('1','2')"
+                                       << "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR WHERE Ambar_No IN('1','2')";
+        QTest::newRow("isyeri kisitsiz sonda bosluk") << "İşyeri Kodu" << "" << ""
+                                                      << "SELECT DISTINCT Isyeri_Kodu as Deger,  Isyeri_Adi as Deger2 FROM ISYERITANIM ";
+        QTest::newRow("isyeri adi kisitli") << "İşyeri Adı" << "IN('01')" << ""
+                                            << "SELECT DISTINCT Isyeri_Adi as Deger,  Isyeri_Kodu as Deger2 FROM ISYERITANIM WHERE Isyeri_Kodu IN('01')";
+        QTest::newRow("bilinmeyen baslik") << "Cari Kodu " << "" << "" << "";
+    }
+    void sorguMetinleri() {
+        QFETCH(QString, baslik);
+        QFETCH(QString, isyerleri);
+        QFETCH(QString, ambarlar);
+        QFETCH(QString, sorgu);
+        degiskenler().IsyeriListesi = isyerleri;
+        degiskenler().AmbarListesi = ambarlar;
+        QCOMPARE(Secenek_Sorgusu(baslik), sorgu);
+    }
+
+    void tekSutunluListeler() {
+        firma(QStringLiteral("DELETE FROM CARIKART; INSERT INTO CARIKART (Cari_ID,Cari_Kod,Grup_Kod) VALUES "
+                             "(1,'C1','A'),(2,'C2  ','B'),(3,'C1',NULL),(4,'  C0',''),(5,NULL,'B')"));
+        QCOMPARE(Deger_Listesi_Al(QStringLiteral("Cari Kodu")), QStringLiteral("|C0|C1|C2|"));
+        QCOMPARE(Deger_Listesi_Al(QStringLiteral("Cari Grup Kodu")), QStringLiteral("Hepsi|A|B|"));
+        firma(QStringLiteral("DELETE FROM DOVIZTANIM"));
+        QCOMPARE(Deger_Listesi_Al(QStringLiteral("Doviz Kod")), QStringLiteral("Hepsi"));
+        firma(QStringLiteral("DELETE FROM CARIKART"));
+        QCOMPARE(Deger_Listesi_Al(QStringLiteral("Cari Kodu")), QString());
+    }
+
+    void ikiSutunluListeler() {
+        QVERIFY(CiftDeger_Listesi_Al(QStringLiteral("Satıcı Kodu")).startsWith(QStringLiteral("Hepsi,S01  /  Ahmet Yılmaz,S02  /  Ayşe Kaya,")));
+        degiskenler().IsyeriListesi = QStringLiteral("IN('01','03')");
+        QCOMPARE(CiftDeger_Listesi_Al(QStringLiteral("İşyeri Kodu")),
+                 QStringLiteral("Hepsi,01  /  Merkez İşyeri - İstanbul,03  /  İzmir Şubesi,"));
+        firma(QStringLiteral("UPDATE SATICI SET Satici_Adi=NULL WHERE Satici_ID=1; DELETE FROM SATICI WHERE Satici_ID>2"));
+        QCOMPARE(CiftDeger_Listesi_Al(QStringLiteral("Satıcı Kodu")), QStringLiteral("Hepsi,S01  /  ,S02  /  Ayşe Kaya,"));
+    }
+
+    void doldurma() {
+        IzgaraModeli grid;
+        filtreSatirlari(grid, {QStringLiteral("Cari Grup Kodu;Hepsi;;;CARIKART.Grup_Kod;Hepsi|ESKI;TK;True;;;"),
+                               QStringLiteral("Kasa Kodu;Hepsi;;;KASAKART.Kasa_Kod;Hepsi|K99;TK;True;;;"),
+                               QStringLiteral("Ambar No;Hepsi;;;FATURAKART.Ambar_No;;CS;True;Hepsi;;"),
+                               QStringLiteral("Kendi Listem;x;;;;a|b;TK;True;;;"),
+                               QStringLiteral("Raporlama Tarihi;;;;;;;False;;;")});
+        firma(QStringLiteral("DROP TABLE KASAKART"));
+        QList<std::pair<int, int>> adimlar;
+        Secenekleri_Doldur(grid, [&adimlar](int d, int m) { adimlar.append({d, m}); });
+        QCOMPARE(grid.hucre(1, Sutun::Secenek).left(6), QStringLiteral("Hepsi|"));
+        QVERIFY(grid.hucre(1, Sutun::Secenek).contains(QStringLiteral("|TOPTAN|")));
+        // The failed look-up was reported and left the template's list.
+        QCOMPARE(grid.hucre(2, Sutun::Secenek), QStringLiteral("Hepsi|K99"));
+        QCOMPARE(kutular_->kutular.size(), 2);
+        QCOMPARE(kutular_->kutular.at(1).metin, Secenek_Sorgusu(QStringLiteral("Kasa Kodu")));
+        QCOMPARE(grid.hucre(3, Sutun::CoktanSecmeSecenek),
+                 QStringLiteral("Hepsi,1  /  Merkez Depo,2  /  Hammadde Deposu,3  /  Ankara Depo,4  /  İzmir Depo,"));
+        QCOMPARE(grid.hucre(4, Sutun::Secenek), QStringLiteral("a|b"));
+        QCOMPARE(grid.hucre(5, Sutun::Baslangic), Kisa_Tarih(QDate::currentDate()));
+        QCOMPARE(adimlar.first(), std::make_pair(1, 5));
+        QCOMPARE(adimlar.last(), std::make_pair(5, 5));
+    }
+
+    void isyeriBasligi_data() {
+        QTest::addColumn<QStringList>("satirlar");
+        QTest::addColumn<QString>("kosul");
+        QTest::addColumn<bool>("tekIsyeri");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("bir secim") << QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;"} << "(Isyeri_Kodu='01' OR Isyeri_Kodu='03')"
+                                   << false << "Merkez İşyeri - İstanbul - İzmir Şubesi";
+        QTest::newRow("iki satir iki kez") << QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;", "İşyeri Adı;Secimli;;;;;CS;True;x;;"}
+                                           << "(Isyeri_Kodu='02')" << false << "Ankara Şubesi - Ankara Şubesi";
+        QTest::newRow("hepsi") << QStringList{"İşyeri Kodu;Hepsi;;;;;CS;True;x;;"} << "(Isyeri_Kodu='02')" << false << "";
+        QTest::newRow("tek isyeri") << QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;"} << "(Isyeri_Kodu='01')" << true << "";
+    }
+    void isyeriBasligi() {
+        QFETCH(QStringList, satirlar);
+        QFETCH(QString, kosul);
+        QFETCH(bool, tekIsyeri);
+        QFETCH(QString, beklenen);
+        if (tekIsyeri) firma(QStringLiteral("DELETE FROM ISYERITANIM WHERE Isyeri_Kodu<>'01'"));
+        IzgaraModeli grid;
+        filtreSatirlari(grid, satirlar);
+        degiskenler().IsyeriKosulu = kosul;
+        degiskenler().SeciliIsyerleri = QStringLiteral("eski");
+        Isyeri_Basligi(grid);
+        QCOMPARE(degiskenler().SeciliIsyerleri, beklenen);
+    }
+};
+
+QTEST_MAIN(TstSecenekler)
+#include "tst_secenekler.moc"
