@@ -59,7 +59,8 @@ IzgaraGorunumu::IzgaraGorunumu(IzgaraModeli* model, QWidget* ust) : QTableView(u
     verticalHeader()->setDefaultSectionSize(20);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
     sutunlariUygula();
     connect(model, &IzgaraModeli::modelReset, this, &IzgaraGorunumu::sutunlariUygula);
@@ -93,13 +94,15 @@ void IzgaraGorunumu::currentChanged(const QModelIndex& simdiki, const QModelInde
         yonlendiriliyor_ = false;
         return;
     }
-    QTableView::currentChanged(simdiki, onceki);
     std::pair<int, int> hedef{simdiki.row(), simdiki.column()};
     if (hareketSonrasi) hedef = hareketSonrasi(simdiki.row(), simdiki.column());
+    // The model's current cell decides what is editable, so it moves first.
     model_->gecerliHucreAyarla(hedef.first, hedef.second);
     if (hedef != std::pair<int, int>{simdiki.row(), simdiki.column()}) {
         yonlendiriliyor_ = true;
         setCurrentIndex(model_->index(hedef.first, hedef.second));
         yonlendiriliyor_ = false;
+        return;
     }
+    QTableView::currentChanged(simdiki, onceki);
 }
