@@ -83,7 +83,9 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
 }
 
 bool FiltreFrm::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !degiskenler().DegerlerYuklendi)
+    // Without a window manager a window may never be activated; the first
+    // showing counts as the first activation then.
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) && !degiskenler().DegerlerYuklendi)
         QTimer::singleShot(0, this, &FiltreFrm::ilkEtkinlestirme);
     return QWidget::event(e);
 }
