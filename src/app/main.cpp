@@ -1,6 +1,6 @@
 // Entry point: picks the classic start (windows) or the batch mode (none).
 #include "filterform/FiltreFrm.h"
-#include "filterform/TopluFiltre.h"
+#include "report/Cikti.h"
 #include "startup/Baslangic.h"
 #include "startup/KomutSatiri.h"
 #include "startup/ProgramSonu.h"

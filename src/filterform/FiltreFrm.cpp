@@ -4,7 +4,7 @@
 #include "platform/izgara/IzgaraGorunumu.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
-#include "query/Sorgu.h"
+#include "report/Cikti.h"
 #include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Subs.h"
@@ -113,19 +113,10 @@ void FiltreFrm::keyPressEvent(QKeyEvent* e) {
 }
 
 void FiltreFrm::TamamBtn_Click() {
-    // Commit a value still in its editor before composing.
+    // A value still in its editor is committed before composing.
     FiltreGrd->setFocus();
     FiltreGrd->setCurrentIndex(FiltreGrd->currentIndex());
-    Sorgu_Olustur(form_.FiltreGrd);
-    Degiskenler& d = degiskenler();
-    if (!d.HataMesaji.isEmpty()) {
-        MsgBox(d.HataMesaji);
-        return;
-    }
-    d.RaporCalisiyor = false;
-    Isyeri_Basligi(form_.FiltreGrd);
-    // Report output arrives with the report engine; until then the composed
-    // statement is shown and left on the clipboard.
-    sistem().panoyaKoy(d.RaporSQL);
-    MsgBox(d.RaporSQL, Simge::Bilgi);
+    TamamBtn->setEnabled(false);
+    ::TamamBtn_Click(form_, this);
+    TamamBtn->setEnabled(true);
 }

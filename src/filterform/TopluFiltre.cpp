@@ -7,7 +7,6 @@
 #include "startup/ProgramSonu.h"
 #include "template/Sablon.h"
 
-#include <cstdio>
 
 namespace {
 
@@ -80,8 +79,7 @@ void Toplu_Duzenlemeleri_Uygula(FiltreFormu& form, const QList<KomutSatiri::Duze
     }
 }
 
-void Toplu_Filtre_Formu(const KomutSatiri& k) {
-    FiltreFormu form;
+void Toplu_Formu_Hazirla(const KomutSatiri& k, FiltreFormu& form) {
     const QString mesaj = form.yukle(k.sablon.isEmpty() ? Master_Yolu() : k.sablon);
     if (!mesaj.isEmpty()) {
         MsgBox(mesaj, Simge::Kritik);
@@ -89,13 +87,13 @@ void Toplu_Filtre_Formu(const KomutSatiri& k) {
     }
     form.etkinlestir();
     Toplu_Duzenlemeleri_Uygula(form, k.duzenlemeler);
-    if (!k.sqlYaz) return;
+}
+
+void Toplu_Sorgu_Olustur(FiltreFormu& form) {
     Sorgu_Olustur(form.FiltreGrd);
     const Degiskenler& d = degiskenler();
     if (!d.HataMesaji.isEmpty()) {
         MsgBox(d.HataMesaji);
         throw ProgramSonu{1};
     }
-    std::fputs((d.RaporSQL + u'\n').toUtf8().constData(), stdout);
-    std::fflush(stdout);
 }

@@ -8,6 +8,9 @@ class FiltreFormu;
 // offer or an option a multiple choice lacks raises KullanimHatasi.
 void Toplu_Duzenlemeleri_Uygula(FiltreFormu& form, const QList<KomutSatiri::Duzenleme>& duzenlemeler);
 
-// The batch mode's filter form: template, look-ups, edits, and with --sql the
-// composed statement on standard output.
-void Toplu_Filtre_Formu(const KomutSatiri& k);
+// The batch mode's filter form: template (a faulty one ends the program
+// after its message), look-ups, then the edits of the command line.
+void Toplu_Formu_Hazirla(const KomutSatiri& k, FiltreFormu& form);
+
+// Composes the statement; a pending message ends the program after it.
+void Toplu_Sorgu_Olustur(FiltreFormu& form);

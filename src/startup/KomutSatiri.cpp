@@ -27,6 +27,9 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             k.evet = true;
         } else if (a == QLatin1String("--sql")) {
             k.sqlYaz = true;
+        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png")) {
+            if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("%1 needs a %2").arg(a, a == QLatin1String("--pdf") ? QStringLiteral("file") : QStringLiteral("folder")));
+            (a == QLatin1String("--pdf") ? k.pdf : k.png) = argumanlar.at(++i);
         } else if (a == QLatin1String("--template")) {
             if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("--template needs a file"));
             k.sablon = argumanlar.at(++i);
@@ -68,6 +71,8 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                "  --choose \"Caption=a;b\"   a multiple choice: options by whole text or code; Hepsi = all\n"
                "  --active \"Caption=True\"  whether the rows take part in the SQL (True or False)\n"
                "  --sql                     print the composed statement and stop\n"
+               "  --pdf FILE                write the report as PDF to FILE\n"
+               "  --png DIR                 write one PNG per report page into DIR\n"
                "  The edits apply in the order given, as if typed into the filter form.\n")
         .arg(programAdi);
 }

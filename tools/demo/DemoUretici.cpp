@@ -236,7 +236,7 @@ private:
                     kdvOrani = st.kdv;
                     birim = QString::fromUtf8(st.birim);
                     const bool kesirli = birim == QLatin1String("KG") || birim == QLatin1String("METRE") || birim == QLatin1String("TON");
-                    miktar = kesirli ? zar(5, 25000) / (birim == QLatin1String("TON") ? 1000.0 : 10.0) : zar(1, 1500);
+                    miktar = kesirli ? zar(5, 2500) / (birim == QLatin1String("TON") ? 1000.0 : 10.0) : zar(1, 60);
                     // Prices move a little over two years.
                     fiyat = Para::hamdan(st.fiyatKurus * 100LL * (1000 + zar(-50, 150)) / 1000 / 100 * 100);
                 }
@@ -269,7 +269,7 @@ private:
                 aciklama = QString::fromUtf8(sec(aciklamalar));
                 if (aciklama.contains(QLatin1String("%1"))) aciklama = aciklama.arg(zar(100, 99999));
             }
-            y_.satir({t(f), g(tarih, QTime(zar(8, 18), zar(0, 59))), m(QStringLiteral("%1%2%3").arg(QString::fromLatin1(it.onEk)).arg(tarih.year()).arg(no, 6, 10, QLatin1Char('0'))),
+            y_.satir({t(f), g(tarih), m(QStringLiteral("%1%2%3").arg(QString::fromLatin1(it.onEk)).arg(tarih.year() % 100).arg(no, 5, 10, QLatin1Char('0'))),
                       m(QStringLiteral("%1%2").arg(QChar(u'A' + tip)).arg(100000 + f)), m(it.ad), t(zar(1, cariSayisi_)), t(zar(1, 6)),
                       t(ambarIsyeri[ambar - 1]), m(QString::number(ambar)), t(olasilik(90) ? 1 : zar(2, 4)), t(zar(1, 4)),
                       olasilik(70) ? m(f % 3 ? "NORMAL" : "ÖNCELİKLİ") : bos(), m(""), aciklama.isEmpty() ? bos() : m(aciklama),

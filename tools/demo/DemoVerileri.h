@@ -115,6 +115,6 @@ struct IslemTipi {
 };
 
 inline constexpr IslemTipi kIslemTipleri[] = {
-    {"Satış Faturası", "SF", 55}, {"Alış Faturası", "AF", 25}, {"Satış İade Faturası", "SI", 6},
-    {"Alış İade Faturası", "AI", 4}, {"Hizmet Faturası", "HF", 10},
+    {"Satış Faturası", "SF", 55}, {"Alış Faturası", "AF", 25}, {"Satış İade", "SI", 6},
+    {"Alış İade", "AI", 4}, {"Hizmet Faturası", "HF", 10},
 };

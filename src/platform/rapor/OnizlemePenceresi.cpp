@@ -1,0 +1,193 @@
+#include "platform/rapor/OnizlemePenceresi.h"
+#include "platform/rapor/SayfaYazicilari.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// One page at the chosen scale, on a grey desk.
+class SayfaGorunumu : public QWidget {
+public:
+    explicit SayfaGorunumu(QWidget* ust) : QWidget(ust) { setAutoFillBackground(true); }
+    const Sayfa* sayfa = nullptr;
+    double olcek = 1.0; // of the screen's own resolution
+    QSize sayfaBoyu() const {
+        const double px = logicalDpiX() / 1440.0 * olcek;
+        return QSize(qRound(11906 * px), qRound(16838 * px));
+    }
+    void boyutla() { setFixedSize(sayfaBoyu() + QSize(40, 40)); update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0x80, 0x80, 0x80));
+        const QRect kagit(QPoint(20, 20), sayfaBoyu());
+        p.fillRect(kagit.translated(4, 4), QColor(0x50, 0x50, 0x50));
+        p.fillRect(kagit, Qt::white);
+        if (!sayfa) return;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.translate(kagit.topLeft());
+        SayfaCizici::olcekle(p, logicalDpiX() * olcek);
+        cizici_.ciz(p, *sayfa);
+    }
+
+private:
+    SayfaCizici cizici_;
+};
+
+namespace {
+QToolButton* dugme(QWidget* ust, const QString& metin, const QString& ipucu) {
+    auto* d = new QToolButton(ust);
+    d->setText(metin);
+    d->setToolTip(ipucu);
+    d->setAutoRaise(true);
+    return d;
+}
+} // namespace
+
+OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWidget(ust, Qt::Window) {
+    setObjectName(QStringLiteral("Onizleme"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(baslik);
+    auto* ilk = dugme(this, QStringLiteral("|◀"), QStringLiteral("İlk Sayfa"));
+    auto* onceki = dugme(this, QStringLiteral("◀"), QStringLiteral("Önceki Sayfa"));
+    auto* sonraki = dugme(this, QStringLiteral("▶"), QStringLiteral("Sonraki Sayfa"));
+    auto* son = dugme(this, QStringLiteral("▶|"), QStringLiteral("Son Sayfa"));
+    auto* yazdir = dugme(this, QStringLiteral("Yazdır..."), QStringLiteral("Raporu yazıcıya gönder"));
+    auto* pdf = dugme(this, QStringLiteral("PDF Kaydet..."), QStringLiteral("Raporu PDF dosyası olarak kaydet"));
+    auto* kapat = dugme(this, QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat"));
+    durum_ = new QLabel(this);
+    olcek_ = new QComboBox(this);
+    olcek_->addItems({QStringLiteral("Sayfa Genişliği"), QStringLiteral("Tüm Sayfa"), QStringLiteral("%50"),
+                      QStringLiteral("%75"), QStringLiteral("%100"), QStringLiteral("%150"), QStringLiteral("%200")});
+    connect(ilk, &QToolButton::clicked, this, [this] { sayfayaGit(0); });
+    connect(onceki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ - 1); });
+    connect(sonraki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ + 1); });
+    connect(son, &QToolButton::clicked, this, [this] { sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); });
+    connect(yazdir, &QToolButton::clicked, this, &OnizlemePenceresi::yazdirIstegi);
+    connect(pdf, &QToolButton::clicked, this, &OnizlemePenceresi::pdfIstegi);
+    connect(kapat, &QToolButton::clicked, this, &QWidget::close);
+    connect(olcek_, &QComboBox::currentIndexChanged, this, [this] { sigdir(); });
+
+    auto* arac = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{ilk, onceki, durum_, sonraki, son, olcek_, yazdir, pdf}) arac->addWidget(w);
+    arac->addStretch();
+    arac->addWidget(kapat);
+    gorunum_ = new SayfaGorunumu(this);
+    kaydirma_ = new QScrollArea(this);
+    kaydirma_->setWidget(gorunum_);
+    kaydirma_->setAlignment(Qt::AlignHCenter);
+    kaydirma_->setBackgroundRole(QPalette::Dark);
+    auto* duzen = new QVBoxLayout(this);
+    duzen->addLayout(arac);
+    duzen->addWidget(kaydirma_, 1);
+    resize(1000, 800);
+    durumuYenile();
+}
+
+void OnizlemePenceresi::sayfa(Sayfa&& s) {
+    sayfalar_.append(std::move(s));
+    if (sayfalar_.size() == 1) sayfayaGit(0);
+    durumuYenile();
+}
+
+void OnizlemePenceresi::uretimBitti() {
+    uretiliyor_ = false;
+    durumuYenile();
+}
+
+void OnizlemePenceresi::sayfayaGit(int i) {
+    if (sayfalar_.isEmpty()) return;
+    gecerli_ = qBound(0, i, static_cast<int>(sayfalar_.size()) - 1);
+    gorunum_->sayfa = &sayfalar_.at(gecerli_);
+    gorunum_->update();
+    kaydirma_->verticalScrollBar()->setValue(0);
+    durumuYenile();
+}
+
+void OnizlemePenceresi::durumuYenile() {
+    const QString n = QString::number(sayfalar_.size()) + (uretiliyor_ ? QStringLiteral("+") : QString());
+    durum_->setText(QStringLiteral(" Sayfa %1 / %2 ").arg(sayfalar_.isEmpty() ? 0 : gecerli_ + 1).arg(n));
+    // The page list may have grown: the pointer must follow the storage.
+    if (!sayfalar_.isEmpty()) gorunum_->sayfa = &sayfalar_.at(gecerli_);
+}
+
+void OnizlemePenceresi::yakinlastir(double olcek) {
+    gorunum_->olcek = olcek;
+    gorunum_->boyutla();
+}
+
+void OnizlemePenceresi::sigdir() {
+    const QSize alan = kaydirma_->viewport()->size() - QSize(44, 44);
+    const double tam = logicalDpiX() / 1440.0;
+    switch (olcek_->currentIndex()) {
+    case 0: yakinlastir(alan.width() / (11906 * tam)); break;
+    case 1: yakinlastir(qMin(alan.width() / (11906 * tam), alan.height() / (16838 * tam))); break;
+    default: yakinlastir(olcek_->currentText().mid(1).toDouble() / 100.0); break;
+    }
+}
+
+void OnizlemePenceresi::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (olcek_->currentIndex() <= 1) sigdir();
+}
+
+void OnizlemePenceresi::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_PageDown: sayfayaGit(gecerli_ + 1); return;
+    case Qt::Key_PageUp: sayfayaGit(gecerli_ - 1); return;
+    case Qt::Key_Home: sayfayaGit(0); return;
+    case Qt::Key_End: sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); return;
+    case Qt::Key_Escape: close(); return;
+    default: QWidget::keyPressEvent(e);
+    }
+}
+
+void OnizlemePenceresi::closeEvent(QCloseEvent* e) {
+    emit kapandi();
+    QWidget::closeEvent(e);
+}
+
+bool OnizlemePenceresi::yazdir(QPrinter& yazici) {
+    if (sayfalar_.isEmpty()) return false;
+    yazici.setFullPage(true);
+    QPainter p;
+    if (!p.begin(&yazici)) return false;
+    SayfaCizici::olcekle(p, yazici.resolution());
+    SayfaCizici cizici;
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        if (i > 0) yazici.newPage();
+        cizici.ciz(p, sayfalar_.at(i));
+    }
+    return p.end();
+}
+
+bool OnizlemePenceresi::pdfKaydet(const QString& dosya) {
+    PdfYazici pdf(dosya, windowTitle());
+    for (Sayfa s : sayfalar_) pdf.sayfa(std::move(s));
+    return pdf.bitir();
+}
+
+void OnizlemePenceresi::yazdirIstegi() {
+    QPrinter yazici(QPrinter::HighResolution);
+    yazici.setDocName(windowTitle());
+    QPrintDialog diyalog(&yazici, this);
+    if (diyalog.exec() == QDialog::Accepted) yazdir(yazici);
+}
+
+void OnizlemePenceresi::pdfIstegi() {
+    const QString dosya = QFileDialog::getSaveFileName(this, QStringLiteral("PDF Kaydet"), windowTitle() + QStringLiteral(".pdf"),
+                                                       QStringLiteral("PDF (*.pdf)"));
+    if (!dosya.isEmpty()) pdfKaydet(dosya);
+}

@@ -1,0 +1,248 @@
+#include "platform/rapor/RaporMotoru.h"
+
+namespace {
+
+SayfaOgesi metinOgesi(const Kontrol& k, const QString& metin) {
+    SayfaOgesi o;
+    o.tur = SayfaOgesi::Tur::Metin;
+    o.ad = k.ad;
+    o.alan = QRect(k.sol, k.ust, k.genislik, k.yukseklik);
+    o.metin = metin;
+    o.hiza = k.hiza;
+    o.kalin = k.kalin;
+    return o;
+}
+
+} // namespace
+
+RaporMotoru::RaporMotoru(RaporBelgesi& belge, SayfaAlici& alici) : b_(belge), alici_(alici) {
+    baglantiAc = [this](const QString& cumle) {
+        auto& b = baglantilar_[cumle];
+        if (!b) b = Baglanti::ac(cumle);
+        return b;
+    };
+}
+
+QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
+    if (!b.gorunur) return {};
+    Blok ana;
+    int enAlt = b.yukseklik;
+    const Kontrol* alt = nullptr;
+    for (Kontrol& k : b.kontroller) {
+        if (!k.gorunur) continue;
+        switch (k.tur) {
+        case Kontrol::Tur::Etiket:
+            if (k.arkaPlan.isValid()) {
+                SayfaOgesi kutu;
+                kutu.tur = SayfaOgesi::Tur::Kutu;
+                kutu.ad = k.ad;
+                kutu.alan = QRect(k.sol, k.ust, k.genislik, k.yukseklik);
+                kutu.renk = k.arkaPlan;
+                ana.ogeler << kutu;
+            }
+            if (!k.metin.isEmpty()) ana.ogeler << metinOgesi(k, k.metin);
+            enAlt = qMax(enAlt, k.ust + k.yukseklik);
+            break;
+        case Kontrol::Tur::Alan:
+        case Kontrol::Tur::Ozet: {
+            const QString m = k.metinVar ? k.metin : b_.bicim.metin(k.deger, k.cikisBicimi);
+            if (!m.isEmpty()) ana.ogeler << metinOgesi(k, m);
+            enAlt = qMax(enAlt, k.ust + k.yukseklik);
+            break;
+        }
+        case Kontrol::Tur::Cizgi: {
+            SayfaOgesi c;
+            c.tur = SayfaOgesi::Tur::Cizgi;
+            c.ad = k.ad;
+            c.alan = QRect(QPoint(k.x1, k.y1), QPoint(k.x2, k.y2));
+            ana.ogeler << c;
+            enAlt = qMax(enAlt, qMax(k.y1, k.y2));
+            break;
+        }
+        case Kontrol::Tur::AltRapor:
+            if (k.altRapor) alt = &k;
+            break;
+        }
+    }
+    if (!alt) {
+        ana.yukseklik = enAlt;
+        return {ana};
+    }
+    // The holder's content is laid out where the holder stands; the section
+    // grows to hold it.
+    RaporMotoru icMotor(*alt->altRapor, alici_);
+    icMotor.icIce_ = true;
+    icMotor.baglantiAc = baglantiAc;
+    icMotor.calistir();
+    QList<Blok> bloklar;
+    ana.yukseklik = alt->ust;
+    bloklar << ana;
+    int icYukseklik = 0;
+    for (Blok& ic : icMotor.toplanan_) {
+        for (SayfaOgesi& o : ic.ogeler) o.alan.translate(alt->sol, 0);
+        icYukseklik += ic.yukseklik;
+        bloklar << ic;
+    }
+    if (icYukseklik == 0) icYukseklik = alt->yukseklik;
+    const int kalan = enAlt - (alt->ust + icYukseklik);
+    if (kalan > 0) bloklar << Blok{{}, kalan};
+    return bloklar;
+}
+
+void RaporMotoru::bagla(Bolum& b, const QStringList& adlar, const QList<Deger>& satir) {
+    for (Kontrol& k : b.kontroller) {
+        if (k.tur != Kontrol::Tur::Alan || k.veriAlani.isEmpty()) continue;
+        const qsizetype i = sutunNo(adlar, k.veriAlani);
+        if (i >= 0) k.degerAyarla(satir.at(i));
+    }
+}
+
+qsizetype RaporMotoru::sutunNo(const QStringList& adlar, const QString& ad) {
+    auto it = sutunlar_.constFind(ad);
+    if (it != sutunlar_.constEnd()) return it.value();
+    qsizetype bulunan = -1;
+    for (qsizetype i = 0; i < adlar.size(); ++i)
+        if (adlar.at(i).compare(ad, Qt::CaseInsensitive) == 0) { bulunan = i; break; }
+    sutunlar_.insert(ad, bulunan);
+    return bulunan;
+}
+
+void RaporMotoru::ozetleriBiriktir(const QStringList& adlar, const QList<Deger>& satir) {
+    for (Bolum* b : {&b_.GroupFooter1, &b_.ReportFooter}) {
+        for (Kontrol& k : b->kontroller) {
+            if (k.tur != Kontrol::Tur::Ozet) continue;
+            const qsizetype i = sutunNo(adlar, k.veriAlani);
+            if (i < 0 || satir.at(i).bosMu()) continue;
+            Birikim& t = ozetler_[&k];
+            if (k.ozetTuru == Kontrol::OzetTuru::Toplam) t.toplam += satir.at(i).para();
+            ++t.sayi;
+        }
+    }
+}
+
+void RaporMotoru::ozetleriYaz(Bolum& b) {
+    for (Kontrol& k : b.kontroller) {
+        if (k.tur != Kontrol::Tur::Ozet) continue;
+        const Birikim t = ozetler_.value(&k);
+        k.degerAyarla(k.ozetTuru == Kontrol::OzetTuru::Toplam ? Deger::paradan(t.toplam) : Deger::tamsayidan(t.sayi));
+    }
+}
+
+void RaporMotoru::ozetleriSifirla(Kontrol::Kapsam kapsam) {
+    for (auto it = ozetler_.begin(); it != ozetler_.end(); ++it)
+        if (it.key()->kapsam == kapsam) it.value() = Birikim{};
+}
+
+void RaporMotoru::yeniSayfa() {
+    sayfaNo_ = ++b_.sayfaNo_;
+    sayfa_ = Sayfa{};
+    sayfa_.no = sayfaNo_;
+    sayfaAcik_ = true;
+    govdeSonu_ = sayfa_.yukseklik - kenar.alt - (b_.PageFooter.gorunur ? b_.PageFooter.yukseklik : 0);
+    y_ = kenar.ust;
+    b_.PageHeader_Format();
+    for (const Blok& blok : bolumBloklari(b_.PageHeader)) {
+        for (SayfaOgesi o : blok.ogeler) {
+            o.alan.translate(kenar.sol, y_);
+            sayfa_.ogeler << o;
+        }
+        y_ += blok.yukseklik;
+    }
+    govdeBasi_ = y_;
+}
+
+void RaporMotoru::sayfayiBitir() {
+    b_.PageFooter_Format();
+    int y = govdeSonu_;
+    for (const Blok& blok : bolumBloklari(b_.PageFooter)) {
+        for (SayfaOgesi o : blok.ogeler) {
+            o.alan.translate(kenar.sol, y);
+            sayfa_.ogeler << o;
+        }
+        y += blok.yukseklik;
+    }
+    sayfaAcik_ = false;
+    alici_.sayfa(std::move(sayfa_));
+}
+
+void RaporMotoru::yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan) {
+    if (icIce_) {
+        if (yazdirmadan) yazdirmadan();
+        toplanan_ << bloklar;
+        return;
+    }
+    int toplam = 0;
+    for (const Blok& blok : bloklar) toplam += blok.yukseklik;
+    // A section that does not fit starts the next page; one taller than a
+    // page is split between its blocks.
+    if (y_ + toplam > govdeSonu_ && y_ > govdeBasi_) {
+        sayfayiBitir();
+        yeniSayfa();
+    }
+    if (yazdirmadan) yazdirmadan();
+    for (const Blok& blok : bloklar) {
+        if (y_ + blok.yukseklik > govdeSonu_ && y_ > govdeBasi_) {
+            sayfayiBitir();
+            yeniSayfa();
+        }
+        for (SayfaOgesi o : blok.ogeler) {
+            o.alan.translate(kenar.sol, y_);
+            sayfa_.ogeler << o;
+        }
+        y_ += blok.yukseklik;
+    }
+}
+
+void RaporMotoru::calistir() {
+    b_.sayfaNo_ = 0;
+    b_.ActiveReport_ReportStart();
+    auto baglanti = baglantiAc(b_.baglantiCumlesi);
+    auto imlec = baglanti->sorgula(b_.sql);
+    const QStringList adlar = imlec->alanAdlari();
+    sutunlar_.clear();
+    ozetler_.clear();
+    if (!icIce_) yeniSayfa();
+    yerlestir(bolumBloklari(b_.ReportHeader));
+
+    const bool anahtarli = b_.GroupHeader1.gorunur && !b_.GroupHeader1.grupAlani.isEmpty();
+    const bool grupVar = b_.GroupHeader1.gorunur || b_.GroupFooter1.gorunur;
+    bool ilk = true;
+    Deger onceki;
+    QList<Deger> satir;
+    auto grupBitir = [this] {
+        b_.GroupFooter1_Format();
+        ozetleriYaz(b_.GroupFooter1);
+        yerlestir(bolumBloklari(b_.GroupFooter1));
+        ozetleriSifirla(Kontrol::Kapsam::Grup);
+    };
+    while (imlec->sonraki(satir)) {
+        if (iptal && iptal()) break;
+        b_.ActiveReport_FetchData(false);
+        Deger anahtar;
+        if (anahtarli) {
+            const qsizetype i = sutunNo(adlar, b_.GroupHeader1.grupAlani);
+            if (i >= 0) anahtar = satir.at(i);
+        }
+        const bool yeniGrup = grupVar && (ilk || (anahtarli && !(anahtar == onceki)));
+        if (yeniGrup && !ilk) grupBitir();
+        for (Bolum* b : b_.bolumler()) bagla(*b, adlar, satir);
+        if (yeniGrup && b_.GroupHeader1.gorunur) {
+            if (b_.GroupHeader1.yeniSayfa && !ilk && !icIce_ && y_ > govdeBasi_) {
+                sayfayiBitir();
+                yeniSayfa();
+            }
+            yerlestir(bolumBloklari(b_.GroupHeader1));
+        }
+        onceki = anahtar;
+        b_.Detail_Format();
+        yerlestir(bolumBloklari(b_.Detail), [this] { b_.Detail_BeforePrint(); });
+        ozetleriBiriktir(adlar, satir);
+        ilk = false;
+    }
+    b_.ActiveReport_FetchData(true);
+    if (!ilk && grupVar) grupBitir();
+    ozetleriYaz(b_.ReportFooter);
+    yerlestir(bolumBloklari(b_.ReportFooter));
+    if (!icIce_) sayfayiBitir();
+    b_.ActiveReport_ReportEnd();
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include "platform/rapor/RaporBelgesi.h"
+#include "platform/rapor/Sayfa.h"
+#include "platform/veritabani/Baglanti.h"
+#include "platform/veritabani/Para.h"
+
+#include <QHash>
+#include <functional>
+#include <memory>
+
+// Runs a banded document: opens its data control, raises its events in band
+// order and lays the sections out on pages, which go to the receiver one
+// after the other as the rows stream in. A sub-report in a visible holder
+// runs while its detail is laid out and grows the detail to hold it.
+class RaporMotoru {
+public:
+    struct Kenarlar {
+        int sol = 560, ust = 720, alt = 720; // A4 minus the print width 10785, centred
+    };
+
+    RaporMotoru(RaporBelgesi& belge, SayfaAlici& alici);
+
+    // Opens connections for the data controls; tests put their own in place.
+    std::function<std::shared_ptr<Baglanti>(const QString&)> baglantiAc;
+    Kenarlar kenar;
+    // Checked once per row; true stops the run after the current page.
+    std::function<bool()> iptal;
+
+    // Runs the document to its end. Data errors raise VeritabaniHatasi.
+    void calistir();
+    int sayfaSayisi() const { return sayfaNo_; }
+
+private:
+    // A piece of a section laid out: items relative to its top, and its height.
+    struct Blok {
+        QList<SayfaOgesi> ogeler;
+        int yukseklik = 0;
+    };
+
+    QList<Blok> bolumBloklari(Bolum& b);
+    void bagla(Bolum& b, const QStringList& adlar, const QList<Deger>& satir);
+    void ozetleriBiriktir(const QStringList& adlar, const QList<Deger>& satir);
+    void ozetleriYaz(Bolum& b);
+    void ozetleriSifirla(Kontrol::Kapsam kapsam);
+    void yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan = {});
+    void yeniSayfa();
+    void sayfayiBitir();
+    qsizetype sutunNo(const QStringList& adlar, const QString& ad);
+
+    RaporBelgesi& b_;
+    SayfaAlici& alici_;
+    Sayfa sayfa_;
+    bool sayfaAcik_ = false;
+    int y_ = 0;
+    int govdeBasi_ = 0;
+    int govdeSonu_ = 0;
+    bool icIce_ = false;         // a sub-report: sections go to toplanan_, not to pages
+    QList<Blok> toplanan_;
+    QHash<QString, qsizetype> sutunlar_;
+    QHash<QString, std::shared_ptr<Baglanti>> baglantilar_;
+    int sayfaNo_ = 0;
+    struct Birikim {
+        Para toplam;
+        qint64 sayi = 0;
+    };
+    QHash<Kontrol*, Birikim> ozetler_;
+};

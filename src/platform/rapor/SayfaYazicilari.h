@@ -1,0 +1,76 @@
+#pragma once
+#include "platform/rapor/SayfaCizici.h"
+
+#include <QPdfWriter>
+#include <memory>
+
+// Writes pages into a PDF file as they arrive, laid out at 1200 dpi so the
+// type keeps its size; nothing but the current page is held.
+class PdfYazici : public SayfaAlici {
+public:
+    PdfYazici(const QString& dosya, const QString& baslik);
+    ~PdfYazici() override;
+    void sayfa(Sayfa&& s) override;
+    // Closes the file; false when it could not be written.
+    bool bitir();
+    int sayfaSayisi() const { return sayi_; }
+
+private:
+    QPdfWriter yazici_;
+    std::unique_ptr<QPainter> ressam_;
+    SayfaCizici cizici_;
+    int sayi_ = 0;
+    bool hata_ = false;
+};
+
+// One PNG per page ("sayfa-001.png" ...) at the given resolution.
+class PngYazici : public SayfaAlici {
+public:
+    PngYazici(const QString& klasor, int dpi = 150) : klasor_(klasor), dpi_(dpi) {}
+    void sayfa(Sayfa&& s) override;
+    int sayfaSayisi() const { return sayi_; }
+    bool hataVar() const { return hata_; }
+
+private:
+    QString klasor_;
+    int dpi_;
+    SayfaCizici cizici_;
+    int sayi_ = 0;
+    bool hata_ = false;
+};
+
+// Keeps every page, for the preview window and the printer.
+class SayfaDeposu : public SayfaAlici {
+public:
+    void sayfa(Sayfa&& s) override { sayfalar.append(std::move(s)); }
+    QList<Sayfa> sayfalar;
+};
+
+class QPrinter;
+// Prints pages on a printer as they arrive.
+class YaziciCizici : public SayfaAlici {
+public:
+    explicit YaziciCizici(QPrinter& yazici) : yazici_(yazici) {}
+    ~YaziciCizici() override { bitir(); }
+    void sayfa(Sayfa&& s) override;
+    bool bitir();
+
+private:
+    QPrinter& yazici_;
+    std::unique_ptr<QPainter> ressam_;
+    SayfaCizici cizici_;
+    bool hata_ = false;
+};
+
+// Hands each page to several receivers.
+class CokluAlici : public SayfaAlici {
+public:
+    void ekle(SayfaAlici* a) { alicilar_ << a; }
+    void sayfa(Sayfa&& s) override {
+        for (qsizetype i = 0; i + 1 < alicilar_.size(); ++i) alicilar_[i]->sayfa(Sayfa(s));
+        if (!alicilar_.isEmpty()) alicilar_.last()->sayfa(std::move(s));
+    }
+
+private:
+    QList<SayfaAlici*> alicilar_;
+};

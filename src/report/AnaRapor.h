@@ -1,0 +1,31 @@
+#pragma once
+#include "platform/rapor/RaporBelgesi.h"
+
+// The invoice list: page header with company, title, date and workplaces;
+// optional group header and footer with count and net total; one detail
+// line per invoice with its optional description and invoice lines; page
+// footer with the running count and total; grand total.
+class AnaRapor : public RaporBelgesi {
+public:
+    AnaRapor();
+
+    // State of the instance; each run starts it cleared.
+    bool VeriBitti = false;
+    float AraToplam = 0.0f;
+    qint32 AraKayitSayisi = 0;
+
+    void ActiveReport_ReportStart() override;
+    void ActiveReport_FetchData(bool veriBitti) override;
+    void PageHeader_Format() override;
+    void Detail_Format() override;
+    void Detail_BeforePrint() override;
+    void GroupFooter1_Format() override;
+    void PageFooter_Format() override;
+    void ActiveReport_ReportEnd() override;
+
+    // The title: the program file's name in Turkish upper case.
+    static QString baslik();
+
+private:
+    void sayfaAltligiGoster(bool goster);
+};
