@@ -165,6 +165,14 @@ void RaporMotoru::sayfayiBitir() {
     alici_.sayfa(std::move(sayfa_));
 }
 
+void RaporMotoru::yerAc(int yukseklik) {
+    if (icIce_) return;
+    if (y_ + yukseklik > govdeSonu_ && y_ > govdeBasi_) {
+        sayfayiBitir();
+        yeniSayfa();
+    }
+}
+
 void RaporMotoru::yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan) {
     if (icIce_) {
         if (yazdirmadan) yazdirmadan();
@@ -175,10 +183,7 @@ void RaporMotoru::yerlestir(const QList<Blok>& bloklar, const std::function<void
     for (const Blok& blok : bloklar) toplam += blok.yukseklik;
     // A section that does not fit starts the next page; one taller than a
     // page is split between its blocks.
-    if (y_ + toplam > govdeSonu_ && y_ > govdeBasi_) {
-        sayfayiBitir();
-        yeniSayfa();
-    }
+    yerAc(toplam);
     if (yazdirmadan) yazdirmadan();
     for (const Blok& blok : bloklar) {
         if (y_ + blok.yukseklik > govdeSonu_ && y_ > govdeBasi_) {
@@ -210,8 +215,13 @@ void RaporMotoru::calistir() {
     Deger onceki;
     QList<Deger> satir;
     auto grupBitir = [this] {
-        b_.GroupFooter1_Format();
         ozetleriYaz(b_.GroupFooter1);
+        // The footer's page is settled before its handler runs, so the page it
+        // leaves behind still shows the group's running values.
+        int yukseklik = 0;
+        for (const Blok& blok : bolumBloklari(b_.GroupFooter1)) yukseklik += blok.yukseklik;
+        yerAc(yukseklik);
+        b_.GroupFooter1_Format();
         yerlestir(bolumBloklari(b_.GroupFooter1));
         ozetleriSifirla(Kontrol::Kapsam::Grup);
     };

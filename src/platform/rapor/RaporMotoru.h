@@ -43,6 +43,7 @@ private:
     void ozetleriYaz(Bolum& b);
     void ozetleriSifirla(Kontrol::Kapsam kapsam);
     void yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan = {});
+    void yerAc(int yukseklik); // a new page unless that much room is left
     void yeniSayfa();
     void sayfayiBitir();
     qsizetype sutunNo(const QStringList& adlar, const QString& ad);
