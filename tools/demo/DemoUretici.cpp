@@ -31,6 +31,11 @@ public:
         kartlar();
         cariler();
         faturalar();
+        // The suite keys its cards by their ID columns.
+        for (const auto& [tablo, sutun] : {std::pair{"CARIKART", "Cari_ID"}, {"STOKKART", "Stok_ID"}, {"HIZMETTANIM", "Hizmet_ID"},
+                                           {"MASRAFTANIM", "Masraf_ID"}, {"INDIRIMTANIM", "Indirim_ID"}, {"SATICI", "Satici_ID"},
+                                           {"ISYERITANIM", "Isyeri_ID"}, {"DOVIZTANIM", "Doviz_ID"}, {"AMBAR", "Ambar_No"}})
+            y_.dizin(QString::fromLatin1(tablo), QString::fromLatin1(sutun));
         y_.gorunum(QStringLiteral("STOKHIZMETMASRAFINDIRIMLISTESI"),
                    QStringLiteral("SELECT Stok_ID, 'Mal' AS Satir_Tipi, Stok_Kod, Stok_Ad FROM STOKKART"
                                   " UNION ALL SELECT Hizmet_ID, 'Hizmet', Kod, Ad FROM HIZMETTANIM"
@@ -275,6 +280,7 @@ private:
                       olasilik(70) ? m(f % 3 ? "NORMAL" : "ÖNCELİKLİ") : bos(), m(""), aciklama.isEmpty() ? bos() : m(aciklama),
                       b(kdvDahil), t(vade), p(ara), p(isk), p(kdv), p(net)});
         }
+        y_.dizin(QStringLiteral("FATURAKART"), QStringLiteral("Fatura_ID"));
         y_.dizin(QStringLiteral("FATURAKART"), QStringLiteral("Tarih"));
         y_.dizin(QStringLiteral("FATURAKART"), QStringLiteral("Cari_ID"));
         y_.tablo(QStringLiteral("FATURAHAREKET"),

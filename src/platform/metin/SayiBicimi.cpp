@@ -1,6 +1,5 @@
 #include "platform/metin/SayiBicimi.h"
 
-#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -44,8 +43,12 @@ QString yaz(bool negatif, QString rakamlar, const Desen& d, const QString& ondal
     if (d.grupla) {
         for (qsizetype i = tam.size() - 3; i > 0; i -= 3) tam.insert(i, binlik);
     }
-    const bool sifir = !tam.contains(QRegularExpression(QStringLiteral("[1-9]")))
-                       && !kesir.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    auto sifirMi = [](const QString& r) {
+        for (QChar c : r)
+            if (c >= u'1' && c <= u'9') return false;
+        return true;
+    };
+    const bool sifir = sifirMi(tam) && sifirMi(kesir);
     QString s = tam;
     if (d.nokta) s += ondalik + kesir;
     return negatif && !sifir ? u'-' + s : s;

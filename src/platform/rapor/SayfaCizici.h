@@ -2,11 +2,15 @@
 #include "platform/rapor/Sayfa.h"
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
+#include <QRawFont>
 
 // Draws pages with one painter for every device. The painter's unit must be
-// the twip (olcekle), so 8.5 pt stays 8.5 pt at any resolution.
+// the twip (olcekle), so 8.5 pt stays 8.5 pt at any resolution. Report text
+// is plain Latin script, so glyphs come straight from the font's character
+// map and are reused: dates, names, captions and amounts repeat.
 class SayfaCizici {
 public:
     SayfaCizici();
@@ -14,7 +18,28 @@ public:
     void ciz(QPainter& p, const Sayfa& s);
     // The report face: "Arial Narrow" 8.5 pt, as twips.
     static QFont yaziTipi(bool kalin);
+    // Width of a text in twips, as it is drawn.
+    qreal genislik(const QString& metin, bool kalin);
 
 private:
-    QFont normal_, kalin_;
+    struct Dizgi {
+        QGlyphRun run;
+        qreal genislik = 0;
+    };
+    struct Yuz {
+        QRawFont ham;
+        qreal ust = 0; // ascent
+        QHash<QString, Dizgi> onbellek;
+    };
+    // A page's glyphs of one face, gathered so they go out in one run: one
+    // text object per face and page instead of one per item.
+    struct Toplu {
+        QList<quint32> glifler;
+        QList<QPointF> konumlar;
+    };
+    const Dizgi& dizgi(Yuz& y, const QString& metin);
+    void ekle(Toplu& t, Yuz& y, const SayfaOgesi& o);
+    static void bosalt(QPainter& p, const Yuz& y, Toplu& t);
+
+    Yuz normal_, kalin_;
 };

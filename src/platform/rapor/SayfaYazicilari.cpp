@@ -3,36 +3,70 @@
 #include <QDir>
 #include <QImage>
 #include <QPageSize>
+#include <QPdfWriter>
 
-PdfYazici::PdfYazici(const QString& dosya, const QString& baslik) : yazici_(dosya) {
-    yazici_.setResolution(1200);
-    yazici_.setPageSize(QPageSize(QPageSize::A4));
-    yazici_.setPageMargins(QMarginsF(0, 0, 0, 0));
-    yazici_.setTitle(baslik);
-    yazici_.setCreator(QStringLiteral("Fatura Listesi"));
+namespace {
+constexpr size_t kBekleyenSayfa = 8;
 }
+
+PdfYazici::PdfYazici(const QString& dosya, const QString& baslik) : is_([this, dosya, baslik] { calis(dosya, baslik); }) {}
 
 PdfYazici::~PdfYazici() { bitir(); }
 
 void PdfYazici::sayfa(Sayfa&& s) {
+    std::unique_lock<std::mutex> k(kilit_);
+    kosul_.wait(k, [this] { return kuyruk_.size() < kBekleyenSayfa || hata_; });
     if (hata_) return;
-    if (!ressam_) {
-        ressam_ = std::make_unique<QPainter>();
-        if (!ressam_->begin(&yazici_)) {
-            hata_ = true;
-            return;
-        }
-        SayfaCizici::olcekle(*ressam_, yazici_.resolution());
-    } else {
-        yazici_.newPage();
-    }
-    cizici_.ciz(*ressam_, s);
+    kuyruk_.push_back(std::move(s));
     ++sayi_;
+    kosul_.notify_all();
 }
 
 bool PdfYazici::bitir() {
-    if (ressam_ && ressam_->isActive()) ressam_->end();
+    {
+        std::lock_guard<std::mutex> k(kilit_);
+        son_ = true;
+    }
+    kosul_.notify_all();
+    if (is_.joinable()) is_.join();
     return !hata_;
+}
+
+void PdfYazici::calis(QString dosya, QString baslik) {
+    QPdfWriter yazici(dosya);
+    yazici.setResolution(1200);
+    yazici.setPageSize(QPageSize(QPageSize::A4));
+    yazici.setPageMargins(QMarginsF(0, 0, 0, 0));
+    yazici.setTitle(baslik);
+    yazici.setCreator(QStringLiteral("Fatura Listesi"));
+    SayfaCizici cizici;
+    QPainter ressam;
+    bool ilk = true;
+    for (;;) {
+        Sayfa s;
+        {
+            std::unique_lock<std::mutex> k(kilit_);
+            kosul_.wait(k, [this] { return !kuyruk_.empty() || son_; });
+            if (kuyruk_.empty()) break;
+            s = std::move(kuyruk_.front());
+            kuyruk_.pop_front();
+        }
+        kosul_.notify_all();
+        if (ilk) {
+            if (!ressam.begin(&yazici)) {
+                std::lock_guard<std::mutex> k(kilit_);
+                hata_ = true;
+                kosul_.notify_all();
+                return;
+            }
+            SayfaCizici::olcekle(ressam, yazici.resolution());
+            ilk = false;
+        } else {
+            yazici.newPage();
+        }
+        cizici.ciz(ressam, s);
+    }
+    if (ressam.isActive()) ressam.end();
 }
 
 void PngYazici::sayfa(Sayfa&& s) {

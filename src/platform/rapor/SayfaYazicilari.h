@@ -1,26 +1,35 @@
 #pragma once
 #include "platform/rapor/SayfaCizici.h"
 
-#include <QPdfWriter>
+#include <condition_variable>
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 // Writes pages into a PDF file as they arrive, laid out at 1200 dpi so the
-// type keeps its size; nothing but the current page is held.
+// type keeps its size. Drawing and compressing run on a thread of their own
+// while the report lays out the next pages; at most a few pages wait, so
+// memory does not grow with the report.
 class PdfYazici : public SayfaAlici {
 public:
     PdfYazici(const QString& dosya, const QString& baslik);
     ~PdfYazici() override;
     void sayfa(Sayfa&& s) override;
-    // Closes the file; false when it could not be written.
+    // Waits for the last page and closes the file; false when it could not be written.
     bool bitir();
     int sayfaSayisi() const { return sayi_; }
 
 private:
-    QPdfWriter yazici_;
-    std::unique_ptr<QPainter> ressam_;
-    SayfaCizici cizici_;
-    int sayi_ = 0;
+    void calis(QString dosya, QString baslik);
+
+    std::mutex kilit_;
+    std::condition_variable kosul_;
+    std::deque<Sayfa> kuyruk_;
+    bool son_ = false;
     bool hata_ = false;
+    int sayi_ = 0;
+    std::thread is_;
 };
 
 // One PNG per page ("sayfa-001.png" ...) at the given resolution.
