@@ -12,6 +12,8 @@
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -93,6 +95,7 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     duzen->addLayout(arac);
     duzen->addWidget(kaydirma_, 1);
     resize(1000, 800);
+    gorunum_->boyutla();
     durumuYenile();
 }
 
@@ -129,7 +132,8 @@ void OnizlemePenceresi::yakinlastir(double olcek) {
 }
 
 void OnizlemePenceresi::sigdir() {
-    const QSize alan = kaydirma_->viewport()->size() - QSize(44, 44);
+    // Room for the desk margins and a vertical scroll bar.
+    const QSize alan = kaydirma_->size() - QSize(44 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4, 48);
     const double tam = logicalDpiX() / 1440.0;
     switch (olcek_->currentIndex()) {
     case 0: yakinlastir(alan.width() / (11906 * tam)); break;
@@ -141,6 +145,11 @@ void OnizlemePenceresi::sigdir() {
 void OnizlemePenceresi::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (olcek_->currentIndex() <= 1) sigdir();
+}
+
+void OnizlemePenceresi::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    sigdir();
 }
 
 void OnizlemePenceresi::keyPressEvent(QKeyEvent* e) {

@@ -32,6 +32,7 @@ signals:
 protected:
     void closeEvent(class QCloseEvent* e) override;
     void resizeEvent(class QResizeEvent* e) override;
+    void showEvent(class QShowEvent* e) override;
     void keyPressEvent(class QKeyEvent* e) override;
 
 private:

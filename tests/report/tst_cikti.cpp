@@ -1,0 +1,108 @@
+#include "filterform/FiltreFormu.h"
+#include "filterform/FiltreIzgarasi.h"
+#include "ortak/TestOrtami.h"
+#include "platform/rapor/OnizlemePenceresi.h"
+#include "report/Cikti.h"
+#include "startup/Degiskenler.h"
+#include "startup/Veritabani.h"
+
+#include <QApplication>
+#include <QtTest>
+
+// The "Tamam" path of the filter form on the demo company: the preview
+// shows the report's pages; a composition message or a failing statement
+// is shown and leaves no window behind.
+class TstCikti : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GeciciSunucu> sunucu_;
+    std::unique_ptr<KayitliMesajlar> kutular_;
+    std::unique_ptr<SahteSistem> sistem_;
+    std::unique_ptr<FiltreFormu> form_;
+
+    QList<OnizlemePenceresi*> onizlemeler() {
+        QList<OnizlemePenceresi*> l;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* o = qobject_cast<OnizlemePenceresi*>(w); o && o->isVisible()) l << o;
+        return l;
+    }
+
+private slots:
+    void initTestCase() { sunucu_ = std::make_unique<GeciciSunucu>(150); }
+    void init() {
+        kutular_ = std::make_unique<KayitliMesajlar>();
+        sistem_ = std::make_unique<SahteSistem>();
+        bolgeselAyarla();
+        degiskenleriSifirla();
+        Degiskenler& d = degiskenler();
+        d.RaporKodu = QStringLiteral("FATURAKART");
+        d.OndalikAyirac = QStringLiteral(",");
+        d.BinlikAyirac = QStringLiteral(".");
+        d.AnaParaFormat = QStringLiteral("#,##0.00");
+        d.sysfrm_nm = QStringLiteral("Anadolu Ticaret");
+        Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor());
+        form_ = std::make_unique<FiltreFormu>();
+        QCOMPARE(form_->yukle(QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr")), QString());
+        form_->etkinlestir();
+        const int tarih = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
+        form_->duzenle(tarih, Sutun::Baslangic, QStringLiteral("01/01/2025"));
+    }
+    void cleanup() {
+        for (auto* o : onizlemeler()) o->close();
+        QCoreApplication::processEvents();
+    }
+
+    void ekranOnizlemesi() {
+        TamamBtn_Click(*form_, nullptr);
+        const auto acik = onizlemeler();
+        QCOMPARE(acik.size(), 1);
+        OnizlemePenceresi* o = acik.first();
+        QCOMPARE(o->windowTitle(), QStringLiteral("FATURA LİSTESİ"));
+        QVERIFY(!o->uretiliyor());
+        QVERIFY(o->sayfalar().size() >= 2);
+        o->sayfayaGit(1);
+        QCOMPARE(o->gecerliSayfa(), 1);
+        o->sayfayaGit(99);
+        QCOMPARE(o->gecerliSayfa(), int(o->sayfalar().size()) - 1);
+        QVERIFY(kutular_->kutular.isEmpty());
+        // The statement of the run is left on the clipboard.
+        QCOMPARE(sistem_->pano, degiskenler().RaporSQL);
+        o->sayfayaGit(0);
+        QVERIFY(QTest::qWaitForWindowExposed(o));
+        o->grab().save(QDir::tempPath() + QStringLiteral("/onizleme.png"));
+        const QString pdf = QDir::tempPath() + QStringLiteral("/onizleme.pdf");
+        QVERIFY(o->pdfKaydet(pdf));
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+    }
+
+    void ikinciCalismaAyniSayfalar() {
+        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(*form_, nullptr);
+        const auto acik = onizlemeler();
+        QCOMPARE(acik.size(), 2);
+        QCOMPARE(acik.at(0)->sayfalar().size(), acik.at(1)->sayfalar().size());
+    }
+
+    void tarihMesajiCiktiUretmez() {
+        const int tarih = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
+        form_->duzenle(tarih, Sutun::Bitis, QStringLiteral("31/02/2026"));
+        degiskenler().SeciliIsyerleri = QStringLiteral("eski");
+        TamamBtn_Click(*form_, nullptr);
+        QVERIFY(onizlemeler().isEmpty());
+        QCOMPARE(kutular_->metinler(), QStringList{QStringLiteral("Lütfen tarihi doğru giriniz")});
+        QCOMPARE(degiskenler().SeciliIsyerleri, QStringLiteral("eski"));
+    }
+
+    void hataliSorguMesajVerir() {
+        const int fis = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("Net Tutar"));
+        form_->duzenle(fis, Sutun::Baslangic, QStringLiteral("1.000,5")); // a regional number the server cannot read
+        TamamBtn_Click(*form_, nullptr);
+        QCoreApplication::processEvents();
+        QVERIFY(onizlemeler().isEmpty());
+        QCOMPARE(kutular_->kutular.size(), 1);
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
+    }
+};
+
+QTEST_MAIN(TstCikti)
+#include "tst_cikti.moc"
