@@ -9,6 +9,7 @@
 #include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sqlite3.h>
@@ -310,6 +311,15 @@ private slots:
         QVERIFY(b.startsWith("%PDF-"));
         QVERIFY(b.contains("LiberationSansNarrow"));
         QCOMPARE(b.count("/Type /Page\n") + b.count("/Type /Page\r") + b.count("/Type /Page "), qsizetype(uret().size()));
+        // A PDF reader finds the text, Turkish letters included.
+        QProcess metin;
+        metin.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                                  QStringLiteral("-layout"), dosya, QStringLiteral("-")});
+        if (!metin.waitForFinished(30000) || metin.exitCode() != 0) QSKIP("pdftotext is not installed");
+        const QString sayfa = QString::fromUtf8(metin.readAllStandardOutput());
+        QVERIFY2(sayfa.contains(QStringLiteral("FATURA LİSTESİ")), qPrintable(sayfa));
+        QVERIFY(sayfa.contains(QStringLiteral("Işık Ticaret Ltd. Şti.")));
+        QVERIFY(sayfa.contains(QStringLiteral("Deneme Ticaret A.Ş.")));
     }
 };
 

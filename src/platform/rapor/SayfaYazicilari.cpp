@@ -1,4 +1,5 @@
 #include "platform/rapor/SayfaYazicilari.h"
+#include "platform/rapor/PdfBelgesi.h"
 
 #include <QDir>
 #include <QImage>
@@ -32,7 +33,33 @@ bool PdfYazici::bitir() {
     return !hata_;
 }
 
+// The next page of the queue, or false when the report has ended.
+bool PdfYazici::al(Sayfa& s) {
+    std::unique_lock<std::mutex> k(kilit_);
+    kosul_.wait(k, [this] { return !kuyruk_.empty() || son_; });
+    if (kuyruk_.empty()) return false;
+    s = std::move(kuyruk_.front());
+    kuyruk_.pop_front();
+    kosul_.notify_all();
+    return true;
+}
+
+void PdfYazici::hataVer() {
+    std::lock_guard<std::mutex> k(kilit_);
+    hata_ = true;
+    kuyruk_.clear();
+    kosul_.notify_all();
+}
+
 void PdfYazici::calis(QString dosya, QString baslik) {
+    Sayfa s;
+    PdfBelgesi pdf(dosya, baslik);
+    if (pdf.acik()) {
+        while (al(s)) pdf.sayfaYaz(s);
+        if (!pdf.kapat()) hataVer();
+        return;
+    }
+    // Without the face's tables the general PDF painter writes the file.
     QPdfWriter yazici(dosya);
     yazici.setResolution(1200);
     yazici.setPageSize(QPageSize(QPageSize::A4));
@@ -42,21 +69,10 @@ void PdfYazici::calis(QString dosya, QString baslik) {
     SayfaCizici cizici;
     QPainter ressam;
     bool ilk = true;
-    for (;;) {
-        Sayfa s;
-        {
-            std::unique_lock<std::mutex> k(kilit_);
-            kosul_.wait(k, [this] { return !kuyruk_.empty() || son_; });
-            if (kuyruk_.empty()) break;
-            s = std::move(kuyruk_.front());
-            kuyruk_.pop_front();
-        }
-        kosul_.notify_all();
+    while (al(s)) {
         if (ilk) {
             if (!ressam.begin(&yazici)) {
-                std::lock_guard<std::mutex> k(kilit_);
-                hata_ = true;
-                kosul_.notify_all();
+                hataVer();
                 return;
             }
             SayfaCizici::olcekle(ressam, yazici.resolution());

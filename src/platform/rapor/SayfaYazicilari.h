@@ -22,6 +22,8 @@ public:
 
 private:
     void calis(QString dosya, QString baslik);
+    bool al(Sayfa& s);
+    void hataVer();
 
     std::mutex kilit_;
     std::condition_variable kosul_;

@@ -1,0 +1,245 @@
+#include "platform/rapor/PdfBelgesi.h"
+#include "platform/rapor/SayfaCizici.h"
+
+#include <QDateTime>
+#include <QtEndian>
+
+namespace {
+
+constexpr int kYaziBoyu = 170; // twips: 8.5 pt
+constexpr int kSikistirma = 4;
+
+QByteArray sikistir(const QByteArray& b) {
+    // qCompress puts the length in front of a zlib stream; PDF wants the stream alone.
+    return qCompress(b, kSikistirma).mid(4);
+}
+
+QByteArray pdfMetni(const QString& s) {
+    // UTF-16BE with its byte order mark: any title survives.
+    QByteArray b("<FEFF");
+    for (QChar c : s) b += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+    return b + '>';
+}
+
+} // namespace
+
+QByteArray PdfBelgesi::sayi(double d) {
+    if (d == static_cast<qint64>(d)) return QByteArray::number(static_cast<qint64>(d));
+    return QByteArray::number(d, 'f', 2);
+}
+
+PdfBelgesi::PdfBelgesi(const QString& dosya, const QString& baslik) : dosya_(dosya), baslik_(baslik) {
+    if (!yuzHazirla(normal_, false) || !yuzHazirla(kalin_, true)) return;
+    if (!dosya_.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    acik_ = true;
+    yaz("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    katalog_ = yeniNesne();
+    sayfaAgaci_ = yeniNesne();
+    normal_.nesne = yeniNesne();
+    kalin_.nesne = yeniNesne();
+}
+
+int PdfBelgesi::yeniNesne() {
+    konumlar_ << 0;
+    return static_cast<int>(konumlar_.size());
+}
+
+void PdfBelgesi::yaz(const QByteArray& b) {
+    dosya_.write(b);
+    konum_ += b.size();
+}
+
+void PdfBelgesi::nesneBasla(int no) {
+    konumlar_[no - 1] = konum_;
+    yaz(QByteArray::number(no) + " 0 obj\n");
+}
+
+void PdfBelgesi::akisYaz(int no, const QByteArray& veri, const QByteArray& sozluk) {
+    const QByteArray sikisik = sikistir(veri);
+    nesneBasla(no);
+    yaz("<< /Length " + QByteArray::number(sikisik.size()) + " /Filter /FlateDecode" + sozluk + " >>\nstream\n");
+    yaz(sikisik);
+    yaz("\nendstream\nendobj\n");
+}
+
+bool PdfBelgesi::yuzHazirla(Yuz& y, bool kalin) {
+    QFont f = SayfaCizici::yaziTipi(kalin);
+    const QRawFont olcu = QRawFont::fromFont(f);
+    if (!olcu.isValid()) return false;
+    y.birim = qRound(olcu.unitsPerEm());
+    // Design metrics: the font at one pixel per unit, no hinting.
+    y.tasarim = olcu;
+    y.tasarim.setPixelSize(y.birim);
+    y.ust = y.tasarim.ascent();
+    y.ad = olcu.familyName().remove(u' ') + (kalin ? QStringLiteral("-Bold") : QString());
+    return y.tasarim.isValid() && !y.tasarim.fontTable("glyf").isEmpty();
+}
+
+void PdfBelgesi::sayfaYaz(const Sayfa& s) {
+    QByteArray c;
+    c.reserve(32 * 1024);
+    // Twips with the origin at the top left; text is flipped back upright.
+    c += "0.05 0 0 -0.05 0 " + sayi(s.yukseklik / 20.0) + " cm 15 w 0 J\n";
+    for (const SayfaOgesi& o : s.ogeler) {
+        if (o.tur == SayfaOgesi::Tur::Kutu) {
+            c += sayi(o.renk.redF()) + ' ' + sayi(o.renk.greenF()) + ' ' + sayi(o.renk.blueF()) + " rg " + sayi(o.alan.left()) + ' '
+                 + sayi(o.alan.top()) + ' ' + sayi(o.alan.width()) + ' ' + sayi(o.alan.height()) + " re f 0 g\n";
+        } else if (o.tur == SayfaOgesi::Tur::Cizgi) {
+            c += sayi(o.alan.left()) + ' ' + sayi(o.alan.top()) + " m " + sayi(o.alan.right()) + ' ' + sayi(o.alan.bottom()) + " l S\n";
+        }
+    }
+    c += "BT\n";
+    const Yuz* etkin = nullptr;
+    for (const SayfaOgesi& o : s.ogeler) {
+        if (o.tur != SayfaOgesi::Tur::Metin || o.metin.isEmpty()) continue;
+        Yuz& y = o.kalin ? kalin_ : normal_;
+        auto it = y.onbellek.find(o.metin);
+        if (it == y.onbellek.end()) {
+            const QList<quint32> glifler = y.tasarim.glyphIndexesForString(o.metin);
+            const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
+            QByteArray hex;
+            qreal gen = 0;
+            for (qsizetype i = 0; i < glifler.size(); ++i) {
+                hex += QByteArray::number(glifler.at(i), 16).rightJustified(4, '0');
+                gen += ilerleme.at(i).x();
+                if (glifler.size() == o.metin.size()) y.kullanilan.insert(glifler.at(i), o.metin.at(i).unicode());
+            }
+            if (y.onbellek.size() > 20000) y.onbellek.clear();
+            it = y.onbellek.insert(o.metin, {hex, gen});
+        }
+        QByteArray hex = it->first;
+        const qreal olcek = static_cast<qreal>(kYaziBoyu) / y.birim;
+        qreal gen = it->second * olcek;
+        const QRect& r = o.alan;
+        qreal x = r.left();
+        if (gen > r.width()) {
+            // Too wide for its box: cut at the box's right edge.
+            const QList<quint32> glifler = y.tasarim.glyphIndexesForString(o.metin);
+            const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
+            qreal w = 0;
+            qsizetype n = 0;
+            while (n < glifler.size() && (w + ilerleme.at(n).x()) * olcek <= r.width()) w += ilerleme.at(n++).x();
+            hex = hex.left(n * 4);
+        } else if (o.hiza & Qt::AlignRight) {
+            x = r.right() + 1 - gen;
+        } else if (o.hiza & Qt::AlignHCenter) {
+            x = r.left() + (r.width() - gen) / 2;
+        }
+        if (etkin != &y) {
+            c += (o.kalin ? "/F2 " : "/F1 ") + QByteArray::number(kYaziBoyu) + " Tf\n";
+            etkin = &y;
+        }
+        c += "1 0 0 -1 " + sayi(x) + ' ' + sayi(r.top() + y.ust * olcek) + " Tm <" + hex + "> Tj\n";
+    }
+    c += "ET\n";
+    const int icerik = yeniNesne();
+    akisYaz(icerik, c);
+    const int sayfa = yeniNesne();
+    nesneBasla(sayfa);
+    yaz("<< /Type /Page /Parent " + QByteArray::number(sayfaAgaci_) + " 0 R /MediaBox [0 0 " + sayi(s.genislik / 20.0) + ' '
+        + sayi(s.yukseklik / 20.0) + "] /Resources << /Font << /F1 " + QByteArray::number(normal_.nesne) + " 0 R /F2 "
+        + QByteArray::number(kalin_.nesne) + " 0 R >> >> /Contents " + QByteArray::number(icerik) + " 0 R >>\nendobj\n");
+    sayfalar_ << sayfa;
+}
+
+QByteArray PdfBelgesi::yaziTipiDosyasi(const QRawFont& f) {
+    // The tables a PDF reader needs of a TrueType font, in a file of their own.
+    const char* etiketler[] = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "name", "post", "prep"};
+    QList<std::pair<QByteArray, QByteArray>> tablolar;
+    for (const char* e : etiketler) {
+        const QByteArray t = f.fontTable(e);
+        if (!t.isEmpty()) tablolar.append({QByteArray(e, 4), t});
+    }
+    const quint16 n = static_cast<quint16>(tablolar.size());
+    quint16 ustSinir = 1, us = 0;
+    while (ustSinir * 2 <= n) { ustSinir *= 2; ++us; }
+    QByteArray b;
+    auto u16 = [&b](quint16 v) { char t[2]; qToBigEndian(v, t); b.append(t, 2); };
+    auto u32 = [&b](quint32 v) { char t[4]; qToBigEndian(v, t); b.append(t, 4); };
+    u32(0x00010000);
+    u16(n);
+    u16(ustSinir * 16);
+    u16(us);
+    u16(n * 16 - ustSinir * 16);
+    quint32 konum = 12 + 16u * n;
+    for (const auto& [etiket, veri] : tablolar) {
+        quint32 toplam = 0;
+        QByteArray dolgu = veri;
+        while (dolgu.size() % 4) dolgu.append('\0');
+        for (qsizetype i = 0; i < dolgu.size(); i += 4) toplam += qFromBigEndian<quint32>(dolgu.constData() + i);
+        b.append(etiket);
+        u32(toplam);
+        u32(konum);
+        u32(static_cast<quint32>(veri.size()));
+        konum += static_cast<quint32>(dolgu.size());
+    }
+    for (const auto& t : tablolar) {
+        b.append(t.second);
+        while (b.size() % 4) b.append('\0');
+    }
+    return b;
+}
+
+void PdfBelgesi::yuzYaz(Yuz& y) {
+    const int tanim = yeniNesne(), tanimlayici = yeniNesne(), dosya = yeniNesne(), unicode = yeniNesne();
+    const QByteArray ad = y.ad.toLatin1();
+    const qreal olcek = 1000.0 / y.birim;
+    QByteArray genislikler;
+    const QList<quint32> glifler = y.kullanilan.keys();
+    const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
+    for (qsizetype i = 0; i < glifler.size(); ++i)
+        genislikler += QByteArray::number(glifler.at(i)) + " [" + QByteArray::number(qRound(ilerleme.at(i).x() * olcek)) + "] ";
+
+    nesneBasla(y.nesne);
+    yaz("<< /Type /Font /Subtype /Type0 /BaseFont /" + ad + " /Encoding /Identity-H /DescendantFonts [" + QByteArray::number(tanim)
+        + " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>\nendobj\n");
+    nesneBasla(tanim);
+    yaz("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + ad + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) "
+        "/Supplement 0 >> /FontDescriptor " + QByteArray::number(tanimlayici) + " 0 R /CIDToGIDMap /Identity /DW 500 /W ["
+        + genislikler + "] >>\nendobj\n");
+    nesneBasla(tanimlayici);
+    yaz("<< /Type /FontDescriptor /FontName /" + ad + " /Flags 32 /FontBBox [-300 -300 1300 1000] /ItalicAngle 0 /Ascent "
+        + QByteArray::number(qRound(y.tasarim.ascent() * olcek)) + " /Descent -" + QByteArray::number(qRound(y.tasarim.descent() * olcek))
+        + " /CapHeight 700 /StemV 80 /FontFile2 " + QByteArray::number(dosya) + " 0 R >>\nendobj\n");
+    const QByteArray ttf = yaziTipiDosyasi(y.tasarim);
+    akisYaz(dosya, ttf, " /Length1 " + QByteArray::number(ttf.size()));
+    QByteArray cmap = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap /CIDSystemInfo << /Registry (Adobe) "
+                      "/Ordering (UCS) /Supplement 0 >> def /CMapName /Adobe-Identity-UCS def /CMapType 2 def "
+                      "1 begincodespacerange <0000> <FFFF> endcodespacerange\n";
+    auto it = y.kullanilan.constBegin();
+    while (it != y.kullanilan.constEnd()) {
+        QByteArray blok;
+        int say = 0;
+        for (; it != y.kullanilan.constEnd() && say < 100; ++it, ++say)
+            blok += '<' + QByteArray::number(it.key(), 16).rightJustified(4, '0') + "> <"
+                    + QByteArray::number(it.value(), 16).rightJustified(4, '0') + ">\n";
+        cmap += QByteArray::number(say) + " beginbfchar\n" + blok + "endbfchar\n";
+    }
+    cmap += "endcmap CMapName currentdict /CMap defineresource pop end end\n";
+    akisYaz(unicode, cmap);
+}
+
+bool PdfBelgesi::kapat() {
+    if (!acik_) return false;
+    acik_ = false;
+    yuzYaz(normal_);
+    yuzYaz(kalin_);
+    nesneBasla(sayfaAgaci_);
+    QByteArray kids;
+    for (int s : sayfalar_) kids += QByteArray::number(s) + " 0 R ";
+    yaz("<< /Type /Pages /Count " + QByteArray::number(sayfalar_.size()) + " /Kids [" + kids + "] >>\nendobj\n");
+    nesneBasla(katalog_);
+    yaz("<< /Type /Catalog /Pages " + QByteArray::number(sayfaAgaci_) + " 0 R >>\nendobj\n");
+    const int bilgi = yeniNesne();
+    nesneBasla(bilgi);
+    yaz("<< /Title " + pdfMetni(baslik_) + " /Creator (Fatura Listesi) /CreationDate (D:"
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z) >>\nendobj\n");
+    const qint64 xref = konum_;
+    QByteArray x = "xref\n0 " + QByteArray::number(konumlar_.size() + 1) + "\n0000000000 65535 f \n";
+    for (qint64 k : konumlar_) x += QByteArray::number(k).rightJustified(10, '0') + " 00000 n \n";
+    yaz(x);
+    yaz("trailer\n<< /Size " + QByteArray::number(konumlar_.size() + 1) + " /Root " + QByteArray::number(katalog_) + " 0 R /Info "
+        + QByteArray::number(bilgi) + " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
+    dosya_.close();
+    return dosya_.error() == QFileDevice::NoError;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include "platform/rapor/Sayfa.h"
+
+#include <QFile>
+#include <QHash>
+#include <QMap>
+#include <QRawFont>
+#include <QString>
+
+// A PDF file written page by page for the report's pages: A4, text in the
+// report face (the TrueType fonts embedded whole, with their Unicode map so
+// text can be searched and copied), lines and filled boxes. Each text item
+// is one positioned glyph string, so the file stays small and is written
+// fast; nothing but the current page is held.
+class PdfBelgesi {
+public:
+    PdfBelgesi(const QString& dosya, const QString& baslik);
+    // False when the file could not be created or the face could not be read.
+    bool acik() const { return acik_; }
+    void sayfaYaz(const Sayfa& s);
+    bool kapat();
+
+private:
+    struct Yuz {
+        QRawFont tasarim;   // at one pixel per font unit
+        int birim = 2048;   // units per em
+        qreal ust = 0;      // ascent, font units
+        QString ad;
+        int nesne = 0;      // Type0 font object
+        QMap<quint32, char16_t> kullanilan; // glyph -> character, for widths and the Unicode map
+        QHash<QString, std::pair<QByteArray, qreal>> onbellek; // text -> hex glyphs, width in font units
+    };
+
+    int yeniNesne();
+    void nesneBasla(int no);
+    void yaz(const QByteArray& b);
+    void akisYaz(int no, const QByteArray& veri, const QByteArray& sozluk = {});
+    bool yuzHazirla(Yuz& y, bool kalin);
+    void yuzYaz(Yuz& y);
+    static QByteArray sayi(double d);
+    static QByteArray yaziTipiDosyasi(const QRawFont& f);
+
+    QFile dosya_;
+    QString baslik_;
+    bool acik_ = false;
+    qint64 konum_ = 0;
+    QList<qint64> konumlar_; // offset of object n at n-1
+    QList<int> sayfalar_;
+    int katalog_ = 0, sayfaAgaci_ = 0;
+    Yuz normal_, kalin_;
+};
