@@ -141,28 +141,24 @@ void RaporMotoru::yeniSayfa() {
     govdeSonu_ = sayfa_.yukseklik - kenar.alt - (b_.PageFooter.gorunur ? b_.PageFooter.yukseklik : 0);
     y_ = kenar.ust;
     b_.PageHeader_Format();
-    for (const Blok& blok : bolumBloklari(b_.PageHeader)) {
-        for (SayfaOgesi o : blok.ogeler) {
-            o.alan.translate(kenar.sol, y_);
-            sayfa_.ogeler << o;
-        }
-        y_ += blok.yukseklik;
-    }
+    for (const Blok& blok : bolumBloklari(b_.PageHeader)) y_ = sayfayaKoy(blok, y_);
     govdeBasi_ = y_;
 }
 
 void RaporMotoru::sayfayiBitir() {
     b_.PageFooter_Format();
     int y = govdeSonu_;
-    for (const Blok& blok : bolumBloklari(b_.PageFooter)) {
-        for (SayfaOgesi o : blok.ogeler) {
-            o.alan.translate(kenar.sol, y);
-            sayfa_.ogeler << o;
-        }
-        y += blok.yukseklik;
-    }
+    for (const Blok& blok : bolumBloklari(b_.PageFooter)) y = sayfayaKoy(blok, y);
     sayfaAcik_ = false;
     alici_.sayfa(std::move(sayfa_));
+}
+
+int RaporMotoru::sayfayaKoy(const Blok& blok, int y) {
+    for (SayfaOgesi o : blok.ogeler) {
+        o.alan.translate(kenar.sol, y);
+        sayfa_.ogeler << o;
+    }
+    return y + blok.yukseklik;
 }
 
 void RaporMotoru::yerAc(int yukseklik) {
@@ -190,11 +186,7 @@ void RaporMotoru::yerlestir(const QList<Blok>& bloklar, const std::function<void
             sayfayiBitir();
             yeniSayfa();
         }
-        for (SayfaOgesi o : blok.ogeler) {
-            o.alan.translate(kenar.sol, y_);
-            sayfa_.ogeler << o;
-        }
-        y_ += blok.yukseklik;
+        y_ = sayfayaKoy(blok, y_);
     }
 }
 

@@ -44,6 +44,7 @@ private:
     void ozetleriSifirla(Kontrol::Kapsam kapsam);
     void yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan = {});
     void yerAc(int yukseklik); // a new page unless that much room is left
+    int sayfayaKoy(const Blok& blok, int y); // onto the page at y; the y below it
     void yeniSayfa();
     void sayfayiBitir();
     qsizetype sutunNo(const QStringList& adlar, const QString& ad);
