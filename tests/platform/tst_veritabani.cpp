@@ -262,6 +262,20 @@ private slots:
         QVERIFY(odbcCumlesiOlustur(b, 5).contains(QStringLiteral("PWD={a;b}}c};")));
     }
 
+    void odbcHataNumarasi_data() {
+        QTest::addColumn<QString>("durum");
+        QTest::addColumn<qint64>("numara");
+        QTest::newRow("giris reddedildi") << "28000" << HataNo::GirisReddedildi;
+        QTest::newRow("baglanti kurulamadi") << "08001" << HataNo::Genel;
+        QTest::newRow("sozdizimi") << "42000" << HataNo::Genel;
+        QTest::newRow("bos") << "" << HataNo::Genel;
+    }
+    void odbcHataNumarasi() {
+        QFETCH(QString, durum);
+        QFETCH(qint64, numara);
+        QCOMPARE(Odbc_Hata_Numarasi(durum, HataNo::Genel), numara);
+    }
+
     void sunucuYokHemenHata() {
         BaglantiCumlesi b = BaglantiCumlesi::ayristir(QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,1"));
         const qint64 n = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), 2); });

@@ -30,7 +30,7 @@ Teshis teshis(SQLSMALLINT tur, SQLHANDLE h) {
 
 [[noreturn]] void hataAt(SQLSMALLINT tur, SQLHANDLE h, qint64 varsayilan) {
     const Teshis t = teshis(tur, h);
-    throw VeritabaniHatasi(t.durum == QLatin1String("28000") ? HataNo::GirisReddedildi : varsayilan, t.metin);
+    throw VeritabaniHatasi(Odbc_Hata_Numarasi(t.durum, varsayilan), t.metin);
 }
 
 enum class Sinif { Metin, Tamsayi, Ondalik, Para, Tarih, Bayrak };
@@ -133,6 +133,10 @@ private:
 };
 
 } // namespace
+
+qint64 Odbc_Hata_Numarasi(const QString& sqlstate, qint64 varsayilan) {
+    return sqlstate == QLatin1String("28000") ? HataNo::GirisReddedildi : varsayilan;
+}
 
 OdbcBaglanti::OdbcBaglanti(const QString& odbcCumlesi, int girisZamanAsimiSn) {
     SQLHENV env = SQL_NULL_HENV;
