@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -65,6 +66,14 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     CikisBtn->setObjectName(QStringLiteral("CikisBtn"));
     connect(CikisBtn, &QPushButton::clicked, this, &QWidget::close);
 
+    // F2 runs the report wherever the focus is; the grid would take it for editing.
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(f2, &QShortcut::activated, this, [this] {
+        TamamBtn->setFocus();
+        if (!degiskenler().RaporCalisiyor) TamamBtn_Click();
+        degiskenler().RaporCalisiyor = true;
+    });
+
     auto* alt = new QHBoxLayout;
     alt->addWidget(new QLabel(QStringLiteral("Rapor Yeri:"), this));
     alt->addWidget(RaporYeri);
@@ -104,7 +113,6 @@ void FiltreFrm::ilkEtkinlestirme() {
 
 void FiltreFrm::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
-    case Qt::Key_F2: TamamBtn->setFocus(); TamamBtn_Click(); return;
     case Qt::Key_F3:
     case Qt::Key_Escape: close(); return;
     case Qt::Key_F9: form_.Islem_Tarihi_Bugun(); return;
