@@ -66,12 +66,12 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     CikisBtn->setObjectName(QStringLiteral("CikisBtn"));
     connect(CikisBtn, &QPushButton::clicked, this, &QWidget::close);
 
-    // F2 runs the report wherever the focus is; the grid would take it for editing.
+    // F2 runs the report wherever the focus is; the grid would take it for
+    // editing. A press during a run is ignored by the dispatch itself.
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this, [this] {
         TamamBtn->setFocus();
-        if (!degiskenler().RaporCalisiyor) TamamBtn_Click();
-        degiskenler().RaporCalisiyor = true;
+        TamamBtn_Click();
     });
 
     auto* alt = new QHBoxLayout;
