@@ -30,18 +30,14 @@ class TstFiltreFormu : public QObject {
 
     // A demo form as the user finds it: template read, look-ups filled.
     void demoFormu(int kullanici = 1) {
-        degiskenleriSifirla();
+        demoOturumu(*sunucu_);
         Degiskenler& d = degiskenler();
-        d.RaporKodu = QStringLiteral("FATURAKART");
-        d.OndalikAyirac = QStringLiteral(",");
-        d.BinlikAyirac = QStringLiteral(".");
         d.Kullanici_ID = kullanici;
         if (kullanici == 2) {
             d.IsyeriYetkiyeBagli = d.AmbarYetkiyeBagli = true;
             d.IsyeriListesi = QStringLiteral("IN('01','03')");
             d.AmbarListesi = QStringLiteral("IN('1','4')");
         }
-        Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor());
         form_ = std::make_unique<FiltreFormu>();
         QCOMPARE(form_->yukle(kDemoSablon), QString());
         form_->etkinlestir();

@@ -21,10 +21,7 @@ class TstFiltreFrm : public QObject {
     std::unique_ptr<SahteSistem> sistem_;
 
     FiltreFrm* ac() {
-        degiskenleriSifirla();
-        degiskenler().RaporKodu = QStringLiteral("FATURAKART");
-        degiskenler().OndalikAyirac = QStringLiteral(",");
-        Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor());
+        demoOturumu(*sunucu_);
         auto* f = new FiltreFrm;
         f->show();
         f->activateWindow();

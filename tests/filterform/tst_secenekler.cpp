@@ -15,13 +15,6 @@ class TstSecenekler : public QObject {
     std::unique_ptr<KayitliMesajlar> kutular_;
     std::unique_ptr<SahteSistem> sistem_;
 
-    void baglan() {
-        degiskenleriSifirla();
-        Degiskenler& d = degiskenler();
-        d.RaporKodu = QStringLiteral("FATURAKART");
-        d.OndalikAyirac = QStringLiteral(",");
-        Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor());
-    }
     void firma(const QString& sql) { sunucu_->calistir(QStringLiteral("DEMOFIRMA"), sql); }
 
 private slots:
@@ -30,7 +23,7 @@ private slots:
         kutular_ = std::make_unique<KayitliMesajlar>();
         sistem_ = std::make_unique<SahteSistem>();
         bolgeselAyarla();
-        baglan();
+        demoOturumu(*sunucu_);
     }
 
     void sorguMetinleri_data() {

@@ -2,6 +2,7 @@
 #include "DemoUretici.h"
 #include "startup/Degiskenler.h"
 #include "startup/Subs.h"
+#include "startup/Veritabani.h"
 
 #include <QDir>
 #include <sqlite3.h>
@@ -39,6 +40,15 @@ void bolgeselAyarla(const QString& ondalik, const QString& binlik, const QString
 }
 
 void degiskenleriSifirla() { degiskenler() = Degiskenler{}; }
+
+void demoOturumu(const GeciciSunucu& sunucu) {
+    degiskenleriSifirla();
+    Degiskenler& d = degiskenler();
+    d.RaporKodu = QStringLiteral("FATURAKART");
+    d.OndalikAyirac = QStringLiteral(",");
+    d.BinlikAyirac = QStringLiteral(".");
+    Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu.klasor());
+}
 
 #include "filterform/FiltreIzgarasi.h"
 #include "platform/izgara/IzgaraModeli.h"

@@ -80,6 +80,10 @@ void bolgeselAyarla(const QString& ondalik = QStringLiteral(","), const QString&
 // Clears the run-wide record, as a new process would have it.
 void degiskenleriSifirla();
 
+// A fresh record connected to the server's demo company, with the Turkish
+// separators and the report's main table, as start-up leaves it.
+void demoOturumu(const GeciciSunucu& sunucu);
+
 class IzgaraModeli;
 // A filter grid holding the given template filter lines (empty lines give empty rows).
 void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar);

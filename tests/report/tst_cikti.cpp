@@ -33,14 +33,10 @@ private slots:
         kutular_ = std::make_unique<KayitliMesajlar>();
         sistem_ = std::make_unique<SahteSistem>();
         bolgeselAyarla();
-        degiskenleriSifirla();
+        demoOturumu(*sunucu_);
         Degiskenler& d = degiskenler();
-        d.RaporKodu = QStringLiteral("FATURAKART");
-        d.OndalikAyirac = QStringLiteral(",");
-        d.BinlikAyirac = QStringLiteral(".");
         d.AnaParaFormat = QStringLiteral("#,##0.00");
         d.sysfrm_nm = QStringLiteral("Anadolu Ticaret");
-        Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu_->klasor());
         form_ = std::make_unique<FiltreFormu>();
         QCOMPARE(form_->yukle(QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr")), QString());
         form_->etkinlestir();
