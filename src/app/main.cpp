@@ -1,6 +1,5 @@
 // Entry point: picks the classic start (windows) or the batch mode (none).
-#include "filterform/FiltreFrm.h"
-#include "report/Cikti.h"
+#include "app/Denetleyici.h"
 #include "startup/Baslangic.h"
 #include "startup/KomutSatiri.h"
 #include "startup/ProgramSonu.h"
@@ -47,7 +46,7 @@ int klasikCalistir(const KomutSatiri& k, QApplication& uygulama) {
     GuiMesaj mesaj;
     mesajServisiniAyarla(&mesaj);
     Baslangic_Kancalarini_Ayarla({
-        [] { (new FiltreFrm)->show(); },
+        [] { Filtre_Formunu_Ac(); },
         [] {
             MsgBox(QStringLiteral("Giriş penceresi bu sürümde yok. Programı şirket parametreleriyle başlatın: "
                                   "\"Veritabanı|Server|Kullanıcı No|SQL Kullanıcısı|Şifre\""),

@@ -4,7 +4,6 @@
 #include "platform/izgara/IzgaraGorunumu.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
-#include "report/Cikti.h"
 #include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Subs.h"
@@ -67,11 +66,15 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     connect(CikisBtn, &QPushButton::clicked, this, &QWidget::close);
 
     // F2 runs the report wherever the focus is; the grid would take it for
-    // editing. A press during a run is ignored by the dispatch itself.
+    // editing. A press while the run it started is under way is held back.
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this, [this] {
         TamamBtn->setFocus();
+        Degiskenler& d = degiskenler();
+        if (d.RaporCalisiyor) return;
+        d.RaporCalisiyor = true;
         TamamBtn_Click();
+        d.RaporCalisiyor = false;
     });
 
     auto* alt = new QHBoxLayout;
@@ -125,6 +128,6 @@ void FiltreFrm::TamamBtn_Click() {
     FiltreGrd->setFocus();
     FiltreGrd->setCurrentIndex(FiltreGrd->currentIndex());
     TamamBtn->setEnabled(false);
-    ::TamamBtn_Click(form_, this);
+    emit raporIstendi();
     TamamBtn->setEnabled(true);
 }

@@ -21,6 +21,10 @@ public:
     static QString pencereBasligi();
     FiltreFormu& form() { return form_; }
 
+signals:
+    // "Tamam" or F2: the controller composes and runs the report.
+    void raporIstendi();
+
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

@@ -2,6 +2,7 @@
 #include "report/Bicimler.h"
 #include "report/Duzen.h"
 #include "report/SubSiparis.h"
+#include "platform/veritabani/Baglanti.h"
 #include "platform/sistem/Sistem.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "startup/BolgeselAyar.h"
@@ -12,14 +13,37 @@
 #include <QLocale>
 #include <limits>
 
+using namespace Bant;
 using namespace Duzen;
 
-namespace {
-const QString kMoney = QStringLiteral("#,##0.00");
-}
+// The controls the handlers set, resolved once when the report is built: a
+// misspelt name fails there, not in a user's report.
+struct AnaRapor::Kontroller {
+    explicit Kontroller(RaporBelgesi& r)
+        : firmaadi(&r.kontrol(QStringLiteral("firmaadi"))), raporbaslik(&r.kontrol(QStringLiteral("raporbaslik"))),
+          SubeAdi(&r.kontrol(QStringLiteral("SubeAdi"))), Line3(&r.kontrol(QStringLiteral("Line3"))),
+          Tarih(&r.kontrol(QStringLiteral("Tarih"))), Sayfa(&r.kontrol(QStringLiteral("Sayfa"))),
+          Tarih2(&r.kontrol(QStringLiteral("Tarih2"))), grup_adi_lbl(&r.kontrol(QStringLiteral("grup_adı_lbl"))),
+          grup_Adi_fld(&r.kontrol(QStringLiteral("grup_Adi_fld"))), txtNet_Tutar(&r.kontrol(QStringLiteral("txtNet_Tutar"))),
+          Label42(&r.kontrol(QStringLiteral("Label42"))), txtAciklama(&r.kontrol(QStringLiteral("txtAciklama"))),
+          Satir_Cizgi(&r.kontrol(QStringLiteral("Satir_Cizgi"))), SubReport1(&r.kontrol(QStringLiteral("SubReport1"))),
+          txtFatura_ID(&r.kontrol(QStringLiteral("txtFatura_ID"))), Line4(&r.kontrol(QStringLiteral("Line4"))),
+          Label38(&r.kontrol(QStringLiteral("Label38"))), kayitsayisis(&r.kontrol(QStringLiteral("kayitsayisis"))),
+          Label40(&r.kontrol(QStringLiteral("Label40"))), Field3(&r.kontrol(QStringLiteral("Field3"))),
+          saat(&r.kontrol(QStringLiteral("saat"))), report_listelenen(&r.kontrol(QStringLiteral("report_listelenen"))),
+          report_kayitsayisi(&r.kontrol(QStringLiteral("report_kayitsayisi"))), Label39(&r.kontrol(QStringLiteral("Label39"))),
+          Field2(&r.kontrol(QStringLiteral("Field2"))) {}
+
+    Kontrol *firmaadi, *raporbaslik, *SubeAdi, *Line3, *Tarih, *Sayfa, *Tarih2;
+    Kontrol *grup_adi_lbl, *grup_Adi_fld;
+    Kontrol *txtNet_Tutar, *Label42, *txtAciklama, *Satir_Cizgi, *SubReport1, *txtFatura_ID;
+    Kontrol *Line4, *Label38, *kayitsayisis, *Label40, *Field3, *saat;
+    Kontrol *report_listelenen, *report_kayitsayisi, *Label39, *Field2;
+};
+
+AnaRapor::~AnaRapor() = default;
 
 AnaRapor::AnaRapor() {
-    belgeAdi = QStringLiteral("Cari Liste");
     ReportHeader.yukseklik = 0;
 
     PageHeader.yukseklik = 1185;
@@ -41,11 +65,11 @@ AnaRapor::AnaRapor() {
         etiket("Label41", QStringLiteral("VADE"), 8445, 855, 1065, 285),
         etiket("Label15", QStringLiteral("NET TUTAR"), 9495, 850, 1259, 284),
     };
-    (*this)["Tarih2"].gorunur = false;
-    (*this)["Label15"].hiza = kSag;
+    kontrol(QStringLiteral("Tarih2")).gorunur = false;
+    kontrol(QStringLiteral("Label15")).hiza = kSag;
     for (const char* k : {"firmaadi", "raporbaslik", "Label9", "Label10", "Label12", "Label13", "Label14", "Label41", "Label15"})
-        (*this)[QString::fromLatin1(k)].kalin = true;
-    (*this)["raporbaslik"].hiza = kOrta;
+        kontrol(QString::fromLatin1(k)).kalin = true;
+    kontrol(QStringLiteral("raporbaslik")).hiza = kOrta;
 
     GroupHeader1.tur = Bolum::Tur::GroupHeader1;
     GroupHeader1.yukseklik = 270;
@@ -54,9 +78,9 @@ AnaRapor::AnaRapor() {
         etiket("Label37", QStringLiteral(":"), 1680, 0, 180, 270),
         alan("grup_Adi_fld", "", 1830, 0, 4125, 270),
     };
-    (*this)["grup_adı_lbl"].gorunur = false;
-    (*this)["grup_Adi_fld"].gorunur = false;
-    (*this)["grup_adı_lbl"].kalin = (*this)["grup_Adi_fld"].kalin = true;
+    kontrol(QStringLiteral("grup_adı_lbl")).gorunur = false;
+    kontrol(QStringLiteral("grup_Adi_fld")).gorunur = false;
+    kontrol(QStringLiteral("grup_adı_lbl")).kalin = kontrol(QStringLiteral("grup_Adi_fld")).kalin = true;
 
     Detail.yukseklik = 240;
     Detail.kontroller = {
@@ -75,8 +99,9 @@ AnaRapor::AnaRapor() {
     alt.ad = QStringLiteral("SubReport1");
     alt.tur = Kontrol::Tur::AltRapor;
     alt.sol = 0, alt.ust = 555, alt.genislik = 10710, alt.yukseklik = 90;
-    Detail.kontroller << alt << alan("txtFatura_ID", "Fatura_ID", 270, 0, 1440, 240);
-    for (const char* k : {"Label42", "txtAciklama", "txtFatura_ID"}) (*this)[QString::fromLatin1(k)].gorunur = false;
+    Detail.kontroller.push_back(alt);
+    Detail.kontroller.push_back(alan("txtFatura_ID", "Fatura_ID", 270, 0, 1440, 240));
+    for (const char* k : {"Label42", "txtAciklama", "txtFatura_ID"}) kontrol(QString::fromLatin1(k)).gorunur = false;
 
     GroupFooter1.tur = Bolum::Tur::GroupFooter1;
     GroupFooter1.yukseklik = 300;
@@ -97,7 +122,7 @@ AnaRapor::AnaRapor() {
         alan("Field3", "", 8985, 30, 1755, 270, "#,##0.00", kSag),
         etiket("saat", {}, 6765, 30, 720, 270),
     };
-    (*this)["saat"].gorunur = false;
+    kontrol(QStringLiteral("saat")).gorunur = false;
 
     ReportFooter.yukseklik = 315;
     ReportFooter.kontroller = {
@@ -108,7 +133,8 @@ AnaRapor::AnaRapor() {
         ozet("Field2", "Net_Tutar", Kontrol::OzetTuru::Toplam, Kontrol::Kapsam::Rapor, 8985, 30, 1755, 270, "#,##0.00"),
     };
     for (const char* k : {"grup_listelenen", "Label16", "Label38", "Label40", "report_listelenen", "Label39"})
-        (*this)[QString::fromLatin1(k)].kalin = true;
+        kontrol(QString::fromLatin1(k)).kalin = true;
+    k_ = std::make_unique<Kontroller>(*this);
 }
 
 QString AnaRapor::baslik() { return Buyuk_Harf(sistem().programAdi()); }
@@ -124,23 +150,23 @@ void AnaRapor::ActiveReport_ReportStart() {
     bicim.binlik = d.BinlikAyirac.isEmpty() ? QStringLiteral(".") : d.BinlikAyirac;
     bicim.kisaTarih = Kisa_Tarih_Bicimi();
 
-    baglantiCumlesi = d.BaglantiCumlesi;
-    sql = d.RaporSQL;
+    // The report reads on a connection of its own, shared with its invoice lines.
+    baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
+    veri = [this, sql = d.RaporSQL] { return baglanti_->sorgula(sql); };
     sistem().panoyaKoy(d.RaporSQL);
-    pencereBasligi = baslik();
-    (*this)["raporbaslik"].metin = pencereBasligi;
-    Kontrol& cizgi = (*this)["Satir_Cizgi"];
+    k_->raporbaslik->metin = baslik();
+    Kontrol& cizgi = *k_->Satir_Cizgi;
     cizgi.gorunur = d.SatirCizgisiEkle;
-    Kontrol& altRapor = (*this)["SubReport1"];
+    Kontrol& altRapor = *k_->SubReport1;
     if (!d.FaturaAciklamasiGoster) {
         Detail.yukseklik = 240;
-        (*this)["Label42"].gorunur = false;
-        (*this)["txtAciklama"].gorunur = false;
+        k_->Label42->gorunur = false;
+        k_->txtAciklama->gorunur = false;
         cizgi.y1 = cizgi.y2 = 230;
-        altRapor.ust = (*this)["txtAciklama"].ust;
+        altRapor.ust = k_->txtAciklama->ust;
     } else {
-        (*this)["Label42"].gorunur = true;
-        (*this)["txtAciklama"].gorunur = true;
+        k_->Label42->gorunur = true;
+        k_->txtAciklama->gorunur = true;
         cizgi.y1 = cizgi.y2 = 515;
         altRapor.ust = 555;
         Detail.yukseklik = 630;
@@ -149,23 +175,22 @@ void AnaRapor::ActiveReport_ReportStart() {
         GroupHeader1.gorunur = GroupFooter1.gorunur = true;
         GroupHeader1.yeniSayfa = d.AyriSayfaya;
         GroupHeader1.grupAlani = d.GrupAlani;
-        (*this)["grup_adı_lbl"].metin = Buyuk_Harf(d.GrupAdi);
-        (*this)["grup_adı_lbl"].gorunur = true;
-        (*this)["grup_Adi_fld"].veriAlani = d.GrupAlani;
-        (*this)["grup_Adi_fld"].gorunur = true;
+        k_->grup_adi_lbl->metin = Buyuk_Harf(d.GrupAdi);
+        k_->grup_adi_lbl->gorunur = true;
+        k_->grup_Adi_fld->veriAlani = d.GrupAlani;
+        k_->grup_Adi_fld->gorunur = true;
     } else {
         GroupHeader1.gorunur = GroupFooter1.gorunur = false;
         GroupHeader1.grupAlani.clear();
     }
     Bicimleri_Uygula({&Detail, &PageFooter, &PageHeader, &ReportFooter, &ReportHeader, &GroupFooter1, &GroupHeader1});
-    (*this)["SubeAdi"].metin = d.SeciliIsyerleri;
-    (*this)["Line3"].gorunur = !d.SeciliIsyerleri.isEmpty();
+    k_->SubeAdi->metin = d.SeciliIsyerleri;
+    k_->Line3->gorunur = !d.SeciliIsyerleri.isEmpty();
     if (!d.GrupAlani.isEmpty()) {
         ReportFooter.gorunur = d.GenelRaporToplami;
     } else {
         ReportFooter.gorunur = true;
-        for (const char* k : {"report_listelenen", "report_kayitsayisi", "Label39", "Field2"})
-            (*this)[QString::fromLatin1(k)].gorunur = d.GenelRaporToplami;
+        for (Kontrol* k : {k_->report_listelenen, k_->report_kayitsayisi, k_->Label39, k_->Field2}) k->gorunur = d.GenelRaporToplami;
     }
     d.RaporCalisiyor = false;
 }
@@ -176,24 +201,24 @@ void AnaRapor::ActiveReport_FetchData(bool veriBitti) {
 
 void AnaRapor::PageHeader_Format() {
     const QDateTime simdi = QDateTime::currentDateTime();
-    (*this)["Sayfa"].metinAyarla(QString::number(sayfaNo()));
-    (*this)["Tarih"].metin = QLocale(QLocale::Turkish, QLocale::Turkey).toString(simdi.date(), QStringLiteral("dd MMMM yyyy dddd"));
-    (*this)["firmaadi"].metin = degiskenler().sysfrm_nm;
-    (*this)["Tarih2"].metin = simdi.toString(bicim.kisaTarih + QStringLiteral(" HH:mm:ss"));
-    (*this)["saat"].metin = simdi.time().toString(QStringLiteral("HH:mm:ss"));
+    k_->Sayfa->metinAyarla(QString::number(sayfaNo()));
+    k_->Tarih->metin = QLocale(QLocale::Turkish, QLocale::Turkey).toString(simdi.date(), QStringLiteral("dd MMMM yyyy dddd"));
+    k_->firmaadi->metin = degiskenler().sysfrm_nm;
+    k_->Tarih2->metin = simdi.toString(bicim.kisaTarih + QStringLiteral(" HH:mm:ss"));
+    k_->saat->metin = simdi.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 void AnaRapor::sayfaAltligiGoster(bool goster) {
-    for (const char* k : {"Field3", "Label40", "Line4", "kayitsayisis", "Label38"}) (*this)[QString::fromLatin1(k)].gorunur = goster;
+    for (Kontrol* k : {k_->Field3, k_->Label40, k_->Line4, k_->kayitsayisis, k_->Label38}) k->gorunur = goster;
 }
 
 void AnaRapor::Detail_Format() {
     Degiskenler& d = degiskenler();
-    const Deger id = (*this)["txtFatura_ID"].deger;
+    const Deger id = k_->txtFatura_ID->deger;
     d.AktifFaturaID = id.bosMu() ? 0 : static_cast<qint32>(id.tamsayi());
-    Kontrol& alt = (*this)["SubReport1"];
+    Kontrol& alt = *k_->SubReport1;
     if (d.DetayGoster) {
-        alt.altRapor = std::make_shared<SubSiparis>();
+        alt.altRapor = std::make_shared<SubSiparis>(baglanti_);
         alt.gorunur = true;
     } else {
         alt.altRapor.reset();
@@ -204,7 +229,7 @@ void AnaRapor::Detail_Format() {
 
 void AnaRapor::Detail_BeforePrint() {
     QCoreApplication::processEvents();
-    const Deger tutar = (*this)["txtNet_Tutar"].deger;
+    const Deger tutar = k_->txtNet_Tutar->deger;
     // The running total is kept in single precision, as the page footer always showed it.
     if (!tutar.bosMu()) AraToplam = static_cast<float>(static_cast<double>(AraToplam) + tutar.ondalik());
     if (AraKayitSayisi == std::numeric_limits<qint32>::max()) throw VeritabaniHatasi(6, QStringLiteral("Overflow"));
@@ -219,8 +244,8 @@ void AnaRapor::GroupFooter1_Format() {
 
 void AnaRapor::PageFooter_Format() {
     if (VeriBitti) sayfaAltligiGoster(false);
-    (*this)["kayitsayisis"].metinAyarla(QString::number(AraKayitSayisi));
-    (*this)["Field3"].degerAyarla(Deger::ondaliktan(static_cast<double>(AraToplam)));
+    k_->kayitsayisis->metinAyarla(QString::number(AraKayitSayisi));
+    k_->Field3->degerAyarla(Deger::ondaliktan(static_cast<double>(AraToplam)));
 }
 
 void AnaRapor::ActiveReport_ReportEnd() { degiskenler().RaporUretiliyor = false; }

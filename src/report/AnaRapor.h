@@ -1,13 +1,18 @@
 #pragma once
 #include "platform/rapor/RaporBelgesi.h"
 
+#include <memory>
+
+class Baglanti;
+
 // The invoice list: page header with company, title, date and workplaces;
 // optional group header and footer with count and net total; one detail
 // line per invoice with its optional description and invoice lines; page
 // footer with the running count and total; grand total.
-class AnaRapor : public RaporBelgesi {
+class AnaRapor : public Bant::RaporBelgesi {
 public:
     AnaRapor();
+    ~AnaRapor() override;
 
     // State of the instance; each run starts it cleared.
     bool VeriBitti = false;
@@ -27,5 +32,9 @@ public:
     static QString baslik();
 
 private:
+    struct Kontroller;
     void sayfaAltligiGoster(bool goster);
+
+    std::unique_ptr<Kontroller> k_;
+    std::shared_ptr<Baglanti> baglanti_;
 };

@@ -2,6 +2,8 @@
 #include "platform/rapor/Belge.h"
 #include "startup/Degiskenler.h"
 
+using namespace Bant;
+
 void Bicimleri_Uygula(const QList<Bolum*>& bolumler) {
     const Degiskenler& d = degiskenler();
     const std::pair<QString, QString> tablo[] = {
@@ -13,7 +15,7 @@ void Bicimleri_Uygula(const QList<Bolum*>& bolumler) {
     };
     for (Bolum* b : bolumler) {
         for (int i = 0; i < b->Count(); ++i) {
-            Kontrol& k = b->kontroller[i];
+            Kontrol& k = b->kontroller[static_cast<size_t>(i)];
             if (k.tur != Kontrol::Tur::Alan && k.tur != Kontrol::Tur::Ozet) continue;
             for (const auto& [tasarim, firma] : tablo) {
                 if (k.cikisBicimi == tasarim) {

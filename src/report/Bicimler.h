@@ -1,8 +1,10 @@
 #pragma once
 #include <QList>
 
+namespace Bant {
 struct Bolum;
+}
 
 // Replaces the layouts' placeholder formats "#,##0.00" ... "#,##0.000000" by
 // the company's five formats, over the controls of the given sections.
-void Bicimleri_Uygula(const QList<Bolum*>& bolumler);
+void Bicimleri_Uygula(const QList<Bant::Bolum*>& bolumler);

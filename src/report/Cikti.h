@@ -1,16 +1,15 @@
 #pragma once
 #include "platform/rapor/Sayfa.h"
-#include "startup/KomutSatiri.h"
 
 #include <QString>
 #include <functional>
 
-class FiltreFormu;
 class QWidget;
 
 // Runs a fresh main report on the composed statement into `alici`; the
-// number of pages. Data errors raise VeritabaniHatasi.
-int Rapor_Uret(SayfaAlici& alici, const std::function<bool()>& iptal = {});
+// number of pages. RaporUretiliyor is true while it runs. Data errors raise
+// VeritabaniHatasi.
+int Rapor_Uret(Bant::SayfaAlici& alici, const std::function<bool()>& iptal = {});
 
 // "Temp.pdf" in the program's folder.
 QString Pdf_Yolu();
@@ -19,9 +18,13 @@ QString Pdf_Yolu();
 // when asked, opened with the desktop's PDF viewer. A failure is shown.
 bool Pdf_Gonder(bool ac, const QString& dosya = {});
 
-// The "Tamam" handler: compose, stop on a pending message, then the output
-// target of the form's RaporYeri box. Failures are shown; the form stays usable.
-void TamamBtn_Click(FiltreFormu& form, QWidget* ust);
+// The screen target: a preview window that shows the pages as they come.
+// A failure is shown and closes the window.
+void Ekrana_Gonder();
 
-// The batch mode behind the filter form: edits, then --sql, --pdf or --png.
-void Toplu_Filtre_Formu(const KomutSatiri& k);
+// The printer target: the print dialog first, then the pages.
+void Yaziciya_Gonder(QWidget* ust);
+
+// The batch outputs: the report as PDF file and/or PNG pages in a folder
+// (either may be empty). False after a shown failure.
+bool Dosyalara_Yaz(const QString& pdf, const QString& pngKlasoru);

@@ -4,6 +4,8 @@
 // Shorthands for laying out the report documents from their tables (twips).
 namespace Duzen {
 
+using Bant::Kontrol;
+
 inline Kontrol etiket(const char* ad, const QString& metin, int sol, int ust, int genislik, int yukseklik) {
     Kontrol k;
     k.ad = QString::fromUtf8(ad);

@@ -2,15 +2,17 @@
 #include "report/Bicimler.h"
 #include "report/Duzen.h"
 #include "startup/BolgeselAyar.h"
+#include "platform/veritabani/Baglanti.h"
 #include "startup/Degiskenler.h"
 
+using namespace Bant;
 using namespace Duzen;
 
 namespace {
 const QColor kAcikGri(0xE4, 0xE4, 0xE4);
 }
 
-SubSiparis::SubSiparis() {
+SubSiparis::SubSiparis(std::shared_ptr<Baglanti> baglanti) : baglanti_(std::move(baglanti)) {
     for (Bolum* b : {&ReportHeader, &PageHeader, &PageFooter, &ReportFooter}) {
         b->gorunur = false;
         b->yukseklik = 0;
@@ -27,11 +29,11 @@ SubSiparis::SubSiparis() {
     for (const auto& b : basliklar) {
         Kontrol k = etiket(b.ad, QString::fromUtf8(b.metin), b.sol, 0, b.genislik, 270);
         k.arkaPlan = kAcikGri;
-        GroupHeader1.kontroller << k;
+        GroupHeader1.kontroller.push_back(k);
     }
     for (const char* ad : {"Label4", "Label5", "Label10", "Label11", "Label6", "Label12"})
-        (*this)[QString::fromLatin1(ad)].hiza = kSag;
-    (*this)["Label3"].hiza = kOrta;
+        kontrol(QString::fromLatin1(ad)).hiza = kSag;
+    kontrol(QStringLiteral("Label3")).hiza = kOrta;
 
     Detail.yukseklik = 270;
     Detail.kontroller = {
@@ -49,6 +51,7 @@ SubSiparis::SubSiparis() {
     };
     GroupFooter1.yukseklik = 120;
     GroupFooter1.kontroller = {cizgi("Line2", 0, 0, 10486, 0)};
+    txtMiktar_ = &kontrol(QStringLiteral("txtMiktar"));
 }
 
 QString SubSiparis::sorgu(qint32 faturaId) {
@@ -70,13 +73,12 @@ void SubSiparis::ActiveReport_ReportStart() {
     bicim.ondalik = d.OndalikAyirac.isEmpty() ? QStringLiteral(",") : d.OndalikAyirac;
     bicim.binlik = d.BinlikAyirac.isEmpty() ? QStringLiteral(".") : d.BinlikAyirac;
     bicim.kisaTarih = Kisa_Tarih_Bicimi();
-    baglantiCumlesi = d.BaglantiCumlesi;
-    sql = sorgu(d.AktifFaturaID);
+    veri = [this, sql = sorgu(d.AktifFaturaID)] { return baglanti_->sorgula(sql); };
     Bicimleri_Uygula({&Detail, &GroupFooter1, &GroupHeader1});
 }
 
 void SubSiparis::Detail_Format() {
-    Kontrol& miktar = (*this)["txtMiktar"];
+    Kontrol& miktar = *txtMiktar_;
     Virgul_Temizle(bicim.metin(miktar.deger, miktar.cikisBicimi), miktar, bicim.ondalik);
 }
 

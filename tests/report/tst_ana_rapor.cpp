@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <sqlite3.h>
 
+using namespace Bant;
+
 namespace {
 
 const QString kAltin = QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/report/altin/");

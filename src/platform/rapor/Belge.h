@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/rapor/Birimler.h"
 #include "platform/veritabani/Deger.h"
 
 #include <QColor>
@@ -6,6 +7,9 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <vector>
+
+namespace Bant {
 
 class RaporBelgesi;
 
@@ -43,12 +47,32 @@ struct Bolum {
     Tur tur = Tur::Detail;
     int yukseklik = 0;
     bool gorunur = true;
-    QList<Kontrol> kontroller;
+    // Fixed when the document is built: handles to its controls stay valid.
+    std::vector<Kontrol> kontroller;
     // Group header: the column whose change starts a group, and a new page before each group.
     QString grupAlani;
     bool yeniSayfa = false;
 
     int Count() const { return static_cast<int>(kontroller.size()); }
+};
+
+// The report face. The size is in twips (170 = 8.5 pt).
+struct YaziTipi {
+    QString aile = QStringLiteral("Arial Narrow");
+    int boyut = 170;
+    bool operator==(const YaziTipi&) const = default;
+};
+
+// The paper and what lies on it, in twips: the paper's size, the margins
+// the sections are laid out within, and the face every text is set in.
+struct SayfaAyari {
+    int genislik = Birim::A4Genislik;
+    int yukseklik = Birim::A4Yukseklik;
+    // A4 less the print width 10785, centred; the page footer ends `alt` above the paper's edge.
+    int solKenar = 560;
+    int ustKenar = 720;
+    int altKenar = 720;
+    YaziTipi yazi;
 };
 
 // How values become text: the regional separators and the short date form.
@@ -58,3 +82,5 @@ struct DegerBicimi {
     QString kisaTarih = QStringLiteral("dd.MM.yyyy");
     QString metin(const Deger& d, const QString& cikisBicimi) const;
 };
+
+} // namespace Bant

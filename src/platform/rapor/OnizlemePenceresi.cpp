@@ -1,6 +1,8 @@
 #include "platform/rapor/OnizlemePenceresi.h"
 #include "platform/rapor/SayfaYazicilari.h"
+#include "platform/rapor/Yazici.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -17,24 +19,33 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace Bant {
+
+namespace {
+constexpr int kMasaKenari = 20; // pixels of grey desk around the paper
+constexpr int kGolge = 4;       // the paper's shadow
+} // namespace
+
 // One page at the chosen scale, on a grey desk.
 class SayfaGorunumu : public QWidget {
 public:
     explicit SayfaGorunumu(QWidget* ust) : QWidget(ust) { setAutoFillBackground(true); }
     const Sayfa* sayfa = nullptr;
     double olcek = 1.0; // of the screen's own resolution
+    // The paper's size in twips: the shown page's, A4 before the first one.
+    QSize kagitTwip() const { return sayfa ? QSize(sayfa->genislik, sayfa->yukseklik) : QSize(Birim::A4Genislik, Birim::A4Yukseklik); }
     QSize sayfaBoyu() const {
-        const double px = logicalDpiX() / 1440.0 * olcek;
-        return QSize(qRound(11906 * px), qRound(16838 * px));
+        const double px = Birim::olcek(logicalDpiX()) * olcek;
+        return QSize(qRound(kagitTwip().width() * px), qRound(kagitTwip().height() * px));
     }
-    void boyutla() { setFixedSize(sayfaBoyu() + QSize(40, 40)); update(); }
+    void boyutla() { setFixedSize(sayfaBoyu() + QSize(2 * kMasaKenari, 2 * kMasaKenari)); update(); }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(0x80, 0x80, 0x80));
-        const QRect kagit(QPoint(20, 20), sayfaBoyu());
-        p.fillRect(kagit.translated(4, 4), QColor(0x50, 0x50, 0x50));
+        const QRect kagit(QPoint(kMasaKenari, kMasaKenari), sayfaBoyu());
+        p.fillRect(kagit.translated(kGolge, kGolge), QColor(0x50, 0x50, 0x50));
         p.fillRect(kagit, Qt::white);
         if (!sayfa) return;
         p.setRenderHint(QPainter::Antialiasing);
@@ -133,11 +144,13 @@ void OnizlemePenceresi::yakinlastir(double olcek) {
 
 void OnizlemePenceresi::sigdir() {
     // Room for the desk margins and a vertical scroll bar.
-    const QSize alan = kaydirma_->size() - QSize(44 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4, 48);
-    const double tam = logicalDpiX() / 1440.0;
+    const int desk = 2 * kMasaKenari + kGolge;
+    const QSize alan = kaydirma_->size() - QSize(desk + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kGolge, desk + kGolge);
+    const double tam = Birim::olcek(logicalDpiX());
+    const QSize kagit = gorunum_->kagitTwip();
     switch (olcek_->currentIndex()) {
-    case 0: yakinlastir(alan.width() / (11906 * tam)); break;
-    case 1: yakinlastir(qMin(alan.width() / (11906 * tam), alan.height() / (16838 * tam))); break;
+    case 0: yakinlastir(alan.width() / (kagit.width() * tam)); break;
+    case 1: yakinlastir(qMin(alan.width() / (kagit.width() * tam), alan.height() / (kagit.height() * tam))); break;
     default: yakinlastir(olcek_->currentText().mid(1).toDouble() / 100.0); break;
     }
 }
@@ -168,31 +181,19 @@ void OnizlemePenceresi::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-bool OnizlemePenceresi::yazdir(QPrinter& yazici) {
-    if (sayfalar_.isEmpty()) return false;
-    yazici.setFullPage(true);
-    QPainter p;
-    if (!p.begin(&yazici)) return false;
-    SayfaCizici::olcekle(p, yazici.resolution());
-    SayfaCizici cizici;
-    for (int i = 0; i < sayfalar_.size(); ++i) {
-        if (i > 0) yazici.newPage();
-        cizici.ciz(p, sayfalar_.at(i));
-    }
-    return p.end();
-}
+bool OnizlemePenceresi::yazdir(QPrinter& yazici) { return Yazici::yazdir(yazici, sayfalar_); }
 
 bool OnizlemePenceresi::pdfKaydet(const QString& dosya) {
-    PdfYazici pdf(dosya, windowTitle());
+    PdfYazici pdf(dosya, windowTitle(), QCoreApplication::applicationName());
     for (Sayfa s : sayfalar_) pdf.sayfa(std::move(s));
     return pdf.bitir();
 }
 
 void OnizlemePenceresi::yazdirIstegi() {
-    QPrinter yazici(QPrinter::HighResolution);
-    yazici.setDocName(windowTitle());
-    QPrintDialog diyalog(&yazici, this);
-    if (diyalog.exec() == QDialog::Accepted) yazdir(yazici);
+    Yazici yazici(windowTitle());
+    if (!yazici.sor(this)) return;
+    for (Sayfa s : sayfalar_) yazici.alici().sayfa(std::move(s));
+    yazici.bitir();
 }
 
 void OnizlemePenceresi::pdfIstegi() {
@@ -200,3 +201,5 @@ void OnizlemePenceresi::pdfIstegi() {
                                                        QStringLiteral("PDF (*.pdf)"));
     if (!dosya.isEmpty()) pdfKaydet(dosya);
 }
+
+} // namespace Bant

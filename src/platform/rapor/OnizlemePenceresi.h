@@ -5,8 +5,11 @@
 
 class QComboBox;
 class QLabel;
+class QPrinter;
 class QScrollArea;
 class QToolButton;
+
+namespace Bant {
 
 // The preview window: pages appear as the report produces them; page
 // navigation, zoom, fit width or page, print and save as PDF.
@@ -23,7 +26,7 @@ public:
     void sayfayaGit(int i);
     void yakinlastir(double olcek); // 1.0 = actual size
     // Prints every page on the given printer; true when something was printed.
-    bool yazdir(class QPrinter& yazici);
+    bool yazdir(QPrinter& yazici);
     bool pdfKaydet(const QString& dosya);
 
 signals:
@@ -49,3 +52,5 @@ private:
     int gecerli_ = 0;
     bool uretiliyor_ = true;
 };
+
+} // namespace Bant

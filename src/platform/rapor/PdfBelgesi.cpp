@@ -1,12 +1,14 @@
 #include "platform/rapor/PdfBelgesi.h"
 #include "platform/rapor/SayfaCizici.h"
+#include "platform/rapor/Sigdirma.h"
 
 #include <QDateTime>
 #include <QtEndian>
 
+namespace Bant {
+
 namespace {
 
-constexpr int kYaziBoyu = 170; // twips: 8.5 pt
 constexpr int kSikistirma = 4;
 
 QByteArray sikistir(const QByteArray& b) {
@@ -21,6 +23,13 @@ QByteArray pdfMetni(const QString& s) {
     return b + '>';
 }
 
+// Plain ASCII as a literal string, anything else as UTF-16.
+QByteArray pdfDizgisi(const QString& s) {
+    for (QChar c : s)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E || c == u'(' || c == u')' || c == u'\\') return pdfMetni(s);
+    return '(' + s.toLatin1() + ')';
+}
+
 } // namespace
 
 QByteArray PdfBelgesi::sayi(double d) {
@@ -28,7 +37,8 @@ QByteArray PdfBelgesi::sayi(double d) {
     return QByteArray::number(d, 'f', 2);
 }
 
-PdfBelgesi::PdfBelgesi(const QString& dosya, const QString& baslik) : dosya_(dosya), baslik_(baslik) {
+PdfBelgesi::PdfBelgesi(const QString& dosya, const QString& baslik, const QString& yaratan, const YaziTipi& yazi)
+    : dosya_(dosya), baslik_(baslik), yaratan_(yaratan), yazi_(yazi) {
     if (!yuzHazirla(normal_, false) || !yuzHazirla(kalin_, true)) return;
     if (!dosya_.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
     acik_ = true;
@@ -45,7 +55,7 @@ int PdfBelgesi::yeniNesne() {
 }
 
 void PdfBelgesi::yaz(const QByteArray& b) {
-    dosya_.write(b);
+    if (dosya_.write(b) != b.size()) yazmaHatasi_ = true;
     konum_ += b.size();
 }
 
@@ -63,7 +73,7 @@ void PdfBelgesi::akisYaz(int no, const QByteArray& veri, const QByteArray& sozlu
 }
 
 bool PdfBelgesi::yuzHazirla(Yuz& y, bool kalin) {
-    QFont f = SayfaCizici::yaziTipi(kalin);
+    QFont f = SayfaCizici::yaziTipi(yazi_, kalin);
     const QRawFont olcu = QRawFont::fromFont(f);
     if (!olcu.isValid()) return false;
     y.birim = qRound(olcu.unitsPerEm());
@@ -79,7 +89,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     QByteArray c;
     c.reserve(32 * 1024);
     // Twips with the origin at the top left; text is flipped back upright.
-    c += "0.05 0 0 -0.05 0 " + sayi(s.yukseklik / 20.0) + " cm 15 w 0 J\n";
+    c += "0.05 0 0 -0.05 0 " + sayi(Birim::nokta(s.yukseklik)) + " cm 15 w 0 J\n";
     for (const SayfaOgesi& o : s.ogeler) {
         if (o.tur == SayfaOgesi::Tur::Kutu) {
             c += sayi(o.renk.redF()) + ' ' + sayi(o.renk.greenF()) + ' ' + sayi(o.renk.blueF()) + " rg " + sayi(o.alan.left()) + ' '
@@ -107,26 +117,15 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
             if (y.onbellek.size() > 20000) y.onbellek.clear();
             it = y.onbellek.insert(o.metin, {hex, gen});
         }
-        QByteArray hex = it->first;
-        const qreal olcek = static_cast<qreal>(kYaziBoyu) / y.birim;
-        qreal gen = it->second * olcek;
+        const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
+        const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, it->first.size() / 4, it->second, olcek, [&] {
+            return yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(y.tasarim.glyphIndexesForString(o.metin)));
+        });
+        const QByteArray hex = it->first.left(yer.glifSayisi * 4);
+        const qreal x = yer.x;
         const QRect& r = o.alan;
-        qreal x = r.left();
-        if (gen > r.width()) {
-            // Too wide for its box: cut at the box's right edge.
-            const QList<quint32> glifler = y.tasarim.glyphIndexesForString(o.metin);
-            const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
-            qreal w = 0;
-            qsizetype n = 0;
-            while (n < glifler.size() && (w + ilerleme.at(n).x()) * olcek <= r.width()) w += ilerleme.at(n++).x();
-            hex = hex.left(n * 4);
-        } else if (o.hiza & Qt::AlignRight) {
-            x = r.right() + 1 - gen;
-        } else if (o.hiza & Qt::AlignHCenter) {
-            x = r.left() + (r.width() - gen) / 2;
-        }
         if (etkin != &y) {
-            c += (o.kalin ? "/F2 " : "/F1 ") + QByteArray::number(kYaziBoyu) + " Tf\n";
+            c += (o.kalin ? "/F2 " : "/F1 ") + QByteArray::number(yazi_.boyut) + " Tf\n";
             etkin = &y;
         }
         c += "1 0 0 -1 " + sayi(x) + ' ' + sayi(r.top() + y.ust * olcek) + " Tm <" + hex + "> Tj\n";
@@ -136,8 +135,8 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     akisYaz(icerik, c);
     const int sayfa = yeniNesne();
     nesneBasla(sayfa);
-    yaz("<< /Type /Page /Parent " + QByteArray::number(sayfaAgaci_) + " 0 R /MediaBox [0 0 " + sayi(s.genislik / 20.0) + ' '
-        + sayi(s.yukseklik / 20.0) + "] /Resources << /Font << /F1 " + QByteArray::number(normal_.nesne) + " 0 R /F2 "
+    yaz("<< /Type /Page /Parent " + QByteArray::number(sayfaAgaci_) + " 0 R /MediaBox [0 0 " + sayi(Birim::nokta(s.genislik)) + ' '
+        + sayi(Birim::nokta(s.yukseklik)) + "] /Resources << /Font << /F1 " + QByteArray::number(normal_.nesne) + " 0 R /F2 "
         + QByteArray::number(kalin_.nesne) + " 0 R >> >> /Contents " + QByteArray::number(icerik) + " 0 R >>\nendobj\n");
     sayfalar_ << sayfa;
 }
@@ -232,7 +231,7 @@ bool PdfBelgesi::kapat() {
     yaz("<< /Type /Catalog /Pages " + QByteArray::number(sayfaAgaci_) + " 0 R >>\nendobj\n");
     const int bilgi = yeniNesne();
     nesneBasla(bilgi);
-    yaz("<< /Title " + pdfMetni(baslik_) + " /Creator (Fatura Listesi) /CreationDate (D:"
+    yaz("<< /Title " + pdfMetni(baslik_) + " /Creator " + pdfDizgisi(yaratan_) + " /CreationDate (D:"
         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z) >>\nendobj\n");
     const qint64 xref = konum_;
     QByteArray x = "xref\n0 " + QByteArray::number(konumlar_.size() + 1) + "\n0000000000 65535 f \n";
@@ -240,6 +239,9 @@ bool PdfBelgesi::kapat() {
     yaz(x);
     yaz("trailer\n<< /Size " + QByteArray::number(konumlar_.size() + 1) + " /Root " + QByteArray::number(katalog_) + " 0 R /Info "
         + QByteArray::number(bilgi) + " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
+    if (!dosya_.flush()) yazmaHatasi_ = true;
     dosya_.close();
-    return dosya_.error() == QFileDevice::NoError;
+    return !yazmaHatasi_ && dosya_.error() == QFileDevice::NoError;
 }
+
+} // namespace Bant

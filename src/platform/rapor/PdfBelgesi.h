@@ -7,6 +7,8 @@
 #include <QRawFont>
 #include <QString>
 
+namespace Bant {
+
 // A PDF file written page by page for the report's pages: A4, text in the
 // report face (the TrueType fonts embedded whole, with their Unicode map so
 // text can be searched and copied), lines and filled boxes. Each text item
@@ -14,10 +16,12 @@
 // fast; nothing but the current page is held.
 class PdfBelgesi {
 public:
-    PdfBelgesi(const QString& dosya, const QString& baslik);
+    // `yaratan` is named as the file's creator; `yazi` is the pages' face.
+    PdfBelgesi(const QString& dosya, const QString& baslik, const QString& yaratan, const YaziTipi& yazi);
     // False when the file could not be created or the face could not be read.
     bool acik() const { return acik_; }
     void sayfaYaz(const Sayfa& s);
+    // Completes the file; false when any write failed (a full disk, say).
     bool kapat();
 
 private:
@@ -42,10 +46,15 @@ private:
 
     QFile dosya_;
     QString baslik_;
+    QString yaratan_;
+    YaziTipi yazi_;
     bool acik_ = false;
+    bool yazmaHatasi_ = false;
     qint64 konum_ = 0;
     QList<qint64> konumlar_; // offset of object n at n-1
     QList<int> sayfalar_;
     int katalog_ = 0, sayfaAgaci_ = 0;
     Yuz normal_, kalin_;
 };
+
+} // namespace Bant

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+namespace Bant {
+
 RaporBelgesi::RaporBelgesi() {
     ReportHeader.tur = Bolum::Tur::ReportHeader;
     PageHeader.tur = Bolum::Tur::PageHeader;
@@ -17,7 +19,7 @@ QList<Bolum*> RaporBelgesi::bolumler() {
     return {&ReportHeader, &PageHeader, &GroupHeader1, &Detail, &GroupFooter1, &PageFooter, &ReportFooter};
 }
 
-Kontrol& RaporBelgesi::operator[](const QString& ad) {
+Kontrol& RaporBelgesi::kontrol(const QString& ad) {
     for (Bolum* b : bolumler())
         for (Kontrol& k : b->kontroller)
             if (k.ad == ad) return k;
@@ -42,3 +44,5 @@ QString DegerBicimi::metin(const Deger& d, const QString& cikisBicimi) const {
     default: return d.metinVeyaBos();
     }
 }
+
+} // namespace Bant

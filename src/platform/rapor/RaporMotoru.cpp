@@ -1,5 +1,9 @@
 #include "platform/rapor/RaporMotoru.h"
 
+#include <stdexcept>
+
+namespace Bant {
+
 namespace {
 
 SayfaOgesi metinOgesi(const Kontrol& k, const QString& metin) {
@@ -15,13 +19,7 @@ SayfaOgesi metinOgesi(const Kontrol& k, const QString& metin) {
 
 } // namespace
 
-RaporMotoru::RaporMotoru(RaporBelgesi& belge, SayfaAlici& alici) : b_(belge), alici_(alici) {
-    baglantiAc = [this](const QString& cumle) {
-        auto& b = baglantilar_[cumle];
-        if (!b) b = Baglanti::ac(cumle);
-        return b;
-    };
-}
+RaporMotoru::RaporMotoru(RaporBelgesi& belge, SayfaAlici& alici) : b_(belge), alici_(alici) {}
 
 QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
     if (!b.gorunur) return {};
@@ -72,7 +70,6 @@ QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
     // grows to hold it.
     RaporMotoru icMotor(*alt->altRapor, alici_);
     icMotor.icIce_ = true;
-    icMotor.baglantiAc = baglantiAc;
     icMotor.calistir();
     QList<Blok> bloklar;
     ana.yukseklik = alt->ust;
@@ -135,11 +132,15 @@ void RaporMotoru::ozetleriSifirla(Kontrol::Kapsam kapsam) {
 
 void RaporMotoru::yeniSayfa() {
     sayfaNo_ = ++b_.sayfaNo_;
+    const SayfaAyari& a = b_.sayfaAyari;
     sayfa_ = Sayfa{};
     sayfa_.no = sayfaNo_;
+    sayfa_.genislik = a.genislik;
+    sayfa_.yukseklik = a.yukseklik;
+    sayfa_.yazi = a.yazi;
     sayfaAcik_ = true;
-    govdeSonu_ = sayfa_.yukseklik - kenar.alt - (b_.PageFooter.gorunur ? b_.PageFooter.yukseklik : 0);
-    y_ = kenar.ust;
+    govdeSonu_ = a.yukseklik - a.altKenar - (b_.PageFooter.gorunur ? b_.PageFooter.yukseklik : 0);
+    y_ = a.ustKenar;
     b_.PageHeader_Format();
     for (const Blok& blok : bolumBloklari(b_.PageHeader)) y_ = sayfayaKoy(blok, y_);
     govdeBasi_ = y_;
@@ -155,7 +156,7 @@ void RaporMotoru::sayfayiBitir() {
 
 int RaporMotoru::sayfayaKoy(const Blok& blok, int y) {
     for (SayfaOgesi o : blok.ogeler) {
-        o.alan.translate(kenar.sol, y);
+        o.alan.translate(b_.sayfaAyari.solKenar, y);
         sayfa_.ogeler << o;
     }
     return y + blok.yukseklik;
@@ -193,8 +194,8 @@ void RaporMotoru::yerlestir(const QList<Blok>& bloklar, const std::function<void
 void RaporMotoru::calistir() {
     b_.sayfaNo_ = 0;
     b_.ActiveReport_ReportStart();
-    auto baglanti = baglantiAc(b_.baglantiCumlesi);
-    auto imlec = baglanti->sorgula(b_.sql);
+    if (!b_.veri) throw std::logic_error("the document has no data control");
+    const std::unique_ptr<Imlec> imlec = b_.veri();
     const QStringList adlar = imlec->alanAdlari();
     sutunlar_.clear();
     ozetler_.clear();
@@ -248,3 +249,5 @@ void RaporMotoru::calistir() {
     if (!icIce_) sayfayiBitir();
     b_.ActiveReport_ReportEnd();
 }
+
+} // namespace Bant

@@ -1,28 +1,22 @@
 #pragma once
 #include "platform/rapor/RaporBelgesi.h"
 #include "platform/rapor/Sayfa.h"
-#include "platform/veritabani/Baglanti.h"
 #include "platform/veritabani/Para.h"
 
 #include <QHash>
 #include <functional>
 #include <memory>
 
-// Runs a banded document: opens its data control, raises its events in band
+namespace Bant {
+
+// Runs a banded document: reads its data control, raises its events in band
 // order and lays the sections out on pages, which go to the receiver one
 // after the other as the rows stream in. A sub-report in a visible holder
 // runs while its detail is laid out and grows the detail to hold it.
 class RaporMotoru {
 public:
-    struct Kenarlar {
-        int sol = 560, ust = 720, alt = 720; // A4 minus the print width 10785, centred
-    };
-
     RaporMotoru(RaporBelgesi& belge, SayfaAlici& alici);
 
-    // Opens connections for the data controls; tests put their own in place.
-    std::function<std::shared_ptr<Baglanti>(const QString&)> baglantiAc;
-    Kenarlar kenar;
     // Checked once per row; true stops the run after the current page.
     std::function<bool()> iptal;
 
@@ -59,7 +53,6 @@ private:
     bool icIce_ = false;         // a sub-report: sections go to toplanan_, not to pages
     QList<Blok> toplanan_;
     QHash<QString, qsizetype> sutunlar_;
-    QHash<QString, std::shared_ptr<Baglanti>> baglantilar_;
     int sayfaNo_ = 0;
     struct Birikim {
         Para toplam;
@@ -67,3 +60,5 @@ private:
     };
     QHash<Kontrol*, Birikim> ozetler_;
 };
+
+} // namespace Bant

@@ -1,8 +1,12 @@
 #pragma once
+#include "platform/rapor/Belge.h"
+
 #include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
+
+namespace Bant {
 
 // One finished page: positioned items in twips from the paper's top left.
 // Every device (preview, printer, PDF, PNG) draws the same pages.
@@ -19,8 +23,9 @@ struct SayfaOgesi {
 
 struct Sayfa {
     int no = 0;
-    int genislik = 11906;  // A4 portrait, twips
-    int yukseklik = 16838;
+    int genislik = Birim::A4Genislik; // the paper, twips
+    int yukseklik = Birim::A4Yukseklik;
+    YaziTipi yazi;
     QList<SayfaOgesi> ogeler;
 };
 
@@ -30,3 +35,5 @@ public:
     virtual ~SayfaAlici() = default;
     virtual void sayfa(Sayfa&& s) = 0;
 };
+
+} // namespace Bant

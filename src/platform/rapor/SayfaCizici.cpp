@@ -1,22 +1,28 @@
 #include "platform/rapor/SayfaCizici.h"
+#include "platform/rapor/Sigdirma.h"
 
 #include <QPen>
+
+namespace Bant {
 
 namespace {
 constexpr int kEnFazlaOnbellek = 20000;
 }
 
-QFont SayfaCizici::yaziTipi(bool kalin) {
-    QFont f(QStringLiteral("Arial Narrow"));
+QFont SayfaCizici::yaziTipi(const YaziTipi& y, bool kalin) {
+    QFont f(y.aile);
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(170); // 8.5 pt = 170 twips; the painter's unit is the twip
+    f.setPixelSize(y.boyut); // twips; the painter's unit is the twip
     f.setBold(kalin);
     return f;
 }
 
-SayfaCizici::SayfaCizici() {
-    normal_.ham = QRawFont::fromFont(yaziTipi(false));
-    kalin_.ham = QRawFont::fromFont(yaziTipi(true));
+void SayfaCizici::yuzleriHazirla(const YaziTipi& y) {
+    if (hazir_ && y == yazi_) return;
+    yazi_ = y;
+    hazir_ = true;
+    normal_ = Yuz{QRawFont::fromFont(yaziTipi(y, false)), 0, {}};
+    kalin_ = Yuz{QRawFont::fromFont(yaziTipi(y, true)), 0, {}};
     normal_.ust = normal_.ham.ascent();
     kalin_.ust = kalin_.ham.ascent();
 }
@@ -42,26 +48,20 @@ const SayfaCizici::Dizgi& SayfaCizici::dizgi(Yuz& y, const QString& metin) {
     return *y.onbellek.insert(metin, d);
 }
 
-qreal SayfaCizici::genislik(const QString& metin, bool kalin) { return dizgi(kalin ? kalin_ : normal_, metin).genislik; }
+qreal SayfaCizici::genislik(const QString& metin, bool kalin, const YaziTipi& y) {
+    yuzleriHazirla(y);
+    return dizgi(kalin ? kalin_ : normal_, metin).genislik;
+}
 
 void SayfaCizici::ekle(Toplu& t, Yuz& y, const SayfaOgesi& o) {
     const Dizgi& d = dizgi(y, o.metin);
-    const QRect& r = o.alan;
-    qreal x = r.left();
     const QList<quint32> glifler = d.run.glyphIndexes();
     const QList<QPointF> konumlar = d.run.positions();
-    qsizetype n = glifler.size();
-    if (d.genislik <= r.width()) {
-        if (o.hiza & Qt::AlignRight) x = r.right() + 1 - d.genislik;
-        else if (o.hiza & Qt::AlignHCenter) x = r.left() + (r.width() - d.genislik) / 2;
-    } else {
-        // Too wide for its box: cut at the box's right edge, as the layout's
-        // fixed-width controls cut it.
-        const QList<QPointF> ilerlemeler = y.ham.advancesForGlyphIndexes(glifler);
-        n = 0;
-        while (n < glifler.size() && konumlar.at(n).x() + ilerlemeler.at(n).x() <= r.width()) ++n;
-    }
-    const qreal taban = r.top() + y.ust;
+    const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, glifler.size(), d.genislik, 1.0,
+                                      [&] { return yatayIlerlemeler(y.ham.advancesForGlyphIndexes(glifler)); });
+    const qreal x = yer.x;
+    const qsizetype n = yer.glifSayisi;
+    const qreal taban = o.alan.top() + y.ust;
     for (qsizetype i = 0; i < n; ++i) {
         t.glifler << glifler.at(i);
         t.konumlar << QPointF(x + konumlar.at(i).x(), taban);
@@ -79,9 +79,10 @@ void SayfaCizici::bosalt(QPainter& p, const Yuz& y, Toplu& t) {
 }
 
 void SayfaCizici::ciz(QPainter& p, const Sayfa& s) {
+    yuzleriHazirla(s.yazi);
     p.save();
     QPen kalem(Qt::black);
-    kalem.setWidth(15); // one pixel on the screen the layout was drawn for
+    kalem.setWidth(Birim::TwipInc / 96); // one pixel on the screen the layout was drawn for
     p.setPen(kalem);
     Toplu normal, kalin;
     for (const SayfaOgesi& o : s.ogeler) {
@@ -102,3 +103,5 @@ void SayfaCizici::ciz(QPainter& p, const Sayfa& s) {
     bosalt(p, kalin_, kalin);
     p.restore();
 }
+
+} // namespace Bant

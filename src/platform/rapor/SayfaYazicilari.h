@@ -7,13 +7,38 @@
 #include <mutex>
 #include <thread>
 
+class QPagedPaintDevice;
+
+namespace Bant {
+
+// The one print loop: pages drawn on a paged device (a printer, a PDF
+// writer) as they arrive, a new sheet before each page but the first.
+class SayfaliCizici : public SayfaAlici {
+public:
+    // `dpi`: the device's resolution, for the painter's twip scale.
+    SayfaliCizici(QPagedPaintDevice& cihaz, double dpi) : cihaz_(cihaz), dpi_(dpi) {}
+    ~SayfaliCizici() override { bitir(); }
+    void sayfa(Sayfa&& s) override;
+    // Ends the painting; false when the device could not be painted on.
+    bool bitir();
+
+private:
+    QPagedPaintDevice& cihaz_;
+    double dpi_;
+    QPainter ressam_;
+    SayfaCizici cizici_;
+    bool ilk_ = true;
+    bool hata_ = false;
+};
+
 // Writes pages into a PDF file as they arrive, laid out at 1200 dpi so the
 // type keeps its size. Drawing and compressing run on a thread of their own
 // while the report lays out the next pages; at most a few pages wait, so
 // memory does not grow with the report.
 class PdfYazici : public SayfaAlici {
 public:
-    PdfYazici(const QString& dosya, const QString& baslik);
+    // `yaratan`: the program named as the file's creator.
+    PdfYazici(const QString& dosya, const QString& baslik, const QString& yaratan);
     ~PdfYazici() override;
     void sayfa(Sayfa&& s) override;
     // Waits for the last page and closes the file; false when it could not be written.
@@ -21,7 +46,7 @@ public:
     int sayfaSayisi() const { return sayi_; }
 
 private:
-    void calis(QString dosya, QString baslik);
+    void calis(QString dosya, QString baslik, QString yaratan);
     bool al(Sayfa& s);
     void hataVer();
 
@@ -50,27 +75,11 @@ private:
     bool hata_ = false;
 };
 
-// Keeps every page, for the preview window and the printer.
+// Keeps every page, for the preview window and the tests.
 class SayfaDeposu : public SayfaAlici {
 public:
     void sayfa(Sayfa&& s) override { sayfalar.append(std::move(s)); }
     QList<Sayfa> sayfalar;
-};
-
-class QPrinter;
-// Prints pages on a printer as they arrive.
-class YaziciCizici : public SayfaAlici {
-public:
-    explicit YaziciCizici(QPrinter& yazici) : yazici_(yazici) {}
-    ~YaziciCizici() override { bitir(); }
-    void sayfa(Sayfa&& s) override;
-    bool bitir();
-
-private:
-    QPrinter& yazici_;
-    std::unique_ptr<QPainter> ressam_;
-    SayfaCizici cizici_;
-    bool hata_ = false;
 };
 
 // Hands each page to several receivers.
@@ -85,3 +94,5 @@ public:
 private:
     QList<SayfaAlici*> alicilar_;
 };
+
+} // namespace Bant

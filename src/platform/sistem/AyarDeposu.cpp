@@ -1,4 +1,5 @@
 #include "platform/sistem/AyarDeposu.h"
+#include "platform/sistem/Mesaj.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,7 +49,7 @@ std::optional<QString> bolgeselVarsayilan(const QString& ad) {
 
 QString dosyaYolu(Kok kok) {
     const QString klasor = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                           + QStringLiteral("/Fatura Listesi");
+                           + u'/' + programBasligi();
     return klasor + u'/' + kokAdi(kok) + QStringLiteral(".ini");
 }
 

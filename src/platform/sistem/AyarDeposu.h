@@ -4,7 +4,7 @@
 
 // The settings store: the registry on Windows; elsewhere one INI file per
 // root hive in the user's configuration folder ($XDG_CONFIG_HOME honoured),
-// "<config>/Fatura Listesi/<HIVE>.ini". Key paths use "\" as the registry does.
+// "<config>/<program name>/<HIVE>.ini". Key paths use "\" as the registry does.
 namespace AyarDeposu {
 
 enum class Kok { HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER };

@@ -5,7 +5,8 @@ namespace {
 MesajServisi* gServis = nullptr;
 }
 
-QString programBasligi() { return QStringLiteral("Fatura Listesi"); }
+// The program's name comes from the build (FL_PROGRAM_ADI), so this layer names no product.
+QString programBasligi() { return QStringLiteral(FL_PROGRAM_ADI); }
 
 MesajServisi& mesajServisi() {
     static KonsolMesaj varsayilan(false);

@@ -1,13 +1,15 @@
+#include "app/Denetleyici.h"
 #include "filterform/FiltreFormu.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "ortak/TestOrtami.h"
 #include "platform/rapor/OnizlemePenceresi.h"
-#include "report/Cikti.h"
 #include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 
 #include <QApplication>
 #include <QtTest>
+
+using Bant::OnizlemePenceresi;
 
 // The "Tamam" path of the filter form on the demo company: the preview
 // shows the report's pages; a composition message or a failing statement

@@ -1,0 +1,17 @@
+#pragma once
+#include "startup/KomutSatiri.h"
+
+class FiltreFormu;
+class FiltreFrm;
+class QWidget;
+
+// The "Tamam" handler: compose, stop on a pending message, then the output
+// target of the form's RaporYeri box. A press while a run is producing
+// pages is ignored. Failures are shown; the form stays usable.
+void TamamBtn_Click(FiltreFormu& form, QWidget* ust);
+
+// Opens the filter form window with its "Tamam" wired to the handler above.
+void Filtre_Formunu_Ac();
+
+// The batch mode behind the filter form: edits, then --sql, --pdf or --png.
+void Toplu_Filtre_Formu(const KomutSatiri& k);

@@ -1,0 +1,47 @@
+#pragma once
+#include <QList>
+#include <QRect>
+
+namespace Bant {
+
+// Where a line of text goes in its box: the left edge of its first glyph
+// and how many glyphs are drawn.
+struct Sigdirma {
+    qreal x = 0;
+    qsizetype glifSayisi = 0;
+};
+
+// The one rule for placing text in a fixed-width box, shared by the page
+// painter and the PDF writer: text that fits is aligned left, right or
+// centred; text too wide starts at the left edge and is cut after the last
+// glyph that ends inside the box. `genislik` and the advances are in the
+// caller's unit and `olcek` turns them into twips; `ilerlemeler()` gives
+// the glyphs' advances and is called only when the text must be cut.
+template <typename Ilerlemeler>
+Sigdirma Metni_Sigdir(const QRect& kutu, Qt::Alignment hiza, qsizetype glifSayisi, qreal genislik, qreal olcek,
+                      Ilerlemeler&& ilerlemeler) {
+    Sigdirma s{static_cast<qreal>(kutu.left()), glifSayisi};
+    const qreal gen = genislik * olcek;
+    if (gen > kutu.width()) {
+        const QList<qreal> a = ilerlemeler();
+        qreal w = 0;
+        qsizetype n = 0;
+        while (n < a.size() && (w + a.at(n)) * olcek <= kutu.width()) w += a.at(n++);
+        s.glifSayisi = n;
+    } else if (hiza & Qt::AlignRight) {
+        s.x = kutu.right() + 1 - gen;
+    } else if (hiza & Qt::AlignHCenter) {
+        s.x = kutu.left() + (kutu.width() - gen) / 2;
+    }
+    return s;
+}
+
+// The advances of glyphs as plain numbers.
+inline QList<qreal> yatayIlerlemeler(const QList<QPointF>& ilerlemeler) {
+    QList<qreal> l;
+    l.reserve(ilerlemeler.size());
+    for (const QPointF& p : ilerlemeler) l << p.x();
+    return l;
+}
+
+} // namespace Bant

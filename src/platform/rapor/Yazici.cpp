@@ -1,0 +1,32 @@
+#include "platform/rapor/Yazici.h"
+
+#include <QPrintDialog>
+
+namespace Bant {
+
+Yazici::Yazici(const QString& belgeAdi) : yazici_(QPrinter::HighResolution) { yazici_.setDocName(belgeAdi); }
+
+bool Yazici::sor(QWidget* ust) {
+    QPrintDialog diyalog(&yazici_, ust);
+    return diyalog.exec() == QDialog::Accepted;
+}
+
+SayfaAlici& Yazici::alici() {
+    if (!cizici_) {
+        yazici_.setFullPage(true);
+        cizici_ = std::make_unique<SayfaliCizici>(yazici_, yazici_.resolution());
+    }
+    return *cizici_;
+}
+
+bool Yazici::bitir() { return !cizici_ || cizici_->bitir(); }
+
+bool Yazici::yazdir(QPrinter& yazici, const QList<Sayfa>& sayfalar) {
+    if (sayfalar.isEmpty()) return false;
+    yazici.setFullPage(true);
+    SayfaliCizici cizici(yazici, yazici.resolution());
+    for (Sayfa s : sayfalar) cizici.sayfa(std::move(s));
+    return cizici.bitir();
+}
+
+} // namespace Bant
