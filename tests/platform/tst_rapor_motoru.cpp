@@ -1,0 +1,192 @@
+// The report engine on its own: rows from an in-memory cursor, no database,
+// no program code.
+#include "platform/rapor/RaporBelgesi.h"
+#include "platform/rapor/RaporMotoru.h"
+#include "platform/rapor/Sigdirma.h"
+#include "platform/rapor/SayfaYazicilari.h"
+
+#include <QtTest>
+#include <stdexcept>
+
+using namespace Bant;
+
+namespace {
+
+class BellekImleci : public Imlec {
+public:
+    BellekImleci(QStringList adlar, QList<QList<Deger>> satirlar) : adlar_(std::move(adlar)), satirlar_(std::move(satirlar)) {}
+    const QStringList& alanAdlari() const override { return adlar_; }
+    bool sonraki(QList<Deger>& satir) override {
+        if (i_ >= satirlar_.size()) return false;
+        satir = satirlar_.at(i_++);
+        return true;
+    }
+
+private:
+    QStringList adlar_;
+    QList<QList<Deger>> satirlar_;
+    qsizetype i_ = 0;
+};
+
+Kontrol alan(const char* ad, const char* veri, int ust = 0) {
+    Kontrol k;
+    k.ad = QString::fromLatin1(ad);
+    k.tur = Kontrol::Tur::Alan;
+    k.veriAlani = QString::fromLatin1(veri);
+    k.ust = ust, k.genislik = 2000, k.yukseklik = 240;
+    return k;
+}
+
+Kontrol ozet(const char* ad, Kontrol::OzetTuru tur, Kontrol::Kapsam kapsam) {
+    Kontrol k = alan(ad, "Tutar");
+    k.tur = Kontrol::Tur::Ozet;
+    k.ozetTuru = tur;
+    k.kapsam = kapsam;
+    if (tur == Kontrol::OzetTuru::Toplam) k.cikisBicimi = QStringLiteral("#,##0.00");
+    return k;
+}
+
+// Groups by "Grup" with a count and a total per group and for the report.
+class DenemeBelgesi : public RaporBelgesi {
+public:
+    DenemeBelgesi(QList<QList<Deger>> satirlar) {
+        Detail.yukseklik = 240;
+        Detail.kontroller = {alan("kod", "Kod"), alan("tutar", "Tutar")};
+        GroupHeader1.grupAlani = QStringLiteral("Grup");
+        GroupHeader1.yukseklik = 240;
+        GroupHeader1.kontroller = {alan("grup", "Grup")};
+        GroupFooter1.yukseklik = 240;
+        GroupFooter1.kontroller = {ozet("grupSayisi", Kontrol::OzetTuru::Sayi, Kontrol::Kapsam::Grup),
+                                   ozet("grupToplami", Kontrol::OzetTuru::Toplam, Kontrol::Kapsam::Grup)};
+        ReportFooter.yukseklik = 240;
+        ReportFooter.kontroller = {ozet("genelToplam", Kontrol::OzetTuru::Toplam, Kontrol::Kapsam::Rapor)};
+        veri = [satirlar] {
+            return std::make_unique<BellekImleci>(QStringList{"Grup", "Kod", "Tutar"}, satirlar);
+        };
+    }
+    QStringList olaylar;
+    void ActiveReport_ReportStart() override { olaylar << "ReportStart"; }
+    void PageHeader_Format() override { olaylar << "PageHeader"; }
+    void Detail_Format() override { olaylar << "Detail"; }
+    void GroupFooter1_Format() override { olaylar << "GroupFooter"; }
+    void PageFooter_Format() override { olaylar << "PageFooter"; }
+    void ActiveReport_ReportEnd() override { olaylar << "ReportEnd"; }
+};
+
+QList<Deger> satir(const char* grup, const char* kod, const char* tutar) {
+    return {Deger::metinden(QString::fromLatin1(grup)), Deger::metinden(QString::fromLatin1(kod)),
+            Deger::paradan(Para::metinden(QString::fromLatin1(tutar)).value())};
+}
+
+QStringList metinler(const QList<Sayfa>& sayfalar, const QString& ad) {
+    QStringList l;
+    for (const Sayfa& p : sayfalar)
+        for (const SayfaOgesi& o : p.ogeler)
+            if (o.ad == ad) l << o.metin;
+    return l;
+}
+
+} // namespace
+
+class TstRaporMotoru : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gruplarVeToplamlar() {
+        DenemeBelgesi b({satir("A", "1", "10.10"), satir("A", "2", "0.01"), satir("B", "3", "5"), satir("C", "4", "-2.50")});
+        SayfaDeposu depo;
+        RaporMotoru m(b, depo);
+        m.calistir();
+        QCOMPARE(metinler(depo.sayfalar, "grup"), (QStringList{"A", "B", "C"}));
+        QCOMPARE(metinler(depo.sayfalar, "grupSayisi"), (QStringList{"2", "1", "1"}));
+        QCOMPARE(metinler(depo.sayfalar, "grupToplami"), (QStringList{"10,11", "5,00", "-2,50"}));
+        QCOMPARE(metinler(depo.sayfalar, "genelToplam"), QStringList{"12,61"});
+        QCOMPARE(b.olaylar.first(), QStringLiteral("ReportStart"));
+        QCOMPARE(b.olaylar.last(), QStringLiteral("ReportEnd"));
+        QCOMPARE(b.olaylar.count("GroupFooter"), 3);
+    }
+
+    // The document's page settings place every item: margins and paper size.
+    void sayfaAyarlariKonumlandirir() {
+        DenemeBelgesi b({satir("A", "1", "1")});
+        b.sayfaAyari.genislik = 16838;
+        b.sayfaAyari.yukseklik = 11906;
+        b.sayfaAyari.solKenar = 1000;
+        b.sayfaAyari.ustKenar = 500;
+        b.sayfaAyari.yazi.boyut = 200;
+        SayfaDeposu depo;
+        RaporMotoru(b, depo).calistir();
+        const Sayfa& p = depo.sayfalar.first();
+        QCOMPARE(p.genislik, 16838);
+        QCOMPARE(p.yukseklik, 11906);
+        QCOMPARE(p.yazi.boyut, 200);
+        QCOMPARE(p.ogeler.first().ad, QStringLiteral("grup"));
+        QCOMPARE(p.ogeler.first().alan.topLeft(), QPoint(1000, 500));
+    }
+
+    // Rows overflow onto new pages within the body: header, rows, footer.
+    void sayfaTasmasi() {
+        QList<QList<Deger>> satirlar;
+        for (int i = 0; i < 200; ++i) satirlar << satir("A", "x", "1");
+        DenemeBelgesi b(satirlar);
+        SayfaDeposu depo;
+        RaporMotoru m(b, depo);
+        m.calistir();
+        QVERIFY(m.sayfaSayisi() > 1);
+        QCOMPARE(m.sayfaSayisi(), depo.sayfalar.size());
+        for (const Sayfa& p : depo.sayfalar)
+            for (const SayfaOgesi& o : p.ogeler)
+                QVERIFY2(o.alan.bottom() <= p.yukseklik - b.sayfaAyari.altKenar, qPrintable(o.ad));
+        QCOMPARE(metinler(depo.sayfalar, "kod").size(), 200);
+    }
+
+    void veriKaynagiOlmadanCalismaz() {
+        DenemeBelgesi b({});
+        b.veri = nullptr;
+        SayfaDeposu depo;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, RaporMotoru(b, depo).calistir());
+    }
+
+    void yanlisKontrolAdiHemenHataVerir() {
+        DenemeBelgesi b({});
+        QCOMPARE(b.kontrol(QStringLiteral("tutar")).veriAlani, QStringLiteral("Tutar"));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, b.kontrol(QStringLiteral("Tutar")));
+    }
+
+    void metinSigdirma_data() {
+        QTest::addColumn<int>("hiza");
+        QTest::addColumn<qreal>("genislik");
+        QTest::addColumn<qreal>("x");
+        QTest::addColumn<int>("glif");
+        // Box 100..199 (width 100); four glyphs of 30 units each at scale 1 unless cut.
+        QTest::newRow("sol") << int(Qt::AlignLeft) << 80.0 << 100.0 << 4;
+        QTest::newRow("sag") << int(Qt::AlignRight) << 80.0 << 120.0 << 4;
+        QTest::newRow("orta") << int(Qt::AlignHCenter) << 80.0 << 110.0 << 4;
+        QTest::newRow("tam sigar") << int(Qt::AlignRight) << 100.0 << 100.0 << 4;
+        QTest::newRow("tasan kesilir, sag da olsa soldan") << int(Qt::AlignRight) << 120.0 << 100.0 << 3;
+    }
+    void metinSigdirma() {
+        QFETCH(int, hiza);
+        QFETCH(qreal, genislik);
+        QFETCH(qreal, x);
+        QFETCH(int, glif);
+        bool istendi = false;
+        const Sigdirma s = Metni_Sigdir(QRect(100, 0, 100, 240), Qt::Alignment(hiza), 4, genislik, 1.0, [&] {
+            istendi = true;
+            return QList<qreal>{30, 30, 30, 30};
+        });
+        QCOMPARE(s.x, x);
+        QCOMPARE(s.glifSayisi, qsizetype(glif));
+        QCOMPARE(istendi, genislik > 100); // advances are read only to cut
+    }
+
+    // Font units scaled to twips: 2048 units per em at 170 twips.
+    void olcekliSigdirma() {
+        const qreal olcek = 170.0 / 2048;
+        const Sigdirma s = Metni_Sigdir(QRect(0, 0, 50, 240), Qt::AlignLeft, 3, 1500, olcek, [] { return QList<qreal>{500, 500, 500}; });
+        QCOMPARE(s.glifSayisi, qsizetype(1)); // 500 units = 41.5 twips, 1000 = 83
+    }
+};
+
+QTEST_MAIN(TstRaporMotoru)
+#include "tst_rapor_motoru.moc"
