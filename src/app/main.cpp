@@ -1,5 +1,6 @@
 // Entry point: picks the classic start (windows) or the batch mode (none).
 #include "app/Denetleyici.h"
+#include "app/Uygulama.h"
 #include "startup/Baslangic.h"
 #include "startup/KomutSatiri.h"
 #include "startup/ProgramSonu.h"
@@ -8,7 +9,6 @@
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 
-#include <QApplication>
 #include <cstdio>
 
 namespace {
@@ -42,7 +42,7 @@ int topluCalistir(const KomutSatiri& k) {
     return 0;
 }
 
-int klasikCalistir(const KomutSatiri& k, QApplication& uygulama) {
+int klasikCalistir(const KomutSatiri& k, Uygulama& uygulama) {
     GuiMesaj mesaj;
     mesajServisiniAyarla(&mesaj);
     Baslangic_Kancalarini_Ayarla({
@@ -60,7 +60,7 @@ int klasikCalistir(const KomutSatiri& k, QApplication& uygulama) {
         return son.durum;
     }
     if (QApplication::topLevelWidgets().isEmpty()) return 0;
-    return uygulama.exec();
+    return uygulama.calistir();
 }
 
 } // namespace
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // the batch mode needs no display
     if (k.kip != KomutSatiri::Kip::Klasik) qInstallMessageHandler(qtMesaji);
-    QApplication uygulama(argc, argv);
+    Uygulama uygulama(argc, argv);
     QApplication::setApplicationName(programBasligi());
 
     switch (k.kip) {

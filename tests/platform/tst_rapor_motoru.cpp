@@ -180,6 +180,29 @@ private slots:
         QCOMPARE(istendi, genislik > 100); // advances are read only to cut
     }
 
+    // A disk that takes no more bytes: the writer says so instead of leaving a broken file unnoticed.
+    void doluDiskPdfHatasi() {
+        if (!QFile::exists(QStringLiteral("/dev/full"))) QSKIP("no /dev/full here");
+        DenemeBelgesi b({satir("A", "1", "1")});
+        PdfYazici pdf(QStringLiteral("/dev/full"), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+        RaporMotoru(b, pdf).calistir();
+        QVERIFY(!pdf.bitir());
+    }
+
+    void pdfYazilir() {
+        QTemporaryDir d;
+        DenemeBelgesi b({satir("A", "1", "1")});
+        PdfYazici pdf(d.filePath(QStringLiteral("a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme (1)"));
+        RaporMotoru(b, pdf).calistir();
+        QVERIFY(pdf.bitir());
+        QFile f(d.filePath(QStringLiteral("a.pdf")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray icerik = f.readAll();
+        QVERIFY(icerik.endsWith("%%EOF\n"));
+        // A creator with parentheses goes out as UTF-16 so the string stays whole.
+        QVERIFY(icerik.contains("/Creator <FEFF"));
+    }
+
     // Font units scaled to twips: 2048 units per em at 170 twips.
     void olcekliSigdirma() {
         const qreal olcek = 170.0 / 2048;

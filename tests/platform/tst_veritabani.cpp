@@ -152,6 +152,23 @@ private slots:
         KayitSeti k;
         QVERIFY(hataNumarasi([&] { k.Open(*b, QStringLiteral("SELECT * FROM YokBoyleTablo")); }) != 0);
         QCOMPARE(k.State(), int(KayitSeti::adStateClosed));
+        // The closed set's next access fails as closed, naming the statement that failed.
+        try {
+            k.Fields(QStringLiteral("A"));
+            QFAIL("a closed set gave a field");
+        } catch (const VeritabaniHatasi& h) {
+            QCOMPARE(h.numara(), HataNo::NesneKapali);
+            QVERIFY2(h.neden().contains(QStringLiteral("YokBoyleTablo")), qPrintable(h.neden()));
+        }
+        // A later good statement forgets the failure.
+        k.Open(*b, QStringLiteral("SELECT * FROM T"));
+        k.Close();
+        try {
+            k.Fields(QStringLiteral("A"));
+            QFAIL("a closed set gave a field");
+        } catch (const VeritabaniHatasi& h) {
+            QCOMPARE(h.neden(), QString());
+        }
     }
 
     void imlecAkar_data() { arkaUclar(); }

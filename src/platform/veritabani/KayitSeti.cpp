@@ -12,12 +12,19 @@ void KayitSeti::Close() {
 
 void KayitSeti::Open(Baglanti& baglanti, const QString& sql) {
     if (acik_) Close();
-    kaynak_ = sql;
-    auto imlec = baglanti.sorgula(sql);
+    acilmamaNedeni_.clear();
     std::vector<QList<Deger>> satirlar;
-    QList<Deger> satir;
-    while (imlec->sonraki(satir)) satirlar.push_back(satir);
-    adlar_ = imlec->alanAdlari();
+    QStringList adlar;
+    try {
+        auto imlec = baglanti.sorgula(sql);
+        QList<Deger> satir;
+        while (imlec->sonraki(satir)) satirlar.push_back(satir);
+        adlar = imlec->alanAdlari();
+    } catch (const VeritabaniHatasi& h) {
+        acilmamaNedeni_ = h.aciklama() + QStringLiteral(" [") + sql + u']';
+        throw;
+    }
+    adlar_ = adlar;
     sira_.clear();
     for (int i = adlar_.size() - 1; i >= 0; --i) sira_.insert(adlar_.at(i).toLower(), i);
     satirlar_ = std::move(satirlar);
@@ -26,7 +33,7 @@ void KayitSeti::Open(Baglanti& baglanti, const QString& sql) {
 }
 
 void KayitSeti::acikOlmali() const {
-    if (!acik_) throw VeritabaniHatasi(HataNo::NesneKapali, HataMetni::nesneKapali());
+    if (!acik_) throw VeritabaniHatasi(HataNo::NesneKapali, HataMetni::nesneKapali(), acilmamaNedeni_);
 }
 
 qint64 KayitSeti::RecordCount() const {

@@ -15,10 +15,10 @@ public:
     int State() const { return acik_ ? adStateOpen : adStateClosed; }
     void Close();
     // Any previous result is dropped first. Errors raise VeritabaniHatasi and
-    // leave the set closed.
+    // leave the set closed; the closed set's next access then fails with
+    // error 3704 naming this failure as its cause.
     void Open(Baglanti& baglanti, const QString& sql);
 
-    const QString& Source() const { return kaynak_; }
     qint64 RecordCount() const;
     bool Eof() const;
     void MoveNext();
@@ -31,7 +31,7 @@ private:
     void acikOlmali() const;
 
     bool acik_ = false;
-    QString kaynak_;
+    QString acilmamaNedeni_; // the failed Open, for the error of the next access
     QStringList adlar_;
     QHash<QString, int> sira_; // lower-case name -> first column of that name
     std::vector<QList<Deger>> satirlar_;

@@ -6,14 +6,18 @@
 // error traps read them. The numbers the program relies on are below.
 class VeritabaniHatasi : public std::runtime_error {
 public:
-    VeritabaniHatasi(qint64 numara, const QString& aciklama)
-        : std::runtime_error(aciklama.toStdString()), numara_(numara), aciklama_(aciklama) {}
+    VeritabaniHatasi(qint64 numara, const QString& aciklama, const QString& neden = {})
+        : std::runtime_error(aciklama.toStdString()), numara_(numara), aciklama_(aciklama), neden_(neden) {}
     qint64 numara() const { return numara_; }
     const QString& aciklama() const { return aciklama_; }
+    // The earlier failure this one follows from, when known: a record set
+    // closed because its statement failed says which statement and why.
+    const QString& neden() const { return neden_; }
 
 private:
     qint64 numara_;
     QString aciklama_;
+    QString neden_;
 };
 
 namespace HataNo {
