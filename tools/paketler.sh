@@ -8,4 +8,4 @@ $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
   cmake ninja-build g++ pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
   libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc \
-  fonts-liberation libgsf-1-dev poppler-utils xvfb xauth >/dev/null
+  fonts-liberation poppler-utils >/dev/null

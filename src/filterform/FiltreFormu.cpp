@@ -8,7 +8,7 @@
 #include <QDate>
 
 namespace {
-bool tarihAraligiMi(const QString& tip) { return tip == QLatin1String("TR") || tip == QLatin1String("GR"); }
+bool tarihAraligiMi(const QString& tip) { return Aralik_Mi(Satir_Tipi(tip)); }
 } // namespace
 
 FiltreFormu::FiltreFormu(QObject* ust) : QObject(ust) {
@@ -64,7 +64,7 @@ std::pair<int, int> FiltreFormu::hareketSonrasi(int satir, int sutun) {
 
 void FiltreFormu::duzenlemeSonrasi(int satir) {
     const QString bas = FiltreGrd.hucre(satir, Sutun::Baslangic);
-    if (FiltreGrd.gecerliSutun() != FiltreGrd.sutunNo(Sutun::Bitis) && FiltreGrd.hucre(satir, Sutun::Tip) == QLatin1String("GR")
+    if (FiltreGrd.gecerliSutun() != FiltreGrd.sutunNo(Sutun::Bitis) && Satir_Tipi(FiltreGrd.hucre(satir, Sutun::Tip)) == SatirTipi::GR
         && !bas.isEmpty())
         FiltreGrd.hucreYaz(satir, Sutun::Bitis, bas);
     if (FiltreGrd.hucre(satir, Sutun::FiltreLbl) == QLatin1String("Grupla")) {

@@ -1,22 +1,11 @@
 #pragma once
+#include "template/FiltreSatiri.h"
+
 #include <QColor>
 #include <QString>
 
 class IzgaraModeli;
 
-// Column keys of the filter grid, in the order template lines fill them.
-namespace Sutun {
-inline const QString FiltreLbl = QStringLiteral("FiltreLbl");
-inline const QString Baslangic = QStringLiteral("Baslangic");
-inline const QString Bitis = QStringLiteral("Bitis");
-inline const QString Ayirac = QStringLiteral("Ayirac");
-inline const QString Alan = QStringLiteral("Alan");
-inline const QString Secenek = QStringLiteral("Secenek");
-inline const QString Tip = QStringLiteral("Tip");
-inline const QString Girsin = QStringLiteral("Girsin");
-inline const QString CoktanSecmeSecenek = QStringLiteral("CoktanSecmeSecenek");
-inline const QString CoktanSecmeSecim = QStringLiteral("CoktanSecmeSecim");
-} // namespace Sutun
 
 // The grey of Bitis cells that take no value.
 inline const QColor kGriBitis = QColor(0xF1, 0xF1, 0xF1);

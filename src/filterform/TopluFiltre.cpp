@@ -45,7 +45,7 @@ void Toplu_Duzenlemeleri_Uygula(FiltreFormu& form, const QList<KomutSatiri::Duze
                 if (form.cokluSecimSatiri(s))
                     hata(QStringLiteral("\"%1\" is a multiple choice: use --choose").arg(d.baslik));
                 const QString tip = g.hucre(s, Sutun::Tip);
-                if (d.tur == Tur::Bitis && tip != QLatin1String("TR") && tip != QLatin1String("GR"))
+                if (d.tur == Tur::Bitis && !Aralik_Mi(Satir_Tipi(tip)))
                     hata(QStringLiteral("\"%1\" has no end value").arg(d.baslik));
                 listedeOlmali(g, s, d.baslik, d.deger);
                 form.duzenle(s, d.tur == Tur::Baslangic ? Sutun::Baslangic : Sutun::Bitis, d.deger);

@@ -7,6 +7,7 @@
 #include "platform/metin/TarihTesti.h"
 #include "platform/veritabani/SqlMetni.h"
 #include "startup/Degiskenler.h"
+#include "template/FiltreSatiri.h"
 
 #include <QDate>
 
@@ -17,8 +18,8 @@ QString sene() { return QStringLiteral("Lütfen seneyi doğru giriniz"); }
 
 namespace {
 
-const QString kBas = QStringLiteral("Baslangic");
-const QString kBit = QStringLiteral("Bitis");
+const QString& kBas = Sutun::Baslangic;
+const QString& kBit = Sutun::Bitis;
 
 // DD/MM/YYYY in the cell to 'MM/DD/YYYY' for SQL, by character positions.
 // A date range completes a short year with the current one and rewrites the cell.
@@ -108,7 +109,7 @@ void Sayisal_Deger_Kontrol(IzgaraModeli& grid, int satir) {
 
 void Bakiye_Ondalik_Cevir(IzgaraModeli& grid, int satir) {
     Degiskenler& d = degiskenler();
-    if (grid.hucre(satir, QStringLiteral("FiltreLbl")) != QStringLiteral("Bakiye Aralığı")) return;
+    if (grid.hucre(satir, Sutun::FiltreLbl) != QStringLiteral("Bakiye Aralığı")) return;
     auto cevir = [&](const QString& anahtar, QString& hedef) {
         QString v = grid.hucre(satir, anahtar);
         if (v.isEmpty()) return;

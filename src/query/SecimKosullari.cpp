@@ -4,6 +4,7 @@
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/veritabani/SqlMetni.h"
 #include "startup/Degiskenler.h"
+#include "template/FiltreSatiri.h"
 
 namespace {
 
@@ -20,19 +21,19 @@ bool ambarSatiri(const QString& lbl) { return lbl == QStringLiteral("Ambar Adı"
 } // namespace
 
 QString Esitlik_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan, const QString& ayirac) {
-    const QString v = grid.hucre(satir, QStringLiteral("Baslangic"));
+    const QString v = grid.hucre(satir, Sutun::Baslangic);
     if (v == QLatin1String("Farketmez") || v == QLatin1String("Hepsi") || v.isEmpty()) return sql;
     Degiskenler& d = degiskenler();
     d.DegerTirnagi = ayirac == QLatin1String("1") ? QString() : QStringLiteral("'");
     Sayisal_Deger_Kontrol(grid, satir);
-    const QString kontrollu = grid.hucre(satir, QStringLiteral("Baslangic"));
+    const QString kontrollu = grid.hucre(satir, Sutun::Baslangic);
     if (kontrollu.isEmpty()) return sql;
     const QString& q = d.DegerTirnagi;
     return Kosul_Yerlestir(sql, alan, alan + u'=' + q + (q.isEmpty() ? kontrollu : tirnakIci(kontrollu)) + q);
 }
 
 QString Secenek_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan) {
-    const QString v = grid.hucre(satir, QStringLiteral("Baslangic"));
+    const QString v = grid.hucre(satir, Sutun::Baslangic);
     if (v == QLatin1String("Hepsi")) return sql;
     QString deger;
     if (v == QLatin1String("Evet") || v == QLatin1String("Aktif")) deger = QStringLiteral("1");
@@ -42,16 +43,16 @@ QString Secenek_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const 
 }
 
 bool Evet_Hayir_Cevir(const IzgaraModeli& grid, int satir) {
-    const QString v = grid.hucre(satir, QStringLiteral("Baslangic"));
+    const QString v = grid.hucre(satir, Sutun::Baslangic);
     return v == QLatin1String("Evet") || v == QLatin1String("Aktif") || v == QStringLiteral("Ayrı Sayfaya");
 }
 
 QString Coktan_Secmeli_Kosul(IzgaraModeli& grid, int satir, const QString& alan, const QString& ayirac) {
     Degiskenler& d = degiskenler();
-    const QString bas = grid.hucre(satir, QStringLiteral("Baslangic"));
+    const QString bas = grid.hucre(satir, Sutun::Baslangic);
     if (bas == QLatin1String("Farketmez") || bas.isEmpty()) return {};
     const QString q = ayirac == QLatin1String("1") ? QString() : QStringLiteral("'");
-    const QString lbl = grid.hucre(satir, QStringLiteral("FiltreLbl"));
+    const QString lbl = grid.hucre(satir, Sutun::FiltreLbl);
     const bool hepsi = bas == QLatin1String("Hepsi");
     QString liste;
     bool secimden = false;

@@ -3,12 +3,11 @@
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/veritabani/SqlMetni.h"
 #include "startup/Degiskenler.h"
+#include "template/FiltreSatiri.h"
 
 namespace {
 
-const QString kLbl = QStringLiteral("FiltreLbl");
-
-QString h(const IzgaraModeli& g, int satir, const char* anahtar) { return g.hucre(satir, QString::fromLatin1(anahtar)); }
+QString h(const IzgaraModeli& g, int satir, const QString& anahtar) { return g.hucre(satir, anahtar); }
 
 QString satirTipiKosulu(const QString& deger) {
     if (deger != QLatin1String("Hepsi"))
@@ -19,31 +18,33 @@ QString satirTipiKosulu(const QString& deger) {
 
 void kosulGecisi(IzgaraModeli& g, Degiskenler& d) {
     for (int s = 1; s < g.satirSayisi(); ++s) {
-        if (h(g, s, "FiltreLbl").isEmpty()) break;
+        if (h(g, s, Sutun::FiltreLbl).isEmpty()) break;
         if (!Satir_Aktif(g, s)) continue;
-        const QString tip = h(g, s, "Tip");
-        const QString alan = h(g, s, "Alan");
-        const QString ayirac = h(g, s, "Ayirac");
-        if (tip == QLatin1String("GR")) d.RaporSQL = Deger_Araligi_Kosulu(g, d.RaporSQL, s, alan, ayirac);
-        else if (tip == QLatin1String("TK")) d.RaporSQL = Esitlik_Kosulu(g, d.RaporSQL, s, alan, ayirac);
-        else if (tip == QLatin1String("TR")) d.RaporSQL = Tarih_Araligi_Kosulu(g, d.RaporSQL, s, alan);
-        else if (tip == QLatin1String("BTR")) d.RaporSQL = Bitis_Tarihi_Kosulu(g, d.RaporSQL, s, alan);
-        else if (tip == QLatin1String("OZ")) d.RaporSQL = Secenek_Kosulu(g, d.RaporSQL, s, alan);
-        else if (tip == QLatin1String("CS")) d.RaporSQL += Coktan_Secmeli_Kosul(g, s, alan, ayirac);
-        else if (tip == QLatin1String("BL")) d.AyriSayfaya = Evet_Hayir_Cevir(g, s);
-        else if (tip == QLatin1String("DT")) d.DetayGoster = Evet_Hayir_Cevir(g, s);
-        if (h(g, s, "FiltreLbl") == QStringLiteral("Satır Tipi"))
-            d.RaporSQL.replace(QStringLiteral("æ"), satirTipiKosulu(h(g, s, "Baslangic")));
+        const QString alan = h(g, s, Sutun::Alan);
+        const QString ayirac = h(g, s, Sutun::Ayirac);
+        switch (Satir_Tipi(h(g, s, Sutun::Tip))) {
+        case SatirTipi::GR: d.RaporSQL = Deger_Araligi_Kosulu(g, d.RaporSQL, s, alan, ayirac); break;
+        case SatirTipi::TK: d.RaporSQL = Esitlik_Kosulu(g, d.RaporSQL, s, alan, ayirac); break;
+        case SatirTipi::TR: d.RaporSQL = Tarih_Araligi_Kosulu(g, d.RaporSQL, s, alan); break;
+        case SatirTipi::BTR: d.RaporSQL = Bitis_Tarihi_Kosulu(g, d.RaporSQL, s, alan); break;
+        case SatirTipi::OZ: d.RaporSQL = Secenek_Kosulu(g, d.RaporSQL, s, alan); break;
+        case SatirTipi::CS: d.RaporSQL += Coktan_Secmeli_Kosul(g, s, alan, ayirac); break;
+        case SatirTipi::BL: d.AyriSayfaya = Evet_Hayir_Cevir(g, s); break;
+        case SatirTipi::DT: d.DetayGoster = Evet_Hayir_Cevir(g, s); break;
+        case SatirTipi::Bilinmeyen: break;
+        }
+        if (h(g, s, Sutun::FiltreLbl) == QStringLiteral("Satır Tipi"))
+            d.RaporSQL.replace(QStringLiteral("æ"), satirTipiKosulu(h(g, s, Sutun::Baslangic)));
     }
 }
 
 QString havingGecisi(IzgaraModeli& g, Degiskenler& d) {
     QString parcalar;
     for (int s = 1; s < g.satirSayisi(); ++s) {
-        if (h(g, s, "Tip") != QLatin1String("GR")) continue;
+        if (Satir_Tipi(h(g, s, Sutun::Tip)) != SatirTipi::GR) continue;
         d.HavingVar = false;
-        if (h(g, s, "FiltreLbl") == QStringLiteral("Bakiye Aralığı"))
-            parcalar += Bakiye_Araligi_Having(g, s, h(g, s, "Alan"), h(g, s, "Ayirac"));
+        if (h(g, s, Sutun::FiltreLbl) == QStringLiteral("Bakiye Aralığı"))
+            parcalar += Bakiye_Araligi_Having(g, s, h(g, s, Sutun::Alan), h(g, s, Sutun::Ayirac));
     }
     return parcalar;
 }
@@ -51,11 +52,11 @@ QString havingGecisi(IzgaraModeli& g, Degiskenler& d) {
 void grupGecisi(const IzgaraModeli& g, Degiskenler& d) {
     d.GrupAlani.clear();
     for (int s = 1; s < g.satirSayisi(); ++s) {
-        if (h(g, s, "FiltreLbl") != QLatin1String("Grupla")) continue;
-        const QString hedef = h(g, s, "Baslangic");
+        if (h(g, s, Sutun::FiltreLbl) != QLatin1String("Grupla")) continue;
+        const QString hedef = h(g, s, Sutun::Baslangic);
         for (int k = 1; k < g.satirSayisi(); ++k) {
-            if (h(g, k, "FiltreLbl") != hedef) continue;
-            const QString alan = h(g, k, "Alan");
+            if (h(g, k, Sutun::FiltreLbl) != hedef) continue;
+            const QString alan = h(g, k, Sutun::Alan);
             const qsizetype p = alan.indexOf(u'.') + 1; // 1-based, 0 when none
             d.GrupAlani = alan.mid(p);
             d.GrupTablosu = alan.left(p);
@@ -77,16 +78,16 @@ void grupEkle(Degiskenler& d, QString& grupCumlesi) {
 void secenekGecisi(const IzgaraModeli& g, Degiskenler& d) {
     QString yon;
     for (int s = 1; s < g.satirSayisi(); ++s) {
-        const QString lbl = h(g, s, "FiltreLbl");
-        const QString deger = h(g, s, "Baslangic");
+        const QString lbl = h(g, s, Sutun::FiltreLbl);
+        const QString deger = h(g, s, Sutun::Baslangic);
         if (lbl == QStringLiteral("Fatura Açıklamasını Göster")) d.FaturaAciklamasiGoster = deger == QLatin1String("Evet");
         else if (lbl == QStringLiteral("Sıralama Türü")) yon = deger == QLatin1String("Z/A") ? QStringLiteral(" DESC") : QString();
         else if (lbl == QStringLiteral("Satır Çizgisi Ekle")) d.SatirCizgisiEkle = deger == QLatin1String("Evet");
         else if (lbl == QStringLiteral("Genel Rapor Toplamı")) d.GenelRaporToplami = deger == QLatin1String("Evet");
         else if (lbl == QStringLiteral("Sıralama Seçimi")) {
-            const int k = g.satirBul(kLbl, deger);
+            const int k = g.satirBul(Sutun::FiltreLbl, deger);
             if (k < 0) continue;
-            const QString a = h(g, k, "Alan");
+            const QString a = h(g, k, Sutun::Alan);
             const QString grup = d.GrupTablosu + d.GrupAlani;
             if (d.GrupAlani.isEmpty() || a == grup) d.RaporSQL += QStringLiteral(" ORDER BY ") + a + yon;
             else d.RaporSQL += QStringLiteral(" ORDER BY ") + grup + QStringLiteral(", ") + a + yon;
@@ -98,7 +99,7 @@ void secenekGecisi(const IzgaraModeli& g, Degiskenler& d) {
 
 bool Satir_Aktif(const IzgaraModeli& grid, int satir) {
     if (grid.satirGizliMi(satir)) return false;
-    const QString g = grid.hucre(satir, QStringLiteral("Girsin")).trimmed();
+    const QString g = grid.hucre(satir, Sutun::Girsin).trimmed();
     if (g.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
     bool sayi = false;
     const double n = g.toDouble(&sayi);

@@ -3,6 +3,7 @@
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/metin/Cp1254.h"
 #include "startup/Degiskenler.h"
+#include "template/FiltreSatiri.h"
 #include "template/Sablon.h"
 
 #include <QTemporaryDir>
@@ -28,6 +29,32 @@ class TstSablon : public QObject {
     }
 
 private slots:
+    void satirTipleri_data() {
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<int>("tip");
+        QTest::addColumn<bool>("aralik");
+        QTest::newRow("GR") << "GR" << int(SatirTipi::GR) << true;
+        QTest::newRow("TR") << "TR" << int(SatirTipi::TR) << true;
+        QTest::newRow("BTR") << "BTR" << int(SatirTipi::BTR) << false;
+        QTest::newRow("TK") << "TK" << int(SatirTipi::TK) << false;
+        QTest::newRow("OZ") << "OZ" << int(SatirTipi::OZ) << false;
+        QTest::newRow("CS") << "CS" << int(SatirTipi::CS) << false;
+        QTest::newRow("BL") << "BL" << int(SatirTipi::BL) << false;
+        QTest::newRow("DT") << "DT" << int(SatirTipi::DT) << false;
+        // Exactly as written: another case, a blank or an unknown code is no type.
+        QTest::newRow("kucuk harf") << "gr" << int(SatirTipi::Bilinmeyen) << false;
+        QTest::newRow("bosluklu") << "TR " << int(SatirTipi::Bilinmeyen) << false;
+        QTest::newRow("bos") << "" << int(SatirTipi::Bilinmeyen) << false;
+        QTest::newRow("BT") << "BT" << int(SatirTipi::Bilinmeyen) << false;
+    }
+    void satirTipleri() {
+        QFETCH(QString, metin);
+        QFETCH(int, tip);
+        QFETCH(bool, aralik);
+        QCOMPARE(int(Satir_Tipi(metin)), tip);
+        QCOMPARE(Aralik_Mi(Satir_Tipi(metin)), aralik);
+    }
+
     void okuma_data() {
         QTest::addColumn<QByteArray>("icerik");
         QTest::addColumn<QString>("mesaj");
