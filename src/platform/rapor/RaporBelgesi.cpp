@@ -23,7 +23,7 @@ Kontrol& RaporBelgesi::kontrol(const QString& ad) {
     for (Bolum* b : bolumler())
         for (Kontrol& k : b->kontroller)
             if (k.ad == ad) return k;
-    throw std::logic_error(("no control named " + ad).toStdString());
+    throw std::logic_error("no control named " + ad.toStdString());
 }
 
 QString DegerBicimi::metin(const Deger& d, const QString& cikisBicimi) const {

@@ -96,6 +96,9 @@ public:
         }
     }
     ~OdbcImlec() override { SQLFreeHandle(SQL_HANDLE_STMT, s_); }
+    // Owns its statement handle: never copied.
+    OdbcImlec(const OdbcImlec&) = delete;
+    OdbcImlec& operator=(const OdbcImlec&) = delete;
     const QStringList& alanAdlari() const override { return adlar_; }
 
     bool sonraki(QList<Deger>& satir) override {

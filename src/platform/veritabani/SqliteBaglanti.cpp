@@ -53,7 +53,8 @@ void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
 }
 
 void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
-    const QString parca = u8(sqlite3_value_text(a[0])).toLower();
+    // Date parts are ASCII keywords: compared as bytes.
+    const QByteArray parca = QByteArray(reinterpret_cast<const char*>(sqlite3_value_text(a[0]))).toLower();
     const QDateTime t = tarihArg(a[2]);
     if (!t.isValid() || sqlite3_value_type(a[1]) == SQLITE_NULL) { sqlite3_result_null(c); return; }
     const qint64 n = sqlite3_value_int64(a[1]);
@@ -70,7 +71,8 @@ void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
 }
 
 void fnDatediff(sqlite3_context* c, int, sqlite3_value** a) {
-    const QString parca = u8(sqlite3_value_text(a[0])).toLower();
+    // Date parts are ASCII keywords: compared as bytes.
+    const QByteArray parca = QByteArray(reinterpret_cast<const char*>(sqlite3_value_text(a[0]))).toLower();
     const QDateTime x = tarihArg(a[1]), y = tarihArg(a[2]);
     if (!x.isValid() || !y.isValid()) { sqlite3_result_null(c); return; }
     qint64 r;
@@ -151,6 +153,9 @@ public:
         }
     }
     ~SqliteImlec() override { sqlite3_finalize(s_); }
+    // Owns its statement handle: never copied.
+    SqliteImlec(const SqliteImlec&) = delete;
+    SqliteImlec& operator=(const SqliteImlec&) = delete;
     const QStringList& alanAdlari() const override { return adlar_; }
     bool sonraki(QList<Deger>& satir) override {
         if (bitti_) return false;
