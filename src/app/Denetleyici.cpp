@@ -23,9 +23,12 @@ void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
     d.RaporCalisiyor = false;
     const QString hedef = form.RaporYeri.hucre(0, 0);
     Isyeri_Basligi(form.FiltreGrd);
-    if (hedef == QStringLiteral("Ekran")) Ekrana_Gonder();
-    else if (hedef == QStringLiteral("Yazıcı")) Yaziciya_Gonder(ust);
-    else if (hedef == QStringLiteral("PDF")) Pdf_Gonder(true);
+    if (hedef == QStringLiteral("Ekran"))
+        Ekrana_Gonder();
+    else if (hedef == QStringLiteral("Yazıcı"))
+        Yaziciya_Gonder(ust);
+    else if (hedef == QStringLiteral("PDF"))
+        Pdf_Gonder(true);
     else if (hedef == QStringLiteral("Excel") || hedef == QStringLiteral("Text") || hedef == QStringLiteral("Html"))
         MsgBox(hedef + QStringLiteral(" çıktısı bu sürümde henüz yok; Ekran, Yazıcı veya PDF seçiniz."), Simge::Bilgi);
 }

@@ -16,7 +16,5 @@ int Uygulama::calistir() {
     try {
         const int durum = exec();
         return sonDurum_ >= 0 ? sonDurum_ : durum;
-    } catch (const ProgramSonu& son) {
-        return son.durum;
-    }
+    } catch (const ProgramSonu& son) { return son.durum; }
 }

@@ -33,9 +33,7 @@ int topluCalistir(const KomutSatiri& k) {
     });
     try {
         Main(k.parametreler);
-    } catch (const ProgramSonu& son) {
-        return son.durum;
-    } catch (const KullanimHatasi& h) {
+    } catch (const ProgramSonu& son) { return son.durum; } catch (const KullanimHatasi& h) {
         hataYaz(h.metin);
         return 2;
     }
@@ -56,9 +54,7 @@ int klasikCalistir(const KomutSatiri& k, Uygulama& uygulama) {
     });
     try {
         Main(k.parametreler);
-    } catch (const ProgramSonu& son) {
-        return son.durum;
-    }
+    } catch (const ProgramSonu& son) { return son.durum; }
     if (QApplication::topLevelWidgets().isEmpty()) return 0;
     return uygulama.calistir();
 }
@@ -70,25 +66,21 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) argumanlar << QString::fromLocal8Bit(argv[i]);
     const KomutSatiri k = KomutSatiri::coz(argumanlar);
 
-    if (k.kip == KomutSatiri::Kip::Toplu && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
-        && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (k.kip == KomutSatiri::Kip::Toplu && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // the batch mode needs no display
     if (k.kip != KomutSatiri::Kip::Klasik) qInstallMessageHandler(qtMesaji);
     Uygulama uygulama(argc, argv);
     QApplication::setApplicationName(programBasligi());
 
     switch (k.kip) {
-    case KomutSatiri::Kip::Yardim:
-        std::fputs(KomutSatiri::kullanim(sistem().programAdi()).toUtf8().constData(), stdout);
-        return 0;
+    case KomutSatiri::Kip::Yardim: std::fputs(KomutSatiri::kullanim(sistem().programAdi()).toUtf8().constData(), stdout); return 0;
     case KomutSatiri::Kip::Hata:
         hataYaz(k.hata);
         hataYaz(KomutSatiri::kullanim(sistem().programAdi()));
         return 2;
-    case KomutSatiri::Kip::Toplu:
-        return topluCalistir(k);
-    case KomutSatiri::Kip::Klasik:
-        break;
+    case KomutSatiri::Kip::Toplu: return topluCalistir(k);
+    case KomutSatiri::Kip::Klasik: break;
     }
     return klasikCalistir(k, uygulama);
 }

@@ -50,9 +50,7 @@ bool FiltreFormu::hareketOncesi(int satir, int sutun) {
     return true;
 }
 
-bool FiltreFormu::cokluSecimSatiri(int satir) const {
-    return !FiltreGrd.hucre(satir, Sutun::CoktanSecmeSecenek).isEmpty();
-}
+bool FiltreFormu::cokluSecimSatiri(int satir) const { return !FiltreGrd.hucre(satir, Sutun::CoktanSecmeSecenek).isEmpty(); }
 
 std::pair<int, int> FiltreFormu::hareketSonrasi(int satir, int sutun) {
     if (!tarihAraligiMi(FiltreGrd.hucre(satir, Sutun::Tip)) && sutun == FiltreGrd.sutunNo(Sutun::Bitis))
@@ -64,8 +62,8 @@ std::pair<int, int> FiltreFormu::hareketSonrasi(int satir, int sutun) {
 
 void FiltreFormu::duzenlemeSonrasi(int satir) {
     const QString bas = FiltreGrd.hucre(satir, Sutun::Baslangic);
-    if (FiltreGrd.gecerliSutun() != FiltreGrd.sutunNo(Sutun::Bitis) && Satir_Tipi(FiltreGrd.hucre(satir, Sutun::Tip)) == SatirTipi::GR
-        && !bas.isEmpty())
+    if (FiltreGrd.gecerliSutun() != FiltreGrd.sutunNo(Sutun::Bitis) && Satir_Tipi(FiltreGrd.hucre(satir, Sutun::Tip)) == SatirTipi::GR &&
+        !bas.isEmpty())
         FiltreGrd.hucreYaz(satir, Sutun::Bitis, bas);
     if (FiltreGrd.hucre(satir, Sutun::FiltreLbl) == QLatin1String("Grupla")) {
         const QString toplam = bas == QLatin1String("Gruplama Yok") ? QStringLiteral("Hayır") : QStringLiteral("Evet");

@@ -6,7 +6,6 @@
 
 class IzgaraModeli;
 
-
 // The grey of Bitis cells that take no value.
 inline const QColor kGriBitis = QColor(0xF1, 0xF1, 0xF1);
 constexpr int kEnAzSatir = 28;

@@ -102,7 +102,8 @@ QString ciftSorgusu(const QString& anahtar) {
 QString listeMetni(const Deger& v) {
     switch (v.tur()) {
     case Deger::Tur::Ondalik:
-    case Deger::Tur::Para: return v.metin().replace(u'.', degiskenler().OndalikAyirac.isEmpty() ? QStringLiteral(",") : degiskenler().OndalikAyirac);
+    case Deger::Tur::Para:
+        return v.metin().replace(u'.', degiskenler().OndalikAyirac.isEmpty() ? QStringLiteral(",") : degiskenler().OndalikAyirac);
     case Deger::Tur::Tarih: return Kisa_Tarih(v.tarih().date());
     default: return v.metinVeyaBos().trimmed();
     }
@@ -132,8 +133,7 @@ QString Secenek_Sorgusu(const QString& baslik) {
     if (k->tur == Tur::Cift) return ciftSorgusu(QString::fromLatin1(k->tablo));
     const QString tablo = *k->tablo ? QString::fromLatin1(k->tablo) : degiskenler().RaporKodu;
     const QString sutun = QString::fromLatin1(k->sutun);
-    if (k->tur == Tur::R)
-        return QStringLiteral("SELECT DISTINCT RTRIM(%1) as Deger FROM %2 ORDER BY RTRIM(%1)").arg(sutun, tablo);
+    if (k->tur == Tur::R) return QStringLiteral("SELECT DISTINCT RTRIM(%1) as Deger FROM %2 ORDER BY RTRIM(%1)").arg(sutun, tablo);
     return QStringLiteral("SELECT DISTINCT %1 as Deger FROM %2").arg(sutun, tablo);
 }
 
@@ -168,9 +168,12 @@ void Secenekleri_Doldur(IzgaraModeli& grid, const std::function<void(int, int)>&
         const Kaynak* k = kaynak(baslik);
         if (!k) continue;
         try {
-            if (k->tur == Tur::Bugun) grid.hucreYaz(s, Sutun::Baslangic, Kisa_Tarih(QDate::currentDate()));
-            else if (k->tur == Tur::Cift) grid.hucreYaz(s, Sutun::CoktanSecmeSecenek, CiftDeger_Listesi_Al(baslik));
-            else grid.hucreYaz(s, Sutun::Secenek, Deger_Listesi_Al(baslik));
+            if (k->tur == Tur::Bugun)
+                grid.hucreYaz(s, Sutun::Baslangic, Kisa_Tarih(QDate::currentDate()));
+            else if (k->tur == Tur::Cift)
+                grid.hucreYaz(s, Sutun::CoktanSecmeSecenek, CiftDeger_Listesi_Al(baslik));
+            else
+                grid.hucreYaz(s, Sutun::Secenek, Deger_Listesi_Al(baslik));
         } catch (const VeritabaniHatasi&) {
             // The failure has been shown; the template's list stays.
         }

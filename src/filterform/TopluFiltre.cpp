@@ -7,7 +7,6 @@
 #include "startup/ProgramSonu.h"
 #include "template/Sablon.h"
 
-
 namespace {
 
 using Tur = KomutSatiri::Duzenleme::Tur;
@@ -18,8 +17,7 @@ using Tur = KomutSatiri::Duzenleme::Tur;
 void listedeOlmali(const IzgaraModeli& g, int satir, const QString& baslik, const QString& deger) {
     const QString liste = g.hucre(satir, Sutun::Secenek);
     if (liste.isEmpty() || liste.startsWith(u'|')) return;
-    if (!liste.split(u'|').contains(deger))
-        hata(QStringLiteral("\"%1\" is not in the list of \"%2\": %3").arg(deger, baslik, liste));
+    if (!liste.split(u'|').contains(deger)) hata(QStringLiteral("\"%1\" is not in the list of \"%2\": %3").arg(deger, baslik, liste));
 }
 
 // The option a choice names: its whole text, or the code before "  /  ".
@@ -42,11 +40,9 @@ void Toplu_Duzenlemeleri_Uygula(FiltreFormu& form, const QList<KomutSatiri::Duze
             switch (d.tur) {
             case Tur::Baslangic:
             case Tur::Bitis: {
-                if (form.cokluSecimSatiri(s))
-                    hata(QStringLiteral("\"%1\" is a multiple choice: use --choose").arg(d.baslik));
+                if (form.cokluSecimSatiri(s)) hata(QStringLiteral("\"%1\" is a multiple choice: use --choose").arg(d.baslik));
                 const QString tip = g.hucre(s, Sutun::Tip);
-                if (d.tur == Tur::Bitis && !Aralik_Mi(Satir_Tipi(tip)))
-                    hata(QStringLiteral("\"%1\" has no end value").arg(d.baslik));
+                if (d.tur == Tur::Bitis && !Aralik_Mi(Satir_Tipi(tip))) hata(QStringLiteral("\"%1\" has no end value").arg(d.baslik));
                 listedeOlmali(g, s, d.baslik, d.deger);
                 form.duzenle(s, d.tur == Tur::Baslangic ? Sutun::Baslangic : Sutun::Bitis, d.deger);
                 break;
@@ -69,9 +65,12 @@ void Toplu_Duzenlemeleri_Uygula(FiltreFormu& form, const QList<KomutSatiri::Duze
             }
             case Tur::Aktif: {
                 const QString v = d.deger.trimmed();
-                if (v.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) g.hucreYaz(s, Sutun::Girsin, QStringLiteral("True"));
-                else if (v.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) g.hucreYaz(s, Sutun::Girsin, QStringLiteral("False"));
-                else hata(QStringLiteral("--active takes True or False, not \"%1\"").arg(d.deger));
+                if (v.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+                    g.hucreYaz(s, Sutun::Girsin, QStringLiteral("True"));
+                else if (v.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+                    g.hucreYaz(s, Sutun::Girsin, QStringLiteral("False"));
+                else
+                    hata(QStringLiteral("--active takes True or False, not \"%1\"").arg(d.deger));
                 break;
             }
             }

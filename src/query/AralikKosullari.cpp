@@ -92,8 +92,10 @@ QString Deger_Araligi_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, 
     if (!bit.isEmpty()) {
         // Inside a join clause the end reads " <=", behind WHERE/AND "<=".
         const Yerlesim y = Join_Konumu(s, alan);
-        if (y.join) s.insert(y.nokta, QStringLiteral(" AND ") + alan + QStringLiteral(" <=") + deger(bit, q));
-        else s = Kosul_Yerlestir(s, alan, alan + QStringLiteral("<=") + deger(bit, q));
+        if (y.join)
+            s.insert(y.nokta, QStringLiteral(" AND ") + alan + QStringLiteral(" <=") + deger(bit, q));
+        else
+            s = Kosul_Yerlestir(s, alan, alan + QStringLiteral("<=") + deger(bit, q));
     }
     return s;
 }

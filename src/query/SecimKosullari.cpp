@@ -36,9 +36,12 @@ QString Secenek_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const 
     const QString v = grid.hucre(satir, Sutun::Baslangic);
     if (v == QLatin1String("Hepsi")) return sql;
     QString deger;
-    if (v == QLatin1String("Evet") || v == QLatin1String("Aktif")) deger = QStringLiteral("1");
-    else if (v == QStringLiteral("Hayır") || v == QLatin1String("Pasif")) deger = QStringLiteral("0");
-    else return sql; // none of the five words: no condition
+    if (v == QLatin1String("Evet") || v == QLatin1String("Aktif"))
+        deger = QStringLiteral("1");
+    else if (v == QStringLiteral("Hayır") || v == QLatin1String("Pasif"))
+        deger = QStringLiteral("0");
+    else
+        return sql; // none of the five words: no condition
     return Kosul_Yerlestir(sql, alan, alan + u'=' + deger);
 }
 

@@ -10,8 +10,7 @@ namespace {
 QString h(const IzgaraModeli& g, int satir, const QString& anahtar) { return g.hucre(satir, anahtar); }
 
 QString satirTipiKosulu(const QString& deger) {
-    if (deger != QLatin1String("Hepsi"))
-        return QStringLiteral("FATURAHAREKET.Satir_Tipi='") + tirnakIci(deger) + u'\'';
+    if (deger != QLatin1String("Hepsi")) return QStringLiteral("FATURAHAREKET.Satir_Tipi='") + tirnakIci(deger) + u'\'';
     return QStringLiteral("FATURAHAREKET.Satir_Tipi='Mal' OR FATURAHAREKET.Satir_Tipi='Hizmet' OR "
                           "FATURAHAREKET.Satir_Tipi='Masraf'OR FATURAHAREKET.Satir_Tipi='İndirim'");
 }
@@ -69,8 +68,7 @@ void grupEkle(Degiskenler& d, QString& grupCumlesi) {
     if (d.GrupAlani.isEmpty()) return;
     const qsizetype f = d.RaporSQL.indexOf(QLatin1String("From")) + 1;
     const QString secimKismi = d.RaporSQL.left(f);
-    if (!secimKismi.contains(d.GrupAlani))
-        d.RaporSQL = d.RaporSQL.left(7) + d.GrupTablosu + d.GrupAlani + u',' + d.RaporSQL.mid(7);
+    if (!secimKismi.contains(d.GrupAlani)) d.RaporSQL = d.RaporSQL.left(7) + d.GrupTablosu + d.GrupAlani + u',' + d.RaporSQL.mid(7);
     if (!grupCumlesi.trimmed().isEmpty() && !grupCumlesi.contains(d.GrupTablosu + d.GrupAlani))
         grupCumlesi += QStringLiteral(", ") + d.GrupTablosu + d.GrupAlani;
 }
@@ -80,17 +78,23 @@ void secenekGecisi(const IzgaraModeli& g, Degiskenler& d) {
     for (int s = 1; s < g.satirSayisi(); ++s) {
         const QString lbl = h(g, s, Sutun::FiltreLbl);
         const QString deger = h(g, s, Sutun::Baslangic);
-        if (lbl == QStringLiteral("Fatura Açıklamasını Göster")) d.FaturaAciklamasiGoster = deger == QLatin1String("Evet");
-        else if (lbl == QStringLiteral("Sıralama Türü")) yon = deger == QLatin1String("Z/A") ? QStringLiteral(" DESC") : QString();
-        else if (lbl == QStringLiteral("Satır Çizgisi Ekle")) d.SatirCizgisiEkle = deger == QLatin1String("Evet");
-        else if (lbl == QStringLiteral("Genel Rapor Toplamı")) d.GenelRaporToplami = deger == QLatin1String("Evet");
+        if (lbl == QStringLiteral("Fatura Açıklamasını Göster"))
+            d.FaturaAciklamasiGoster = deger == QLatin1String("Evet");
+        else if (lbl == QStringLiteral("Sıralama Türü"))
+            yon = deger == QLatin1String("Z/A") ? QStringLiteral(" DESC") : QString();
+        else if (lbl == QStringLiteral("Satır Çizgisi Ekle"))
+            d.SatirCizgisiEkle = deger == QLatin1String("Evet");
+        else if (lbl == QStringLiteral("Genel Rapor Toplamı"))
+            d.GenelRaporToplami = deger == QLatin1String("Evet");
         else if (lbl == QStringLiteral("Sıralama Seçimi")) {
             const int k = g.satirBul(Sutun::FiltreLbl, deger);
             if (k < 0) continue;
             const QString a = h(g, k, Sutun::Alan);
             const QString grup = d.GrupTablosu + d.GrupAlani;
-            if (d.GrupAlani.isEmpty() || a == grup) d.RaporSQL += QStringLiteral(" ORDER BY ") + a + yon;
-            else d.RaporSQL += QStringLiteral(" ORDER BY ") + grup + QStringLiteral(", ") + a + yon;
+            if (d.GrupAlani.isEmpty() || a == grup)
+                d.RaporSQL += QStringLiteral(" ORDER BY ") + a + yon;
+            else
+                d.RaporSQL += QStringLiteral(" ORDER BY ") + grup + QStringLiteral(", ") + a + yon;
         }
     }
 }

@@ -7,10 +7,8 @@ using namespace Bant;
 void Bicimleri_Uygula(const QList<Bolum*>& bolumler) {
     const Degiskenler& d = degiskenler();
     const std::pair<QString, QString> tablo[] = {
-        {QStringLiteral("#,##0.00"), d.AnaParaFormat},
-        {QStringLiteral("#,##0.000"), d.BirimFiyatFormat},
-        {QStringLiteral("#,##0.0000"), d.DovizFormat},
-        {QStringLiteral("#,##0.00000"), d.DovizBirimFiyatFormat},
+        {QStringLiteral("#,##0.00"), d.AnaParaFormat}, {QStringLiteral("#,##0.000"), d.BirimFiyatFormat},
+        {QStringLiteral("#,##0.0000"), d.DovizFormat}, {QStringLiteral("#,##0.00000"), d.DovizBirimFiyatFormat},
         {QStringLiteral("#,##0.000000"), d.KurFormat},
     };
     for (Bolum* b : bolumler) {

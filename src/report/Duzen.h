@@ -15,8 +15,8 @@ inline Kontrol etiket(const char* ad, const QString& metin, int sol, int ust, in
     return k;
 }
 
-inline Kontrol alan(const char* ad, const char* veriAlani, int sol, int ust, int genislik, int yukseklik,
-                    const char* bicim = "", Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignTop) {
+inline Kontrol alan(const char* ad, const char* veriAlani, int sol, int ust, int genislik, int yukseklik, const char* bicim = "",
+                    Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignTop) {
     Kontrol k;
     k.ad = QString::fromUtf8(ad);
     k.tur = Kontrol::Tur::Alan;
@@ -27,8 +27,8 @@ inline Kontrol alan(const char* ad, const char* veriAlani, int sol, int ust, int
     return k;
 }
 
-inline Kontrol ozet(const char* ad, const char* veriAlani, Kontrol::OzetTuru tur, Kontrol::Kapsam kapsam, int sol, int ust,
-                    int genislik, int yukseklik, const char* bicim = "") {
+inline Kontrol ozet(const char* ad, const char* veriAlani, Kontrol::OzetTuru tur, Kontrol::Kapsam kapsam, int sol, int ust, int genislik,
+                    int yukseklik, const char* bicim = "") {
     Kontrol k = alan(ad, veriAlani, sol, ust, genislik, yukseklik, bicim, Qt::AlignRight | Qt::AlignTop);
     k.tur = Kontrol::Tur::Ozet;
     k.ozetTuru = tur;

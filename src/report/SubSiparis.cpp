@@ -22,8 +22,8 @@ SubSiparis::SubSiparis(std::shared_ptr<Baglanti> baglanti) : baglanti_(std::move
         const char* ad;
         const char* metin;
         int sol, genislik;
-    } basliklar[] = {{"Label13", "Satır Tipi", 180, 810}, {"Label1", "Stok Kod", 969, 1002}, {"Label2", "Stok Adı", 1967, 2469},
-                     {"Label3", "Birirm", 4436, 718},     {"Label4", "Miktar", 5139, 837},    {"Label5", "Birim Fiyat", 5972, 874},
+    } basliklar[] = {{"Label13", "Satır Tipi", 180, 810}, {"Label1", "Stok Kod", 969, 1002},   {"Label2", "Stok Adı", 1967, 2469},
+                     {"Label3", "Birirm", 4436, 718},     {"Label4", "Miktar", 5139, 837},     {"Label5", "Birim Fiyat", 5972, 874},
                      {"Label10", "ISK Tutar", 6827, 814}, {"Label11", "KDV Tutar", 7637, 888}, {"Label6", "Tutar", 8495, 983},
                      {"Label12", "Net Tutar", 9465, 1058}};
     for (const auto& b : basliklar) {
@@ -31,8 +31,7 @@ SubSiparis::SubSiparis(std::shared_ptr<Baglanti> baglanti) : baglanti_(std::move
         k.arkaPlan = kAcikGri;
         GroupHeader1.kontroller.push_back(k);
     }
-    for (const char* ad : {"Label4", "Label5", "Label10", "Label11", "Label6", "Label12"})
-        kontrol(QString::fromLatin1(ad)).hiza = kSag;
+    for (const char* ad : {"Label4", "Label5", "Label10", "Label11", "Label6", "Label12"}) kontrol(QString::fromLatin1(ad)).hiza = kSag;
     kontrol(QStringLiteral("Label3")).hiza = kOrta;
 
     Detail.yukseklik = 270;
@@ -64,8 +63,8 @@ QString SubSiparis::sorgu(qint32 faturaId) {
                "FATURAHAREKET.KDV_Tutar Net_Tutar, FATURAHAREKET.ISK_Tutar, FATURAHAREKET.KDV_Tutar, FATURAHAREKET.Birim FROM "
                "FATURAHAREKET  LEFT JOIN STOKHIZMETMASRAFINDIRIMLISTESI ON(STOKHIZMETMASRAFINDIRIMLISTESI.Stok_ID=FATURAHAREKET.Stok_ID "
                "AND STOKHIZMETMASRAFINDIRIMLISTESI.Satir_Tipi=FATURAHAREKET.Satir_Tipi) LEFT JOIN FATURAKART  "
-               "ON(FATURAHAREKET.Fatura_ID=FATURAKART.Fatura_ID) where FATURAHAREKET.Fatura_ID=")
-           + QString::number(faturaId);
+               "ON(FATURAHAREKET.Fatura_ID=FATURAKART.Fatura_ID) where FATURAHAREKET.Fatura_ID=") +
+           QString::number(faturaId);
 }
 
 void SubSiparis::ActiveReport_ReportStart() {

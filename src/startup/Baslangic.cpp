@@ -15,17 +15,13 @@ BaslangicKancalari gKancalar;
 
 namespace BaslangicMesaji {
 QString eksikParametre() { return QStringLiteral("Eksik Paremetre Kullanımı "); }
-QString gecersizKullanici() {
-    return QStringLiteral("Hatalı Parametre Kullanımı: Kullanıcı Numarası Bir Tam Sayı Olmalıdır.");
-}
+QString gecersizKullanici() { return QStringLiteral("Hatalı Parametre Kullanımı: Kullanıcı Numarası Bir Tam Sayı Olmalıdır."); }
 QString baglanilamadi() {
     return QStringLiteral("Veri Tabanına Bağlanılamadı. Lütfen Service Manager Programı İle Server'ınızı "
                           "Başlattıktan sonra programı Tekrar Çalıştırın");
 }
 QString hataAyrintisi() { return QStringLiteral("Hata Ayrıntsı :"); }
-QString yetkiYok() {
-    return QStringLiteral("Bu Raporu Görmeye Yetkiniz Yoktur. Lütfen Sistem Yöneticisi'ne Başvurun");
-}
+QString yetkiYok() { return QStringLiteral("Bu Raporu Görmeye Yetkiniz Yoktur. Lütfen Sistem Yöneticisi'ne Başvurun"); }
 } // namespace BaslangicMesaji
 
 void Baslangic_Kancalarini_Ayarla(BaslangicKancalari k) { gKancalar = std::move(k); }
@@ -94,9 +90,7 @@ void Baslat() {
         }
         MsgBox(BaslangicMesaji::yetkiYok(), Simge::Bilgi);
         throw ProgramSonu{1};
-    } catch (const ProgramSonu&) {
-        throw;
-    } catch (const VeritabaniHatasi& h) {
+    } catch (const ProgramSonu&) { throw; } catch (const VeritabaniHatasi& h) {
         MsgBox(BaslangicMesaji::baglanilamadi(), Simge::Bilgi);
         MsgBox(BaslangicMesaji::hataAyrintisi() + h.aciklama());
         throw ProgramSonu{1};

@@ -27,9 +27,9 @@ void Bolgesel_Ayar_Kontrol() {
     d.BinlikAyirac = oku("sThousand");
     if (d.HataMesaji.isEmpty()) return;
 
-    const bool evet = MsgBoxEvetHayir(QStringLiteral("Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor.")
-                                      + u'\r' + QStringLiteral("Eğer Onaylarsanız Bu ayarlar Yapılacaktır.") + u'\r'
-                                      + QStringLiteral("Onaylıyormusunuz ?"));
+    const bool evet =
+        MsgBoxEvetHayir(QStringLiteral("Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor.") + u'\r' +
+                        QStringLiteral("Eğer Onaylarsanız Bu ayarlar Yapılacaktır.") + u'\r' + QStringLiteral("Onaylıyormusunuz ?"));
     if (!evet) throw ProgramSonu{1};
     yaz("sDecimal", ",");
     yaz("sThousand", ".");

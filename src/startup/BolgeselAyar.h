@@ -8,5 +8,5 @@
 void Bolgesel_Ayar_Kontrol();
 
 // The program's own formatting follows the stored regional settings.
-QString Kisa_Tarih_Bicimi();           // the stored short date pattern
+QString Kisa_Tarih_Bicimi();            // the stored short date pattern
 QString Kisa_Tarih(const QDate& tarih); // a date in that pattern

@@ -12,13 +12,13 @@
 // every part of the program for the whole run.
 struct Degiskenler {
     // Command line and connection
-    QStringList Parametreler;        // index 0 stays empty
+    QStringList Parametreler; // index 0 stays empty
     QString ServerAdi;
     QString VeriTabaniAdi;
     QString SqlKullanici;
     QString SqlSifre;
     qint32 Kullanici_ID = 0;
-    std::shared_ptr<Baglanti> Baglanti_;   // "Baglanti": the one open connection
+    std::shared_ptr<Baglanti> Baglanti_; // "Baglanti": the one open connection
     QString BaglantiCumlesi;
     std::shared_ptr<KayitSeti> OrtakKayit; // shared record set of rights and look-ups
     QString BilgisayarAdi;

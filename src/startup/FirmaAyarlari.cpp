@@ -79,17 +79,17 @@ void oku(const KayitSeti& k, Degiskenler& d) {
 }
 
 void guncellemeSor() {
-    const bool evet = MsgBoxEvetHayir(
-        QStringLiteral("Karmena Tanımlama VeriTabanında Eksik Alanara Rastladı. güncelleştirme Çalıştırmak Gerekebilir.")
-        + u'\r' + QStringLiteral("Şimdi Güncelleme Çalıştırmak İstiyormusunuz?.")
-        + QStringLiteral("Lütfen Bu İşlemi program Satıcınıza Danışmadan Onaylamayınız."));
+    const bool evet =
+        MsgBoxEvetHayir(QStringLiteral("Karmena Tanımlama VeriTabanında Eksik Alanara Rastladı. güncelleştirme Çalıştırmak Gerekebilir.") +
+                        u'\r' + QStringLiteral("Şimdi Güncelleme Çalıştırmak İstiyormusunuz?.") +
+                        QStringLiteral("Lütfen Bu İşlemi program Satıcınıza Danışmadan Onaylamayınız."));
     if (evet) {
         const QString program = Guncelleme_Programi();
         if (!program.isEmpty()) {
             sistem().programBaslat(program);
         } else {
-            MsgBox(QStringLiteral("Sistem Bu Haliyle Çalışamaz Durumda ve Veritabanı Konfigürasyon Dosyasına Ulaşılamadı.")
-                   + u'\r' + QStringLiteral("Lütfen Pogram Satıcınızla Görüşünüz."));
+            MsgBox(QStringLiteral("Sistem Bu Haliyle Çalışamaz Durumda ve Veritabanı Konfigürasyon Dosyasına Ulaşılamadı.") + u'\r' +
+                   QStringLiteral("Lütfen Pogram Satıcınızla Görüşünüz."));
         }
     }
     throw ProgramSonu{1};
@@ -116,8 +116,8 @@ void Firma_Ayarlarini_Oku() {
     Degiskenler& d = degiskenler();
     std::shared_ptr<KayitSeti> kayit;
     try {
-        Kayit_Ac(kayit, QStringLiteral("SELECT * FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='")
-                            + tirnakIci(d.VeriTabaniAdi) + u'\'');
+        Kayit_Ac(kayit,
+                 QStringLiteral("SELECT * FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='") + tirnakIci(d.VeriTabaniAdi) + u'\'');
         oku(*kayit, d);
     } catch (const VeritabaniHatasi& h) {
         if (h.numara() == HataNo::AlanYok) guncellemeSor();

@@ -8,9 +8,7 @@ namespace {
 
 // Selection start as the text box reports it: the start of the selection,
 // else the caret.
-int secimBasi(const QLineEdit* kutu) {
-    return kutu->hasSelectedText() ? kutu->selectionStart() : kutu->cursorPosition();
-}
+int secimBasi(const QLineEdit* kutu) { return kutu->hasSelectedText() ? kutu->selectionStart() : kutu->cursorPosition(); }
 
 QWidget* bul(QWidget* pencere, const QString& ad, int indeks) {
     const auto kontroller = pencere->findChildren<QWidget*>();

@@ -28,20 +28,22 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
         } else if (a == QLatin1String("--sql")) {
             k.sqlYaz = true;
         } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png")) {
-            if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("%1 needs a %2").arg(a, a == QLatin1String("--pdf") ? QStringLiteral("file") : QStringLiteral("folder")));
+            if (i + 1 >= argumanlar.size())
+                return hata(QStringLiteral("%1 needs a %2")
+                                .arg(a, a == QLatin1String("--pdf") ? QStringLiteral("file") : QStringLiteral("folder")));
             (a == QLatin1String("--pdf") ? k.pdf : k.png) = argumanlar.at(++i);
         } else if (a == QLatin1String("--template")) {
             if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("--template needs a file"));
             k.sablon = argumanlar.at(++i);
-        } else if (a == QLatin1String("--set") || a == QLatin1String("--end") || a == QLatin1String("--choose")
-                   || a == QLatin1String("--active")) {
+        } else if (a == QLatin1String("--set") || a == QLatin1String("--end") || a == QLatin1String("--choose") ||
+                   a == QLatin1String("--active")) {
             if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("%1 needs \"Caption=value\"").arg(a));
             const QString deger = argumanlar.at(++i);
             const qsizetype esit = deger.indexOf(u'=');
             if (esit <= 0) return hata(QStringLiteral("%1 needs \"Caption=value\", not \"%2\"").arg(a, deger));
             using T = Duzenleme::Tur;
-            const T tur = a == QLatin1String("--set") ? T::Baslangic
-                          : a == QLatin1String("--end") ? T::Bitis
+            const T tur = a == QLatin1String("--set")      ? T::Baslangic
+                          : a == QLatin1String("--end")    ? T::Bitis
                           : a == QLatin1String("--choose") ? T::Secim
                                                            : T::Aktif;
             k.duzenlemeler.append({tur, deger.left(esit), deger.mid(esit + 1)});
@@ -50,29 +52,27 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
         }
     }
     if (!parametreVar) return hata(QStringLiteral("--batch \"DB|Server|UserID|SqlUser|Password\" is required"));
-    if (k.parametreler.isEmpty())
-        return hata(QStringLiteral("the batch mode has no login window: give the five parameters"));
+    if (k.parametreler.isEmpty()) return hata(QStringLiteral("the batch mode has no login window: give the five parameters"));
     return k;
 }
 
 QString KomutSatiri::kullanim(const QString& programAdi) {
-    return QStringLiteral(
-               "Usage:\n"
-               "  \"%1\" [DB|Server|UserID|SqlUser|Password]\n"
-               "  \"%1\" --batch \"DB|Server|UserID|SqlUser|Password\" [options]\n"
-               "\n"
-               "  --batch   run start-up and the report without any window; messages go to\n"
-               "            standard error; exit status 0 done, 1 ended after a message,\n"
-               "            2 usage error\n"
-               "  --yes     answer Yes to every question (default: No)\n"
-               "  --template FILE           the report template instead of Master.mtr beside the program\n"
-               "  --set \"Caption=value\"    the start value of the rows with that caption\n"
-               "  --end \"Caption=value\"    their end value\n"
-               "  --choose \"Caption=a;b\"   a multiple choice: options by whole text or code; Hepsi = all\n"
-               "  --active \"Caption=True\"  whether the rows take part in the SQL (True or False)\n"
-               "  --sql                     print the composed statement and stop\n"
-               "  --pdf FILE                write the report as PDF to FILE\n"
-               "  --png DIR                 write one PNG per report page into DIR\n"
-               "  The edits apply in the order given, as if typed into the filter form.\n")
+    return QStringLiteral("Usage:\n"
+                          "  \"%1\" [DB|Server|UserID|SqlUser|Password]\n"
+                          "  \"%1\" --batch \"DB|Server|UserID|SqlUser|Password\" [options]\n"
+                          "\n"
+                          "  --batch   run start-up and the report without any window; messages go to\n"
+                          "            standard error; exit status 0 done, 1 ended after a message,\n"
+                          "            2 usage error\n"
+                          "  --yes     answer Yes to every question (default: No)\n"
+                          "  --template FILE           the report template instead of Master.mtr beside the program\n"
+                          "  --set \"Caption=value\"    the start value of the rows with that caption\n"
+                          "  --end \"Caption=value\"    their end value\n"
+                          "  --choose \"Caption=a;b\"   a multiple choice: options by whole text or code; Hepsi = all\n"
+                          "  --active \"Caption=True\"  whether the rows take part in the SQL (True or False)\n"
+                          "  --sql                     print the composed statement and stop\n"
+                          "  --pdf FILE                write the report as PDF to FILE\n"
+                          "  --png DIR                 write one PNG per report page into DIR\n"
+                          "  The edits apply in the order given, as if typed into the filter form.\n")
         .arg(programAdi);
 }

@@ -20,11 +20,11 @@ struct KomutSatiri {
         QString baslik;
         QString deger;
     };
-    QString sablon;       // --template FILE instead of Master.mtr beside the program
+    QString sablon; // --template FILE instead of Master.mtr beside the program
     QList<Duzenleme> duzenlemeler;
-    bool sqlYaz = false;  // --sql: print the composed statement and stop
-    QString pdf;          // --pdf FILE: the report as PDF, no viewer
-    QString png;          // --png DIR: one PNG per page
+    bool sqlYaz = false; // --sql: print the composed statement and stop
+    QString pdf;         // --pdf FILE: the report as PDF, no viewer
+    QString png;         // --png DIR: one PNG per page
 
     static KomutSatiri coz(const QStringList& argumanlar); // without the program's name
     static QString kullanim(const QString& programAdi);

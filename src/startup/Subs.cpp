@@ -6,9 +6,12 @@ QString Buyuk_Harf(const QString& metin) {
     QString sonuc;
     sonuc.reserve(metin.size());
     for (QChar c : metin) {
-        if (c == u'ı') sonuc += u'I';
-        else if (c == u'i') sonuc += u'İ';
-        else sonuc += QString(c).toUpper();
+        if (c == u'ı')
+            sonuc += u'I';
+        else if (c == u'i')
+            sonuc += u'İ';
+        else
+            sonuc += QString(c).toUpper();
     }
     return sonuc;
 }

@@ -4,18 +4,15 @@
 #include "platform/sistem/Sistem.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 
-QString SqlGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
-                        const QString& server) {
-    return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici
-           + QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=") + veriTabani
-           + QStringLiteral(";Data Source=") + server;
+QString SqlGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server) {
+    return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici + QStringLiteral(";Password=") + sifre +
+           QStringLiteral(";Initial Catalog=") + veriTabani + QStringLiteral(";Data Source=") + server;
 }
 
-QString EntegreGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
-                            const QString& server) {
-    return QStringLiteral("Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=")
-           + kullanici.trimmed() + QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=")
-           + veriTabani + QStringLiteral(";Data Source=") + server;
+QString EntegreGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server) {
+    return QStringLiteral("Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=") + kullanici.trimmed() +
+           QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=") + veriTabani + QStringLiteral(";Data Source=") +
+           server;
 }
 
 void Baglan(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server) {

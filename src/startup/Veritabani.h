@@ -6,10 +6,8 @@
 
 // The connection strings the program opens its connection with, SQL login
 // first, then integrated security.
-QString SqlGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
-                        const QString& server);
-QString EntegreGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani,
-                            const QString& server);
+QString SqlGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server);
+QString EntegreGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server);
 
 // Opens Baglanti with the SQL login, falling back silently to integrated
 // security. An error of the second attempt reaches the caller.

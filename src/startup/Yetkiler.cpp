@@ -23,19 +23,18 @@ QString liste(const QString& sql, const char* sutun) {
 
 void Yetkileri_Oku() {
     Degiskenler& d = degiskenler();
-    Kayit_Ac(d.OrtakKayit, QStringLiteral("SELECT ") + d.RaporYetkiAlani
-                               + QStringLiteral(" FROM Defination_DB.dbo.Kullanici WHERE Firma_ID=")
-                               + QString::number(d.sysfrm_ID) + QStringLiteral(" AND Kullanici_ID=")
-                               + QString::number(d.Kullanici_ID));
+    Kayit_Ac(d.OrtakKayit, QStringLiteral("SELECT ") + d.RaporYetkiAlani +
+                               QStringLiteral(" FROM Defination_DB.dbo.Kullanici WHERE Firma_ID=") + QString::number(d.sysfrm_ID) +
+                               QStringLiteral(" AND Kullanici_ID=") + QString::number(d.Kullanici_ID));
     const Deger hak = d.OrtakKayit->Fields(d.RaporYetkiAlani);
     d.RaporYetkisi = !hak.bosMu() && hak.bayrak();
 
     d.IsyeriListesi.clear();
     d.AmbarListesi.clear();
     if (d.IsyeriYetkiyeBagli && d.Kullanici_ID != 1)
-        d.IsyeriListesi = liste(QStringLiteral("SELECT * FROM KULLANICIISYERI WHERE Kullanici_ID=")
-                                    + QString::number(d.Kullanici_ID), "Isyeri_Kodu");
+        d.IsyeriListesi =
+            liste(QStringLiteral("SELECT * FROM KULLANICIISYERI WHERE Kullanici_ID=") + QString::number(d.Kullanici_ID), "Isyeri_Kodu");
     if (d.AmbarYetkiyeBagli && d.Kullanici_ID != 1)
-        d.AmbarListesi = liste(QStringLiteral("SELECT * FROM KULLANICIAMBAR WHERE Kullanici_ID=")
-                                   + QString::number(d.Kullanici_ID), "Ambar_No");
+        d.AmbarListesi =
+            liste(QStringLiteral("SELECT * FROM KULLANICIAMBAR WHERE Kullanici_ID=") + QString::number(d.Kullanici_ID), "Ambar_No");
 }

@@ -9,9 +9,7 @@
 #include <QStringDecoder>
 
 namespace SablonMesaji {
-QString temelSql() {
-    return QStringLiteral("Temel SQL Deyimi Alınırken Bir Hata Oluştu. Dosya Bozulmuş Yada Dosya Yapısı İle Oynanmış");
-}
+QString temelSql() { return QStringLiteral("Temel SQL Deyimi Alınırken Bir Hata Oluştu. Dosya Bozulmuş Yada Dosya Yapısı İle Oynanmış"); }
 QString filtre() {
     return QStringLiteral("Filtreler Düzenlenirken bir Hata Oluştu Raporun Master Dosyası Bozulmuş. Lütfen Program Satıcınızla Görüşün.");
 }

@@ -32,9 +32,7 @@ class TstToplu : public QObject {
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardError()),
                 QString::fromUtf8(p.readAllStandardOutput())};
     }
-    QString demo(int kullanici) const {
-        return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici);
-    }
+    QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
     void turkceAyarlar() {
         qputenv("XDG_CONFIG_HOME", ayarlar_->path().toUtf8());
         bolgeselAyarla();
@@ -72,11 +70,13 @@ private slots:
         QTest::addColumn<QString>("mesaj");
         QTest::newRow("yetkisiz") << "KULLANICI3"
                                   << "Fatura Listesi: Bu Raporu Görmeye Yetkiniz Yoktur. Lütfen Sistem Yöneticisi'ne Başvurun\n";
-        QTest::newRow("eksik parametre") << "X|Y" << "Fatura Listesi: Eksik Paremetre Kullanımı \n";
+        QTest::newRow("eksik parametre") << "X|Y"
+                                         << "Fatura Listesi: Eksik Paremetre Kullanımı \n";
         QTest::newRow("sunucu yok") << "DEMOFIRMA|127.0.0.1,1|1|sa|æ"
                                     << "Fatura Listesi: Veri Tabanına Bağlanılamadı. Lütfen Service Manager Programı İle "
                                        "Server'ınızı Başlattıktan sonra programı Tekrar Çalıştırın\nFatura Listesi: Hata Ayrıntsı :";
-        QTest::newRow("firma satiri yok") << "YENIFIRMA" << "Karmena Tanımlam Veritabanıyla İlgili Bir Hata Tespit Etti.";
+        QTest::newRow("firma satiri yok") << "YENIFIRMA"
+                                          << "Karmena Tanımlam Veritabanıyla İlgili Bir Hata Tespit Etti.";
     }
     void mesajlaBiten() {
         QFETCH(QString, parametreler);
@@ -96,11 +96,11 @@ private slots:
     void ornekSorguSql_data() {
         QTest::addColumn<QStringList>("ekler");
         QTest::addColumn<QString>("beklenen");
-        const QString sonuc = QStringLiteral(
-            "SELECT CARIKART.Unvan,FATURA.Fatura_No,FATURA.Tarih,FATURA.Tutar From FATURA JOIN CARIKART ON "
-            "(CARIKART.Cari_ID=FATURA.Cari_ID AND CARIKART.Sehir='ANKARA') WHERE FATURA.Tarih >= '03/01/2012' AND "
-            "FATURA.Tarih <= '03/31/2012' AND (CARIKART.Cari_Kod='C001' OR CARIKART.Cari_Kod='C002') GROUP BY "
-            "FATURA.Fatura_No, CARIKART.Unvan ORDER BY CARIKART.Unvan, FATURA.Tarih DESC\n");
+        const QString sonuc =
+            QStringLiteral("SELECT CARIKART.Unvan,FATURA.Fatura_No,FATURA.Tarih,FATURA.Tutar From FATURA JOIN CARIKART ON "
+                           "(CARIKART.Cari_ID=FATURA.Cari_ID AND CARIKART.Sehir='ANKARA') WHERE FATURA.Tarih >= '03/01/2012' AND "
+                           "FATURA.Tarih <= '03/31/2012' AND (CARIKART.Cari_Kod='C001' OR CARIKART.Cari_Kod='C002') GROUP BY "
+                           "FATURA.Fatura_No, CARIKART.Unvan ORDER BY CARIKART.Unvan, FATURA.Tarih DESC\n");
         QString having = sonuc;
         having.replace(QStringLiteral(" ORDER BY"),
                        QStringLiteral(" HAVING ISNULL(SUM(FATURA.Bakiye),0) >=100 AND ISNULL(SUM(FATURA.Bakiye),0)<=250.5 ORDER BY"));
@@ -112,8 +112,8 @@ private slots:
         QFETCH(QString, beklenen);
         turkceAyarlar();
         const Sonuc s = calistir(QStringList{QStringLiteral("--batch"), demo(1), QStringLiteral("--template"),
-                                             QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/ornek.mtr"), QStringLiteral("--sql")}
-                                 + ekler);
+                                             QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/ornek.mtr"), QStringLiteral("--sql")} +
+                                 ekler);
         QCOMPARE(s.durum, 0);
         QCOMPARE(s.cikti, beklenen);
     }

@@ -87,7 +87,9 @@ private slots:
         QTemporaryDir d;
         QFile f(d.filePath(QStringLiteral("Master.mtr")));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<TEMELSQL>\nSELECT 1\n<GROUPSQL>\n<FILTRE>\nA;;;;;;TK;True;;;\nB;;;;;;TR;True;;;\nC;;;;;;GR;True;;;\nD;;;;;;BL;True;;;\nE;;;;;;;True;;;\n<END>\n");
+        f.write("<TEMELSQL>\nSELECT "
+                "1\n<GROUPSQL>\n<FILTRE>\nA;;;;;;TK;True;;;\nB;;;;;;TR;True;;;\nC;;;;;;GR;True;;;\nD;;;;;;BL;True;;;\nE;;;;;;;True;;;\n<"
+                "END>\n");
         f.close();
         degiskenleriSifirla();
         FiltreFormu form;
@@ -159,9 +161,12 @@ private slots:
         QTest::addColumn<QStringList>("secilen");
         QTest::addColumn<QString>("secim");
         QTest::addColumn<QString>("baslangic");
-        QTest::newRow("hepsi isaretli") << QStringList{"Hepsi", "1  /  Merkez Depo"} << "" << "Hepsi";
-        QTest::newRow("hicbiri") << QStringList{} << "" << "Hepsi";
-        QTest::newRow("ikisi") << QStringList{"4  /  İzmir Depo", "2  /  Hammadde Deposu"} << "2  /  Hammadde Deposu,4  /  İzmir Depo," << "Secimli";
+        QTest::newRow("hepsi isaretli") << QStringList{"Hepsi", "1  /  Merkez Depo"} << ""
+                                        << "Hepsi";
+        QTest::newRow("hicbiri") << QStringList{} << ""
+                                 << "Hepsi";
+        QTest::newRow("ikisi") << QStringList{"4  /  İzmir Depo", "2  /  Hammadde Deposu"} << "2  /  Hammadde Deposu,4  /  İzmir Depo,"
+                               << "Secimli";
     }
     void coktanSecmeKaydi() {
         QFETCH(QStringList, secilen);
@@ -188,13 +193,20 @@ private slots:
         QTest::addColumn<int>("tur");
         QTest::addColumn<QString>("baslik");
         QTest::addColumn<QString>("deger");
-        QTest::newRow("olmayan baslik") << int(T::Baslangic) << "Yok Böyle" << "x";
-        QTest::newRow("secmeli listede olmayan") << int(T::Baslangic) << "Şehir" << "Atlantis";
-        QTest::newRow("bitisi olmayan satir") << int(T::Bitis) << "Şehir" << "Ankara";
-        QTest::newRow("coklu secime set") << int(T::Baslangic) << "Ambar No" << "1";
-        QTest::newRow("olmayan secenek") << int(T::Secim) << "Ambar No" << "9";
-        QTest::newRow("coklu olmayan satira secim") << int(T::Secim) << "Şehir" << "Ankara";
-        QTest::newRow("girsin dogruluk degeri degil") << int(T::Aktif) << "Şehir" << "Belki";
+        QTest::newRow("olmayan baslik") << int(T::Baslangic) << "Yok Böyle"
+                                        << "x";
+        QTest::newRow("secmeli listede olmayan") << int(T::Baslangic) << "Şehir"
+                                                 << "Atlantis";
+        QTest::newRow("bitisi olmayan satir") << int(T::Bitis) << "Şehir"
+                                              << "Ankara";
+        QTest::newRow("coklu secime set") << int(T::Baslangic) << "Ambar No"
+                                          << "1";
+        QTest::newRow("olmayan secenek") << int(T::Secim) << "Ambar No"
+                                         << "9";
+        QTest::newRow("coklu olmayan satira secim") << int(T::Secim) << "Şehir"
+                                                    << "Ankara";
+        QTest::newRow("girsin dogruluk degeri degil") << int(T::Aktif) << "Şehir"
+                                                      << "Belki";
     }
     void topluDuzenlemeHatalari() {
         QFETCH(int, tur);

@@ -114,9 +114,7 @@ private slots:
         try {
             FiltreFrm f;
             QFAIL("the form opened on a missing template");
-        } catch (const ProgramSonu& s) {
-            QCOMPARE(s.durum, 1);
-        }
+        } catch (const ProgramSonu& s) { QCOMPARE(s.durum, 1); }
         QCOMPARE(kutular_->kutular.size(), 1);
         QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
     }

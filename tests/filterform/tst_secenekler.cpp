@@ -31,19 +31,43 @@ private slots:
         QTest::addColumn<QString>("isyerleri");
         QTest::addColumn<QString>("ambarlar");
         QTest::addColumn<QString>("sorgu");
-        QTest::newRow("R turu") << "Cari Kodu" << "" << ""
+        QTest::newRow("R turu") << "Cari Kodu"
+                                << ""
+                                << ""
                                 << "SELECT DISTINCT RTRIM(Cari_Kod) as Deger FROM CARIKART ORDER BY RTRIM(Cari_Kod)";
-        QTest::newRow("P turu") << "Sablon Adı" << "" << "" << "SELECT DISTINCT Sablon_Ad as Deger FROM SABLONKART";
-        QTest::newRow("rapor tablosu") << "İşlem Belge No" << "" << "" << "SELECT DISTINCT Belge_No as Deger FROM FATURAKART";
-        QTest::newRow("satici") << "Satıcı Kodu" << "" << "" << "SELECT DISTINCT Satici_Kodu as Deger, Satici_Adi as Deger2 FROM SATICI";
-        QTest::newRow("ambar kisitsiz") << "Ambar Adı" << "" << "" << "SELECT DISTINCT Ambar_Ad as Deger,  Ambar_No as Deger2 FROM AMBAR";
-        QTest::newRow("ambar kisitli") << "Ambar No" << "" << "IN('1','2')"
+        QTest::newRow("P turu") << "Sablon Adı"
+                                << ""
+                                << ""
+                                << "SELECT DISTINCT Sablon_Ad as Deger FROM SABLONKART";
+        QTest::newRow("rapor tablosu") << "İşlem Belge No"
+                                       << ""
+                                       << ""
+                                       << "SELECT DISTINCT Belge_No as Deger FROM FATURAKART";
+        QTest::newRow("satici") << "Satıcı Kodu"
+                                << ""
+                                << ""
+                                << "SELECT DISTINCT Satici_Kodu as Deger, Satici_Adi as Deger2 FROM SATICI";
+        QTest::newRow("ambar kisitsiz") << "Ambar Adı"
+                                        << ""
+                                        << ""
+                                        << "SELECT DISTINCT Ambar_Ad as Deger,  Ambar_No as Deger2 FROM AMBAR";
+        QTest::newRow("ambar kisitli") << "Ambar No"
+                                       << ""
+                                       << "IN('1','2')"
                                        << "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR WHERE Ambar_No IN('1','2')";
-        QTest::newRow("isyeri kisitsiz sonda bosluk") << "İşyeri Kodu" << "" << ""
+        QTest::newRow("isyeri kisitsiz sonda bosluk") << "İşyeri Kodu"
+                                                      << ""
+                                                      << ""
                                                       << "SELECT DISTINCT Isyeri_Kodu as Deger,  Isyeri_Adi as Deger2 FROM ISYERITANIM ";
-        QTest::newRow("isyeri adi kisitli") << "İşyeri Adı" << "IN('01')" << ""
-                                            << "SELECT DISTINCT Isyeri_Adi as Deger,  Isyeri_Kodu as Deger2 FROM ISYERITANIM WHERE Isyeri_Kodu IN('01')";
-        QTest::newRow("bilinmeyen baslik") << "Cari Kodu " << "" << "" << "";
+        QTest::newRow("isyeri adi kisitli")
+            << "İşyeri Adı"
+            << "IN('01')"
+            << ""
+            << "SELECT DISTINCT Isyeri_Adi as Deger,  Isyeri_Kodu as Deger2 FROM ISYERITANIM WHERE Isyeri_Kodu IN('01')";
+        QTest::newRow("bilinmeyen baslik") << "Cari Kodu "
+                                           << ""
+                                           << ""
+                                           << "";
     }
     void sorguMetinleri() {
         QFETCH(QString, baslik);
@@ -67,7 +91,8 @@ private slots:
     }
 
     void ikiSutunluListeler() {
-        QVERIFY(CiftDeger_Listesi_Al(QStringLiteral("Satıcı Kodu")).startsWith(QStringLiteral("Hepsi,S01  /  Ahmet Yılmaz,S02  /  Ayşe Kaya,")));
+        QVERIFY(CiftDeger_Listesi_Al(QStringLiteral("Satıcı Kodu"))
+                    .startsWith(QStringLiteral("Hepsi,S01  /  Ahmet Yılmaz,S02  /  Ayşe Kaya,")));
         degiskenler().IsyeriListesi = QStringLiteral("IN('01','03')");
         QCOMPARE(CiftDeger_Listesi_Al(QStringLiteral("İşyeri Kodu")),
                  QStringLiteral("Hepsi,01  /  Merkez İşyeri - İstanbul,03  /  İzmir Şubesi,"));
@@ -80,8 +105,7 @@ private slots:
         filtreSatirlari(grid, {QStringLiteral("Cari Grup Kodu;Hepsi;;;CARIKART.Grup_Kod;Hepsi|ESKI;TK;True;;;"),
                                QStringLiteral("Kasa Kodu;Hepsi;;;KASAKART.Kasa_Kod;Hepsi|K99;TK;True;;;"),
                                QStringLiteral("Ambar No;Hepsi;;;FATURAKART.Ambar_No;;CS;True;Hepsi;;"),
-                               QStringLiteral("Kendi Listem;x;;;;a|b;TK;True;;;"),
-                               QStringLiteral("Raporlama Tarihi;;;;;;;False;;;")});
+                               QStringLiteral("Kendi Listem;x;;;;a|b;TK;True;;;"), QStringLiteral("Raporlama Tarihi;;;;;;;False;;;")});
         firma(QStringLiteral("DROP TABLE KASAKART"));
         QList<std::pair<int, int>> adimlar;
         Secenekleri_Doldur(grid, [&adimlar](int d, int m) { adimlar.append({d, m}); });

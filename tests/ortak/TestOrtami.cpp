@@ -16,9 +16,7 @@ GeciciSunucu::GeciciSunucu(int faturaSayisi) {
     demoUret(a, y);
 }
 
-QString GeciciSunucu::dosya(const QString& veritabani) const {
-    return QDir(dir_.path()).filePath(veritabani + QStringLiteral(".sqlite"));
-}
+QString GeciciSunucu::dosya(const QString& veritabani) const { return QDir(dir_.path()).filePath(veritabani + QStringLiteral(".sqlite")); }
 
 void GeciciSunucu::calistir(const QString& veritabani, const QString& sql) const {
     sqlite3* db = nullptr;

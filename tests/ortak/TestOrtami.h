@@ -21,9 +21,7 @@ public:
     ~KayitliMesajlar() override {
         if (&mesajServisi() == this) mesajServisiniAyarla(nullptr);
     }
-    void goster(const QString& metin, Simge simge, const QString& baslik) override {
-        kutular.append({metin, simge, baslik});
-    }
+    void goster(const QString& metin, Simge simge, const QString& baslik) override { kutular.append({metin, simge, baslik}); }
     bool evetMi(const QString& metin, const QString& baslik) override {
         kutular.append({metin, Simge::Soru, baslik});
         return cevaplar.isEmpty() ? false : cevaplar.takeFirst();
@@ -53,7 +51,10 @@ public:
     QString bilgisayarAdi() const override { return ad; }
     int anaSurum() const override { return surum; }
     void yenidenBaslatIste() override { yenidenBaslatildi = true; }
-    bool programBaslat(const QString& yol) override { baslatilanlar << yol; return true; }
+    bool programBaslat(const QString& yol) override {
+        baslatilanlar << yol;
+        return true;
+    }
     void panoyaKoy(const QString& metin) override { pano = metin; }
     QString panodan() const override { return pano; }
     QString programDizini() const override { return dizin; }

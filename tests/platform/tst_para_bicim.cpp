@@ -64,16 +64,26 @@ private slots:
         QTest::addColumn<qint64>("ham");
         QTest::addColumn<QString>("bicim");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("binlik ve kurus") << 12345678912LL << "#,##0.00" << "1.234.567,89";
-        QTest::newRow("yukari yuvarlama") << 9999950LL << "#,##0.00" << "1.000,00";
-        QTest::newRow("negatif") << -1062000LL << "#,##0.00" << "-106,20";
-        QTest::newRow("eksi sifir yazilmaz") << -40LL << "#,##0.00" << "0,00";
-        QTest::newRow("kusuratsiz") << 5000LL << "#,##0" << "1";
-        QTest::newRow("dort basamak") << 12345LL << "#,##0.0000" << "1,2345";
-        QTest::newRow("alti basamak") << 12345LL << "#,##0.000000" << "1,234500";
-        QTest::newRow("istege bagli basamak") << 125000LL << "#,##0.###" << "12,5";
-        QTest::newRow("istege bagli, tam sayi") << 120000LL << "#,##0.###" << "12,";
-        QTest::newRow("gruplamasiz") << 12345670000LL << "0.00" << "1234567,00";
+        QTest::newRow("binlik ve kurus") << 12345678912LL << "#,##0.00"
+                                         << "1.234.567,89";
+        QTest::newRow("yukari yuvarlama") << 9999950LL << "#,##0.00"
+                                          << "1.000,00";
+        QTest::newRow("negatif") << -1062000LL << "#,##0.00"
+                                 << "-106,20";
+        QTest::newRow("eksi sifir yazilmaz") << -40LL << "#,##0.00"
+                                             << "0,00";
+        QTest::newRow("kusuratsiz") << 5000LL << "#,##0"
+                                    << "1";
+        QTest::newRow("dort basamak") << 12345LL << "#,##0.0000"
+                                      << "1,2345";
+        QTest::newRow("alti basamak") << 12345LL << "#,##0.000000"
+                                      << "1,234500";
+        QTest::newRow("istege bagli basamak") << 125000LL << "#,##0.###"
+                                              << "12,5";
+        QTest::newRow("istege bagli, tam sayi") << 120000LL << "#,##0.###"
+                                                << "12,";
+        QTest::newRow("gruplamasiz") << 12345670000LL << "0.00"
+                                     << "1234567,00";
     }
     void paraBicimi() {
         QFETCH(qint64, ham);
@@ -86,12 +96,18 @@ private slots:
         QTest::addColumn<double>("deger");
         QTest::addColumn<QString>("bicim");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("miktar 12") << 12.0 << "#,##0.###" << "12,";
-        QTest::newRow("miktar 12,5") << 12.5 << "#,##0.###" << "12,5";
-        QTest::newRow("miktar 1.234") << 1234.0 << "#,##0.###" << "1.234,";
-        QTest::newRow("miktar 0") << 0.0 << "#,##0.###" << "0,";
-        QTest::newRow("ikili kesir yarim") << 1.2345 << "#,##0.000" << "1,235";
-        QTest::newRow("negatif") << -2.5 << "#,##0" << "-3";
+        QTest::newRow("miktar 12") << 12.0 << "#,##0.###"
+                                   << "12,";
+        QTest::newRow("miktar 12,5") << 12.5 << "#,##0.###"
+                                     << "12,5";
+        QTest::newRow("miktar 1.234") << 1234.0 << "#,##0.###"
+                                      << "1.234,";
+        QTest::newRow("miktar 0") << 0.0 << "#,##0.###"
+                                  << "0,";
+        QTest::newRow("ikili kesir yarim") << 1.2345 << "#,##0.000"
+                                           << "1,235";
+        QTest::newRow("negatif") << -2.5 << "#,##0"
+                                 << "-3";
     }
     void ondalikBicimi() {
         QFETCH(double, deger);
@@ -101,8 +117,7 @@ private slots:
     }
 
     void baskaAyiraclar() {
-        QCOMPARE(SayiBicimi::bicimle(Para::hamdan(12345678912LL), QStringLiteral("#,##0.00"), QStringLiteral("."),
-                                     QStringLiteral(",")),
+        QCOMPARE(SayiBicimi::bicimle(Para::hamdan(12345678912LL), QStringLiteral("#,##0.00"), QStringLiteral("."), QStringLiteral(",")),
                  QStringLiteral("1,234,567.89"));
     }
 

@@ -60,9 +60,7 @@ public:
                                    ozet("grupToplami", Kontrol::OzetTuru::Toplam, Kontrol::Kapsam::Grup)};
         ReportFooter.yukseklik = 240;
         ReportFooter.kontroller = {ozet("genelToplam", Kontrol::OzetTuru::Toplam, Kontrol::Kapsam::Rapor)};
-        veri = [satirlar] {
-            return std::make_unique<BellekImleci>(QStringList{"Grup", "Kod", "Tutar"}, satirlar);
-        };
+        veri = [satirlar] { return std::make_unique<BellekImleci>(QStringList{"Grup", "Kod", "Tutar"}, satirlar); };
     }
     QStringList olaylar;
     void ActiveReport_ReportStart() override { olaylar << "ReportStart"; }
@@ -135,8 +133,7 @@ private slots:
         QVERIFY(m.sayfaSayisi() > 1);
         QCOMPARE(m.sayfaSayisi(), depo.sayfalar.size());
         for (const Sayfa& p : depo.sayfalar)
-            for (const SayfaOgesi& o : p.ogeler)
-                QVERIFY2(o.alan.bottom() <= p.yukseklik - b.sayfaAyari.altKenar, qPrintable(o.ad));
+            for (const SayfaOgesi& o : p.ogeler) QVERIFY2(o.alan.bottom() <= p.yukseklik - b.sayfaAyari.altKenar, qPrintable(o.ad));
         QCOMPARE(metinler(depo.sayfalar, "kod").size(), 200);
     }
 

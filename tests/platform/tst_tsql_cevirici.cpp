@@ -10,35 +10,46 @@ private slots:
         QTest::addColumn<QString>("sqlite");
         QTest::newRow("uc parcali ad") << "SELECT * FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='X'"
                                        << "SELECT * FROM Defination_DB.sysfrmlng WHERE sysfrm_dbnm='X'";
-        QTest::newRow("dbo onekli") << "SELECT a FROM dbo.CARIKART" << "SELECT a FROM CARIKART";
-        QTest::newRow("koseli dbo") << "SELECT a FROM [dbo].[CARIKART]" << "SELECT a FROM [CARIKART]";
-        QTest::newRow("cift nokta") << "SELECT a FROM Defination_DB..Kullanici" << "SELECT a FROM Defination_DB.Kullanici";
+        QTest::newRow("dbo onekli") << "SELECT a FROM dbo.CARIKART"
+                                    << "SELECT a FROM CARIKART";
+        QTest::newRow("koseli dbo") << "SELECT a FROM [dbo].[CARIKART]"
+                                    << "SELECT a FROM [CARIKART]";
+        QTest::newRow("cift nokta") << "SELECT a FROM Defination_DB..Kullanici"
+                                    << "SELECT a FROM Defination_DB.Kullanici";
         QTest::newRow("dort parcali sutun") << "SELECT Defination_DB.dbo.Kullanici.BR FROM Defination_DB.dbo.Kullanici"
                                             << "SELECT Defination_DB.Kullanici.BR FROM Defination_DB.Kullanici";
-        QTest::newRow("dbo adli sutun kalir") << "SELECT t.dbo FROM t" << "SELECT t.dbo FROM t";
+        QTest::newRow("dbo adli sutun kalir") << "SELECT t.dbo FROM t"
+                                              << "SELECT t.dbo FROM t";
         QTest::newRow("isnull") << "SELECT ISNULL(a,0), isnull (b, 'x') FROM t"
                                 << "SELECT IFNULL(a,0), IFNULL (b, 'x') FROM t";
-        QTest::newRow("is null dokunulmaz") << "WHERE a IS NULL" << "WHERE a IS NULL";
+        QTest::newRow("is null dokunulmaz") << "WHERE a IS NULL"
+                                            << "WHERE a IS NULL";
         QTest::newRow("convert money") << "SELECT convert(money,FATURAHAREKET.Tutar) FROM t"
                                        << "SELECT ROUND(CAST((FATURAHAREKET.Tutar) AS REAL),4) FROM t";
-        QTest::newRow("ic ice convert ve bolme")
-            << "(convert(money,FATURAHAREKET.Tutar/(1+FATURAHAREKET.KDV/100)))"
-            << "(ROUND(CAST((FATURAHAREKET.Tutar/(1+FATURAHAREKET.KDV/100)) AS REAL),4))";
-        QTest::newRow("convert icinde isnull") << "CONVERT(int, ISNULL(a,1))" << "CAST((IFNULL(a,1)) AS INTEGER)";
-        QTest::newRow("convert varchar") << "convert(varchar(20), x)" << "CAST((x) AS TEXT)";
+        QTest::newRow("ic ice convert ve bolme") << "(convert(money,FATURAHAREKET.Tutar/(1+FATURAHAREKET.KDV/100)))"
+                                                 << "(ROUND(CAST((FATURAHAREKET.Tutar/(1+FATURAHAREKET.KDV/100)) AS REAL),4))";
+        QTest::newRow("convert icinde isnull") << "CONVERT(int, ISNULL(a,1))"
+                                               << "CAST((IFNULL(a,1)) AS INTEGER)";
+        QTest::newRow("convert varchar") << "convert(varchar(20), x)"
+                                         << "CAST((x) AS TEXT)";
         QTest::newRow("convert tarih metni 104") << "convert(varchar(10), Tarih, 104)"
                                                  << "strftime('%d.%m.%Y',tsql_tarih((Tarih)))";
-        QTest::newRow("convert decimal") << "convert(decimal(18,2), x)" << "ROUND(CAST((x) AS REAL),2)";
+        QTest::newRow("convert decimal") << "convert(decimal(18,2), x)"
+                                         << "ROUND(CAST((x) AS REAL),2)";
         QTest::newRow("dateadd") << "DATEADD(day, FATURAKART.Vade, FATURAKART.Tarih)"
                                  << "tsql_dateadd('day',FATURAKART.Vade,FATURAKART.Tarih)";
         QTest::newRow("tarih literali") << "WHERE Tarih>='01/31/2025' AND Tarih<='2/1/2025'"
                                         << "WHERE Tarih>='2025-01-31 00:00:00' AND Tarih<='2025-02-01 00:00:00'";
-        QTest::newRow("gecersiz tarih literali kalir") << "WHERE Tarih='02/30/2025'" << "WHERE Tarih='02/30/2025'";
-        QTest::newRow("gun-ay sirasi degil") << "WHERE Tarih='31/01/2025'" << "WHERE Tarih='31/01/2025'";
-        QTest::newRow("N onekli metin") << "WHERE Unvan=N'Şahin'" << "WHERE Unvan='Şahin'";
+        QTest::newRow("gecersiz tarih literali kalir") << "WHERE Tarih='02/30/2025'"
+                                                       << "WHERE Tarih='02/30/2025'";
+        QTest::newRow("gun-ay sirasi degil") << "WHERE Tarih='31/01/2025'"
+                                             << "WHERE Tarih='31/01/2025'";
+        QTest::newRow("N onekli metin") << "WHERE Unvan=N'Şahin'"
+                                        << "WHERE Unvan='Şahin'";
         QTest::newRow("metin icindeki anahtar sozcukler") << "WHERE a='dbo.x ISNULL(' AND b='it''s'"
-                                                           << "WHERE a='dbo.x ISNULL(' AND b='it''s'";
-        QTest::newRow("yorum korunur") << "SELECT 1 -- dbo.x\n" << "SELECT 1 -- dbo.x\n";
+                                                          << "WHERE a='dbo.x ISNULL(' AND b='it''s'";
+        QTest::newRow("yorum korunur") << "SELECT 1 -- dbo.x\n"
+                                       << "SELECT 1 -- dbo.x\n";
         QTest::newRow("cift bosluklar korunur") << "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR"
                                                 << "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR";
     }

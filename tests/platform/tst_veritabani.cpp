@@ -19,8 +19,7 @@ void olustur(const QString& yol, const char* sql) {
     sqlite3_close(db);
 }
 
-QString adoCumlesi(const QString& klasor, const QString& katalog, const QString& kullanici = QStringLiteral("sa"),
-                   bool entegre = false) {
+QString adoCumlesi(const QString& klasor, const QString& katalog, const QString& kullanici = QStringLiteral("sa"), bool entegre = false) {
     return QStringLiteral("Provider=SQLOLEDB.1;%1Persist Security Info=False;User ID=%2;Password=;Initial Catalog=%3;Data Source=%4")
         .arg(entegre ? QStringLiteral("Integrated Security=SSPI;") : QString(), kullanici, katalog, klasor);
 }
@@ -29,9 +28,7 @@ QString adoCumlesi(const QString& klasor, const QString& katalog, const QString&
 template <typename F> qint64 hataNumarasi(F&& f) {
     try {
         f();
-    } catch (const VeritabaniHatasi& h) {
-        return h.numara();
-    }
+    } catch (const VeritabaniHatasi& h) { return h.numara(); }
     return 0;
 }
 
@@ -166,9 +163,7 @@ private slots:
         try {
             k.Fields(QStringLiteral("A"));
             QFAIL("a closed set gave a field");
-        } catch (const VeritabaniHatasi& h) {
-            QCOMPARE(h.neden(), QString());
-        }
+        } catch (const VeritabaniHatasi& h) { QCOMPARE(h.neden(), QString()); }
     }
 
     void imlecAkar_data() { arkaUclar(); }
@@ -193,17 +188,28 @@ private slots:
     void tsqlGomuluDepoda_data() {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("uc parcali ad") << "SELECT sysfrm_ID AS x FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='TEST'" << "7";
-        QTest::newRow("isnull") << "SELECT ISNULL(Ad,'yok') AS x FROM T WHERE ID=3" << "yok";
-        QTest::newRow("convert money") << "SELECT convert(money, Tutar/Oran) AS x FROM T WHERE ID=1" << "6.5556";
-        QTest::newRow("kdv haric tutar") << "SELECT (convert(money,Tutar/(1+Oran/100))) AS x FROM T WHERE ID=1" << "100";
-        QTest::newRow("gece yarisi dahil") << "SELECT COUNT(*) AS x FROM T WHERE Tarih>='01/31/2025' AND Tarih<='01/31/2025'" << "1";
-        QTest::newRow("gun icindeki saat sonra gelir") << "SELECT COUNT(*) AS x FROM T WHERE Tarih<'12/31/2026'" << "1";
-        QTest::newRow("sondaki bosluklar sayilmaz") << "SELECT COUNT(*) AS x FROM T WHERE Ad='Ali  '" << "1";
-        QTest::newRow("dbo onekli tablo") << "SELECT COUNT(*) AS x FROM dbo.T" << "3";
-        QTest::newRow("dateadd tarih verir") << "SELECT DATEADD(day, 30, Tarih) AS x FROM T WHERE ID=1" << "2025-03-02";
-        QTest::newRow("len sondaki boslugu saymaz") << "SELECT LEN('ab  ') AS x" << "2";
-        QTest::newRow("year") << "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3" << "2026";
+        QTest::newRow("uc parcali ad") << "SELECT sysfrm_ID AS x FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='TEST'"
+                                       << "7";
+        QTest::newRow("isnull") << "SELECT ISNULL(Ad,'yok') AS x FROM T WHERE ID=3"
+                                << "yok";
+        QTest::newRow("convert money") << "SELECT convert(money, Tutar/Oran) AS x FROM T WHERE ID=1"
+                                       << "6.5556";
+        QTest::newRow("kdv haric tutar") << "SELECT (convert(money,Tutar/(1+Oran/100))) AS x FROM T WHERE ID=1"
+                                         << "100";
+        QTest::newRow("gece yarisi dahil") << "SELECT COUNT(*) AS x FROM T WHERE Tarih>='01/31/2025' AND Tarih<='01/31/2025'"
+                                           << "1";
+        QTest::newRow("gun icindeki saat sonra gelir") << "SELECT COUNT(*) AS x FROM T WHERE Tarih<'12/31/2026'"
+                                                       << "1";
+        QTest::newRow("sondaki bosluklar sayilmaz") << "SELECT COUNT(*) AS x FROM T WHERE Ad='Ali  '"
+                                                    << "1";
+        QTest::newRow("dbo onekli tablo") << "SELECT COUNT(*) AS x FROM dbo.T"
+                                          << "3";
+        QTest::newRow("dateadd tarih verir") << "SELECT DATEADD(day, 30, Tarih) AS x FROM T WHERE ID=1"
+                                             << "2025-03-02";
+        QTest::newRow("len sondaki boslugu saymaz") << "SELECT LEN('ab  ') AS x"
+                                                    << "2";
+        QTest::newRow("year") << "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3"
+                              << "2026";
     }
     void tsqlGomuluDepoda() {
         QFETCH(QString, sql);
@@ -225,10 +231,10 @@ private slots:
     void gomuluDepoYazmaz() {
         auto b = ac(QStringLiteral("gomulu"));
         QVERIFY(hataNumarasi([&] {
-            auto i = b->sorgula(QStringLiteral("DELETE FROM T"));
-            QList<Deger> s;
-            i->sonraki(s);
-        }) != 0);
+                    auto i = b->sorgula(QStringLiteral("DELETE FROM T"));
+                    QList<Deger> s;
+                    i->sonraki(s);
+                }) != 0);
         KayitSeti k;
         k.Open(*b, QStringLiteral("SELECT COUNT(*) AS n FROM T"));
         QCOMPARE(k.Fields(QStringLiteral("n")).tamsayi(), 3);
@@ -257,12 +263,16 @@ private slots:
     void odbcCumlesi_data() {
         QTest::addColumn<QString>("ado");
         QTest::addColumn<QString>("odbc");
-        QTest::newRow("sql girisi, port; sifre ilk ; isaretinde biter") << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;li;Initial Catalog=DEMO;Data Source=db.local,1433"
-                                          << "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD=g1z;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
-        QTest::newRow("entegre") << "Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=x;Initial Catalog=DEMO;Data Source=SRV\\SQL2019"
-                                 << "DRIVER={FreeTDS};SERVER=SRV\\SQL2019;DATABASE=DEMO;Trusted_Connection=Yes;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
-        QTest::newRow("sifre alani yok") << "User ID=u;Initial Catalog=D;Data Source=h"
-                                                              << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+        QTest::newRow("sql girisi, port; sifre ilk ; isaretinde biter")
+            << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;li;Initial Catalog=DEMO;Data Source=db.local,1433"
+            << "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD=g1z;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+        QTest::newRow("entegre")
+            << "Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=x;Initial Catalog=DEMO;Data "
+               "Source=SRV\\SQL2019"
+            << "DRIVER={FreeTDS};SERVER=SRV\\SQL2019;DATABASE=DEMO;Trusted_Connection=Yes;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+        QTest::newRow("sifre alani yok")
+            << "User ID=u;Initial Catalog=D;Data Source=h"
+            << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
     }
     void odbcCumlesi() {
         QFETCH(QString, ado);

@@ -9,8 +9,8 @@
 
 namespace {
 
-const QString kOrnekTemel = QStringLiteral(
-    "SELECT FATURA.Fatura_No,FATURA.Tarih,FATURA.Tutar From FATURA JOIN CARIKART ON (CARIKART.Cari_ID=FATURA.Cari_ID)");
+const QString kOrnekTemel =
+    QStringLiteral("SELECT FATURA.Fatura_No,FATURA.Tarih,FATURA.Tutar From FATURA JOIN CARIKART ON (CARIKART.Cari_ID=FATURA.Cari_ID)");
 const QStringList kOrnekSatirlar = {
     QStringLiteral("İşlem Tarihi;01/03/2012;31/03/2012;;FATURA.Tarih;;TR;True;;;"),
     QStringLiteral("Şehir;ANKARA;;;CARIKART.Sehir;;TK;True;;;"),
@@ -20,11 +20,11 @@ const QStringList kOrnekSatirlar = {
     QStringLiteral("Sıralama Türü;Z/A;;;;;;False;;;"),
     QStringLiteral("Sıralama Seçimi;İşlem Tarihi;;;;;;False;;;"),
 };
-const QString kOrnekSonuc = QStringLiteral(
-    "SELECT CARIKART.Unvan,FATURA.Fatura_No,FATURA.Tarih,FATURA.Tutar From FATURA JOIN CARIKART ON "
-    "(CARIKART.Cari_ID=FATURA.Cari_ID AND CARIKART.Sehir='ANKARA') WHERE FATURA.Tarih >= '03/01/2012' AND "
-    "FATURA.Tarih <= '03/31/2012' AND (CARIKART.Cari_Kod='C001' OR CARIKART.Cari_Kod='C002') GROUP BY "
-    "FATURA.Fatura_No, CARIKART.Unvan ORDER BY CARIKART.Unvan, FATURA.Tarih DESC");
+const QString kOrnekSonuc =
+    QStringLiteral("SELECT CARIKART.Unvan,FATURA.Fatura_No,FATURA.Tarih,FATURA.Tutar From FATURA JOIN CARIKART ON "
+                   "(CARIKART.Cari_ID=FATURA.Cari_ID AND CARIKART.Sehir='ANKARA') WHERE FATURA.Tarih >= '03/01/2012' AND "
+                   "FATURA.Tarih <= '03/31/2012' AND (CARIKART.Cari_Kod='C001' OR CARIKART.Cari_Kod='C002') GROUP BY "
+                   "FATURA.Fatura_No, CARIKART.Unvan ORDER BY CARIKART.Unvan, FATURA.Tarih DESC");
 
 QString buYil() { return QString::number(QDate::currentDate().year()); }
 
@@ -77,81 +77,119 @@ private slots:
         const QString st = QStringLiteral("SELECT * From STOKKART");
         const QString jn = QStringLiteral("SELECT * From F JOIN STOKKART ON (STOKKART.ID=F.ID)");
         QTest::newRow("aralik sayisal, where") << st << QStringList{"KDV;8;18;1;STOKKART.KDV;;GR;True;;;"}
-                                               << st + " WHERE STOKKART.KDV >=8 AND STOKKART.KDV<=18" << "";
-        QTest::newRow("aralik join icinde") << jn << QStringList{"KDV;8;18;1;STOKKART.KDV;;GR;True;;;"}
-                                            << "SELECT * From F JOIN STOKKART ON (STOKKART.ID=F.ID AND STOKKART.KDV >=8 AND STOKKART.KDV <=18)" << "";
-        QTest::newRow("aralik metin, var olan where") << "SELECT * From CARIKART WHERE 1=1"
-                                                      << QStringList{"Cari Kodu;A100;;;CARIKART.Cari_Kod;;GR;True;;;"}
-                                                      << "SELECT * From CARIKART WHERE 1=1 AND CARIKART.Cari_Kod >='A100'" << "";
-        QTest::newRow("sayisal olmayan deger silinir") << st << QStringList{"KDV;abc;18;1;STOKKART.KDV;;GR;True;;;"}
-                                                       << st + " WHERE STOKKART.KDV<=18" << "";
-        QTest::newRow("turkce sayi bicimi gecer") << st << QStringList{"Tutar;1.250,5;;1;STOKKART.Fiyat;;GR;True;;;"}
-                                                  << st + " WHERE STOKKART.Fiyat >=1.250,5" << "";
-        QTest::newRow("yalniz bitis where yazar, sonraki and") << st
-            << QStringList{"KDV;;18;1;STOKKART.KDV;;GR;True;;;", "Ad;Çay;;;STOKKART.Stok_Ad;;TK;True;;;"}
-            << st + " WHERE STOKKART.KDV<=18 AND STOKKART.Stok_Ad='Çay'" << "";
+                                               << st + " WHERE STOKKART.KDV >=8 AND STOKKART.KDV<=18"
+                                               << "";
+        QTest::newRow("aralik join icinde")
+            << jn << QStringList{"KDV;8;18;1;STOKKART.KDV;;GR;True;;;"}
+            << "SELECT * From F JOIN STOKKART ON (STOKKART.ID=F.ID AND STOKKART.KDV >=8 AND STOKKART.KDV <=18)"
+            << "";
+        QTest::newRow("aralik metin, var olan where")
+            << "SELECT * From CARIKART WHERE 1=1" << QStringList{"Cari Kodu;A100;;;CARIKART.Cari_Kod;;GR;True;;;"}
+            << "SELECT * From CARIKART WHERE 1=1 AND CARIKART.Cari_Kod >='A100'"
+            << "";
+        QTest::newRow("sayisal olmayan deger silinir")
+            << st << QStringList{"KDV;abc;18;1;STOKKART.KDV;;GR;True;;;"} << st + " WHERE STOKKART.KDV<=18"
+            << "";
+        QTest::newRow("turkce sayi bicimi gecer")
+            << st << QStringList{"Tutar;1.250,5;;1;STOKKART.Fiyat;;GR;True;;;"} << st + " WHERE STOKKART.Fiyat >=1.250,5"
+            << "";
+        QTest::newRow("yalniz bitis where yazar, sonraki and")
+            << st << QStringList{"KDV;;18;1;STOKKART.KDV;;GR;True;;;", "Ad;Çay;;;STOKKART.Stok_Ad;;TK;True;;;"}
+            << st + " WHERE STOKKART.KDV<=18 AND STOKKART.Stok_Ad='Çay'"
+            << "";
         QTest::newRow("kucuk harf where") << "SELECT * From X where a=1" << QStringList{"Ad;b;;;X.Ad;;TK;True;;;"}
-                                          << "SELECT * From X where a=1 AND X.Ad='b'" << "";
-        QTest::newRow("ic ice parantezli join") << "SELECT * From F JOIN C ON ((C.a=F.a) AND (C.b=(F.b))) WHERE x=1"
-                                                << QStringList{"Şehir;ANKARA;;;C.Sehir;;TK;True;;;"}
-                                                << "SELECT * From F JOIN C ON ((C.a=F.a) AND (C.b=(F.b)) AND C.Sehir='ANKARA') WHERE x=1" << "";
-        QTest::newRow("kapanmayan join sona eklenir") << "SELECT * From F JOIN C ON (C.a=F.a"
-                                                      << QStringList{"Şehir;ANKARA;;;C.Sehir;;TK;True;;;"}
-                                                      << "SELECT * From F JOIN C ON (C.a=F.a AND C.Sehir='ANKARA'" << "";
-        QTest::newRow("parantezsiz join where") << "SELECT * From F JOIN C ON C.a=F.a"
-                                                << QStringList{"Şehir;ANKARA;;;C.Sehir;;TK;True;;;"}
-                                                << "SELECT * From F JOIN C ON C.a=F.a WHERE C.Sehir='ANKARA'" << "";
+                                          << "SELECT * From X where a=1 AND X.Ad='b'"
+                                          << "";
+        QTest::newRow("ic ice parantezli join")
+            << "SELECT * From F JOIN C ON ((C.a=F.a) AND (C.b=(F.b))) WHERE x=1" << QStringList{"Şehir;ANKARA;;;C.Sehir;;TK;True;;;"}
+            << "SELECT * From F JOIN C ON ((C.a=F.a) AND (C.b=(F.b)) AND C.Sehir='ANKARA') WHERE x=1"
+            << "";
+        QTest::newRow("kapanmayan join sona eklenir")
+            << "SELECT * From F JOIN C ON (C.a=F.a" << QStringList{"Şehir;ANKARA;;;C.Sehir;;TK;True;;;"}
+            << "SELECT * From F JOIN C ON (C.a=F.a AND C.Sehir='ANKARA'"
+            << "";
+        QTest::newRow("parantezsiz join where") << "SELECT * From F JOIN C ON C.a=F.a" << QStringList{"Şehir;ANKARA;;;C.Sehir;;TK;True;;;"}
+                                                << "SELECT * From F JOIN C ON C.a=F.a WHERE C.Sehir='ANKARA'"
+                                                << "";
         QTest::newRow("tarih yalniz bitis") << "SELECT * From F" << QStringList{"İşlem Tarihi;;31/03/2012;;F.Tarih;;TR;True;;;"}
-                                            << "SELECT * From F WHERE F.Tarih <= '03/31/2012'" << "";
-        QTest::newRow("tarih join icinde, baslangic once") << "SELECT * From F JOIN H ON (H.ID=F.ID)"
-                                                           << QStringList{"Tarih;01/03/2012;31/03/2012;;H.Tarih;;TR;True;;;"}
-                                                           << "SELECT * From F JOIN H ON (H.ID=F.ID AND H.Tarih >= '03/01/2012' AND H.Tarih <= '03/31/2012')" << "";
+                                            << "SELECT * From F WHERE F.Tarih <= '03/31/2012'"
+                                            << "";
+        QTest::newRow("tarih join icinde, baslangic once")
+            << "SELECT * From F JOIN H ON (H.ID=F.ID)" << QStringList{"Tarih;01/03/2012;31/03/2012;;H.Tarih;;TR;True;;;"}
+            << "SELECT * From F JOIN H ON (H.ID=F.ID AND H.Tarih >= '03/01/2012' AND H.Tarih <= '03/31/2012')"
+            << "";
         QTest::newRow("tarih yilsiz bu yil") << "SELECT * From F" << QStringList{"Tarih;01/03;;;F.Tarih;;TR;True;;;"}
-                                             << "SELECT * From F WHERE F.Tarih >= '03/01/" + buYil() + "'" << "";
+                                             << "SELECT * From F WHERE F.Tarih >= '03/01/" + buYil() + "'"
+                                             << "";
         QTest::newRow("tarih iki haneli yil bu yil") << "SELECT * From F" << QStringList{"Tarih;01/03/12;;;F.Tarih;;TR;True;;;"}
-                                                     << "SELECT * From F WHERE F.Tarih >= '03/01/" + buYil() + "'" << "";
+                                                     << "SELECT * From F WHERE F.Tarih >= '03/01/" + buYil() + "'"
+                                                     << "";
         QTest::newRow("noktali tarih") << "SELECT * From F" << QStringList{"Tarih;15.03.2024;;;F.Tarih;;TR;True;;;"}
-                                       << "SELECT * From F WHERE F.Tarih >= '03/15/2024'" << "";
-        QTest::newRow("olmayan tarih") << "SELECT * From F" << QStringList{"Tarih;31/02/2024;;;F.Tarih;;TR;True;;;"}
-                                       << "SELECT * From F" << "Lütfen tarihi doğru giriniz";
+                                       << "SELECT * From F WHERE F.Tarih >= '03/15/2024'"
+                                       << "";
+        QTest::newRow("olmayan tarih") << "SELECT * From F" << QStringList{"Tarih;31/02/2024;;;F.Tarih;;TR;True;;;"} << "SELECT * From F"
+                                       << "Lütfen tarihi doğru giriniz";
         QTest::newRow("29 subat artik yil") << "SELECT * From F" << QStringList{"Tarih;29/02/2024;;;F.Tarih;;TR;True;;;"}
-                                            << "SELECT * From F WHERE F.Tarih >= '02/29/2024'" << "";
+                                            << "SELECT * From F WHERE F.Tarih >= '02/29/2024'"
+                                            << "";
         QTest::newRow("gecerli bitis mesaji siler") << "SELECT * From F" << QStringList{"Tarih;32/01/2024;31/01/2024;;F.Tarih;;TR;True;;;"}
-                                                    << "SELECT * From F WHERE F.Tarih <= '01/31/2024'" << "";
+                                                    << "SELECT * From F WHERE F.Tarih <= '01/31/2024'"
+                                                    << "";
         QTest::newRow("bitis tarihi kisa yil") << "SELECT * From F" << QStringList{"Son;01/03/12;;;F.Tarih;;BTR;True;;;"}
-                                               << "SELECT * From F WHERE F.Tarih <= '03/01/12'" << "Lütfen seneyi doğru giriniz";
-        QTest::newRow("bitis tarihi join") << "SELECT * From F JOIN H ON (H.ID=F.ID)" << QStringList{"Son;05/06/2025;;;H.Tarih;;BTR;True;;;"}
-                                           << "SELECT * From F JOIN H ON (H.ID=F.ID AND H.Tarih <= '06/05/2025')" << "";
-        QTest::newRow("esitlik hepsi farketmez bos") << "SELECT * From F"
-            << QStringList{"A;Hepsi;;;F.A;;TK;True;;;", "B;Farketmez;;;F.B;;TK;True;;;", "C;;;;F.C;;TK;True;;;"} << "SELECT * From F" << "";
-        QTest::newRow("esitlik sayisal olmayan") << "SELECT * From F" << QStringList{"A;x1;;1;F.A;;TK;True;;;"} << "SELECT * From F" << "";
-        QTest::newRow("esitlik tirnak ciftlenir") << "SELECT * From F" << QStringList{"Ünvan;O'Brien;;;F.Unvan;;TK;True;;;"}
-                                                  << "SELECT * From F WHERE F.Unvan='O''Brien'" << "";
+                                               << "SELECT * From F WHERE F.Tarih <= '03/01/12'"
+                                               << "Lütfen seneyi doğru giriniz";
+        QTest::newRow("bitis tarihi join") << "SELECT * From F JOIN H ON (H.ID=F.ID)"
+                                           << QStringList{"Son;05/06/2025;;;H.Tarih;;BTR;True;;;"}
+                                           << "SELECT * From F JOIN H ON (H.ID=F.ID AND H.Tarih <= '06/05/2025')"
+                                           << "";
+        QTest::newRow("esitlik hepsi farketmez bos")
+            << "SELECT * From F" << QStringList{"A;Hepsi;;;F.A;;TK;True;;;", "B;Farketmez;;;F.B;;TK;True;;;", "C;;;;F.C;;TK;True;;;"}
+            << "SELECT * From F"
+            << "";
+        QTest::newRow("esitlik sayisal olmayan") << "SELECT * From F" << QStringList{"A;x1;;1;F.A;;TK;True;;;"} << "SELECT * From F"
+                                                 << "";
+        QTest::newRow("esitlik tirnak ciftlenir")
+            << "SELECT * From F" << QStringList{"Ünvan;O'Brien;;;F.Unvan;;TK;True;;;"} << "SELECT * From F WHERE F.Unvan='O''Brien'"
+            << "";
         QTest::newRow("durum secenekleri") << "SELECT * From F"
-            << QStringList{"A;Pasif;;;F.A;;OZ;True;;;", "B;Evet;;;F.B;;OZ;True;;;", "C;Hepsi;;;F.C;;OZ;True;;;", "D;Belki;;;F.D;;OZ;True;;;"}
-            << "SELECT * From F WHERE F.A=0 AND F.B=1" << "";
-        QTest::newRow("coklu secim kodlari") << "SELECT * From F"
+                                           << QStringList{"A;Pasif;;;F.A;;OZ;True;;;", "B;Evet;;;F.B;;OZ;True;;;",
+                                                          "C;Hepsi;;;F.C;;OZ;True;;;", "D;Belki;;;F.D;;OZ;True;;;"}
+                                           << "SELECT * From F WHERE F.A=0 AND F.B=1"
+                                           << "";
+        QTest::newRow("coklu secim kodlari")
+            << "SELECT * From F"
             << QStringList{"İşyeri Kodu;Secimli;;;F.Isyeri_Kodu;;CS;True;Hepsi,01  /  Merkez,02  /  Depo;01  /  Merkez,Hepsi,;"}
-            << "SELECT * From F WHERE (F.Isyeri_Kodu='01  ')" << "";
-        QTest::newRow("coklu secim join disinda") << "SELECT * From F JOIN C ON (C.ID=F.ID)"
-            << QStringList{"Cari;Secimli;;1;C.No;;CS;True;Hepsi,3,7;3,7,;"}
-            << "SELECT * From F JOIN C ON (C.ID=F.ID) WHERE (C.No=3 OR C.No=7)" << "";
-        QTest::newRow("coklu secim hepsi, kisitsiz") << "SELECT * From F" << QStringList{"Ambar No;Hepsi;;;F.Ambar;;CS;True;Hepsi,1,2;;"}
-                                                     << "SELECT * From F" << "";
-        QTest::newRow("coklu secim son virgulden sonrasi oge degil") << "SELECT * From F WHERE 1=1"
-            << QStringList{"X;Secimli;;;F.X;;CS;True;Hepsi,a,b;a,b;"} << "SELECT * From F WHERE 1=1 AND (F.X='a')" << "";
-        QTest::newRow("satir tipi etkin degil, yer tutucu kalir") << "SELECT * From F WHERE (æ)"
-            << QStringList{"Satır Tipi;Hizmet;;;;;;False;;;"} << "SELECT * From F WHERE (æ)" << "";
+            << "SELECT * From F WHERE (F.Isyeri_Kodu='01  ')"
+            << "";
+        QTest::newRow("coklu secim join disinda")
+            << "SELECT * From F JOIN C ON (C.ID=F.ID)" << QStringList{"Cari;Secimli;;1;C.No;;CS;True;Hepsi,3,7;3,7,;"}
+            << "SELECT * From F JOIN C ON (C.ID=F.ID) WHERE (C.No=3 OR C.No=7)"
+            << "";
+        QTest::newRow("coklu secim hepsi, kisitsiz")
+            << "SELECT * From F" << QStringList{"Ambar No;Hepsi;;;F.Ambar;;CS;True;Hepsi,1,2;;"} << "SELECT * From F"
+            << "";
+        QTest::newRow("coklu secim son virgulden sonrasi oge degil")
+            << "SELECT * From F WHERE 1=1" << QStringList{"X;Secimli;;;F.X;;CS;True;Hepsi,a,b;a,b;"}
+            << "SELECT * From F WHERE 1=1 AND (F.X='a')"
+            << "";
+        QTest::newRow("satir tipi etkin degil, yer tutucu kalir")
+            << "SELECT * From F WHERE (æ)" << QStringList{"Satır Tipi;Hizmet;;;;;;False;;;"} << "SELECT * From F WHERE (æ)"
+            << "";
         QTest::newRow("satir tipi") << "SELECT * From F WHERE (æ) OR (æ)" << QStringList{"Satır Tipi;Hizmet;;;;;;True;;;"}
-            << "SELECT * From F WHERE (FATURAHAREKET.Satir_Tipi='Hizmet') OR (FATURAHAREKET.Satir_Tipi='Hizmet')" << "";
-        QTest::newRow("bos baslik ilk gecisi bitirir") << "SELECT * From F"
-            << QStringList{"A;1;;;F.A;;TK;True;;;", "", "B;2;;;F.B;;TK;True;;;"} << "SELECT * From F WHERE F.A='1'" << "";
-        QTest::newRow("gizli olmayan ama girsin bos") << "SELECT * From F" << QStringList{"A;1;;;F.A;;TK;;;;"} << "SELECT * From F" << "";
-        QTest::newRow("bakiye virgul ve ikinci virgul") << "SELECT * From F"
-            << QStringList{"Bakiye Aralığı;1,5;2,5,7;;SUM(F.B);;GR;False;;;"}
-            << "SELECT * From F HAVING ISNULL(SUM(F.B),0) >='1.5' AND ISNULL(SUM(F.B),0)<='2.5'" << "";
+                                    << "SELECT * From F WHERE (FATURAHAREKET.Satir_Tipi='Hizmet') OR (FATURAHAREKET.Satir_Tipi='Hizmet')"
+                                    << "";
+        QTest::newRow("bos baslik ilk gecisi bitirir")
+            << "SELECT * From F" << QStringList{"A;1;;;F.A;;TK;True;;;", "", "B;2;;;F.B;;TK;True;;;"} << "SELECT * From F WHERE F.A='1'"
+            << "";
+        QTest::newRow("gizli olmayan ama girsin bos") << "SELECT * From F" << QStringList{"A;1;;;F.A;;TK;;;;"} << "SELECT * From F"
+                                                      << "";
+        QTest::newRow("bakiye virgul ve ikinci virgul")
+            << "SELECT * From F" << QStringList{"Bakiye Aralığı;1,5;2,5,7;;SUM(F.B);;GR;False;;;"}
+            << "SELECT * From F HAVING ISNULL(SUM(F.B),0) >='1.5' AND ISNULL(SUM(F.B),0)<='2.5'"
+            << "";
         QTest::newRow("bakiye yalniz bitis") << "SELECT * From F" << QStringList{"Bakiye Aralığı;;300;1;SUM(F.B);;GR;False;;;"}
-                                             << "SELECT * From F HAVING ISNULL(SUM(F.B),0)<=300" << "";
+                                             << "SELECT * From F HAVING ISNULL(SUM(F.B),0)<=300"
+                                             << "";
     }
     void kosullar() {
         QFETCH(QString, temel);
@@ -163,9 +201,9 @@ private slots:
     }
 
     void hucreDegisiklikleri() {
-        olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("Tarih;01/03;;;F.Tarih;;TR;True;;;"),
-                                                     QStringLiteral("KDV;abc;18;1;S.KDV;;GR;True;;;"),
-                                                     QStringLiteral("Bakiye Aralığı;1,5;2,5,7;;SUM(F.B);;GR;False;;;")});
+        olustur(QStringLiteral("SELECT * From F"),
+                {QStringLiteral("Tarih;01/03;;;F.Tarih;;TR;True;;;"), QStringLiteral("KDV;abc;18;1;S.KDV;;GR;True;;;"),
+                 QStringLiteral("Bakiye Aralığı;1,5;2,5,7;;SUM(F.B);;GR;False;;;")});
         QCOMPARE(grid_.hucre(1, QStringLiteral("Baslangic")), QStringLiteral("01/03/") + buYil());
         QCOMPARE(grid_.hucre(2, QStringLiteral("Baslangic")), QString());
         QCOMPARE(grid_.hucre(3, QStringLiteral("Bitis")), QStringLiteral("2,5"));
@@ -228,38 +266,44 @@ private slots:
         QTest::addColumn<QStringList>("satirlar");
         QTest::addColumn<QString>("beklenen");
         const QString t = QStringLiteral("SELECT F.No,F.Tarih From F");
-        QTest::newRow("gruplama yok, sadece siralama") << t << " GROUP BY F.No"
+        QTest::newRow("gruplama yok, sadece siralama")
+            << t << " GROUP BY F.No"
             << QStringList{"Tarih;;;;F.Tarih;;TR;True;;;", "Grupla;Gruplama Yok;;;;;;False;;;", "Sıralama Seçimi;Tarih;;;;;;False;;;"}
             << t + " GROUP BY F.No ORDER BY F.Tarih";
-        QTest::newRow("secim kisminda olan sutun eklenmez") << t << " GROUP BY F.No"
-            << QStringList{"Tarih;;;;G.Tarih;;TR;True;;;", "Grupla;Tarih;;;;;;False;;;"}
+        QTest::newRow("secim kisminda olan sutun eklenmez")
+            << t << " GROUP BY F.No" << QStringList{"Tarih;;;;G.Tarih;;TR;True;;;", "Grupla;Tarih;;;;;;False;;;"}
             << t + " GROUP BY F.No, G.Tarih";
-        QTest::newRow("bos grup cumlesi") << t << ""
-            << QStringList{"Şehir;Hepsi;;;C.Sehir;;TK;True;;;", "Grupla;Şehir;;;;;;False;;;"} << "SELECT C.Sehir,F.No,F.Tarih From F";
-        QTest::newRow("grup sutununa gore siralama bir kez") << t << ""
+        QTest::newRow("bos grup cumlesi") << t << "" << QStringList{"Şehir;Hepsi;;;C.Sehir;;TK;True;;;", "Grupla;Şehir;;;;;;False;;;"}
+                                          << "SELECT C.Sehir,F.No,F.Tarih From F";
+        QTest::newRow("grup sutununa gore siralama bir kez")
+            << t << ""
             << QStringList{"Şehir;Hepsi;;;C.Sehir;;TK;True;;;", "Grupla;Şehir;;;;;;False;;;", "Sıralama Türü;Z/A;;;;;;False;;;",
                            "Sıralama Seçimi;Şehir;;;;;;False;;;"}
             << "SELECT C.Sehir,F.No,F.Tarih From F ORDER BY C.Sehir DESC";
-        QTest::newRow("ayni baslikli iki hedef, alttaki kazanir") << t << ""
-            << QStringList{"Kod;Hepsi;;;A.Kod;;TK;True;;;", "Kod;Hepsi;;;B.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"}
+        QTest::newRow("ayni baslikli iki hedef, alttaki kazanir")
+            << t << "" << QStringList{"Kod;Hepsi;;;A.Kod;;TK;True;;;", "Kod;Hepsi;;;B.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"}
             << "SELECT B.Kod,F.No,F.Tarih From F";
-        QTest::newRow("iki siralama hedefi, ustteki kazanir") << t << ""
-            << QStringList{"Kod;Hepsi;;;A.Kod;;TK;True;;;", "Kod;Hepsi;;;B.Kod;;TK;True;;;", "Sıralama Seçimi;Kod;;;;;;False;;;"}
+        QTest::newRow("iki siralama hedefi, ustteki kazanir")
+            << t << "" << QStringList{"Kod;Hepsi;;;A.Kod;;TK;True;;;", "Kod;Hepsi;;;B.Kod;;TK;True;;;", "Sıralama Seçimi;Kod;;;;;;False;;;"}
             << t + " ORDER BY A.Kod";
         QTest::newRow("olmayan siralama hedefi") << t << "" << QStringList{"Sıralama Seçimi;Yok;;;;;;False;;;"} << t;
-        QTest::newRow("altta kalan yon satiri etkisiz") << t << ""
+        QTest::newRow("altta kalan yon satiri etkisiz")
+            << t << ""
             << QStringList{"Tarih;;;;F.Tarih;;TR;True;;;", "Sıralama Seçimi;Tarih;;;;;;False;;;", "Sıralama Türü;Z/A;;;;;;False;;;"}
             << t + " ORDER BY F.Tarih";
-        QTest::newRow("bos satirdan sonraki gruplama yine gorulur") << t << " GROUP BY F.No"
-            << QStringList{"", "Kod;Hepsi;;;C.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"}
+        QTest::newRow("bos satirdan sonraki gruplama yine gorulur")
+            << t << " GROUP BY F.No" << QStringList{"", "Kod;Hepsi;;;C.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"}
             << "SELECT C.Kod,F.No,F.Tarih From F GROUP BY F.No, C.Kod";
-        QTest::newRow("FROM buyuk harf bulunmaz") << "SELECT C.Kod From C" << ""
-            << QStringList{"Kod;Hepsi;;;C.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"} << "SELECT C.Kod From C";
-        QTest::newRow("from yoksa hep eklenir") << "SELECT C.Kod FROM C" << ""
-            << QStringList{"Kod;Hepsi;;;C.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"} << "SELECT C.Kod,C.Kod FROM C";
+        QTest::newRow("FROM buyuk harf bulunmaz")
+            << "SELECT C.Kod From C"
+            << "" << QStringList{"Kod;Hepsi;;;C.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"} << "SELECT C.Kod From C";
+        QTest::newRow("from yoksa hep eklenir")
+            << "SELECT C.Kod FROM C"
+            << "" << QStringList{"Kod;Hepsi;;;C.Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;"} << "SELECT C.Kod,C.Kod FROM C";
         QTest::newRow("noktasiz alan") << t << " GROUP BY F.No"
-            << QStringList{"Kod;Hepsi;;;Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;", "Sıralama Seçimi;Kod;;;;;;False;;;"}
-            << "SELECT Kod,F.No,F.Tarih From F GROUP BY F.No, Kod ORDER BY Kod";
+                                       << QStringList{"Kod;Hepsi;;;Kod;;TK;True;;;", "Grupla;Kod;;;;;;False;;;",
+                                                      "Sıralama Seçimi;Kod;;;;;;False;;;"}
+                                       << "SELECT Kod,F.No,F.Tarih From F GROUP BY F.No, Kod ORDER BY Kod";
     }
     void gruplamaVeSiralama() {
         QFETCH(QString, temel);
@@ -274,12 +318,18 @@ private slots:
         QTest::addColumn<QString>("alan");
         QTest::addColumn<bool>("join");
         QTest::addColumn<int>("nokta");
-        QTest::newRow("noktasiz") << "SELECT * From F JOIN C ON (x)" << "Kod" << false << 0;
-        QTest::newRow("tablo yok") << "SELECT * From F" << "C.Kod" << false << 0;
-        QTest::newRow("kucuk harf join") << "SELECT * From F join C on (x)" << "C.Kod" << false << 0;
-        QTest::newRow("basit") << "A JOIN C ON (x) B" << "C.Kod" << true << 14;
-        QTest::newRow("ic ice") << "A JOIN C ON ((x)(y)) B" << "C.Kod" << true << 19;
-        QTest::newRow("kapanmayan") << "A JOIN C ON ((x)" << "C.Kod" << true << 16;
+        QTest::newRow("noktasiz") << "SELECT * From F JOIN C ON (x)"
+                                  << "Kod" << false << 0;
+        QTest::newRow("tablo yok") << "SELECT * From F"
+                                   << "C.Kod" << false << 0;
+        QTest::newRow("kucuk harf join") << "SELECT * From F join C on (x)"
+                                         << "C.Kod" << false << 0;
+        QTest::newRow("basit") << "A JOIN C ON (x) B"
+                               << "C.Kod" << true << 14;
+        QTest::newRow("ic ice") << "A JOIN C ON ((x)(y)) B"
+                                << "C.Kod" << true << 19;
+        QTest::newRow("kapanmayan") << "A JOIN C ON ((x)"
+                                    << "C.Kod" << true << 16;
     }
     void joinKonumu() {
         QFETCH(QString, sql);

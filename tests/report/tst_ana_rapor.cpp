@@ -73,13 +73,21 @@ QString metne(const QList<Sayfa>& sayfalar) {
         s += QStringLiteral("=== Sayfa %1\n").arg(p.no);
         for (const SayfaOgesi& o : p.ogeler) {
             if (o.tur == SayfaOgesi::Tur::Cizgi) {
-                s += QStringLiteral("%1 cizgi %2,%3-%4,%5\n").arg(o.ad).arg(o.alan.left()).arg(o.alan.top()).arg(o.alan.right()).arg(o.alan.bottom());
+                s += QStringLiteral("%1 cizgi %2,%3-%4,%5\n")
+                         .arg(o.ad)
+                         .arg(o.alan.left())
+                         .arg(o.alan.top())
+                         .arg(o.alan.right())
+                         .arg(o.alan.bottom());
                 continue;
             }
             const bool zaman = o.ad == QLatin1String("Tarih") || o.ad == QLatin1String("Tarih2") || o.ad == QLatin1String("saat");
             s += QStringLiteral("%1 %2 %3,%4 %5x%6 %7\n")
                      .arg(o.ad, o.tur == SayfaOgesi::Tur::Kutu ? QStringLiteral("kutu") : QStringLiteral("metin"))
-                     .arg(o.alan.left()).arg(o.alan.top()).arg(o.alan.width()).arg(o.alan.height())
+                     .arg(o.alan.left())
+                     .arg(o.alan.top())
+                     .arg(o.alan.width())
+                     .arg(o.alan.height())
                      .arg(zaman ? QStringLiteral("*") : o.metin);
         }
     }
@@ -140,13 +148,20 @@ private slots:
         QTest::addColumn<bool>("aciklama");
         QTest::addColumn<bool>("detay");
         QTest::addColumn<QString>("kosul");
-        QTest::newRow("duz") << "duz" << "" << false << true << false << false << "";
-        QTest::newRow("genel toplamsiz") << "toplamsiz" << "" << false << false << false << false << "";
-        QTest::newRow("grup ayri sayfaya") << "grup_ayri" << "Grup" << true << true << false << false << "";
-        QTest::newRow("grup ayni sayfaya, toplamsiz") << "grup_ayni" << "Grup" << false << false << false << false << "";
-        QTest::newRow("aciklama satirli") << "aciklama" << "" << false << true << true << false << " WHERE Fatura_ID<=10";
-        QTest::newRow("fatura satirli") << "detay" << "" << false << true << false << true << " WHERE Fatura_ID<=3";
-        QTest::newRow("bos sonuc") << "bos" << "Grup" << false << true << false << false << " WHERE 1=0";
+        QTest::newRow("duz") << "duz"
+                             << "" << false << true << false << false << "";
+        QTest::newRow("genel toplamsiz") << "toplamsiz"
+                                         << "" << false << false << false << false << "";
+        QTest::newRow("grup ayri sayfaya") << "grup_ayri"
+                                           << "Grup" << true << true << false << false << "";
+        QTest::newRow("grup ayni sayfaya, toplamsiz") << "grup_ayni"
+                                                      << "Grup" << false << false << false << false << "";
+        QTest::newRow("aciklama satirli") << "aciklama"
+                                          << "" << false << true << true << false << " WHERE Fatura_ID<=10";
+        QTest::newRow("fatura satirli") << "detay"
+                                        << "" << false << true << false << true << " WHERE Fatura_ID<=3";
+        QTest::newRow("bos sonuc") << "bos"
+                                   << "Grup" << false << true << false << false << " WHERE 1=0";
     }
     void altinSayfalar() {
         QFETCH(QString, ad);
@@ -177,7 +192,8 @@ private slots:
         const QStringList beklenen = QString::fromUtf8(dosya.readAll()).split(u'\n');
         const QStringList olan = uretilen.split(u'\n');
         for (int i = 0; i < qMin(beklenen.size(), olan.size()); ++i)
-            QVERIFY2(beklenen.at(i) == olan.at(i), qPrintable(QStringLiteral("line %1:\n  expected %2\n  actual   %3").arg(i + 1).arg(beklenen.at(i), olan.at(i))));
+            QVERIFY2(beklenen.at(i) == olan.at(i),
+                     qPrintable(QStringLiteral("line %1:\n  expected %2\n  actual   %3").arg(i + 1).arg(beklenen.at(i), olan.at(i))));
         QCOMPARE(olan.size(), beklenen.size());
     }
 
@@ -187,7 +203,8 @@ private slots:
         Kayit_Ac(k, QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(Fatura_ID) AS n FROM FATURAKART"));
         const Sayfa& son = sayfalar.last();
         QCOMPARE(metinler(son, QStringLiteral("Field2")),
-                 QStringList{SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","), QStringLiteral("."))});
+                 QStringList{SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","),
+                                                 QStringLiteral("."))});
         QCOMPARE(metinler(son, QStringLiteral("report_kayitsayisi")), QStringList{k->Fields(QStringLiteral("n")).metin()});
     }
 
@@ -203,7 +220,8 @@ private slots:
         for (const char* g : {"A", "B", "C"}) {
             std::shared_ptr<KayitSeti> k;
             Kayit_Ac(k, QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(*) AS n FROM FATURAKART WHERE Grup='%1'").arg(QLatin1String(g)));
-            beklenen << SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","), QStringLiteral("."));
+            beklenen << SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","),
+                                            QStringLiteral("."));
             beklenenSayi << k->Fields(QStringLiteral("n")).metin();
         }
         QCOMPARE(toplamlar, beklenen);
@@ -228,8 +246,10 @@ private slots:
         QTemporaryDir d;
         sqlite3* db = nullptr;
         sqlite3_open(d.filePath(QStringLiteral("R.sqlite")).toUtf8().constData(), &db);
-        sqlite3_exec(db, "CREATE TABLE FATURAKART (Fatura_ID INT, Net_Tutar MONEY, Grup VARCHAR(5));"
-                         "INSERT INTO FATURAKART VALUES (1,150000,'A'),(2,150000.01,'A');", nullptr, nullptr, nullptr);
+        sqlite3_exec(db,
+                     "CREATE TABLE FATURAKART (Fatura_ID INT, Net_Tutar MONEY, Grup VARCHAR(5));"
+                     "INSERT INTO FATURAKART VALUES (1,150000,'A'),(2,150000.01,'A');",
+                     nullptr, nullptr, nullptr);
         sqlite3_close(db);
         Degiskenler& v = degiskenler();
         v.BaglantiCumlesi = SqlGirisCumlesi(QStringLiteral("sa"), QString(), QStringLiteral("R"), d.path());
@@ -240,8 +260,9 @@ private slots:
         RaporMotoru m(r, depo);
         m.calistir();
         QCOMPARE(r.AraKayitSayisi, 2);
-        QCOMPARE(SayiBicimi::bicimle(static_cast<double>(r.AraToplam), QStringLiteral("#,##0.00"), QStringLiteral(","), QStringLiteral(".")),
-                 QStringLiteral("300.000,00"));
+        QCOMPARE(
+            SayiBicimi::bicimle(static_cast<double>(r.AraToplam), QStringLiteral("#,##0.00"), QStringLiteral(","), QStringLiteral(".")),
+            QStringLiteral("300.000,00"));
         QCOMPARE(metinler(depo.sayfalar.last(), QStringLiteral("Field2")), QStringList{QStringLiteral("300.000,01")});
     }
 
@@ -269,11 +290,16 @@ private slots:
     void virgulTemizle_data() {
         QTest::addColumn<QString>("metin");
         QTest::addColumn<QString>("sonuc");
-        QTest::newRow("12,") << "12," << "12";
-        QTest::newRow("12,5") << "12,5" << "12,5";
-        QTest::newRow("1.234,") << "1.234," << "1.234";
-        QTest::newRow("0,") << "0," << "0";
-        QTest::newRow("virgulsuz") << "7" << "7";
+        QTest::newRow("12,") << "12,"
+                             << "12";
+        QTest::newRow("12,5") << "12,5"
+                              << "12,5";
+        QTest::newRow("1.234,") << "1.234,"
+                                << "1.234";
+        QTest::newRow("0,") << "0,"
+                            << "0";
+        QTest::newRow("virgulsuz") << "7"
+                                   << "7";
     }
     void virgulTemizle() {
         QFETCH(QString, metin);
@@ -297,9 +323,7 @@ private slots:
         bool hata = false;
         try {
             Rapor_Uret(depo);
-        } catch (const VeritabaniHatasi&) {
-            hata = true;
-        }
+        } catch (const VeritabaniHatasi&) { hata = true; }
         QVERIFY(hata);
         QVERIFY(!degiskenler().RaporUretiliyor);
     }

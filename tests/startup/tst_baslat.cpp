@@ -19,9 +19,7 @@ class TstBaslat : public QObject {
     int calistir(const QString& satir) {
         try {
             Main(satir);
-        } catch (const ProgramSonu& s) {
-            return s.durum;
-        }
+        } catch (const ProgramSonu& s) { return s.durum; }
         return -1;
     }
     QString satir(int kullanici, const QString& sifre = QStringLiteral("æ")) const {
@@ -45,10 +43,12 @@ private slots:
     }
 
     void baglantiCumleleri() {
-        QCOMPARE(SqlGirisCumlesi(QStringLiteral(" sa "), QStringLiteral("p;w"), QStringLiteral("DB"), QStringLiteral("SRV")),
-                 QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID= sa ;Password=p;w;Initial Catalog=DB;Data Source=SRV"));
+        QCOMPARE(
+            SqlGirisCumlesi(QStringLiteral(" sa "), QStringLiteral("p;w"), QStringLiteral("DB"), QStringLiteral("SRV")),
+            QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID= sa ;Password=p;w;Initial Catalog=DB;Data Source=SRV"));
         QCOMPARE(EntegreGirisCumlesi(QStringLiteral(" sa "), QStringLiteral("pw"), QStringLiteral("DB"), QStringLiteral("SRV")),
-                 QStringLiteral("Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=pw;Initial Catalog=DB;Data Source=SRV"));
+                 QStringLiteral("Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=pw;Initial "
+                                "Catalog=DB;Data Source=SRV"));
     }
 
     void basariliBaslangic() {

@@ -15,9 +15,7 @@ QString oku(const char* ad) {
 bool kontrolEt() {
     try {
         Bolgesel_Ayar_Kontrol();
-    } catch (const ProgramSonu&) {
-        return true;
-    }
+    } catch (const ProgramSonu&) { return true; }
     return false;
 }
 } // namespace
@@ -105,8 +103,10 @@ private slots:
     void kisaTarihKayitliBicimle_data() {
         QTest::addColumn<QString>("bicim");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("turkce") << "dd.MM.yyyy" << "05.02.2026";
-        QTest::newRow("baska") << "d/M/yyyy" << "5/2/2026";
+        QTest::newRow("turkce") << "dd.MM.yyyy"
+                                << "05.02.2026";
+        QTest::newRow("baska") << "d/M/yyyy"
+                               << "5/2/2026";
     }
     void kisaTarihKayitliBicimle() {
         QFETCH(QString, bicim);

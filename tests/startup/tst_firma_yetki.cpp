@@ -9,15 +9,14 @@
 #include <QtTest>
 
 namespace {
-const QString kFirmaHatasi = QStringLiteral(
-    "Karmena Tanımlam Veritabanıyla İlgili Bir Hata Tespit Etti. Sistem Bu Haliye Çalışmaz.Bunun İçin Özür Dileriz. "
-    "Lütfen Program Satıcınızla Görüşünüz.");
-const QString kGuncellemeSorusu = QStringLiteral(
-    "Karmena Tanımlama VeriTabanında Eksik Alanara Rastladı. güncelleştirme Çalıştırmak Gerekebilir.\r"
-    "Şimdi Güncelleme Çalıştırmak İstiyormusunuz?.Lütfen Bu İşlemi program Satıcınıza Danışmadan Onaylamayınız.");
-const QString kGuncellemeYok = QStringLiteral(
-    "Sistem Bu Haliyle Çalışamaz Durumda ve Veritabanı Konfigürasyon Dosyasına Ulaşılamadı.\r"
-    "Lütfen Pogram Satıcınızla Görüşünüz.");
+const QString kFirmaHatasi =
+    QStringLiteral("Karmena Tanımlam Veritabanıyla İlgili Bir Hata Tespit Etti. Sistem Bu Haliye Çalışmaz.Bunun İçin Özür Dileriz. "
+                   "Lütfen Program Satıcınızla Görüşünüz.");
+const QString kGuncellemeSorusu =
+    QStringLiteral("Karmena Tanımlama VeriTabanında Eksik Alanara Rastladı. güncelleştirme Çalıştırmak Gerekebilir.\r"
+                   "Şimdi Güncelleme Çalıştırmak İstiyormusunuz?.Lütfen Bu İşlemi program Satıcınıza Danışmadan Onaylamayınız.");
+const QString kGuncellemeYok = QStringLiteral("Sistem Bu Haliyle Çalışamaz Durumda ve Veritabanı Konfigürasyon Dosyasına Ulaşılamadı.\r"
+                                              "Lütfen Pogram Satıcınızla Görüşünüz.");
 } // namespace
 
 class TstFirmaYetki : public QObject {
@@ -42,9 +41,7 @@ class TstFirmaYetki : public QObject {
     bool firmaOku() {
         try {
             Firma_Ayarlarini_Oku();
-        } catch (const ProgramSonu& s) {
-            return s.durum == 1;
-        }
+        } catch (const ProgramSonu& s) { return s.durum == 1; }
         return false;
     }
 
@@ -108,7 +105,8 @@ private slots:
     void bosDegerlerinVarsayilanlari() {
         QFETCH(QString, deger);
         tanim(QStringLiteral("UPDATE sysfrmlng SET DefKDV=%1, KasaHareketListeTipi=%1, KrediLimiti=NULL, "
-                             "AnaParaVirgul=0, KurVirgul=1").arg(deger));
+                             "AnaParaVirgul=0, KurVirgul=1")
+                  .arg(deger));
         baglan();
         QVERIFY(!firmaOku());
         const Degiskenler& d = degiskenler();
@@ -198,12 +196,17 @@ private slots:
         QTest::addColumn<bool>("yetki");
         QTest::addColumn<QString>("isyerleri");
         QTest::addColumn<QString>("ambarlar");
-        QTest::newRow("yonetici kisitlanmaz") << 1 << "INSERT INTO KULLANICIISYERI VALUES (1,'02')" << true << "" << "";
-        QTest::newRow("kisitli kullanici, bosluk kirpilir") << 2 << "" << true << "IN('01','03')" << "IN('1','4')";
-        QTest::newRow("yetkisiz") << 3 << "" << false << "" << "";
-        QTest::newRow("satiri olmayan kisitsiz") << 3 << "INSERT INTO KULLANICIAMBAR VALUES (3,'2')" << false << "" << "IN('2')";
-        QTest::newRow("tirnakli kod") << 2 << "DELETE FROM KULLANICIAMBAR; INSERT INTO KULLANICIAMBAR VALUES (2,'A''1')"
-                                      << true << "IN('01','03')" << "IN('A''1')";
+        QTest::newRow("yonetici kisitlanmaz") << 1 << "INSERT INTO KULLANICIISYERI VALUES (1,'02')" << true << ""
+                                              << "";
+        QTest::newRow("kisitli kullanici, bosluk kirpilir") << 2 << "" << true << "IN('01','03')"
+                                                            << "IN('1','4')";
+        QTest::newRow("yetkisiz") << 3 << "" << false << ""
+                                  << "";
+        QTest::newRow("satiri olmayan kisitsiz") << 3 << "INSERT INTO KULLANICIAMBAR VALUES (3,'2')" << false << ""
+                                                 << "IN('2')";
+        QTest::newRow("tirnakli kod") << 2 << "DELETE FROM KULLANICIAMBAR; INSERT INTO KULLANICIAMBAR VALUES (2,'A''1')" << true
+                                      << "IN('01','03')"
+                                      << "IN('A''1')";
     }
     void yetkiler() {
         QFETCH(int, kullanici);
@@ -243,9 +246,7 @@ private slots:
         try {
             Yetkileri_Oku();
             QFAIL("no error raised");
-        } catch (const VeritabaniHatasi& h) {
-            QCOMPARE(h.numara(), HataNo::KayitYok);
-        }
+        } catch (const VeritabaniHatasi& h) { QCOMPARE(h.numara(), HataNo::KayitYok); }
     }
 };
 

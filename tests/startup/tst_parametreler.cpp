@@ -14,13 +14,12 @@ private slots:
     void ayristir_data() {
         QTest::addColumn<QString>("satir");
         QTest::addColumn<QStringList>("parametreler"); // from element 1 on
-        QTest::addColumn<QString>("mesaj");             // empty: none
+        QTest::addColumn<QString>("mesaj");            // empty: none
         QTest::newRow("bos satir giris penceresi") << "" << QStringList{"-1"} << "";
         QTest::newRow("bes parametre") << "DEMO|SRV|1|sa|æ" << QStringList{"DEMO", "SRV", "1", "sa", "æ"} << "";
         QTest::newRow("yalniz -1 eksik") << "-1" << QStringList{"-1"} << "Eksik Paremetre Kullanımı ";
         QTest::newRow("dort parametre") << "A|B|1|D" << QStringList{"A", "B", "1", "D"} << "Eksik Paremetre Kullanımı ";
-        QTest::newRow("sondaki cubuk parametrede kalir") << "A|B|1|D|" << QStringList{"A", "B", "1", "D|"}
-                                                         << "Eksik Paremetre Kullanımı ";
+        QTest::newRow("sondaki cubuk parametrede kalir") << "A|B|1|D|" << QStringList{"A", "B", "1", "D|"} << "Eksik Paremetre Kullanımı ";
         QTest::newRow("bitisik cubuklar bos parametre") << "A||1|D|E" << QStringList{"A", "", "1", "D", "E"} << "";
         QTest::newRow("altinci parametre") << "A|B|1|D|E|F" << QStringList{"A", "B", "1", "D", "E", "F"} << "";
         QTest::newRow("bosluklar korunur") << " A |B|1|sa| gizli " << QStringList{" A ", "B", "1", "sa", " gizli "} << "";
@@ -73,8 +72,8 @@ private slots:
         using K = KomutSatiri::Kip;
         QTest::newRow("bos") << QStringList{} << int(K::Klasik) << "" << false;
         QTest::newRow("klasik") << QStringList{"DEMO|SRV|1|sa|æ"} << int(K::Klasik) << "DEMO|SRV|1|sa|æ" << false;
-        QTest::newRow("klasik, bosluklu argumanlar birlesir") << QStringList{"Anadolu", "A.S.|SRV|1|sa|x y"}
-                                                             << int(K::Klasik) << "Anadolu A.S.|SRV|1|sa|x y" << false;
+        QTest::newRow("klasik, bosluklu argumanlar birlesir")
+            << QStringList{"Anadolu", "A.S.|SRV|1|sa|x y"} << int(K::Klasik) << "Anadolu A.S.|SRV|1|sa|x y" << false;
         QTest::newRow("toplu") << QStringList{"--batch", "X|Y"} << int(K::Toplu) << "X|Y" << false;
         QTest::newRow("toplu evet") << QStringList{"--batch", "A|B|1|C|D", "--yes"} << int(K::Toplu) << "A|B|1|C|D" << true;
         QTest::newRow("evet once") << QStringList{"--yes", "--batch", "A|B|1|C|D"} << int(K::Toplu) << "A|B|1|C|D" << true;

@@ -62,26 +62,40 @@ private slots:
         QTest::addColumn<QString>("grup");
         QTest::addColumn<int>("satirSayisi"); // header included
         const QString temel = SablonMesaji::temelSql(), filtre = SablonMesaji::filtre();
-        QTest::newRow("saglam, satirlar bitisik") << QByteArray("<TEMELSQL>\r\nSELECT *\r\nFROM X\r\n<GROUPSQL>\r\n GROUP BY a\r\n<FILTRE>\r\nA;1;;\r\n<END>\r\n")
-                                                  << "" << "SELECT *FROM X" << " GROUP BY a" << 2;
-        QTest::newRow("bosluklu birlesim") << QByteArray("<TEMELSQL>\nSELECT * \nFROM X\n<GROUPSQL>\n<FILTRE>\n<END>\n")
-                                           << "" << "SELECT * FROM X" << "" << 1;
-        QTest::newRow("yalniz CR") << QByteArray("<TEMELSQL>\rS\r<GROUPSQL>\rG\r<FILTRE>\rA;\r<END>") << "" << "S" << "G" << 2;
-        QTest::newRow("END sonrasi okunmaz") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END>\nbozuk satir\n")
-                                             << "" << "S" << "" << 1;
-        QTest::newRow("ilk satir yanlis ama okunur") << QByteArray("<TEMEL>\nS\n<GROUPSQL>\n<FILTRE>\nA;\n<END>\n")
-                                                     << temel << "S" << "" << 2;
-        QTest::newRow("bosluklu isaret isaret degil") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END> \n<END>\n")
-                                                      << filtre << "S" << "" << 1;
-        QTest::newRow("fazla alan") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;;;;;;;;;;;\nB;\n<END>\n") << filtre << "" << "" << 1;
-        QTest::newRow("sonda noktali virgul yok") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;B;C\n<END>\n") << filtre << "" << "" << 1;
-        QTest::newRow("filtre hatasi kalanini okumaz") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\nB\nC;\n<END>\n")
-                                                       << filtre << "" << "" << 2;
-        QTest::newRow("bos satir bos filtre") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n   \nB;\n<END>\n") << "" << "" << "" << 4;
-        QTest::newRow("GROUPSQL beklenirken biter") << QByteArray("<TEMELSQL>\nSELECT 1\n") << temel << "SELECT 1" << "" << 1;
-        QTest::newRow("FILTRE beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\nG\n") << temel << "" << "G" << 1;
-        QTest::newRow("END beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n") << filtre << "" << "" << 2;
-        QTest::newRow("bos dosya") << QByteArray() << temel << "" << "" << 1;
+        QTest::newRow("saglam, satirlar bitisik")
+            << QByteArray("<TEMELSQL>\r\nSELECT *\r\nFROM X\r\n<GROUPSQL>\r\n GROUP BY a\r\n<FILTRE>\r\nA;1;;\r\n<END>\r\n") << ""
+            << "SELECT *FROM X"
+            << " GROUP BY a" << 2;
+        QTest::newRow("bosluklu birlesim") << QByteArray("<TEMELSQL>\nSELECT * \nFROM X\n<GROUPSQL>\n<FILTRE>\n<END>\n") << ""
+                                           << "SELECT * FROM X"
+                                           << "" << 1;
+        QTest::newRow("yalniz CR") << QByteArray("<TEMELSQL>\rS\r<GROUPSQL>\rG\r<FILTRE>\rA;\r<END>") << ""
+                                   << "S"
+                                   << "G" << 2;
+        QTest::newRow("END sonrasi okunmaz") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END>\nbozuk satir\n") << ""
+                                             << "S"
+                                             << "" << 1;
+        QTest::newRow("ilk satir yanlis ama okunur") << QByteArray("<TEMEL>\nS\n<GROUPSQL>\n<FILTRE>\nA;\n<END>\n") << temel << "S"
+                                                     << "" << 2;
+        QTest::newRow("bosluklu isaret isaret degil") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END> \n<END>\n") << filtre << "S"
+                                                      << "" << 1;
+        QTest::newRow("fazla alan") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;;;;;;;;;;;\nB;\n<END>\n") << filtre << ""
+                                    << "" << 1;
+        QTest::newRow("sonda noktali virgul yok") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;B;C\n<END>\n") << filtre << ""
+                                                  << "" << 1;
+        QTest::newRow("filtre hatasi kalanini okumaz") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\nB\nC;\n<END>\n") << filtre << ""
+                                                       << "" << 2;
+        QTest::newRow("bos satir bos filtre") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n   \nB;\n<END>\n") << ""
+                                              << ""
+                                              << "" << 4;
+        QTest::newRow("GROUPSQL beklenirken biter") << QByteArray("<TEMELSQL>\nSELECT 1\n") << temel << "SELECT 1"
+                                                    << "" << 1;
+        QTest::newRow("FILTRE beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\nG\n") << temel << ""
+                                                  << "G" << 1;
+        QTest::newRow("END beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n") << filtre << ""
+                                               << "" << 2;
+        QTest::newRow("bos dosya") << QByteArray() << temel << ""
+                                   << "" << 1;
     }
     void okuma() {
         QFETCH(QByteArray, icerik);
@@ -108,7 +122,8 @@ private slots:
                                               << QStringList{"Cari", "Hepsi", "", "", "CARIKART.Cari_Kod", "|A|B", "TK", "True", "", ""};
         QTest::newRow("uc alan") << "Cari;Hepsi;;" << true << QStringList{"Cari", "Hepsi", "", "", "", "", "", "", "", ""};
         QTest::newRow("bos satir") << "" << true << QStringList(10);
-        QTest::newRow("alan icindeki bosluk kalir") << "Grupla ;x ;" << true << QStringList{"Grupla ", "x ", "", "", "", "", "", "", "", ""};
+        QTest::newRow("alan icindeki bosluk kalir")
+            << "Grupla ;x ;" << true << QStringList{"Grupla ", "x ", "", "", "", "", "", "", "", ""};
         QTest::newRow("on bir alan") << "1;2;3;4;5;6;7;8;9;10;11;" << false << QStringList{};
         QTest::newRow("son alandan sonra metin") << "A;B;C" << false << QStringList{};
     }

@@ -17,8 +17,8 @@ struct DemoAyarlari {
 
 struct DemoKullanici {
     int id;
-    QString ad;     // stored upper case
-    QString sifre;  // as typed; the database holds it scrambled
+    QString ad;    // stored upper case
+    QString sifre; // as typed; the database holds it scrambled
     QString rol;
 };
 

@@ -56,11 +56,8 @@ void SqliteYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) 
         yerler << QStringLiteral("?");
     }
     calistir(QStringLiteral("CREATE TABLE %1 (%2)").arg(ad, tanim.join(QStringLiteral(", "))));
-    const QByteArray sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                               .arg(ad, adlar.join(u','), yerler.join(u','))
-                               .toUtf8();
-    if (sqlite3_prepare_v2(db_, sql.constData(), -1, &ekle_, nullptr) != SQLITE_OK)
-        hata(QString::fromUtf8(sqlite3_errmsg(db_)));
+    const QByteArray sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(ad, adlar.join(u','), yerler.join(u',')).toUtf8();
+    if (sqlite3_prepare_v2(db_, sql.constData(), -1, &ekle_, nullptr) != SQLITE_OK) hata(QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 
 void SqliteYazici::satir(const QList<Deger>& degerler) {
@@ -89,9 +86,7 @@ void SqliteYazici::satir(const QList<Deger>& degerler) {
     sqlite3_reset(ekle_);
 }
 
-void SqliteYazici::gorunum(const QString& ad, const QString& sql) {
-    calistir(QStringLiteral("CREATE VIEW %1 AS %2").arg(ad, sql));
-}
+void SqliteYazici::gorunum(const QString& ad, const QString& sql) { calistir(QStringLiteral("CREATE VIEW %1 AS %2").arg(ad, sql)); }
 
 void SqliteYazici::dizin(const QString& tablo, const QString& sutunlar) {
     calistir(QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%3)").arg(tablo).arg(++dizinNo_).arg(sutunlar));
@@ -123,8 +118,7 @@ QString tsqlDegeri(const Deger& d) {
 } // namespace
 
 TsqlYazici::TsqlYazici(const QString& dosya) : dosya_(dosya) {
-    if (!dosya_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        hata(QStringLiteral("cannot write ") + dosya);
+    if (!dosya_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) hata(QStringLiteral("cannot write ") + dosya);
     out_.setDevice(&dosya_);
     out_.setEncoding(QStringConverter::Utf8);
     out_.setGenerateByteOrderMark(true);
@@ -139,8 +133,10 @@ void TsqlYazici::topluyuBitir() {
 
 void TsqlYazici::veritabani(const QString& ad) {
     topluyuBitir();
-    out_ << QStringLiteral("IF DB_ID(N'%1') IS NOT NULL BEGIN ALTER DATABASE [%1] SET SINGLE_USER WITH ROLLBACK IMMEDIATE; DROP DATABASE [%1]; END\nGO\n"
-                           "CREATE DATABASE [%1];\nGO\nUSE [%1];\nGO\n").arg(ad);
+    out_ << QStringLiteral("IF DB_ID(N'%1') IS NOT NULL BEGIN ALTER DATABASE [%1] SET SINGLE_USER WITH ROLLBACK IMMEDIATE; DROP DATABASE "
+                           "[%1]; END\nGO\n"
+                           "CREATE DATABASE [%1];\nGO\nUSE [%1];\nGO\n")
+                .arg(ad);
 }
 
 void TsqlYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
@@ -163,9 +159,8 @@ void TsqlYazici::satir(const QList<Deger>& degerler) {
     if (toplu_ == 1000) topluyuBitir();
     QStringList v;
     for (const Deger& d : degerler) v << tsqlDegeri(d);
-    out_ << (toplu_ == 0 ? QStringLiteral("INSERT INTO dbo.[%1] (%2) VALUES\n").arg(tablo_, sutunListesi_)
-                         : QStringLiteral(",\n"))
-         << u'(' << v.join(u',') << u')';
+    out_ << (toplu_ == 0 ? QStringLiteral("INSERT INTO dbo.[%1] (%2) VALUES\n").arg(tablo_, sutunListesi_) : QStringLiteral(",\n")) << u'('
+         << v.join(u',') << u')';
     ++toplu_;
 }
 

@@ -79,12 +79,24 @@ private:
 class CokluYazici : public DemoYazici {
 public:
     void ekle(std::unique_ptr<DemoYazici> y) { y_.push_back(std::move(y)); }
-    void veritabani(const QString& ad) override { for (auto& y : y_) y->veritabani(ad); }
-    void tablo(const QString& ad, const QList<TabloSutunu>& s) override { for (auto& y : y_) y->tablo(ad, s); }
-    void satir(const QList<Deger>& d) override { for (auto& y : y_) y->satir(d); }
-    void gorunum(const QString& ad, const QString& sql) override { for (auto& y : y_) y->gorunum(ad, sql); }
-    void dizin(const QString& t, const QString& s) override { for (auto& y : y_) y->dizin(t, s); }
-    void bitir() override { for (auto& y : y_) y->bitir(); }
+    void veritabani(const QString& ad) override {
+        for (auto& y : y_) y->veritabani(ad);
+    }
+    void tablo(const QString& ad, const QList<TabloSutunu>& s) override {
+        for (auto& y : y_) y->tablo(ad, s);
+    }
+    void satir(const QList<Deger>& d) override {
+        for (auto& y : y_) y->satir(d);
+    }
+    void gorunum(const QString& ad, const QString& sql) override {
+        for (auto& y : y_) y->gorunum(ad, sql);
+    }
+    void dizin(const QString& t, const QString& s) override {
+        for (auto& y : y_) y->dizin(t, s);
+    }
+    void bitir() override {
+        for (auto& y : y_) y->bitir();
+    }
 
 private:
     std::vector<std::unique_ptr<DemoYazici>> y_;

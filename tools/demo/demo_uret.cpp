@@ -27,16 +27,29 @@ int main(int argc, char** argv) {
         const QString& s = a.at(i);
         const bool deger = i + 1 < a.size();
         bool tamam = true;
-        if (s == QLatin1String("--folder") && deger) klasor = a.at(++i);
-        else if (s == QLatin1String("--tsql") && deger) tsql = a.at(++i);
-        else if (s == QLatin1String("--sysinf") && deger) sysinf = a.at(++i);
-        else if (s == QLatin1String("--invoices") && deger) ayarlar.faturaSayisi = a.at(++i).toInt(&tamam);
-        else if (s == QLatin1String("--customers") && deger) ayarlar.cariSayisi = a.at(++i).toInt(&tamam);
-        else if (s == QLatin1String("--seed") && deger) ayarlar.tohum = a.at(++i).toUInt(&tamam);
-        else tamam = false;
-        if (!tamam) { kullanim(); return 2; }
+        if (s == QLatin1String("--folder") && deger)
+            klasor = a.at(++i);
+        else if (s == QLatin1String("--tsql") && deger)
+            tsql = a.at(++i);
+        else if (s == QLatin1String("--sysinf") && deger)
+            sysinf = a.at(++i);
+        else if (s == QLatin1String("--invoices") && deger)
+            ayarlar.faturaSayisi = a.at(++i).toInt(&tamam);
+        else if (s == QLatin1String("--customers") && deger)
+            ayarlar.cariSayisi = a.at(++i).toInt(&tamam);
+        else if (s == QLatin1String("--seed") && deger)
+            ayarlar.tohum = a.at(++i).toUInt(&tamam);
+        else
+            tamam = false;
+        if (!tamam) {
+            kullanim();
+            return 2;
+        }
     }
-    if ((klasor.isEmpty() && tsql.isEmpty()) || ayarlar.faturaSayisi < 1) { kullanim(); return 2; }
+    if ((klasor.isEmpty() && tsql.isEmpty()) || ayarlar.faturaSayisi < 1) {
+        kullanim();
+        return 2;
+    }
     try {
         CokluYazici yazici;
         if (!klasor.isEmpty()) yazici.ekle(std::make_unique<SqliteYazici>(klasor));

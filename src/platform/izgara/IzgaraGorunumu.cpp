@@ -31,8 +31,10 @@ public:
         if (auto* kutu = qobject_cast<QComboBox*>(editor)) {
             const QString metin = i.data(Qt::EditRole).toString();
             const int yer = kutu->findText(metin);
-            if (yer >= 0) kutu->setCurrentIndex(yer);
-            else if (kutu->isEditable()) kutu->setEditText(metin);
+            if (yer >= 0)
+                kutu->setCurrentIndex(yer);
+            else if (kutu->isEditable())
+                kutu->setEditText(metin);
             return;
         }
         QStyledItemDelegate::setEditorData(editor, i);
@@ -59,8 +61,8 @@ IzgaraGorunumu::IzgaraGorunumu(IzgaraModeli* model, QWidget* ust) : QTableView(u
     verticalHeader()->setDefaultSectionSize(20);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
-                    | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
     sutunlariUygula();
     connect(model, &IzgaraModeli::modelReset, this, &IzgaraGorunumu::sutunlariUygula);

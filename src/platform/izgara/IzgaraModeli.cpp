@@ -46,9 +46,7 @@ bool IzgaraModeli::gecerli(int satir, int sutun) const {
     return satir >= 0 && satir < satirSayisi() && sutun >= 0 && sutun < sutunlar_.size();
 }
 
-QString IzgaraModeli::hucre(int satir, int sutun) const {
-    return gecerli(satir, sutun) ? hucreler_[satir][sutun].metin : QString();
-}
+QString IzgaraModeli::hucre(int satir, int sutun) const { return gecerli(satir, sutun) ? hucreler_[satir][sutun].metin : QString(); }
 
 void IzgaraModeli::hucreYaz(int satir, int sutun, const QString& metin) {
     if (!gecerli(satir, sutun) || hucreler_[satir][sutun].metin == metin) return;
@@ -58,16 +56,13 @@ void IzgaraModeli::hucreYaz(int satir, int sutun, const QString& metin) {
 
 QString IzgaraModeli::hucre(int satir, const QString& anahtar) const { return hucre(satir, sutunNo(anahtar)); }
 
-void IzgaraModeli::hucreYaz(int satir, const QString& anahtar, const QString& metin) {
-    hucreYaz(satir, sutunNo(anahtar), metin);
-}
+void IzgaraModeli::hucreYaz(int satir, const QString& anahtar, const QString& metin) { hucreYaz(satir, sutunNo(anahtar), metin); }
 
 void IzgaraModeli::kalinYap(int satir1, int sutun1, int satir2, int sutun2, bool kalin) {
     for (int s = satir1; s <= satir2; ++s)
         for (int c = sutun1; c <= sutun2; ++c)
             if (gecerli(s, c)) hucreler_[s][c].kalin = kalin;
-    if (gecerli(satir1, sutun1) && gecerli(satir2, sutun2))
-        emit dataChanged(index(satir1, sutun1), index(satir2, sutun2), {Qt::FontRole});
+    if (gecerli(satir1, sutun1) && gecerli(satir2, sutun2)) emit dataChanged(index(satir1, sutun1), index(satir2, sutun2), {Qt::FontRole});
 }
 
 bool IzgaraModeli::kalinMi(int satir, int sutun) const { return gecerli(satir, sutun) && hucreler_[satir][sutun].kalin; }
@@ -78,17 +73,13 @@ void IzgaraModeli::arkaPlanYap(int satir, int sutun, const QColor& renk) {
     emit dataChanged(index(satir, sutun), index(satir, sutun), {Qt::BackgroundRole});
 }
 
-QColor IzgaraModeli::arkaPlan(int satir, int sutun) const {
-    return gecerli(satir, sutun) ? hucreler_[satir][sutun].renk : QColor();
-}
+QColor IzgaraModeli::arkaPlan(int satir, int sutun) const { return gecerli(satir, sutun) ? hucreler_[satir][sutun].renk : QColor(); }
 
 void IzgaraModeli::satirGizle(int satir, bool gizli) {
     if (satir >= 0 && satir < satirSayisi()) gizliSatirlar_[satir] = gizli;
 }
 
-bool IzgaraModeli::satirGizliMi(int satir) const {
-    return satir >= 0 && satir < satirSayisi() && gizliSatirlar_[satir];
-}
+bool IzgaraModeli::satirGizliMi(int satir) const { return satir >= 0 && satir < satirSayisi() && gizliSatirlar_[satir]; }
 
 void IzgaraModeli::gecerliHucreAyarla(int satir, int sutun) {
     if (satir == satir_ && sutun == sutun_) return;

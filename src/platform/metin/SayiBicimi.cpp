@@ -23,8 +23,10 @@ Desen coz(const QString& bicim) {
     d.nokta = nokta >= 0;
     if (nokta >= 0) {
         for (QChar c : bicim.mid(nokta + 1)) {
-            if (c == u'0') ++d.sabitKesir;
-            else if (c == u'#') ++d.istegeBagliKesir;
+            if (c == u'0')
+                ++d.sabitKesir;
+            else if (c == u'#')
+                ++d.istegeBagliKesir;
         }
     }
     return d;

@@ -6,8 +6,10 @@ namespace SayiTesti {
 
 bool sayiMi(const QString& metin, const QString& ondalik, const QString& binlik) {
     QString s = metin.trimmed();
-    if (s.startsWith(u'+') || s.startsWith(u'-')) s = s.mid(1).trimmed();
-    else if (s.endsWith(u'+') || s.endsWith(u'-')) s = s.left(s.size() - 1).trimmed();
+    if (s.startsWith(u'+') || s.startsWith(u'-'))
+        s = s.mid(1).trimmed();
+    else if (s.endsWith(u'+') || s.endsWith(u'-'))
+        s = s.left(s.size() - 1).trimmed();
     // Exponent.
     const qsizetype e = s.indexOf(QRegularExpression(QStringLiteral("[eE]")));
     if (e >= 0) {

@@ -25,11 +25,11 @@ struct Kontrol {
     int sol = 0, ust = 0, genislik = 0, yukseklik = 0;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool gorunur = true;
-    QString metin;      // caption of a label, or text a handler set on a field
+    QString metin; // caption of a label, or text a handler set on a field
     bool metinVar = false;
-    QString veriAlani;  // bound column
+    QString veriAlani;   // bound column
     QString cikisBicimi; // OutputFormat: "#,##0.00" ...
-    Deger deger;        // value of a field or summary
+    Deger deger;         // value of a field or summary
     Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignTop;
     bool kalin = false;
     QColor arkaPlan;
@@ -38,8 +38,14 @@ struct Kontrol {
     std::shared_ptr<RaporBelgesi> altRapor; // what a sub-report holder shows
 
     // Text set by a handler replaces the value's text (a field's Text property).
-    void metinAyarla(const QString& m) { metin = m; metinVar = true; }
-    void degerAyarla(const Deger& d) { deger = d; metinVar = false; }
+    void metinAyarla(const QString& m) {
+        metin = m;
+        metinVar = true;
+    }
+    void degerAyarla(const Deger& d) {
+        deger = d;
+        metinVar = false;
+    }
 };
 
 struct Bolum {

@@ -5,8 +5,8 @@
 // documents and pages is in twips; devices convert at the last moment.
 namespace Bant::Birim {
 
-inline constexpr int TwipInc = 1440;   // twips per inch
-inline constexpr int TwipNokta = 20;   // twips per typographic point
+inline constexpr int TwipInc = 1440;     // twips per inch
+inline constexpr int TwipNokta = 20;     // twips per typographic point
 inline constexpr int A4Genislik = 11906; // A4 portrait, twips
 inline constexpr int A4Yukseklik = 16838;
 

@@ -38,7 +38,10 @@ public:
         const double px = Birim::olcek(logicalDpiX()) * olcek;
         return QSize(qRound(kagitTwip().width() * px), qRound(kagitTwip().height() * px));
     }
-    void boyutla() { setFixedSize(sayfaBoyu() + QSize(2 * kMasaKenari, 2 * kMasaKenari)); update(); }
+    void boyutla() {
+        setFixedSize(sayfaBoyu() + QSize(2 * kMasaKenari, 2 * kMasaKenari));
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -82,8 +85,8 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     auto* kapat = dugme(this, QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat"));
     durum_ = new QLabel(this);
     olcek_ = new QComboBox(this);
-    olcek_->addItems({QStringLiteral("Sayfa Genişliği"), QStringLiteral("Tüm Sayfa"), QStringLiteral("%50"),
-                      QStringLiteral("%75"), QStringLiteral("%100"), QStringLiteral("%150"), QStringLiteral("%200")});
+    olcek_->addItems({QStringLiteral("Sayfa Genişliği"), QStringLiteral("Tüm Sayfa"), QStringLiteral("%50"), QStringLiteral("%75"),
+                      QStringLiteral("%100"), QStringLiteral("%150"), QStringLiteral("%200")});
     connect(ilk, &QToolButton::clicked, this, [this] { sayfayaGit(0); });
     connect(onceki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ - 1); });
     connect(sonraki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ + 1); });

@@ -92,8 +92,8 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     c += "0.05 0 0 -0.05 0 " + sayi(Birim::nokta(s.yukseklik)) + " cm 15 w 0 J\n";
     for (const SayfaOgesi& o : s.ogeler) {
         if (o.tur == SayfaOgesi::Tur::Kutu) {
-            c += sayi(o.renk.redF()) + ' ' + sayi(o.renk.greenF()) + ' ' + sayi(o.renk.blueF()) + " rg " + sayi(o.alan.left()) + ' '
-                 + sayi(o.alan.top()) + ' ' + sayi(o.alan.width()) + ' ' + sayi(o.alan.height()) + " re f 0 g\n";
+            c += sayi(o.renk.redF()) + ' ' + sayi(o.renk.greenF()) + ' ' + sayi(o.renk.blueF()) + " rg " + sayi(o.alan.left()) + ' ' +
+                 sayi(o.alan.top()) + ' ' + sayi(o.alan.width()) + ' ' + sayi(o.alan.height()) + " re f 0 g\n";
         } else if (o.tur == SayfaOgesi::Tur::Cizgi) {
             c += sayi(o.alan.left()) + ' ' + sayi(o.alan.top()) + " m " + sayi(o.alan.right()) + ' ' + sayi(o.alan.bottom()) + " l S\n";
         }
@@ -135,15 +135,16 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     akisYaz(icerik, c);
     const int sayfa = yeniNesne();
     nesneBasla(sayfa);
-    yaz("<< /Type /Page /Parent " + QByteArray::number(sayfaAgaci_) + " 0 R /MediaBox [0 0 " + sayi(Birim::nokta(s.genislik)) + ' '
-        + sayi(Birim::nokta(s.yukseklik)) + "] /Resources << /Font << /F1 " + QByteArray::number(normal_.nesne) + " 0 R /F2 "
-        + QByteArray::number(kalin_.nesne) + " 0 R >> >> /Contents " + QByteArray::number(icerik) + " 0 R >>\nendobj\n");
+    yaz("<< /Type /Page /Parent " + QByteArray::number(sayfaAgaci_) + " 0 R /MediaBox [0 0 " + sayi(Birim::nokta(s.genislik)) + ' ' +
+        sayi(Birim::nokta(s.yukseklik)) + "] /Resources << /Font << /F1 " + QByteArray::number(normal_.nesne) + " 0 R /F2 " +
+        QByteArray::number(kalin_.nesne) + " 0 R >> >> /Contents " + QByteArray::number(icerik) + " 0 R >>\nendobj\n");
     sayfalar_ << sayfa;
 }
 
 QByteArray PdfBelgesi::yaziTipiDosyasi(const QRawFont& f) {
     // The tables a PDF reader needs of a TrueType font, in a file of their own.
-    const char* etiketler[] = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "name", "post", "prep"};
+    const char* etiketler[] = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head",
+                               "hhea", "hmtx", "loca", "maxp", "name", "post", "prep"};
     QList<std::pair<QByteArray, QByteArray>> tablolar;
     for (const char* e : etiketler) {
         const QByteArray t = f.fontTable(e);
@@ -151,10 +152,21 @@ QByteArray PdfBelgesi::yaziTipiDosyasi(const QRawFont& f) {
     }
     const quint16 n = static_cast<quint16>(tablolar.size());
     quint16 ustSinir = 1, us = 0;
-    while (ustSinir * 2 <= n) { ustSinir *= 2; ++us; }
+    while (ustSinir * 2 <= n) {
+        ustSinir *= 2;
+        ++us;
+    }
     QByteArray b;
-    auto u16 = [&b](quint16 v) { char t[2]; qToBigEndian(v, t); b.append(t, 2); };
-    auto u32 = [&b](quint32 v) { char t[4]; qToBigEndian(v, t); b.append(t, 4); };
+    auto u16 = [&b](quint16 v) {
+        char t[2];
+        qToBigEndian(v, t);
+        b.append(t, 2);
+    };
+    auto u32 = [&b](quint32 v) {
+        char t[4];
+        qToBigEndian(v, t);
+        b.append(t, 4);
+    };
     u32(0x00010000);
     u16(n);
     u16(ustSinir * 16);
@@ -190,16 +202,17 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
         genislikler += QByteArray::number(glifler.at(i)) + " [" + QByteArray::number(qRound(ilerleme.at(i).x() * olcek)) + "] ";
 
     nesneBasla(y.nesne);
-    yaz("<< /Type /Font /Subtype /Type0 /BaseFont /" + ad + " /Encoding /Identity-H /DescendantFonts [" + QByteArray::number(tanim)
-        + " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>\nendobj\n");
+    yaz("<< /Type /Font /Subtype /Type0 /BaseFont /" + ad + " /Encoding /Identity-H /DescendantFonts [" + QByteArray::number(tanim) +
+        " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>\nendobj\n");
     nesneBasla(tanim);
-    yaz("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + ad + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) "
-        "/Supplement 0 >> /FontDescriptor " + QByteArray::number(tanimlayici) + " 0 R /CIDToGIDMap /Identity /DW 500 /W ["
-        + genislikler + "] >>\nendobj\n");
+    yaz("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + ad +
+        " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) "
+        "/Supplement 0 >> /FontDescriptor " +
+        QByteArray::number(tanimlayici) + " 0 R /CIDToGIDMap /Identity /DW 500 /W [" + genislikler + "] >>\nendobj\n");
     nesneBasla(tanimlayici);
-    yaz("<< /Type /FontDescriptor /FontName /" + ad + " /Flags 32 /FontBBox [-300 -300 1300 1000] /ItalicAngle 0 /Ascent "
-        + QByteArray::number(qRound(y.tasarim.ascent() * olcek)) + " /Descent -" + QByteArray::number(qRound(y.tasarim.descent() * olcek))
-        + " /CapHeight 700 /StemV 80 /FontFile2 " + QByteArray::number(dosya) + " 0 R >>\nendobj\n");
+    yaz("<< /Type /FontDescriptor /FontName /" + ad + " /Flags 32 /FontBBox [-300 -300 1300 1000] /ItalicAngle 0 /Ascent " +
+        QByteArray::number(qRound(y.tasarim.ascent() * olcek)) + " /Descent -" + QByteArray::number(qRound(y.tasarim.descent() * olcek)) +
+        " /CapHeight 700 /StemV 80 /FontFile2 " + QByteArray::number(dosya) + " 0 R >>\nendobj\n");
     const QByteArray ttf = yaziTipiDosyasi(y.tasarim);
     akisYaz(dosya, ttf, " /Length1 " + QByteArray::number(ttf.size()));
     QByteArray cmap = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap /CIDSystemInfo << /Registry (Adobe) "
@@ -210,8 +223,8 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
         QByteArray blok;
         int say = 0;
         for (; it != y.kullanilan.constEnd() && say < 100; ++it, ++say)
-            blok += '<' + QByteArray::number(it.key(), 16).rightJustified(4, '0') + "> <"
-                    + QByteArray::number(it.value(), 16).rightJustified(4, '0') + ">\n";
+            blok += '<' + QByteArray::number(it.key(), 16).rightJustified(4, '0') + "> <" +
+                    QByteArray::number(it.value(), 16).rightJustified(4, '0') + ">\n";
         cmap += QByteArray::number(say) + " beginbfchar\n" + blok + "endbfchar\n";
     }
     cmap += "endcmap CMapName currentdict /CMap defineresource pop end end\n";
@@ -231,14 +244,14 @@ bool PdfBelgesi::kapat() {
     yaz("<< /Type /Catalog /Pages " + QByteArray::number(sayfaAgaci_) + " 0 R >>\nendobj\n");
     const int bilgi = yeniNesne();
     nesneBasla(bilgi);
-    yaz("<< /Title " + pdfMetni(baslik_) + " /Creator " + pdfDizgisi(yaratan_) + " /CreationDate (D:"
-        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z) >>\nendobj\n");
+    yaz("<< /Title " + pdfMetni(baslik_) + " /Creator " + pdfDizgisi(yaratan_) +
+        " /CreationDate (D:" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z) >>\nendobj\n");
     const qint64 xref = konum_;
     QByteArray x = "xref\n0 " + QByteArray::number(konumlar_.size() + 1) + "\n0000000000 65535 f \n";
     for (qint64 k : konumlar_) x += QByteArray::number(k).rightJustified(10, '0') + " 00000 n \n";
     yaz(x);
-    yaz("trailer\n<< /Size " + QByteArray::number(konumlar_.size() + 1) + " /Root " + QByteArray::number(katalog_) + " 0 R /Info "
-        + QByteArray::number(bilgi) + " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
+    yaz("trailer\n<< /Size " + QByteArray::number(konumlar_.size() + 1) + " /Root " + QByteArray::number(katalog_) + " 0 R /Info " +
+        QByteArray::number(bilgi) + " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
     if (!dosya_.flush()) yazmaHatasi_ = true;
     dosya_.close();
     return !yazmaHatasi_ && dosya_.error() == QFileDevice::NoError;

@@ -26,12 +26,12 @@ public:
 
 private:
     struct Yuz {
-        QRawFont tasarim;   // at one pixel per font unit
-        int birim = 2048;   // units per em
-        qreal ust = 0;      // ascent, font units
+        QRawFont tasarim; // at one pixel per font unit
+        int birim = 2048; // units per em
+        qreal ust = 0;    // ascent, font units
         QString ad;
-        int nesne = 0;      // Type0 font object
-        QMap<quint32, char16_t> kullanilan; // glyph -> character, for widths and the Unicode map
+        int nesne = 0;                                         // Type0 font object
+        QMap<quint32, char16_t> kullanilan;                    // glyph -> character, for widths and the Unicode map
         QHash<QString, std::pair<QByteArray, qreal>> onbellek; // text -> hex glyphs, width in font units
     };
 

@@ -99,7 +99,10 @@ qsizetype RaporMotoru::sutunNo(const QStringList& adlar, const QString& ad) {
     if (it != sutunlar_.constEnd()) return it.value();
     qsizetype bulunan = -1;
     for (qsizetype i = 0; i < adlar.size(); ++i)
-        if (adlar.at(i).compare(ad, Qt::CaseInsensitive) == 0) { bulunan = i; break; }
+        if (adlar.at(i).compare(ad, Qt::CaseInsensitive) == 0) {
+            bulunan = i;
+            break;
+        }
     sutunlar_.insert(ad, bulunan);
     return bulunan;
 }

@@ -37,7 +37,7 @@ private:
     void ozetleriYaz(Bolum& b);
     void ozetleriSifirla(Kontrol::Kapsam kapsam);
     void yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan = {});
-    void yerAc(int yukseklik); // a new page unless that much room is left
+    void yerAc(int yukseklik);               // a new page unless that much room is left
     int sayfayaKoy(const Blok& blok, int y); // onto the page at y; the y below it
     void yeniSayfa();
     void sayfayiBitir();
@@ -50,7 +50,7 @@ private:
     int y_ = 0;
     int govdeBasi_ = 0;
     int govdeSonu_ = 0;
-    bool icIce_ = false;         // a sub-report: sections go to toplanan_, not to pages
+    bool icIce_ = false; // a sub-report: sections go to toplanan_, not to pages
     QList<Blok> toplanan_;
     QHash<QString, qsizetype> sutunlar_;
     int sayfaNo_ = 0;

@@ -13,12 +13,12 @@ namespace Bant {
 struct SayfaOgesi {
     enum class Tur { Metin, Cizgi, Kutu };
     Tur tur = Tur::Metin;
-    QString ad;           // the control that made it
-    QRect alan;           // text and box: the rectangle; line: from topLeft to bottomRight
+    QString ad; // the control that made it
+    QRect alan; // text and box: the rectangle; line: from topLeft to bottomRight
     QString metin;
     Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignTop;
     bool kalin = false;
-    QColor renk;          // box fill
+    QColor renk; // box fill
 };
 
 struct Sayfa {

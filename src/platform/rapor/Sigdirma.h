@@ -18,8 +18,7 @@ struct Sigdirma {
 // caller's unit and `olcek` turns them into twips; `ilerlemeler()` gives
 // the glyphs' advances and is called only when the text must be cut.
 template <typename Ilerlemeler>
-Sigdirma Metni_Sigdir(const QRect& kutu, Qt::Alignment hiza, qsizetype glifSayisi, qreal genislik, qreal olcek,
-                      Ilerlemeler&& ilerlemeler) {
+Sigdirma Metni_Sigdir(const QRect& kutu, Qt::Alignment hiza, qsizetype glifSayisi, qreal genislik, qreal olcek, Ilerlemeler&& ilerlemeler) {
     Sigdirma s{static_cast<qreal>(kutu.left()), glifSayisi};
     const qreal gen = genislik * olcek;
     if (gen > kutu.width()) {

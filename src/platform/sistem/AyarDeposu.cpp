@@ -11,9 +11,7 @@
 namespace AyarDeposu {
 namespace {
 
-QString kokAdi(Kok k) {
-    return k == Kok::HKEY_LOCAL_MACHINE ? QStringLiteral("HKEY_LOCAL_MACHINE") : QStringLiteral("HKEY_CURRENT_USER");
-}
+QString kokAdi(Kok k) { return k == Kok::HKEY_LOCAL_MACHINE ? QStringLiteral("HKEY_LOCAL_MACHINE") : QStringLiteral("HKEY_CURRENT_USER"); }
 
 std::unique_ptr<QSettings> ayarlar(Kok kok) {
 #ifdef Q_OS_WIN
@@ -48,8 +46,7 @@ std::optional<QString> bolgeselVarsayilan(const QString& ad) {
 } // namespace
 
 QString dosyaYolu(Kok kok) {
-    const QString klasor = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                           + u'/' + programBasligi();
+    const QString klasor = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + programBasligi();
     return klasor + u'/' + kokAdi(kok) + QStringLiteral(".ini");
 }
 
@@ -61,8 +58,7 @@ std::optional<QString> oku(Kok kok, const QString& anahtar, const QString& ad) {
         if (v.typeId() == QMetaType::QStringList) return std::nullopt; // not a string value
         return v.toString();
     }
-    if (kok == Kok::HKEY_CURRENT_USER
-        && anahtar.compare(QLatin1String("Control Panel\\International"), Qt::CaseInsensitive) == 0)
+    if (kok == Kok::HKEY_CURRENT_USER && anahtar.compare(QLatin1String("Control Panel\\International"), Qt::CaseInsensitive) == 0)
         return bolgeselVarsayilan(ad);
     return std::nullopt;
 }

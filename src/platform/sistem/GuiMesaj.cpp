@@ -22,8 +22,7 @@ void GuiMesaj::goster(const QString& metin, Simge simge, const QString& baslik) 
 }
 
 bool GuiMesaj::evetMi(const QString& metin, const QString& baslik) {
-    QMessageBox kutu(QMessageBox::Question, baslik, metin, QMessageBox::Yes | QMessageBox::No,
-                     QApplication::activeWindow());
+    QMessageBox kutu(QMessageBox::Question, baslik, metin, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     kutu.button(QMessageBox::Yes)->setText(QStringLiteral("Evet"));
     kutu.button(QMessageBox::No)->setText(QStringLiteral("Hayır"));
     return kutu.exec() == QMessageBox::Yes;

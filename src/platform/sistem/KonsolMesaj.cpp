@@ -13,9 +13,7 @@ void yaz(const QString& satir) {
 }
 } // namespace
 
-void KonsolMesaj::goster(const QString& metin, Simge, const QString& baslik) {
-    yaz(baslik + QStringLiteral(": ") + metin);
-}
+void KonsolMesaj::goster(const QString& metin, Simge, const QString& baslik) { yaz(baslik + QStringLiteral(": ") + metin); }
 
 bool KonsolMesaj::evetMi(const QString& metin, const QString& baslik) {
     yaz(baslik + QStringLiteral(": ") + metin);

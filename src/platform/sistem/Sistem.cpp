@@ -24,9 +24,7 @@ int SistemServisi::anaSurum() const {
 
 void SistemServisi::yenidenBaslatIste() {}
 
-bool SistemServisi::programBaslat(const QString& yol) {
-    return QProcess::startDetached(yol, {}, QFileInfo(yol).absolutePath());
-}
+bool SistemServisi::programBaslat(const QString& yol) { return QProcess::startDetached(yol, {}, QFileInfo(yol).absolutePath()); }
 
 void SistemServisi::panoyaKoy(const QString& metin) {
     gPano = metin;
@@ -44,9 +42,7 @@ QString SistemServisi::panodan() const {
 
 QString SistemServisi::programDizini() const { return QCoreApplication::applicationDirPath(); }
 
-QString SistemServisi::programAdi() const {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
+QString SistemServisi::programAdi() const { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
 SistemServisi& sistem() {
     static SistemServisi gercek;

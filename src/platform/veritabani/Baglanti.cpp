@@ -13,7 +13,6 @@ int Baglanti::girisZamanAsimi() {
 
 std::shared_ptr<Baglanti> Baglanti::ac(const QString& baglantiCumlesi) {
     const BaglantiCumlesi b = BaglantiCumlesi::ayristir(baglantiCumlesi);
-    if (!b.veriKaynagi.isEmpty() && QFileInfo(b.veriKaynagi).isDir())
-        return std::make_shared<SqliteBaglanti>(b);
+    if (!b.veriKaynagi.isEmpty() && QFileInfo(b.veriKaynagi).isDir()) return std::make_shared<SqliteBaglanti>(b);
     return std::make_shared<OdbcBaglanti>(odbcCumlesiOlustur(b, girisZamanAsimi()), girisZamanAsimi());
 }

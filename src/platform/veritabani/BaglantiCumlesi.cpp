@@ -9,13 +9,17 @@ BaglantiCumlesi BaglantiCumlesi::ayristir(const QString& metin) {
         if (esit < 0) continue;
         const QString anahtar = parca.left(esit).trimmed().toLower();
         const QString deger = parca.mid(esit + 1);
-        if (anahtar == QLatin1String("data source")) b.veriKaynagi = deger;
-        else if (anahtar == QLatin1String("initial catalog")) b.katalog = deger;
-        else if (anahtar == QLatin1String("user id")) b.kullanici = deger;
-        else if (anahtar == QLatin1String("password")) b.sifre = deger;
+        if (anahtar == QLatin1String("data source"))
+            b.veriKaynagi = deger;
+        else if (anahtar == QLatin1String("initial catalog"))
+            b.katalog = deger;
+        else if (anahtar == QLatin1String("user id"))
+            b.kullanici = deger;
+        else if (anahtar == QLatin1String("password"))
+            b.sifre = deger;
         else if (anahtar == QLatin1String("integrated security"))
-            b.entegreGuvenlik = deger.trimmed().compare(QLatin1String("SSPI"), Qt::CaseInsensitive) == 0
-                                || deger.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+            b.entegreGuvenlik = deger.trimmed().compare(QLatin1String("SSPI"), Qt::CaseInsensitive) == 0 ||
+                                deger.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
     }
     return b;
 }

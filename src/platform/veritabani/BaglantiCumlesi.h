@@ -4,10 +4,10 @@
 // The fields of an OLE DB style connection string ("Key=Value;Key=Value").
 // Values are taken as they stand: the program never quotes them.
 struct BaglantiCumlesi {
-    QString veriKaynagi;   // Data Source
-    QString katalog;       // Initial Catalog
-    QString kullanici;     // User ID
-    QString sifre;         // Password
+    QString veriKaynagi;          // Data Source
+    QString katalog;              // Initial Catalog
+    QString kullanici;            // User ID
+    QString sifre;                // Password
     bool entegreGuvenlik = false; // Integrated Security=SSPI
 
     static BaglantiCumlesi ayristir(const QString& metin);

@@ -19,8 +19,7 @@ double metindenSayi(const QString& s) {
 } // namespace
 
 QDateTime tarihMetnindenOku(const QString& s) {
-    static const QRegularExpression re(
-        QStringLiteral(R"(^(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2})(?:\.(\d{1,9}))?)?)?$)"));
+    static const QRegularExpression re(QStringLiteral(R"(^(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2})(?:\.(\d{1,9}))?)?)?$)"));
     const auto m = re.match(s.trimmed());
     if (!m.hasMatch()) return {};
     const QDate gun(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
@@ -46,8 +45,7 @@ QString Deger::metin() const {
     }
     case Tur::Tarih: {
         const QDateTime t = std::get<QDateTime>(v_);
-        return t.time() == QTime(0, 0) ? t.date().toString(Qt::ISODate)
-                                        : t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return t.time() == QTime(0, 0) ? t.date().toString(Qt::ISODate) : t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
     case Tur::Bayrak: return std::get<bool>(v_) ? QStringLiteral("True") : QStringLiteral("False");
     }

@@ -24,13 +24,13 @@ public:
     Tur tur() const { return static_cast<Tur>(v_.index()); }
     bool bosMu() const { return tur() == Tur::Bos; }
 
-    QString metin() const;          // error 94 on NULL
-    QString metinVeyaBos() const;   // NULL gives the empty text
-    qint64 tamsayi() const;         // whole numbers; fractions round half to even
+    QString metin() const;        // error 94 on NULL
+    QString metinVeyaBos() const; // NULL gives the empty text
+    qint64 tamsayi() const;       // whole numbers; fractions round half to even
     double ondalik() const;
     Para para() const;
     QDateTime tarih() const;
-    bool bayrak() const;            // any non-zero value is true
+    bool bayrak() const; // any non-zero value is true
 
     bool operator==(const Deger& o) const { return v_ == o.v_; }
 

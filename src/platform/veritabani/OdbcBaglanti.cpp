@@ -7,7 +7,7 @@
 namespace {
 
 struct Teshis {
-    QString durum;  // SQLSTATE
+    QString durum; // SQLSTATE
     QString metin;
 };
 
@@ -39,13 +39,19 @@ Sinif sinif(SQLLEN tur, const QString& turAdi, SQLLEN olcek) {
     const QString ad = turAdi.toLower();
     if (ad.contains(QLatin1String("money"))) return Sinif::Para;
     if (ad == QLatin1String("bit") || tur == SQL_BIT) return Sinif::Bayrak;
-    if (ad.contains(QLatin1String("date")) || ad.contains(QLatin1String("time")) || tur == SQL_TYPE_TIMESTAMP
-        || tur == SQL_TYPE_DATE || tur == SQL_DATETIME || tur == SQL_TIMESTAMP)
+    if (ad.contains(QLatin1String("date")) || ad.contains(QLatin1String("time")) || tur == SQL_TYPE_TIMESTAMP || tur == SQL_TYPE_DATE ||
+        tur == SQL_DATETIME || tur == SQL_TIMESTAMP)
         return Sinif::Tarih;
     switch (tur) {
-    case SQL_INTEGER: case SQL_SMALLINT: case SQL_TINYINT: case SQL_BIGINT: return Sinif::Tamsayi;
-    case SQL_FLOAT: case SQL_REAL: case SQL_DOUBLE: return Sinif::Ondalik;
-    case SQL_DECIMAL: case SQL_NUMERIC: return olcek <= 4 ? Sinif::Para : Sinif::Ondalik;
+    case SQL_INTEGER:
+    case SQL_SMALLINT:
+    case SQL_TINYINT:
+    case SQL_BIGINT: return Sinif::Tamsayi;
+    case SQL_FLOAT:
+    case SQL_REAL:
+    case SQL_DOUBLE: return Sinif::Ondalik;
+    case SQL_DECIMAL:
+    case SQL_NUMERIC: return olcek <= 4 ? Sinif::Para : Sinif::Ondalik;
     default: return Sinif::Metin;
     }
 }
@@ -104,7 +110,10 @@ public:
     bool sonraki(QList<Deger>& satir) override {
         if (bitti_) return false;
         const SQLRETURN rc = SQLFetch(s_);
-        if (rc == SQL_NO_DATA) { bitti_ = true; return false; }
+        if (rc == SQL_NO_DATA) {
+            bitti_ = true;
+            return false;
+        }
         if (!SQL_SUCCEEDED(rc)) hataAt(SQL_HANDLE_STMT, s_, HataNo::SorguHatasi);
         satir.resize(adlar_.size());
         for (int i = 0; i < adlar_.size(); ++i) satir[i] = oku(static_cast<SQLUSMALLINT>(i + 1), siniflar_[i]);
@@ -121,8 +130,7 @@ private:
             if (rc == SQL_NO_DATA) break;
             if (!SQL_SUCCEEDED(rc)) hataAt(SQL_HANDLE_STMT, s_, HataNo::SorguHatasi);
             if (gosterge == SQL_NULL_DATA) return {};
-            const bool tasti = rc == SQL_SUCCESS_WITH_INFO
-                               && (gosterge == SQL_NO_TOTAL || gosterge >= static_cast<SQLLEN>(sizeof parca));
+            const bool tasti = rc == SQL_SUCCESS_WITH_INFO && (gosterge == SQL_NO_TOTAL || gosterge >= static_cast<SQLLEN>(sizeof parca));
             tampon.append(parca, tasti ? static_cast<qsizetype>(sizeof parca - 1) : static_cast<qsizetype>(qstrlen(parca)));
             if (!tasti) break;
         }
@@ -157,8 +165,8 @@ OdbcBaglanti::OdbcBaglanti(const QString& odbcCumlesi, int girisZamanAsimiSn) {
     const QByteArray cumle = odbcCumlesi.toUtf8();
     SQLCHAR cikti[1024];
     SQLSMALLINT ciktiUz = 0;
-    const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(cumle.constData())),
-                                          SQL_NTS, cikti, sizeof cikti, &ciktiUz, SQL_DRIVER_NOPROMPT);
+    const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(cumle.constData())), SQL_NTS, cikti,
+                                          sizeof cikti, &ciktiUz, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
         try {
             hataAt(SQL_HANDLE_DBC, dbc, HataNo::Genel);

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-Para Para::ondaliktan(double d) {
-    return hamdan(static_cast<qint64>(std::llround(d * kBirim)));
-}
+Para Para::ondaliktan(double d) { return hamdan(static_cast<qint64>(std::llround(d * kBirim))); }
 
 std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
     QString s = metin.trimmed();

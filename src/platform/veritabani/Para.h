@@ -11,7 +11,11 @@ public:
     static constexpr qint64 kBirim = 10000;
 
     constexpr Para() = default;
-    static constexpr Para hamdan(qint64 onBinde) { Para p; p.ham_ = onBinde; return p; }
+    static constexpr Para hamdan(qint64 onBinde) {
+        Para p;
+        p.ham_ = onBinde;
+        return p;
+    }
     static Para tamdan(qint64 tam) { return hamdan(tam * kBirim); }
     // Rounds half away from zero to four decimals, as a conversion to money does.
     static Para ondaliktan(double d);
@@ -28,8 +32,14 @@ public:
     Para operator+(Para o) const { return hamdan(ham_ + o.ham_); }
     Para operator-(Para o) const { return hamdan(ham_ - o.ham_); }
     Para operator-() const { return hamdan(-ham_); }
-    Para& operator+=(Para o) { ham_ += o.ham_; return *this; }
-    Para& operator-=(Para o) { ham_ -= o.ham_; return *this; }
+    Para& operator+=(Para o) {
+        ham_ += o.ham_;
+        return *this;
+    }
+    Para& operator-=(Para o) {
+        ham_ -= o.ham_;
+        return *this;
+    }
     auto operator<=>(const Para&) const = default;
 
 private:

@@ -27,19 +27,23 @@ QDateTime tarihArg(sqlite3_value* v) {
 }
 
 void tarihSonucu(sqlite3_context* c, const QDateTime& t) {
-    if (!t.isValid()) { sqlite3_result_null(c); return; }
+    if (!t.isValid()) {
+        sqlite3_result_null(c);
+        return;
+    }
     const QByteArray b = t.toString(kTarihBicimi).toUtf8();
     sqlite3_result_text(c, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
 }
 
-void fnGetdate(sqlite3_context* c, int, sqlite3_value**) {
-    tarihSonucu(c, QDateTime::currentDateTime());
-}
+void fnGetdate(sqlite3_context* c, int, sqlite3_value**) { tarihSonucu(c, QDateTime::currentDateTime()); }
 
 void fnTarih(sqlite3_context* c, int, sqlite3_value** a) { tarihSonucu(c, tarihArg(a[0])); }
 
 void fnLen(sqlite3_context* c, int, sqlite3_value** a) {
-    if (sqlite3_value_type(a[0]) == SQLITE_NULL) { sqlite3_result_null(c); return; }
+    if (sqlite3_value_type(a[0]) == SQLITE_NULL) {
+        sqlite3_result_null(c);
+        return;
+    }
     QString s = u8(sqlite3_value_text(a[0]));
     while (s.endsWith(u' ')) s.chop(1); // LEN ignores trailing blanks
     sqlite3_result_int64(c, s.size());
@@ -47,7 +51,10 @@ void fnLen(sqlite3_context* c, int, sqlite3_value** a) {
 
 void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
     const QDateTime t = tarihArg(a[0]);
-    if (!t.isValid()) { sqlite3_result_null(c); return; }
+    if (!t.isValid()) {
+        sqlite3_result_null(c);
+        return;
+    }
     const auto hangi = reinterpret_cast<intptr_t>(sqlite3_user_data(c));
     sqlite3_result_int(c, hangi == 0 ? t.date().year() : hangi == 1 ? t.date().month() : t.date().day());
 }
@@ -56,17 +63,30 @@ void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
     // Date parts are ASCII keywords: compared as bytes.
     const QByteArray parca = QByteArray(reinterpret_cast<const char*>(sqlite3_value_text(a[0]))).toLower();
     const QDateTime t = tarihArg(a[2]);
-    if (!t.isValid() || sqlite3_value_type(a[1]) == SQLITE_NULL) { sqlite3_result_null(c); return; }
+    if (!t.isValid() || sqlite3_value_type(a[1]) == SQLITE_NULL) {
+        sqlite3_result_null(c);
+        return;
+    }
     const qint64 n = sqlite3_value_int64(a[1]);
     QDateTime r;
-    if (parca == "day" || parca == "dd" || parca == "d" || parca == "dayofyear" || parca == "dy" || parca == "y") r = t.addDays(n);
-    else if (parca == "week" || parca == "wk" || parca == "ww") r = t.addDays(7 * n);
-    else if (parca == "month" || parca == "mm" || parca == "m") r = t.addMonths(static_cast<int>(n));
-    else if (parca == "year" || parca == "yy" || parca == "yyyy") r = t.addYears(static_cast<int>(n));
-    else if (parca == "hour" || parca == "hh") r = t.addSecs(3600 * n);
-    else if (parca == "minute" || parca == "mi" || parca == "n") r = t.addSecs(60 * n);
-    else if (parca == "second" || parca == "ss" || parca == "s") r = t.addSecs(n);
-    else { sqlite3_result_error(c, "DATEADD: unknown date part", -1); return; }
+    if (parca == "day" || parca == "dd" || parca == "d" || parca == "dayofyear" || parca == "dy" || parca == "y")
+        r = t.addDays(n);
+    else if (parca == "week" || parca == "wk" || parca == "ww")
+        r = t.addDays(7 * n);
+    else if (parca == "month" || parca == "mm" || parca == "m")
+        r = t.addMonths(static_cast<int>(n));
+    else if (parca == "year" || parca == "yy" || parca == "yyyy")
+        r = t.addYears(static_cast<int>(n));
+    else if (parca == "hour" || parca == "hh")
+        r = t.addSecs(3600 * n);
+    else if (parca == "minute" || parca == "mi" || parca == "n")
+        r = t.addSecs(60 * n);
+    else if (parca == "second" || parca == "ss" || parca == "s")
+        r = t.addSecs(n);
+    else {
+        sqlite3_result_error(c, "DATEADD: unknown date part", -1);
+        return;
+    }
     tarihSonucu(c, r);
 }
 
@@ -74,17 +94,28 @@ void fnDatediff(sqlite3_context* c, int, sqlite3_value** a) {
     // Date parts are ASCII keywords: compared as bytes.
     const QByteArray parca = QByteArray(reinterpret_cast<const char*>(sqlite3_value_text(a[0]))).toLower();
     const QDateTime x = tarihArg(a[1]), y = tarihArg(a[2]);
-    if (!x.isValid() || !y.isValid()) { sqlite3_result_null(c); return; }
+    if (!x.isValid() || !y.isValid()) {
+        sqlite3_result_null(c);
+        return;
+    }
     qint64 r;
     // DATEDIFF counts boundaries crossed, not elapsed periods.
-    if (parca == "day" || parca == "dd" || parca == "d") r = x.date().daysTo(y.date());
+    if (parca == "day" || parca == "dd" || parca == "d")
+        r = x.date().daysTo(y.date());
     else if (parca == "month" || parca == "mm" || parca == "m")
         r = (y.date().year() - x.date().year()) * 12 + y.date().month() - x.date().month();
-    else if (parca == "year" || parca == "yy" || parca == "yyyy") r = y.date().year() - x.date().year();
-    else if (parca == "hour" || parca == "hh") r = x.secsTo(y) / 3600;
-    else if (parca == "minute" || parca == "mi" || parca == "n") r = x.secsTo(y) / 60;
-    else if (parca == "second" || parca == "ss" || parca == "s") r = x.secsTo(y);
-    else { sqlite3_result_error(c, "DATEDIFF: unknown date part", -1); return; }
+    else if (parca == "year" || parca == "yy" || parca == "yyyy")
+        r = y.date().year() - x.date().year();
+    else if (parca == "hour" || parca == "hh")
+        r = x.secsTo(y) / 3600;
+    else if (parca == "minute" || parca == "mi" || parca == "n")
+        r = x.secsTo(y) / 60;
+    else if (parca == "second" || parca == "ss" || parca == "s")
+        r = x.secsTo(y);
+    else {
+        sqlite3_result_error(c, "DATEDIFF: unknown date part", -1);
+        return;
+    }
     sqlite3_result_int64(c, r);
 }
 
@@ -95,12 +126,10 @@ Bildirim bildirim(const char* decl) {
     if (!decl) return Bildirim::Yok;
     const QString t = QString::fromLatin1(decl).section(u'(', 0, 0).trimmed().toUpper();
     if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME"))) return Bildirim::Tarih;
-    if (t.contains(QLatin1String("MONEY")) || t == QLatin1String("DECIMAL") || t == QLatin1String("NUMERIC"))
-        return Bildirim::Para;
+    if (t.contains(QLatin1String("MONEY")) || t == QLatin1String("DECIMAL") || t == QLatin1String("NUMERIC")) return Bildirim::Para;
     if (t == QLatin1String("BIT")) return Bildirim::Bayrak;
     if (t.contains(QLatin1String("INT"))) return Bildirim::Tamsayi;
-    if (t == QLatin1String("FLOAT") || t == QLatin1String("REAL") || t.startsWith(QLatin1String("DOUBLE")))
-        return Bildirim::Ondalik;
+    if (t == QLatin1String("FLOAT") || t == QLatin1String("REAL") || t.startsWith(QLatin1String("DOUBLE"))) return Bildirim::Ondalik;
     return Bildirim::Metin;
 }
 
@@ -126,8 +155,7 @@ Deger deger(sqlite3_stmt* s, int i, Bildirim b) {
         return Deger::metinden(metin);
     case Bildirim::Tamsayi:
     case Bildirim::Ondalik:
-    case Bildirim::Yok:
-        break;
+    case Bildirim::Yok: break;
     }
     if (tur == SQLITE_INTEGER) return Deger::tamsayidan(sqlite3_column_int64(s, i));
     if (tur == SQLITE_FLOAT) return Deger::ondaliktan(sqlite3_column_double(s, i));
@@ -160,9 +188,11 @@ public:
     bool sonraki(QList<Deger>& satir) override {
         if (bitti_) return false;
         const int rc = sqlite3_step(s_);
-        if (rc == SQLITE_DONE) { bitti_ = true; return false; }
-        if (rc != SQLITE_ROW)
-            throw VeritabaniHatasi(HataNo::SorguHatasi, QString::fromUtf8(sqlite3_errmsg(db_)));
+        if (rc == SQLITE_DONE) {
+            bitti_ = true;
+            return false;
+        }
+        if (rc != SQLITE_ROW) throw VeritabaniHatasi(HataNo::SorguHatasi, QString::fromUtf8(sqlite3_errmsg(db_)));
         satir.resize(adlar_.size());
         for (int i = 0; i < adlar_.size(); ++i) satir[i] = deger(s_, i, turler_[i]);
         return true;
@@ -176,9 +206,7 @@ private:
     bool bitti_ = false;
 };
 
-QString salt(const QString& yol) {
-    return QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro");
-}
+QString salt(const QString& yol) { return QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro"); }
 
 void girisDenetle(const BaglantiCumlesi& b) {
     const QString dosya = QDir(b.veriKaynagi).filePath(QStringLiteral("Girisler.ini"));
@@ -186,8 +214,9 @@ void girisDenetle(const BaglantiCumlesi& b) {
     QSettings g(dosya, QSettings::IniFormat);
     if (b.entegreGuvenlik) {
         if (g.value(QStringLiteral("Genel/EntegreGuvenlik"), true).toBool()) return;
-        throw VeritabaniHatasi(HataNo::GirisReddedildi,
-                               QStringLiteral("Login failed. The login is from an untrusted domain and cannot be used with Windows authentication."));
+        throw VeritabaniHatasi(
+            HataNo::GirisReddedildi,
+            QStringLiteral("Login failed. The login is from an untrusted domain and cannot be used with Windows authentication."));
     }
     const QString anahtar = QStringLiteral("SqlGirisleri/") + b.kullanici;
     if (!g.contains(anahtar) || g.value(anahtar).toString() != b.sifre)
@@ -201,9 +230,10 @@ SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
     const QDir klasor(b.veriKaynagi);
     const QString dosya = klasor.filePath(b.katalog + QStringLiteral(".sqlite"));
     if (b.katalog.isEmpty() || !QFileInfo(dosya).isFile())
-        throw VeritabaniHatasi(HataNo::Genel, QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(b.katalog));
-    const int rc = sqlite3_open_v2(salt(dosya).toUtf8().constData(), &db_,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+        throw VeritabaniHatasi(HataNo::Genel,
+                               QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(b.katalog));
+    const int rc =
+        sqlite3_open_v2(salt(dosya).toUtf8().constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString m = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         sqlite3_close(db_);
@@ -222,9 +252,8 @@ SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
 
     const QString tanim = klasor.filePath(QStringLiteral("Defination_DB.sqlite"));
     if (QFileInfo(tanim).isFile()) {
-        const QByteArray ek = QStringLiteral("ATTACH DATABASE '%1' AS Defination_DB")
-                                  .arg(salt(tanim).replace(u'\'', QLatin1String("''")))
-                                  .toUtf8();
+        const QByteArray ek =
+            QStringLiteral("ATTACH DATABASE '%1' AS Defination_DB").arg(salt(tanim).replace(u'\'', QLatin1String("''"))).toUtf8();
         char* hata = nullptr;
         if (sqlite3_exec(db_, ek.constData(), nullptr, nullptr, &hata) != SQLITE_OK) {
             const QString m = QString::fromUtf8(hata);

@@ -32,11 +32,17 @@ std::vector<Jeton> ayir(const QString& t) {
             i = son < 0 ? n : son + 2;
             j.push_back({Jeton::Yorum, t.mid(b, i - b)});
         } else if (c == u'\'' || ((c == u'N' || c == u'n') && i + 1 < n && t.at(i + 1) == u'\'')) {
-            if (c != u'\'') { ++i; ++b; } // N'...' is a Unicode literal; SQLite text always is
+            if (c != u'\'') {
+                ++i;
+                ++b;
+            } // N'...' is a Unicode literal; SQLite text always is
             ++i;
             while (i < n) {
                 if (t.at(i) == u'\'') {
-                    if (i + 1 < n && t.at(i + 1) == u'\'') { i += 2; continue; }
+                    if (i + 1 < n && t.at(i + 1) == u'\'') {
+                        i += 2;
+                        continue;
+                    }
                     ++i;
                     break;
                 }
@@ -87,8 +93,10 @@ private:
     size_t kapanis(size_t ac, size_t son) const {
         int derinlik = 0;
         for (size_t i = ac; i < son; ++i) {
-            if (isaretMi(j_[i], u'(')) ++derinlik;
-            else if (isaretMi(j_[i], u')') && --derinlik == 0) return i;
+            if (isaretMi(j_[i], u'('))
+                ++derinlik;
+            else if (isaretMi(j_[i], u')') && --derinlik == 0)
+                return i;
         }
         return son;
     }
@@ -99,9 +107,14 @@ private:
         int derinlik = 0;
         size_t bas = ac + 1;
         for (size_t i = ac + 1; i < kapa; ++i) {
-            if (isaretMi(j_[i], u'(')) ++derinlik;
-            else if (isaretMi(j_[i], u')')) --derinlik;
-            else if (derinlik == 0 && isaretMi(j_[i], u',')) { a.emplace_back(bas, i); bas = i + 1; }
+            if (isaretMi(j_[i], u'('))
+                ++derinlik;
+            else if (isaretMi(j_[i], u')'))
+                --derinlik;
+            else if (derinlik == 0 && isaretMi(j_[i], u',')) {
+                a.emplace_back(bas, i);
+                bas = i + 1;
+            }
         }
         a.emplace_back(bas, kapa);
         return a;
@@ -120,18 +133,16 @@ private:
         const QString x = u'(' + ifade + u')';
         if (base == QLatin1String("money") || base == QLatin1String("smallmoney"))
             return QStringLiteral("ROUND(CAST(%1 AS REAL),4)").arg(x);
-        if (base == QLatin1String("int") || base == QLatin1String("bigint") || base == QLatin1String("smallint")
-            || base == QLatin1String("tinyint"))
+        if (base == QLatin1String("int") || base == QLatin1String("bigint") || base == QLatin1String("smallint") ||
+            base == QLatin1String("tinyint"))
             return QStringLiteral("CAST(%1 AS INTEGER)").arg(x);
-        if (base == QLatin1String("bit"))
-            return QStringLiteral("(CASE WHEN %1 IS NULL THEN NULL WHEN %1<>0 THEN 1 ELSE 0 END)").arg(x);
+        if (base == QLatin1String("bit")) return QStringLiteral("(CASE WHEN %1 IS NULL THEN NULL WHEN %1<>0 THEN 1 ELSE 0 END)").arg(x);
         if (base == QLatin1String("decimal") || base == QLatin1String("numeric")) {
             const QString olcek = t.section(u',', 1, 1).section(u')', 0, 0);
             if (!olcek.isEmpty()) return QStringLiteral("ROUND(CAST(%1 AS REAL),%2)").arg(x, olcek);
             return QStringLiteral("ROUND(CAST(%1 AS REAL),0)").arg(x);
         }
-        if (base == QLatin1String("float") || base == QLatin1String("real"))
-            return QStringLiteral("CAST(%1 AS REAL)").arg(x);
+        if (base == QLatin1String("float") || base == QLatin1String("real")) return QStringLiteral("CAST(%1 AS REAL)").arg(x);
         if (base == QLatin1String("datetime") || base == QLatin1String("smalldatetime") || base == QLatin1String("date"))
             return QStringLiteral("tsql_tarih(%1)").arg(x);
         if (base.contains(QLatin1String("char")) || base == QLatin1String("text") || base == QLatin1String("ntext")) {
@@ -172,23 +183,20 @@ private:
                     oncekiAnlamli = t.s;
                     continue;
                 }
-                if (cagri && (ad == QLatin1String("convert") || ad == QLatin1String("dateadd")
-                              || ad == QLatin1String("datediff"))) {
+                if (cagri && (ad == QLatin1String("convert") || ad == QLatin1String("dateadd") || ad == QLatin1String("datediff"))) {
                     const size_t kapa = kapanis(ac, son);
                     if (kapa < son) {
                         const auto a = argumanlar(ac, kapa);
                         if (ad == QLatin1String("convert") && a.size() >= 2) {
                             const QString stil = a.size() >= 3 ? hamMetin(a[2].first, a[2].second) : QString();
-                            cikti += convertYaz(hamMetin(a[0].first, a[0].second),
-                                                aralik(a[1].first, a[1].second).trimmed(), stil);
+                            cikti += convertYaz(hamMetin(a[0].first, a[0].second), aralik(a[1].first, a[1].second).trimmed(), stil);
                             i = kapa;
                             oncekiAnlamli = QStringLiteral(")");
                             continue;
                         }
                         if (ad != QLatin1String("convert") && a.size() == 3) {
                             cikti += QStringLiteral("tsql_%1('%2',%3,%4)")
-                                         .arg(ad, hamMetin(a[0].first, a[0].second).toLower(),
-                                              aralik(a[1].first, a[1].second).trimmed(),
+                                         .arg(ad, hamMetin(a[0].first, a[0].second).toLower(), aralik(a[1].first, a[1].second).trimmed(),
                                               aralik(a[2].first, a[2].second).trimmed());
                             i = kapa;
                             oncekiAnlamli = QStringLiteral(")");

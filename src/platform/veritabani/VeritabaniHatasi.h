@@ -21,14 +21,14 @@ private:
 };
 
 namespace HataNo {
-constexpr qint64 GecersizNull = 94;          // Null where a value is needed
-constexpr qint64 TurUyusmazligi = 13;        // text that is not a number
-constexpr qint64 KayitYok = 3021;            // BOF or EOF, no current record
-constexpr qint64 AlanYok = 3265;             // field name not in the row
-constexpr qint64 NesneKapali = 3704;         // record set is closed
+constexpr qint64 GecersizNull = 94;              // Null where a value is needed
+constexpr qint64 TurUyusmazligi = 13;            // text that is not a number
+constexpr qint64 KayitYok = 3021;                // BOF or EOF, no current record
+constexpr qint64 AlanYok = 3265;                 // field name not in the row
+constexpr qint64 NesneKapali = 3704;             // record set is closed
 constexpr qint64 GirisReddedildi = 0x80040E4DLL; // the server refused the login
-constexpr qint64 Genel = 0x80004005LL;       // unspecified provider error
-constexpr qint64 SorguHatasi = 0x80040E14LL; // the statement failed
+constexpr qint64 Genel = 0x80004005LL;           // unspecified provider error
+constexpr qint64 SorguHatasi = 0x80040E14LL;     // the statement failed
 } // namespace HataNo
 
 namespace HataMetni {
