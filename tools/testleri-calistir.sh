@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/paketler.sh
 bash tools/derle.sh
-cd build
-ctest --output-on-failure --timeout 300
+(cd build && ctest --output-on-failure --timeout 300)
+bash tools/denetle.sh
