@@ -1,23 +1,27 @@
 #pragma once
-#include <QString>
+// The condition builders of one composition. Each works on the composition's
+// state and on the row it is given, which it may normalise.
+#include "query/Sorgu.h"
 
-class IzgaraModeli;
+struct Birlestirme {
+    const SorguOrtami& ortam;
+    SorguDurumu& durum;
+};
+
+// Places `kosul` inside the join clause of `alan`'s table (" AND " + kosul),
+// else behind the statement: " WHERE " + kosul (setting WhereVar) or " AND " + kosul.
+QString Kosul_Yerlestir(Birlestirme& b, const QString& sql, const QString& alan, const QString& kosul);
 
 // Range and date conditions.
-QString Bitis_Tarihi_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan);
-QString Tarih_Araligi_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan);
-QString Deger_Araligi_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan, const QString& ayirac);
-QString Bakiye_Araligi_Having(IzgaraModeli& grid, int satir, const QString& alan, const QString& ayirac);
-void Sayisal_Deger_Kontrol(IzgaraModeli& grid, int satir);
-void Bakiye_Ondalik_Cevir(IzgaraModeli& grid, int satir);
+QString Bitis_Tarihi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir);
+QString Tarih_Araligi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir);
+QString Deger_Araligi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir);
+QString Bakiye_Araligi_Having(Birlestirme& b, FiltreSatiri& satir);
+void Sayisal_Deger_Kontrol(const Birlestirme& b, FiltreSatiri& satir);
+void Bakiye_Ondalik_Cevir(Birlestirme& b, FiltreSatiri& satir);
 
 // Choice conditions.
-QString Esitlik_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan, const QString& ayirac);
-QString Secenek_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan);
-QString Coktan_Secmeli_Kosul(IzgaraModeli& grid, int satir, const QString& alan, const QString& ayirac);
-bool Evet_Hayir_Cevir(const IzgaraModeli& grid, int satir);
-
-namespace KosulMesaji {
-QString tarih();
-QString sene();
-} // namespace KosulMesaji
+QString Esitlik_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir);
+QString Secenek_Kosulu(Birlestirme& b, const QString& sql, const FiltreSatiri& satir);
+QString Coktan_Secmeli_Kosul(Birlestirme& b, const FiltreSatiri& satir);
+bool Evet_Hayir_Cevir(const FiltreSatiri& satir);

@@ -1,10 +1,6 @@
 // Choice conditions: equality, yes/no, multiple choice and the option flags.
 #include "query/Kosullar.h"
-#include "query/Sorgu.h"
-#include "platform/izgara/IzgaraModeli.h"
 #include "platform/veritabani/SqlMetni.h"
-#include "startup/Degiskenler.h"
-#include "template/FiltreSatiri.h"
 
 namespace {
 
@@ -18,22 +14,23 @@ QString kirp(const QString& s) {
 bool isyeriSatiri(const QString& lbl) { return lbl == QStringLiteral("İşyeri Adı") || lbl == QStringLiteral("İşyeri Kodu"); }
 bool ambarSatiri(const QString& lbl) { return lbl == QStringLiteral("Ambar Adı") || lbl == QLatin1String("Ambar No"); }
 
+QString tirnak(const QString& ayirac) { return ayirac == QLatin1String("1") ? QString() : QStringLiteral("'"); }
+
 } // namespace
 
-QString Esitlik_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan, const QString& ayirac) {
-    const QString v = grid.hucre(satir, Sutun::Baslangic);
+QString Esitlik_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir) {
+    const QString& v = satir.Baslangic;
     if (v == QLatin1String("Farketmez") || v == QLatin1String("Hepsi") || v.isEmpty()) return sql;
-    Degiskenler& d = degiskenler();
-    d.DegerTirnagi = ayirac == QLatin1String("1") ? QString() : QStringLiteral("'");
-    Sayisal_Deger_Kontrol(grid, satir);
-    const QString kontrollu = grid.hucre(satir, Sutun::Baslangic);
+    b.durum.DegerTirnagi = tirnak(satir.Ayirac);
+    Sayisal_Deger_Kontrol(b, satir);
+    const QString& kontrollu = satir.Baslangic;
     if (kontrollu.isEmpty()) return sql;
-    const QString& q = d.DegerTirnagi;
-    return Kosul_Yerlestir(sql, alan, alan + u'=' + q + (q.isEmpty() ? kontrollu : tirnakIci(kontrollu)) + q);
+    const QString& q = b.durum.DegerTirnagi;
+    return Kosul_Yerlestir(b, sql, satir.Alan, satir.Alan + u'=' + q + (q.isEmpty() ? kontrollu : tirnakIci(kontrollu)) + q);
 }
 
-QString Secenek_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const QString& alan) {
-    const QString v = grid.hucre(satir, Sutun::Baslangic);
+QString Secenek_Kosulu(Birlestirme& b, const QString& sql, const FiltreSatiri& satir) {
+    const QString& v = satir.Baslangic;
     if (v == QLatin1String("Hepsi")) return sql;
     QString deger;
     if (v == QLatin1String("Evet") || v == QLatin1String("Aktif"))
@@ -42,30 +39,31 @@ QString Secenek_Kosulu(IzgaraModeli& grid, const QString& sql, int satir, const 
         deger = QStringLiteral("0");
     else
         return sql; // none of the five words: no condition
-    return Kosul_Yerlestir(sql, alan, alan + u'=' + deger);
+    return Kosul_Yerlestir(b, sql, satir.Alan, satir.Alan + u'=' + deger);
 }
 
-bool Evet_Hayir_Cevir(const IzgaraModeli& grid, int satir) {
-    const QString v = grid.hucre(satir, Sutun::Baslangic);
+bool Evet_Hayir_Cevir(const FiltreSatiri& satir) {
+    const QString& v = satir.Baslangic;
     return v == QLatin1String("Evet") || v == QLatin1String("Aktif") || v == QStringLiteral("Ayrı Sayfaya");
 }
 
-QString Coktan_Secmeli_Kosul(IzgaraModeli& grid, int satir, const QString& alan, const QString& ayirac) {
-    Degiskenler& d = degiskenler();
-    const QString bas = grid.hucre(satir, Sutun::Baslangic);
+QString Coktan_Secmeli_Kosul(Birlestirme& b, const FiltreSatiri& satir) {
+    const SorguOrtami& o = b.ortam;
+    SorguDurumu& d = b.durum;
+    const QString& bas = satir.Baslangic;
     if (bas == QLatin1String("Farketmez") || bas.isEmpty()) return {};
-    const QString q = ayirac == QLatin1String("1") ? QString() : QStringLiteral("'");
-    const QString lbl = grid.hucre(satir, Sutun::FiltreLbl);
+    const QString q = tirnak(satir.Ayirac);
+    const QString& lbl = satir.FiltreLbl;
     const bool hepsi = bas == QLatin1String("Hepsi");
     QString liste;
     bool secimden = false;
     if (hepsi && (isyeriSatiri(lbl) || ambarSatiri(lbl))) {
-        if (isyeriSatiri(lbl) && (d.IsyeriListesi.isEmpty() || !d.IsyeriYetkiyeBagli)) return {};
-        if (ambarSatiri(lbl) && (d.AmbarListesi.isEmpty() || !d.AmbarYetkiyeBagli)) return {};
-        liste = grid.hucre(satir, QStringLiteral("CoktanSecmeSecenek")) + u',';
+        if (isyeriSatiri(lbl) && (o.IsyeriListesi.isEmpty() || !o.IsyeriYetkiyeBagli)) return {};
+        if (ambarSatiri(lbl) && (o.AmbarListesi.isEmpty() || !o.AmbarYetkiyeBagli)) return {};
+        liste = satir.CoktanSecmeSecenek + u',';
     } else {
         if (hepsi) return {};
-        liste = grid.hucre(satir, QStringLiteral("CoktanSecmeSecim"));
+        liste = satir.CoktanSecmeSecim;
         secimden = true;
     }
     QString metin;
@@ -80,11 +78,11 @@ QString Coktan_Secmeli_Kosul(IzgaraModeli& grid, int satir, const QString& alan,
         // The code before "  /  name": the trimmed item up to the slash's place.
         const QString deger = egik < 0 ? oge : kirp(oge).left(egik);
         const QString yazilan = q + (q.isEmpty() ? deger : tirnakIci(deger)) + q;
-        metin += (metin.isEmpty() ? QStringLiteral("(") : QStringLiteral(" OR ")) + alan + u'=' + yazilan;
+        metin += (metin.isEmpty() ? QStringLiteral("(") : QStringLiteral(" OR ")) + satir.Alan + u'=' + yazilan;
     }
     if (metin.isEmpty()) return {};
     metin += u')';
-    if (secimden && alan.contains(QLatin1String("Isyeri"))) d.IsyeriKosulu = metin;
+    if (secimden && satir.Alan.contains(QLatin1String("Isyeri"))) d.IsyeriKosulu = metin;
     if (!d.WhereVar) {
         d.WhereVar = true;
         return QStringLiteral(" WHERE ") + metin;

@@ -3,11 +3,12 @@
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/veritabani/SqlMetni.h"
 #include "startup/Degiskenler.h"
-#include "template/FiltreSatiri.h"
+
+#include <QDate>
 
 namespace {
 
-QString h(const IzgaraModeli& g, int satir, const QString& anahtar) { return g.hucre(satir, anahtar); }
+using Satirlar = std::vector<FiltreSatiri>;
 
 QString satirTipiKosulu(const QString& deger) {
     if (deger != QLatin1String("Hepsi")) return QStringLiteral("FATURAHAREKET.Satir_Tipi='") + tirnakIci(deger) + u'\'';
@@ -15,56 +16,51 @@ QString satirTipiKosulu(const QString& deger) {
                           "FATURAHAREKET.Satir_Tipi='Masraf'OR FATURAHAREKET.Satir_Tipi='İndirim'");
 }
 
-void kosulGecisi(IzgaraModeli& g, Degiskenler& d) {
-    for (int s = 1; s < g.satirSayisi(); ++s) {
-        if (h(g, s, Sutun::FiltreLbl).isEmpty()) break;
-        if (!Satir_Aktif(g, s)) continue;
-        const QString alan = h(g, s, Sutun::Alan);
-        const QString ayirac = h(g, s, Sutun::Ayirac);
-        switch (Satir_Tipi(h(g, s, Sutun::Tip))) {
-        case SatirTipi::GR: d.RaporSQL = Deger_Araligi_Kosulu(g, d.RaporSQL, s, alan, ayirac); break;
-        case SatirTipi::TK: d.RaporSQL = Esitlik_Kosulu(g, d.RaporSQL, s, alan, ayirac); break;
-        case SatirTipi::TR: d.RaporSQL = Tarih_Araligi_Kosulu(g, d.RaporSQL, s, alan); break;
-        case SatirTipi::BTR: d.RaporSQL = Bitis_Tarihi_Kosulu(g, d.RaporSQL, s, alan); break;
-        case SatirTipi::OZ: d.RaporSQL = Secenek_Kosulu(g, d.RaporSQL, s, alan); break;
-        case SatirTipi::CS: d.RaporSQL += Coktan_Secmeli_Kosul(g, s, alan, ayirac); break;
-        case SatirTipi::BL: d.AyriSayfaya = Evet_Hayir_Cevir(g, s); break;
-        case SatirTipi::DT: d.DetayGoster = Evet_Hayir_Cevir(g, s); break;
+void kosulGecisi(Birlestirme& b, Satirlar& satirlar) {
+    SorguDurumu& d = b.durum;
+    for (FiltreSatiri& s : satirlar) {
+        if (s.FiltreLbl.isEmpty()) break;
+        if (!Satir_Aktif(s)) continue;
+        switch (Satir_Tipi(s.Tip)) {
+        case SatirTipi::GR: d.RaporSQL = Deger_Araligi_Kosulu(b, d.RaporSQL, s); break;
+        case SatirTipi::TK: d.RaporSQL = Esitlik_Kosulu(b, d.RaporSQL, s); break;
+        case SatirTipi::TR: d.RaporSQL = Tarih_Araligi_Kosulu(b, d.RaporSQL, s); break;
+        case SatirTipi::BTR: d.RaporSQL = Bitis_Tarihi_Kosulu(b, d.RaporSQL, s); break;
+        case SatirTipi::OZ: d.RaporSQL = Secenek_Kosulu(b, d.RaporSQL, s); break;
+        case SatirTipi::CS: d.RaporSQL += Coktan_Secmeli_Kosul(b, s); break;
+        case SatirTipi::BL: d.AyriSayfaya = Evet_Hayir_Cevir(s); break;
+        case SatirTipi::DT: d.DetayGoster = Evet_Hayir_Cevir(s); break;
         case SatirTipi::Bilinmeyen: break;
         }
-        if (h(g, s, Sutun::FiltreLbl) == QStringLiteral("Satır Tipi"))
-            d.RaporSQL.replace(QStringLiteral("æ"), satirTipiKosulu(h(g, s, Sutun::Baslangic)));
+        if (s.FiltreLbl == QStringLiteral("Satır Tipi")) d.RaporSQL.replace(QStringLiteral("æ"), satirTipiKosulu(s.Baslangic));
     }
 }
 
-QString havingGecisi(IzgaraModeli& g, Degiskenler& d) {
+QString havingGecisi(Birlestirme& b, Satirlar& satirlar) {
     QString parcalar;
-    for (int s = 1; s < g.satirSayisi(); ++s) {
-        if (Satir_Tipi(h(g, s, Sutun::Tip)) != SatirTipi::GR) continue;
-        d.HavingVar = false;
-        if (h(g, s, Sutun::FiltreLbl) == QStringLiteral("Bakiye Aralığı"))
-            parcalar += Bakiye_Araligi_Having(g, s, h(g, s, Sutun::Alan), h(g, s, Sutun::Ayirac));
+    for (FiltreSatiri& s : satirlar) {
+        if (Satir_Tipi(s.Tip) != SatirTipi::GR) continue;
+        b.durum.HavingVar = false;
+        if (s.FiltreLbl == QStringLiteral("Bakiye Aralığı")) parcalar += Bakiye_Araligi_Having(b, s);
     }
     return parcalar;
 }
 
-void grupGecisi(const IzgaraModeli& g, Degiskenler& d) {
+void grupGecisi(const Satirlar& satirlar, SorguDurumu& d) {
     d.GrupAlani.clear();
-    for (int s = 1; s < g.satirSayisi(); ++s) {
-        if (h(g, s, Sutun::FiltreLbl) != QLatin1String("Grupla")) continue;
-        const QString hedef = h(g, s, Sutun::Baslangic);
-        for (int k = 1; k < g.satirSayisi(); ++k) {
-            if (h(g, k, Sutun::FiltreLbl) != hedef) continue;
-            const QString alan = h(g, k, Sutun::Alan);
-            const qsizetype p = alan.indexOf(u'.') + 1; // 1-based, 0 when none
-            d.GrupAlani = alan.mid(p);
-            d.GrupTablosu = alan.left(p);
-            d.GrupAdi = hedef;
+    for (const FiltreSatiri& s : satirlar) {
+        if (s.FiltreLbl != QLatin1String("Grupla")) continue;
+        for (const FiltreSatiri& hedef : satirlar) {
+            if (hedef.FiltreLbl != s.Baslangic) continue;
+            const qsizetype p = hedef.Alan.indexOf(u'.') + 1; // 1-based, 0 when none
+            d.GrupAlani = hedef.Alan.mid(p);
+            d.GrupTablosu = hedef.Alan.left(p);
+            d.GrupAdi = s.Baslangic;
         }
     }
 }
 
-void grupEkle(Degiskenler& d, QString& grupCumlesi) {
+void grupEkle(SorguDurumu& d, QString& grupCumlesi) {
     if (d.GrupAlani.isEmpty()) return;
     const qsizetype f = d.RaporSQL.indexOf(QLatin1String("From")) + 1;
     const QString secimKismi = d.RaporSQL.left(f);
@@ -73,11 +69,17 @@ void grupEkle(Degiskenler& d, QString& grupCumlesi) {
         grupCumlesi += QStringLiteral(", ") + d.GrupTablosu + d.GrupAlani;
 }
 
-void secenekGecisi(const IzgaraModeli& g, Degiskenler& d) {
+const FiltreSatiri* basligaGore(const Satirlar& satirlar, const QString& baslik) {
+    for (const FiltreSatiri& s : satirlar)
+        if (s.FiltreLbl == baslik) return &s;
+    return nullptr;
+}
+
+void secenekGecisi(const Satirlar& satirlar, SorguDurumu& d) {
     QString yon;
-    for (int s = 1; s < g.satirSayisi(); ++s) {
-        const QString lbl = h(g, s, Sutun::FiltreLbl);
-        const QString deger = h(g, s, Sutun::Baslangic);
+    for (const FiltreSatiri& s : satirlar) {
+        const QString& lbl = s.FiltreLbl;
+        const QString& deger = s.Baslangic;
         if (lbl == QStringLiteral("Fatura Açıklamasını Göster"))
             d.FaturaAciklamasiGoster = deger == QLatin1String("Evet");
         else if (lbl == QStringLiteral("Sıralama Türü"))
@@ -87,9 +89,9 @@ void secenekGecisi(const IzgaraModeli& g, Degiskenler& d) {
         else if (lbl == QStringLiteral("Genel Rapor Toplamı"))
             d.GenelRaporToplami = deger == QLatin1String("Evet");
         else if (lbl == QStringLiteral("Sıralama Seçimi")) {
-            const int k = g.satirBul(Sutun::FiltreLbl, deger);
-            if (k < 0) continue;
-            const QString a = h(g, k, Sutun::Alan);
+            const FiltreSatiri* k = basligaGore(satirlar, deger);
+            if (!k) continue;
+            const QString& a = k->Alan;
             const QString grup = d.GrupTablosu + d.GrupAlani;
             if (d.GrupAlani.isEmpty() || a == grup)
                 d.RaporSQL += QStringLiteral(" ORDER BY ") + a + yon;
@@ -99,11 +101,46 @@ void secenekGecisi(const IzgaraModeli& g, Degiskenler& d) {
     }
 }
 
+// The record's fields composition reads and writes, in and out.
+SorguOrtami ortamAl(const Degiskenler& d) {
+    SorguOrtami o;
+    o.TemelSQL = d.TemelSQL;
+    o.GroupSQL = d.GroupSQL;
+    o.OndalikAyirac = d.OndalikAyirac;
+    o.BinlikAyirac = d.BinlikAyirac;
+    o.IsyeriListesi = d.IsyeriListesi;
+    o.AmbarListesi = d.AmbarListesi;
+    o.IsyeriYetkiyeBagli = d.IsyeriYetkiyeBagli;
+    o.AmbarYetkiyeBagli = d.AmbarYetkiyeBagli;
+    o.buYil = QDate::currentDate().year();
+    return o;
+}
+
+// Calls f(record field, state field) for each field the two share.
+template <class D, class S, class F> void ortakAlanlar(D& d, S& s, F f) {
+    f(d.RaporSQL, s.RaporSQL);
+    f(d.HataMesaji, s.HataMesaji);
+    f(d.GrupAlani, s.GrupAlani);
+    f(d.GrupTablosu, s.GrupTablosu);
+    f(d.GrupAdi, s.GrupAdi);
+    f(d.SatirCizgisiEkle, s.SatirCizgisiEkle);
+    f(d.GenelRaporToplami, s.GenelRaporToplami);
+    f(d.FaturaAciklamasiGoster, s.FaturaAciklamasiGoster);
+    f(d.AyriSayfaya, s.AyriSayfaya);
+    f(d.DetayGoster, s.DetayGoster);
+    f(d.IsyeriKosulu, s.IsyeriKosulu);
+    f(d.WhereVar, s.WhereVar);
+    f(d.HavingVar, s.HavingVar);
+    f(d.DegerTirnagi, s.DegerTirnagi);
+    f(d.BakiyeBaslangic, s.BakiyeBaslangic);
+    f(d.BakiyeBitis, s.BakiyeBitis);
+}
+
 } // namespace
 
-bool Satir_Aktif(const IzgaraModeli& grid, int satir) {
-    if (grid.satirGizliMi(satir)) return false;
-    const QString g = grid.hucre(satir, Sutun::Girsin).trimmed();
+bool Satir_Aktif(const FiltreSatiri& satir) {
+    if (satir.gizli) return false;
+    const QString g = satir.Girsin.trimmed();
     if (g.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
     bool sayi = false;
     const double n = g.toDouble(&sayi);
@@ -133,27 +170,42 @@ Yerlesim Join_Konumu(const QString& sql, const QString& alan) {
     }
 }
 
-QString Kosul_Yerlestir(const QString& sql, const QString& alan, const QString& kosul) {
+QString Kosul_Yerlestir(Birlestirme& b, const QString& sql, const QString& alan, const QString& kosul) {
     const Yerlesim y = Join_Konumu(sql, alan);
     if (y.join) return sql.left(y.nokta) + QStringLiteral(" AND ") + kosul + sql.mid(y.nokta);
-    Degiskenler& d = degiskenler();
-    if (!d.WhereVar) {
-        d.WhereVar = true;
+    if (!b.durum.WhereVar) {
+        b.durum.WhereVar = true;
         return sql + QStringLiteral(" WHERE ") + kosul;
     }
     return sql + QStringLiteral(" AND ") + kosul;
 }
 
-void Sorgu_Olustur(IzgaraModeli& grid) {
-    Degiskenler& d = degiskenler();
+SorguSonucu Sorgu_Birlestir(const SorguOrtami& ortam, SorguDurumu onceki, std::vector<FiltreSatiri> satirlar) {
+    SorguSonucu sonuc{std::move(onceki), std::move(satirlar)};
+    SorguDurumu& d = sonuc.durum;
+    Birlestirme b{ortam, d};
     d.HataMesaji.clear();
-    d.RaporSQL = d.TemelSQL;
-    QString grupCumlesi = d.GroupSQL;
-    d.WhereVar = d.TemelSQL.toUpper().contains(QLatin1String("WHERE"));
-    kosulGecisi(grid, d);
-    const QString having = havingGecisi(grid, d);
-    grupGecisi(grid, d);
+    d.RaporSQL = ortam.TemelSQL;
+    QString grupCumlesi = ortam.GroupSQL;
+    d.WhereVar = ortam.TemelSQL.toUpper().contains(QLatin1String("WHERE"));
+    kosulGecisi(b, sonuc.satirlar);
+    const QString having = havingGecisi(b, sonuc.satirlar);
+    grupGecisi(sonuc.satirlar, d);
     grupEkle(d, grupCumlesi);
     d.RaporSQL += grupCumlesi + having;
-    secenekGecisi(grid, d);
+    secenekGecisi(sonuc.satirlar, d);
+    return sonuc;
+}
+
+void Sorgu_Olustur(IzgaraModeli& grid) {
+    Degiskenler& d = degiskenler();
+    SorguDurumu onceki;
+    ortakAlanlar(d, onceki, [](const auto& alan, auto& durum) { durum = alan; });
+    Satirlar satirlar;
+    for (int s = 1; s < grid.satirSayisi(); ++s) satirlar.push_back(Filtre_Satiri_Oku(grid, s));
+
+    const SorguSonucu sonuc = Sorgu_Birlestir(ortamAl(d), std::move(onceki), std::move(satirlar));
+
+    ortakAlanlar(d, sonuc.durum, [](auto& alan, const auto& durum) { alan = durum; });
+    for (int s = 1; s < grid.satirSayisi(); ++s) Filtre_Satiri_Yaz(grid, s, sonuc.satirlar[static_cast<size_t>(s - 1)]);
 }

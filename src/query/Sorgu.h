@@ -1,11 +1,63 @@
 #pragma once
+#include "template/FiltreSatiri.h"
+
 #include <QString>
+#include <vector>
 
 class IzgaraModeli;
 
-// Composes RaporSQL from TemelSQL, GroupSQL and the active filter rows, and
-// sets the grouping fields and report options of the run-wide record. A
-// wrong date leaves its message in HataMesaji (cleared at the start).
+// What composition reads and never changes: the template's statements, the
+// regional separators, the user's workplace and warehouse restrictions, and
+// the year that completes a date typed without one.
+struct SorguOrtami {
+    QString TemelSQL;
+    QString GroupSQL;
+    QString OndalikAyirac;
+    QString BinlikAyirac;
+    QString IsyeriListesi;
+    QString AmbarListesi;
+    bool IsyeriYetkiyeBagli = false;
+    bool AmbarYetkiyeBagli = false;
+    int buYil = 0;
+};
+
+// The run-wide fields composition writes. The report options, the workplace
+// condition, the group's table and caption and the balance working values
+// keep what an earlier run left when no row sets them this time.
+struct SorguDurumu {
+    QString RaporSQL;
+    QString HataMesaji; // the pending message; empty when the filters are right
+    QString GrupAlani;
+    QString GrupTablosu;
+    QString GrupAdi;
+    bool SatirCizgisiEkle = false;
+    bool GenelRaporToplami = false;
+    bool FaturaAciklamasiGoster = false;
+    bool AyriSayfaya = false;
+    bool DetayGoster = false;
+    QString IsyeriKosulu;
+    bool WhereVar = false;
+    bool HavingVar = false;
+    QString DegerTirnagi;
+    QString BakiyeBaslangic;
+    QString BakiyeBitis;
+};
+
+struct SorguSonucu {
+    SorguDurumu durum;
+    // The rows as given, with the cells composition normalises: a date whose
+    // year it completed, a non-number cleared from a numeric row, a balance
+    // cut at its second comma.
+    std::vector<FiltreSatiri> satirlar;
+};
+
+// Composes the report statement from the template's statements and the filter
+// rows (grid rows 1 on, in grid order), starting from the state an earlier run
+// left. No grid, no global record: the same input gives the same result.
+SorguSonucu Sorgu_Birlestir(const SorguOrtami& ortam, SorguDurumu onceki, std::vector<FiltreSatiri> satirlar);
+
+// The press of "Tamam": composes from the run-wide record and the grid, then
+// writes the result into the record and the normalised cells into the grid.
 void Sorgu_Olustur(IzgaraModeli& grid);
 
 // Where a condition on `alan` goes: inside the parentheses of the template's
@@ -16,9 +68,10 @@ struct Yerlesim {
 };
 Yerlesim Join_Konumu(const QString& sql, const QString& alan);
 
-// Places `kosul` by the rule above: " AND " + kosul inside the join clause,
-// else " WHERE " + kosul (setting WhereVar) or " AND " + kosul behind.
-QString Kosul_Yerlestir(const QString& sql, const QString& alan, const QString& kosul);
-
 // True when the row's Girsin reads as true and the row is not hidden.
-bool Satir_Aktif(const IzgaraModeli& grid, int satir);
+bool Satir_Aktif(const FiltreSatiri& satir);
+
+namespace KosulMesaji {
+QString tarih();
+QString sene();
+} // namespace KosulMesaji

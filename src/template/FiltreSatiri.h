@@ -1,5 +1,8 @@
 #pragma once
 #include <QString>
+#include <optional>
+
+class IzgaraModeli;
 
 // The vocabulary of a filter row, as the template defines it: the grid's
 // column keys, in the order a filter line fills them, and the row types of
@@ -34,3 +37,38 @@ SatirTipi Satir_Tipi(const QString& tip);
 
 // Ranges, whose end cell takes a value: date and value ranges.
 inline bool Aralik_Mi(SatirTipi t) { return t == SatirTipi::TR || t == SatirTipi::GR; }
+
+// One filter row as plain values: its ten cells and whether the grid hides it.
+struct FiltreSatiri {
+    QString FiltreLbl, Baslangic, Bitis, Ayirac, Alan, Secenek, Tip, Girsin, CoktanSecmeSecenek, CoktanSecmeSecim;
+    bool gizli = false;
+
+    static constexpr int kHucreSayisi = 10;
+
+    // Calls f(key, cell) for the ten cells in the order a filter line fills them.
+    template <class F> void herHucre(F&& f) { hucreler(*this, f); }
+    template <class F> void herHucre(F&& f) const { hucreler(*this, f); }
+    bool operator==(const FiltreSatiri&) const = default;
+
+private:
+    template <class S, class F> static void hucreler(S& s, F& f) {
+        f(Sutun::FiltreLbl, s.FiltreLbl);
+        f(Sutun::Baslangic, s.Baslangic);
+        f(Sutun::Bitis, s.Bitis);
+        f(Sutun::Ayirac, s.Ayirac);
+        f(Sutun::Alan, s.Alan);
+        f(Sutun::Secenek, s.Secenek);
+        f(Sutun::Tip, s.Tip);
+        f(Sutun::Girsin, s.Girsin);
+        f(Sutun::CoktanSecmeSecenek, s.CoktanSecmeSecenek);
+        f(Sutun::CoktanSecmeSecim, s.CoktanSecmeSecim);
+    }
+};
+
+// The row a filter line of ";"-terminated fields gives, the fields in cell
+// order; none when text follows the last ";" or the line has too many fields.
+std::optional<FiltreSatiri> Filtre_Satiri_Ayir(const QString& satir);
+
+// Row `satir` of the filter grid as values, and back (only changed cells are written).
+FiltreSatiri Filtre_Satiri_Oku(const IzgaraModeli& grid, int satir);
+void Filtre_Satiri_Yaz(IzgaraModeli& grid, int satir, const FiltreSatiri& deger);

@@ -1,4 +1,5 @@
 #include "template/Sablon.h"
+#include "template/FiltreSatiri.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/metin/Cp1254.h"
 #include "platform/sistem/Sistem.h"
@@ -60,20 +61,11 @@ QString Bosluk_Kirp(const QString& metin) {
 }
 
 bool Filtreye_Ekle(IzgaraModeli& grid, const QString& satir) {
+    const std::optional<FiltreSatiri> deger = Filtre_Satiri_Ayir(satir);
+    if (!deger) return false;
     const int hedef = grid.satirSayisi();
     grid.satirSayisiAyarla(hedef + 1);
-    int sutun = -1;
-    qsizetype konum = 0;
-    while (konum < satir.size()) {
-        const qsizetype noktali = satir.indexOf(u';', konum);
-        ++sutun;
-        if (noktali < 0 || sutun >= grid.columnCount()) {
-            grid.satirSayisiAyarla(hedef);
-            return false;
-        }
-        grid.hucreYaz(hedef, sutun, satir.mid(konum, noktali - konum));
-        konum = noktali + 1;
-    }
+    Filtre_Satiri_Yaz(grid, hedef, *deger);
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraModeli.h"
-#include "query/Kosullar.h"
 #include "query/Sorgu.h"
 #include "startup/Degiskenler.h"
 
@@ -26,34 +25,47 @@ const QString kOrnekSonuc =
                    "FATURA.Tarih <= '03/31/2012' AND (CARIKART.Cari_Kod='C001' OR CARIKART.Cari_Kod='C002') GROUP BY "
                    "FATURA.Fatura_No, CARIKART.Unvan ORDER BY CARIKART.Unvan, FATURA.Tarih DESC");
 
-QString buYil() { return QString::number(QDate::currentDate().year()); }
+constexpr int kBuYil = 2031;
+QString buYil() { return QString::number(kBuYil); }
+
+std::vector<FiltreSatiri> satirlarAyir(const QStringList& satirlar) {
+    std::vector<FiltreSatiri> v;
+    for (const QString& s : satirlar) {
+        const std::optional<FiltreSatiri> deger = Filtre_Satiri_Ayir(s);
+        if (!deger) throw std::runtime_error(("rejected: " + s).toStdString());
+        v.push_back(*deger);
+    }
+    return v;
+}
 
 } // namespace
 
 class TstSorgu : public QObject {
     Q_OBJECT
 
-    IzgaraModeli grid_;
+    SorguOrtami ortam_;
+    SorguSonucu son_;
 
-    QString olustur(const QString& temel, const QStringList& satirlar, const QString& grup = {}) {
-        Degiskenler& d = degiskenler();
-        d.TemelSQL = temel;
-        d.GroupSQL = grup;
-        filtreSatirlari(grid_, satirlar);
-        Sorgu_Olustur(grid_);
-        return d.RaporSQL;
+    // Composes without a grid or the run-wide record.
+    QString olustur(const QString& temel, const QStringList& satirlar, const QString& grup = {}, SorguDurumu onceki = {}) {
+        ortam_.TemelSQL = temel;
+        ortam_.GroupSQL = grup;
+        son_ = Sorgu_Birlestir(ortam_, std::move(onceki), satirlarAyir(satirlar));
+        return son_.durum.RaporSQL;
     }
 
 private slots:
     void init() {
-        degiskenleriSifirla();
-        degiskenler().OndalikAyirac = QStringLiteral(",");
-        degiskenler().BinlikAyirac = QStringLiteral(".");
+        ortam_ = SorguOrtami{};
+        ortam_.OndalikAyirac = QStringLiteral(",");
+        ortam_.BinlikAyirac = QStringLiteral(".");
+        ortam_.buYil = kBuYil;
+        son_ = SorguSonucu{};
     }
 
     void ornekSorgu() {
         QCOMPARE(olustur(kOrnekTemel, kOrnekSatirlar, QStringLiteral(" GROUP BY FATURA.Fatura_No")), kOrnekSonuc);
-        const Degiskenler& d = degiskenler();
+        const SorguDurumu& d = son_.durum;
         QCOMPARE(d.GrupAlani, QStringLiteral("Unvan"));
         QCOMPARE(d.GrupTablosu, QStringLiteral("CARIKART."));
         QCOMPARE(d.GrupAdi, QStringLiteral("Cari Ünvanı"));
@@ -197,25 +209,71 @@ private slots:
         QFETCH(QString, beklenen);
         QFETCH(QString, mesaj);
         QCOMPARE(olustur(temel, satirlar), beklenen);
-        QCOMPARE(degiskenler().HataMesaji, mesaj);
+        QCOMPARE(son_.durum.HataMesaji, mesaj);
     }
 
     void hucreDegisiklikleri() {
         olustur(QStringLiteral("SELECT * From F"),
                 {QStringLiteral("Tarih;01/03;;;F.Tarih;;TR;True;;;"), QStringLiteral("KDV;abc;18;1;S.KDV;;GR;True;;;"),
                  QStringLiteral("Bakiye Aralığı;1,5;2,5,7;;SUM(F.B);;GR;False;;;")});
-        QCOMPARE(grid_.hucre(1, QStringLiteral("Baslangic")), QStringLiteral("01/03/") + buYil());
-        QCOMPARE(grid_.hucre(2, QStringLiteral("Baslangic")), QString());
-        QCOMPARE(grid_.hucre(3, QStringLiteral("Bitis")), QStringLiteral("2,5"));
+        QCOMPARE(son_.satirlar.at(0).Baslangic, QStringLiteral("01/03/") + buYil());
+        QCOMPARE(son_.satirlar.at(1).Baslangic, QString());
+        QCOMPARE(son_.satirlar.at(1).Bitis, QStringLiteral("18"));
+        QCOMPARE(son_.satirlar.at(2).Bitis, QStringLiteral("2,5"));
     }
 
-    void mesajHerSeferindeTemizlenir() {
-        olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("Son;01/03/12;;;F.Tarih;;BTR;True;;;")});
-        QCOMPARE(degiskenler().HataMesaji, KosulMesaji::sene());
-        grid_.hucreYaz(1, QStringLiteral("Baslangic"), QStringLiteral("01/03/2012"));
-        Sorgu_Olustur(grid_);
-        QCOMPARE(degiskenler().HataMesaji, QString());
-        QCOMPARE(degiskenler().RaporSQL, QStringLiteral("SELECT * From F WHERE F.Tarih <= '03/01/2012'"));
+    // Options, the workplace condition and the group's caption stay as an
+    // earlier run left them when no row sets them; the statement, the
+    // grouping column and the message start afresh.
+    void oncekiDurum() {
+        SorguDurumu onceki;
+        onceki.RaporSQL = QStringLiteral("SELECT eski");
+        onceki.HataMesaji = KosulMesaji::tarih();
+        onceki.GrupAlani = QStringLiteral("Unvan");
+        onceki.GrupAdi = QStringLiteral("Cari Ünvanı");
+        onceki.AyriSayfaya = onceki.DetayGoster = onceki.SatirCizgisiEkle = true;
+        onceki.IsyeriKosulu = QStringLiteral("(I.Kod='1')");
+        QCOMPARE(olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("A;1;;;F.A;;TK;True;;;")}, {}, onceki),
+                 QStringLiteral("SELECT * From F WHERE F.A='1'"));
+        const SorguDurumu& d = son_.durum;
+        QCOMPARE(d.HataMesaji, QString());
+        QCOMPARE(d.GrupAlani, QString());
+        QCOMPARE(d.GrupAdi, onceki.GrupAdi);
+        QVERIFY(d.AyriSayfaya && d.DetayGoster && d.SatirCizgisiEkle);
+        QCOMPARE(d.IsyeriKosulu, onceki.IsyeriKosulu);
+        QVERIFY(d.WhereVar);
+    }
+
+    // The grid step: reads the grid and the record, writes both back.
+    void izgaraVeKayit() {
+        degiskenleriSifirla();
+        Degiskenler& d = degiskenler();
+        d.OndalikAyirac = QStringLiteral(",");
+        d.BinlikAyirac = QStringLiteral(".");
+        d.TemelSQL = QStringLiteral("SELECT * From F");
+        d.DetayGoster = true;
+        IzgaraModeli grid;
+        filtreSatirlari(grid, {QStringLiteral("Son;01/03/12;;;F.Tarih;;BTR;True;;;"), QStringLiteral("Tarih;01/03;;;F.Tarih;;TR;False;;;"),
+                               QStringLiteral("KDV;abc;;1;S.KDV;;GR;True;;;")});
+        Sorgu_Olustur(grid);
+        QCOMPARE(d.HataMesaji, KosulMesaji::sene());
+        QCOMPARE(d.RaporSQL, QStringLiteral("SELECT * From F WHERE F.Tarih <= '03/01/12'"));
+        QVERIFY(d.DetayGoster);
+        QCOMPARE(grid.hucre(2, Sutun::Baslangic), QStringLiteral("01/03")); // inactive: untouched
+        QCOMPARE(grid.hucre(3, Sutun::Baslangic), QString());
+
+        // A hidden row takes no part; a corrected date clears the message.
+        grid.satirGizle(3, true);
+        grid.hucreYaz(3, Sutun::Baslangic, QStringLiteral("x"));
+        grid.hucreYaz(1, Sutun::Baslangic, QStringLiteral("01/03/2012"));
+        grid.hucreYaz(2, Sutun::Girsin, QStringLiteral("True"));
+        Sorgu_Olustur(grid);
+        QCOMPARE(d.HataMesaji, QString());
+        QCOMPARE(d.RaporSQL, QStringLiteral("SELECT * From F WHERE F.Tarih <= '03/01/2012' AND F.Tarih >= '03/01/") +
+                                 QString::number(QDate::currentDate().year()) + u'\'');
+        QCOMPARE(grid.hucre(2, Sutun::Baslangic), QStringLiteral("01/03/") + QString::number(QDate::currentDate().year()));
+        QCOMPARE(grid.hucre(3, Sutun::Baslangic), QStringLiteral("x"));
+        QVERIFY(grid.satirGizliMi(3));
     }
 
     void kisitliCokluSecim_data() {
@@ -231,18 +289,17 @@ private slots:
         QFETCH(QString, baslik);
         QFETCH(bool, bagli);
         QFETCH(QString, beklenen);
-        Degiskenler& d = degiskenler();
-        d.IsyeriListesi = d.AmbarListesi = QStringLiteral("IN('3','7')");
-        d.IsyeriYetkiyeBagli = d.AmbarYetkiyeBagli = bagli;
+        ortam_.IsyeriListesi = ortam_.AmbarListesi = QStringLiteral("IN('3','7')");
+        ortam_.IsyeriYetkiyeBagli = ortam_.AmbarYetkiyeBagli = bagli;
         QCOMPARE(olustur(QStringLiteral("SELECT * From F"), {baslik + QStringLiteral(";Hepsi;;1;F.I;;CS;True;Hepsi,3,7;;")}),
                  QStringLiteral("SELECT * From F") + beklenen);
         // The restricted "all" is no choice of the user's: no workplace names for the header.
-        QCOMPARE(d.IsyeriKosulu, QString());
+        QCOMPARE(son_.durum.IsyeriKosulu, QString());
     }
 
     void isyeriKosuluSecimdenGelir() {
         olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("İşyeri Adı;Secimli;;;ISYERITANIM.Isyeri_Adi;;CS;True;Hepsi,A,B;B,;")});
-        QCOMPARE(degiskenler().IsyeriKosulu, QStringLiteral("(ISYERITANIM.Isyeri_Adi='B')"));
+        QCOMPARE(son_.durum.IsyeriKosulu, QStringLiteral("(ISYERITANIM.Isyeri_Adi='B')"));
     }
 
     void raporSecenekleri() {
@@ -250,14 +307,15 @@ private slots:
                 {QStringLiteral("Sayfa;Ayrı Sayfaya;;;;;BL;True;;;"), QStringLiteral("Detay;Evet;;;;;DT;True;;;"),
                  QStringLiteral("Satır Çizgisi Ekle;Evet;;;;;;False;;;"), QStringLiteral("Genel Rapor Toplamı;Evet;;;;;;False;;;"),
                  QStringLiteral("Fatura Açıklamasını Göster;evet;;;;;;False;;;")});
-        const Degiskenler& d = degiskenler();
+        const SorguDurumu d = son_.durum;
         QVERIFY(d.AyriSayfaya);
         QVERIFY(d.DetayGoster);
         QVERIFY(d.SatirCizgisiEkle);
         QVERIFY(d.GenelRaporToplami);
         QVERIFY(!d.FaturaAciklamasiGoster); // "Evet" only, exactly
-        olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("Sayfa;Hepsi;;;;;BL;True;;;")});
-        QVERIFY(!degiskenler().AyriSayfaya);
+        olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("Sayfa;Hepsi;;;;;BL;True;;;")}, {}, d);
+        QVERIFY(!son_.durum.AyriSayfaya);
+        QVERIFY(son_.durum.DetayGoster);
     }
 
     void gruplamaVeSiralama_data() {

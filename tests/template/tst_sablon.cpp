@@ -131,13 +131,18 @@ private slots:
         QFETCH(QString, satir);
         QFETCH(bool, kabul);
         QFETCH(QStringList, hucreler);
+        const std::optional<FiltreSatiri> deger = Filtre_Satiri_Ayir(satir);
+        QCOMPARE(deger.has_value(), kabul);
         Filtre_Izgarasi_Kur(grid_);
         QCOMPARE(Filtreye_Ekle(grid_, satir), kabul);
         QCOMPARE(grid_.satirSayisi(), kabul ? 2 : 1);
         if (!kabul) return;
-        QStringList okunan;
+        QStringList okunan, ayrilan;
         for (int c = 0; c < grid_.columnCount(); ++c) okunan << grid_.hucre(1, c);
         QCOMPARE(okunan, hucreler);
+        deger->herHucre([&](const QString&, const QString& hucre) { ayrilan << hucre; });
+        QCOMPARE(ayrilan, hucreler);
+        QVERIFY(Filtre_Satiri_Oku(grid_, 1) == *deger);
     }
 
     void kenarBosluklariKirpilir() {
