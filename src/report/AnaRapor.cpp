@@ -167,6 +167,9 @@ void AnaRapor::ActiveReport_ReportStart() {
     } else {
         k_->Label42->gorunur = true;
         k_->txtAciklama->gorunur = true;
+        // The line under the description separates the invoices: it prints
+        // whatever the row-line option says.
+        cizgi.gorunur = true;
         cizgi.y1 = cizgi.y2 = 515;
         altRapor.ust = 555;
         Detail.yukseklik = 630;

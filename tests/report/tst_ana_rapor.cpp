@@ -197,6 +197,41 @@ private slots:
         QCOMPARE(olan.size(), beklenen.size());
     }
 
+    // The row line: under each invoice at its own height, printed when the
+    // option asks for it, and always under a description.
+    void satirCizgisi_data() {
+        QTest::addColumn<bool>("aciklama");
+        QTest::addColumn<bool>("secenek");
+        QTest::addColumn<int>("yukseklik"); // line's height inside the row, -1: no line
+        QTest::newRow("secenek kapali") << false << false << -1;
+        QTest::newRow("secenek acik") << false << true << 230;
+        QTest::newRow("aciklama, secenek kapali") << true << false << 515;
+        QTest::newRow("aciklama, secenek acik") << true << true << 515;
+    }
+    void satirCizgisi() {
+        QFETCH(bool, aciklama);
+        QFETCH(bool, secenek);
+        QFETCH(int, yukseklik);
+        Degiskenler& d = degiskenler();
+        d.FaturaAciklamasiGoster = aciklama;
+        d.SatirCizgisiEkle = secenek;
+        d.RaporSQL = kSecim + QStringLiteral(" WHERE Fatura_ID<=4");
+        const Sayfa p = uret().first();
+        QList<int> satirlar, cizgiler;
+        for (const SayfaOgesi& o : p.ogeler) {
+            if (o.ad == QLatin1String("txtFis_No")) satirlar << o.alan.top();
+            if (o.ad == QLatin1String("Satir_Cizgi")) cizgiler << o.alan.top();
+        }
+        QCOMPARE(satirlar.size(), 4);
+        if (yukseklik < 0) {
+            QVERIFY(cizgiler.isEmpty());
+            return;
+        }
+        QCOMPARE(cizgiler.size(), satirlar.size());
+        // The invoice number stands at the row's top.
+        for (int i = 0; i < satirlar.size(); ++i) QCOMPARE(cizgiler.at(i) - satirlar.at(i), yukseklik);
+    }
+
     void genelToplamSqlToplaminaEsit() {
         const QList<Sayfa> sayfalar = uret();
         std::shared_ptr<KayitSeti> k;
