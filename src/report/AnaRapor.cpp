@@ -149,6 +149,7 @@ void AnaRapor::ActiveReport_ReportStart() {
     bicim.ondalik = d.OndalikAyirac.isEmpty() ? QStringLiteral(",") : d.OndalikAyirac;
     bicim.binlik = d.BinlikAyirac.isEmpty() ? QStringLiteral(".") : d.BinlikAyirac;
     bicim.kisaTarih = Kisa_Tarih_Bicimi();
+    uzunTarihBicimi_ = Uzun_Tarih_Bicimi();
 
     // The report reads on a connection of its own, shared with its invoice lines.
     baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
@@ -205,7 +206,7 @@ void AnaRapor::ActiveReport_FetchData(bool veriBitti) {
 void AnaRapor::PageHeader_Format() {
     const QDateTime simdi = QDateTime::currentDateTime();
     k_->Sayfa->metinAyarla(QString::number(sayfaNo()));
-    k_->Tarih->metin = QLocale(QLocale::Turkish, QLocale::Turkey).toString(simdi.date(), QStringLiteral("dd MMMM yyyy dddd"));
+    k_->Tarih->metin = Uzun_Tarih(simdi.date(), uzunTarihBicimi_);
     k_->firmaadi->metin = degiskenler().sysfrm_nm;
     k_->Tarih2->metin = simdi.toString(bicim.kisaTarih + QStringLiteral(" HH:mm:ss"));
     k_->saat->metin = simdi.time().toString(QStringLiteral("HH:mm:ss"));

@@ -37,4 +37,5 @@ private:
 
     std::unique_ptr<Kontroller> k_;
     std::shared_ptr<Baglanti> baglanti_;
+    QString uzunTarihBicimi_; // the regional long date pattern, read once per run
 };

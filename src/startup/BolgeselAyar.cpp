@@ -5,6 +5,8 @@
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 
+#include <QLocale>
+
 namespace {
 
 const QString kAnahtar = QStringLiteral("Control Panel\\International");
@@ -53,3 +55,11 @@ QString Kisa_Tarih_Bicimi() {
 }
 
 QString Kisa_Tarih(const QDate& tarih) { return tarih.toString(Kisa_Tarih_Bicimi()); }
+
+QString Uzun_Tarih_Bicimi() {
+    // Turkish systems write the day without a leading zero and the weekday last.
+    const QString b = oku("sLongDate");
+    return b.isEmpty() ? QStringLiteral("d MMMM yyyy dddd") : b;
+}
+
+QString Uzun_Tarih(const QDate& tarih, const QString& bicim) { return QLocale(QLocale::Turkish, QLocale::Turkey).toString(tarih, bicim); }

@@ -10,3 +10,6 @@ void Bolgesel_Ayar_Kontrol();
 // The program's own formatting follows the stored regional settings.
 QString Kisa_Tarih_Bicimi();            // the stored short date pattern
 QString Kisa_Tarih(const QDate& tarih); // a date in that pattern
+QString Uzun_Tarih_Bicimi();            // the stored long date pattern
+// A date in a long pattern (the stored one by default), with Turkish month and day names.
+QString Uzun_Tarih(const QDate& tarih, const QString& bicim = Uzun_Tarih_Bicimi());

@@ -7,6 +7,7 @@
 #include "report/Cikti.h"
 #include "report/SubSiparis.h"
 #include "startup/Degiskenler.h"
+#include "startup/Subs.h"
 #include "startup/Veritabani.h"
 
 #include <QProcess>
@@ -230,6 +231,17 @@ private slots:
         QCOMPARE(cizgiler.size(), satirlar.size());
         // The invoice number stands at the row's top.
         for (int i = 0; i < satirlar.size(); ++i) QCOMPARE(cizgiler.at(i) - satirlar.at(i), yukseklik);
+    }
+
+    // The header's date follows the regional long date pattern.
+    void baslikTarihi() {
+        const QString anahtar = QStringLiteral("Control Panel\\International");
+        Kayit_Yaz(Kok::HKEY_CURRENT_USER, anahtar, QStringLiteral("sLongDate"), QStringLiteral("dddd d MMMM yyyy"));
+        const QString tarih = metinler(uret().first(), QStringLiteral("Tarih")).value(0);
+        Kayit_Yaz(Kok::HKEY_CURRENT_USER, anahtar, QStringLiteral("sLongDate"), QString());
+        const QDate bugun = QDate::currentDate();
+        QCOMPARE(tarih, QLocale(QLocale::Turkish).dayName(bugun.dayOfWeek()) + u' ' + QString::number(bugun.day()) + u' ' +
+                            QLocale(QLocale::Turkish).monthName(bugun.month()) + u' ' + QString::number(bugun.year()));
     }
 
     void genelToplamSqlToplaminaEsit() {

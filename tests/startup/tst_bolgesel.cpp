@@ -114,6 +114,23 @@ private slots:
         bolgeselAyarla(QStringLiteral(","), QStringLiteral("."), QStringLiteral("."), bicim);
         QCOMPARE(Kisa_Tarih(QDate(2026, 2, 5)), beklenen);
     }
+
+    void uzunTarih_data() {
+        QTest::addColumn<QString>("bicim"); // stored pattern; empty: none stored
+        QTest::addColumn<QDate>("tarih");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("kayit yok: Turkce varsayilan") << "" << QDate(2026, 12, 5) << "5 Aralık 2026 Cumartesi";
+        QTest::newRow("iki haneli gun") << "" << QDate(2026, 12, 15) << "15 Aralık 2026 Salı";
+        QTest::newRow("kayitli bicim") << "dd MMMM yyyy dddd" << QDate(2026, 2, 5) << "05 Şubat 2026 Perşembe";
+        QTest::newRow("gun adi once") << "dddd, d MMMM yyyy" << QDate(2026, 8, 31) << "Pazartesi, 31 Ağustos 2026";
+    }
+    void uzunTarih() {
+        QFETCH(QString, bicim);
+        QFETCH(QDate, tarih);
+        QFETCH(QString, beklenen);
+        Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Control Panel\\International"), QStringLiteral("sLongDate"), bicim);
+        QCOMPARE(Uzun_Tarih(tarih), beklenen);
+    }
 };
 
 QTEST_MAIN(TstBolgesel)
