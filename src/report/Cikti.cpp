@@ -69,8 +69,15 @@ bool Pdf_Gonder(bool ac, const QString& dosya) {
 }
 
 void Ekrana_Gonder() {
-    auto* pencere = new OnizlemePenceresi(AnaRapor::baslik());
-    pencere->show();
+    // One preview window: a run while it is open goes into it again.
+    static QPointer<OnizlemePenceresi> acik;
+    if (acik && acik->isVisible()) {
+        acik->yenidenBasla();
+    } else {
+        acik = new OnizlemePenceresi(AnaRapor::baslik());
+        acik->show();
+    }
+    OnizlemePenceresi* pencere = acik;
     OnizlemeAlicisi alici(pencere);
     try {
         Rapor_Uret(alici, [&alici] { return alici.kapandi(); });

@@ -18,7 +18,8 @@ QString Pdf_Yolu();
 // when asked, opened with the desktop's PDF viewer. A failure is shown.
 bool Pdf_Gonder(bool ac, const QString& dosya = {});
 
-// The screen target: a preview window that shows the pages as they come.
+// The screen target: a preview window that shows the pages as they come;
+// while one is open, the run goes into it and brings it to the front.
 // A failure is shown and closes the window.
 void Ekrana_Gonder();
 

@@ -67,18 +67,41 @@ private slots:
         QCOMPARE(sistem_->pano, degiskenler().RaporSQL);
         o->sayfayaGit(0);
         QVERIFY(QTest::qWaitForWindowExposed(o));
-        o->grab().save(QDir::tempPath() + QStringLiteral("/onizleme.png"));
-        const QString pdf = QDir::tempPath() + QStringLiteral("/onizleme.pdf");
+        QTemporaryDir dir;
+        QVERIFY(o->grab().save(dir.filePath(QStringLiteral("onizleme.png"))));
+        const QString pdf = dir.filePath(QStringLiteral("onizleme.pdf"));
         QVERIFY(o->pdfKaydet(pdf));
         QVERIFY(QFileInfo(pdf).size() > 1000);
     }
 
-    void ikinciCalismaAyniSayfalar() {
+    // A second run while the preview is open goes into the same window,
+    // from cleared running values; after closing, a run opens a new one.
+    void ikinciCalismaAyniPencere() {
         TamamBtn_Click(*form_, nullptr);
+        const auto ilk = onizlemeler();
+        QCOMPARE(ilk.size(), 1);
+        const QList<Bant::Sayfa> ilkSayfalar = ilk.first()->sayfalar();
+        ilk.first()->sayfayaGit(1);
         TamamBtn_Click(*form_, nullptr);
-        const auto acik = onizlemeler();
-        QCOMPARE(acik.size(), 2);
-        QCOMPARE(acik.at(0)->sayfalar().size(), acik.at(1)->sayfalar().size());
+        const auto ikinci = onizlemeler();
+        QCOMPARE(ikinci.size(), 1);
+        QCOMPARE(ikinci.first(), ilk.first());
+        QVERIFY(!ikinci.first()->uretiliyor());
+        QCOMPARE(ikinci.first()->gecerliSayfa(), 0);
+        const QList<Bant::Sayfa>& ikinciSayfalar = ikinci.first()->sayfalar();
+        QCOMPARE(ikinciSayfalar.size(), ilkSayfalar.size());
+        // Page footers carry the running count: equal only if the run started from zero.
+        for (int i = 0; i < ilkSayfalar.size(); ++i) {
+            QCOMPARE(ikinciSayfalar.at(i).ogeler.size(), ilkSayfalar.at(i).ogeler.size());
+            for (int j = 0; j < ilkSayfalar.at(i).ogeler.size(); ++j)
+                if (ilkSayfalar.at(i).ogeler.at(j).ad != QLatin1String("saat") && ilkSayfalar.at(i).ogeler.at(j).ad != QLatin1String("Tarih2"))
+                    QCOMPARE(ikinciSayfalar.at(i).ogeler.at(j).metin, ilkSayfalar.at(i).ogeler.at(j).metin);
+        }
+        ikinci.first()->close();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        TamamBtn_Click(*form_, nullptr);
+        QCOMPARE(onizlemeler().size(), 1);
     }
 
     void tarihMesajiCiktiUretmez() {

@@ -124,6 +124,18 @@ void OnizlemePenceresi::uretimBitti() {
     durumuYenile();
 }
 
+void OnizlemePenceresi::yenidenBasla() {
+    gorunum_->sayfa = nullptr;
+    sayfalar_.clear();
+    gecerli_ = 0;
+    uretiliyor_ = true;
+    gorunum_->update();
+    durumuYenile();
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
 void OnizlemePenceresi::sayfayaGit(int i) {
     if (sayfalar_.isEmpty()) return;
     gecerli_ = qBound(0, i, static_cast<int>(sayfalar_.size()) - 1);

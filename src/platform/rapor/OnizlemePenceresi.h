@@ -20,6 +20,9 @@ public:
 
     void sayfa(Sayfa&& s) override;
     void uretimBitti();
+    // A new run into the open window: its pages go, the zoom stays, and the
+    // window comes to the front.
+    void yenidenBasla();
     bool uretiliyor() const { return uretiliyor_; }
     const QList<Sayfa>& sayfalar() const { return sayfalar_; }
     int gecerliSayfa() const { return gecerli_; }
