@@ -79,7 +79,7 @@ private slots:
         const QString secilen = kutu->currentText();
         grid->setCurrentIndex(m.index(satir + 1, m.sutunNo(Sutun::Baslangic))); // commits the editor
         QCOMPARE(m.hucre(satir, Sutun::Baslangic), secilen);
-        f->grab().save(QStringLiteral("%1/filtre-%2.png").arg(QDir::tempPath(), serbest ? "serbest" : "liste"));
+        ekranKaydet(f.get(), serbest ? QStringLiteral("filtre-serbest") : QStringLiteral("filtre-liste"));
     }
 
     void baslikSutunuGirilmez() {

@@ -5,6 +5,7 @@
 #include "startup/Veritabani.h"
 
 #include <QDir>
+#include <QWidget>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -56,4 +57,11 @@ void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar) {
     Filtre_Izgarasi_Kur(grid);
     for (const QString& s : satirlar)
         if (!Filtreye_Ekle(grid, s)) throw std::runtime_error(("rejected: " + s).toStdString());
+}
+
+void ekranKaydet(QWidget* pencere, const QString& ad) {
+    const QString klasor = qEnvironmentVariable("FATURA_EKRAN_KLASORU");
+    if (klasor.isEmpty()) return;
+    if (!pencere->grab().save(QDir(klasor).filePath(ad + QStringLiteral(".png"))))
+        qWarning("could not save the picture %s", qPrintable(ad));
 }

@@ -88,3 +88,8 @@ void demoOturumu(const GeciciSunucu& sunucu);
 class IzgaraModeli;
 // A filter grid holding the given template filter lines (empty lines give empty rows).
 void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar);
+
+class QWidget;
+// Saves a picture of the window as <name>.png in FATURA_EKRAN_KLASORU when
+// that is set (pictures for the documentation); otherwise does nothing.
+void ekranKaydet(QWidget* pencere, const QString& ad);
