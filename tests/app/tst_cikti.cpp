@@ -94,7 +94,8 @@ private slots:
         for (int i = 0; i < ilkSayfalar.size(); ++i) {
             QCOMPARE(ikinciSayfalar.at(i).ogeler.size(), ilkSayfalar.at(i).ogeler.size());
             for (int j = 0; j < ilkSayfalar.at(i).ogeler.size(); ++j)
-                if (ilkSayfalar.at(i).ogeler.at(j).ad != QLatin1String("saat") && ilkSayfalar.at(i).ogeler.at(j).ad != QLatin1String("Tarih2"))
+                if (ilkSayfalar.at(i).ogeler.at(j).ad != QLatin1String("saat") &&
+                    ilkSayfalar.at(i).ogeler.at(j).ad != QLatin1String("Tarih2"))
                     QCOMPARE(ikinciSayfalar.at(i).ogeler.at(j).metin, ilkSayfalar.at(i).ogeler.at(j).metin);
         }
         ikinci.first()->close();

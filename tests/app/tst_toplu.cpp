@@ -127,6 +127,37 @@ private slots:
         QVERIFY2(s.hata.contains(QStringLiteral("Fatura Listesi: Lütfen tarihi doğru giriniz")), qPrintable(s.hata));
     }
 
+    // --pdf: the file takes the target's place only when the report is
+    // complete; a run that fails leaves what stood there and no stray file.
+    void pdfDosyasi_data() {
+        QTest::addColumn<QStringList>("ekler");
+        QTest::addColumn<int>("durum");
+        QTest::newRow("tamamlanan rapor") << QStringList{"--set", "İşlem Tarihi=01/01/2025"} << 0;
+        QTest::newRow("sunucunun reddettigi sorgu") << QStringList{"--set", "Net Tutar=1.000,5"} << 1;
+        QTest::newRow("tarih mesaji") << QStringList{"--end", "İşlem Tarihi=31/02/2026"} << 1;
+    }
+    void pdfDosyasi() {
+        QFETCH(QStringList, ekler);
+        QFETCH(int, durum);
+        turkceAyarlar();
+        QTemporaryDir d;
+        const QString yol = d.filePath(QStringLiteral("rapor.pdf"));
+        QFile eski(yol);
+        QVERIFY(eski.open(QIODevice::WriteOnly));
+        eski.write("eski");
+        eski.close();
+        const Sonuc s =
+            calistir(QStringList{QStringLiteral("--batch"), demo(1), QStringLiteral("--yes"), QStringLiteral("--pdf"), yol} + ekler);
+        QCOMPARE(s.durum, durum);
+        QVERIFY(eski.open(QIODevice::ReadOnly));
+        const QByteArray icerik = eski.readAll();
+        if (durum == 0)
+            QVERIFY(icerik.startsWith("%PDF-") && icerik.endsWith("%%EOF\n"));
+        else
+            QCOMPARE(icerik, QByteArray("eski"));
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"rapor.pdf"});
+    }
+
     void bozukSablon() {
         turkceAyarlar();
         QTemporaryDir d;

@@ -1,5 +1,6 @@
 // The report engine on its own: rows from an in-memory cursor, no database,
 // no program code.
+#include "platform/rapor/HedefDosya.h"
 #include "platform/rapor/RaporBelgesi.h"
 #include "platform/rapor/RaporMotoru.h"
 #include "platform/rapor/Sigdirma.h"
@@ -27,6 +28,11 @@ private:
     QList<QList<Deger>> satirlar_;
     qsizetype i_ = 0;
 };
+
+QByteArray dosyaIcerigi(const QString& yol) {
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 Kontrol alan(const char* ad, const char* veri, int ust = 0) {
     Kontrol k;
@@ -198,6 +204,72 @@ private slots:
         QVERIFY(icerik.endsWith("%%EOF\n"));
         // A creator with parentheses goes out as UTF-16 so the string stays whole.
         QVERIFY(icerik.contains("/Creator <FEFF"));
+    }
+
+    // The output file replaces the target only when complete; otherwise the
+    // target keeps its content and no temporary file is left beside it.
+    void hedefDosya_data() {
+        QTest::addColumn<QString>("son");         // "tamamla", "vazgec", "birak" (destroyed unfinished)
+        QTest::addColumn<bool>("eskiVar");        // a previous file stands at the target
+        QTest::addColumn<QByteArray>("beklenen"); // the target afterwards; empty: no file
+        QTest::newRow("tamamlanan yenisini koyar") << "tamamla" << true << QByteArray("yeni");
+        QTest::newRow("tamamlanan ilk dosya") << "tamamla" << false << QByteArray("yeni");
+        QTest::newRow("vazgecilen eskiyi birakir") << "vazgec" << true << QByteArray("eski");
+        QTest::newRow("yarim kalan eskiyi birakir") << "birak" << true << QByteArray("eski");
+        QTest::newRow("yarim kalan dosya birakmaz") << "birak" << false << QByteArray();
+    }
+    void hedefDosya() {
+        QFETCH(QString, son);
+        QFETCH(bool, eskiVar);
+        QFETCH(QByteArray, beklenen);
+        QTemporaryDir d;
+        const QString yol = d.filePath(QStringLiteral("Temp.pdf"));
+        if (eskiVar) {
+            QFile f(yol);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("eski");
+        }
+        {
+            HedefDosya h(yol);
+            QVERIFY(h.acik());
+            QCOMPARE(h.aygit().write("yeni"), qint64(4));
+            QVERIFY(h.aygit().flush());
+            QCOMPARE(dosyaIcerigi(yol), eskiVar ? QByteArray("eski") : QByteArray()); // nothing shows before completion
+            if (son == QLatin1String("tamamla")) QVERIFY(h.tamamla());
+            if (son == QLatin1String("vazgec")) h.vazgec();
+        }
+        QCOMPARE(dosyaIcerigi(yol), beklenen);
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), beklenen.isEmpty() ? QStringList() : QStringList{"Temp.pdf"});
+    }
+
+    void hedefDosyaAcilamaz() {
+        QTemporaryDir d;
+        HedefDosya h(d.filePath(QStringLiteral("yok/Temp.pdf")));
+        QVERIFY(!h.acik());
+        QVERIFY(!h.tamamla());
+        // A writer on such a target takes the pages and reports the failure.
+        DenemeBelgesi b({satir("A", "1", "1")});
+        PdfYazici pdf(d.filePath(QStringLiteral("yok/a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+        RaporMotoru(b, pdf).calistir();
+        QVERIFY(!pdf.bitir());
+    }
+
+    // A PDF writer dropped before its end (the report failed) leaves the previous file.
+    void yarimPdfEskiyiBirakir() {
+        QTemporaryDir d;
+        const QString yol = d.filePath(QStringLiteral("a.pdf"));
+        {
+            QFile f(yol);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("eski");
+        }
+        {
+            DenemeBelgesi b({satir("A", "1", "1"), satir("B", "2", "2")});
+            PdfYazici pdf(yol, QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+            RaporMotoru(b, pdf).calistir();
+        }
+        QCOMPARE(dosyaIcerigi(yol), QByteArray("eski"));
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.pdf"});
     }
 
     // Font units scaled to twips: 2048 units per em at 170 twips.

@@ -37,10 +37,10 @@ QByteArray PdfBelgesi::sayi(double d) {
     return QByteArray::number(d, 'f', 2);
 }
 
-PdfBelgesi::PdfBelgesi(const QString& dosya, const QString& baslik, const QString& yaratan, const YaziTipi& yazi)
+PdfBelgesi::PdfBelgesi(QFileDevice& dosya, const QString& baslik, const QString& yaratan, const YaziTipi& yazi)
     : dosya_(dosya), baslik_(baslik), yaratan_(yaratan), yazi_(yazi) {
     if (!yuzHazirla(normal_, false) || !yuzHazirla(kalin_, true)) return;
-    if (!dosya_.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    if (!dosya_.isWritable()) return;
     acik_ = true;
     yaz("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     katalog_ = yeniNesne();
@@ -253,7 +253,6 @@ bool PdfBelgesi::kapat() {
     yaz("trailer\n<< /Size " + QByteArray::number(konumlar_.size() + 1) + " /Root " + QByteArray::number(katalog_) + " 0 R /Info " +
         QByteArray::number(bilgi) + " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
     if (!dosya_.flush()) yazmaHatasi_ = true;
-    dosya_.close();
     return !yazmaHatasi_ && dosya_.error() == QFileDevice::NoError;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/rapor/Sayfa.h"
 
-#include <QFile>
+#include <QFileDevice>
 #include <QHash>
 #include <QMap>
 #include <QRawFont>
@@ -16,9 +16,10 @@ namespace Bant {
 // fast; nothing but the current page is held.
 class PdfBelgesi {
 public:
+    // Writes into `dosya`, open for writing, which it does not close.
     // `yaratan` is named as the file's creator; `yazi` is the pages' face.
-    PdfBelgesi(const QString& dosya, const QString& baslik, const QString& yaratan, const YaziTipi& yazi);
-    // False when the file could not be created or the face could not be read.
+    PdfBelgesi(QFileDevice& dosya, const QString& baslik, const QString& yaratan, const YaziTipi& yazi);
+    // False when the file is not open or the face could not be read.
     bool acik() const { return acik_; }
     void sayfaYaz(const Sayfa& s);
     // Completes the file; false when any write failed (a full disk, say).
@@ -44,7 +45,7 @@ private:
     static QByteArray sayi(double d);
     static QByteArray yaziTipiDosyasi(const QRawFont& f);
 
-    QFile dosya_;
+    QFileDevice& dosya_;
     QString baslik_;
     QString yaratan_;
     YaziTipi yazi_;

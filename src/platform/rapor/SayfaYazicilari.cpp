@@ -11,6 +11,20 @@ namespace Bant {
 namespace {
 constexpr size_t kBekleyenSayfa = 8;
 constexpr int kPdfCozunurluk = 1200; // dpi: at 300 an 8.5 pt face comes out 8.4 pt
+
+// Hands the general PDF painter the target's bytes without letting it close
+// the target: only HedefDosya decides when the file is done.
+class Aktarici : public QIODevice {
+public:
+    explicit Aktarici(QIODevice& hedef) : hedef_(hedef) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* veri, qint64 n) override { return hedef_.write(veri, n); }
+
+private:
+    QIODevice& hedef_;
+};
 } // namespace
 
 void SayfaliCizici::sayfa(Sayfa&& s) {
@@ -34,9 +48,12 @@ bool SayfaliCizici::bitir() {
 }
 
 PdfYazici::PdfYazici(const QString& dosya, const QString& baslik, const QString& yaratan)
-    : is_([this, dosya, baslik, yaratan] { calis(dosya, baslik, yaratan); }) {}
+    : hedef_(std::make_unique<HedefDosya>(dosya)), is_([this, baslik, yaratan] { calis(baslik, yaratan); }) {}
 
-PdfYazici::~PdfYazici() { bitir(); }
+PdfYazici::~PdfYazici() {
+    bekle();
+    hedef_->vazgec();
+}
 
 void PdfYazici::sayfa(Sayfa&& s) {
     std::unique_lock<std::mutex> k(kilit_);
@@ -47,13 +64,19 @@ void PdfYazici::sayfa(Sayfa&& s) {
     kosul_.notify_all();
 }
 
-bool PdfYazici::bitir() {
+void PdfYazici::bekle() {
     {
         std::lock_guard<std::mutex> k(kilit_);
         son_ = true;
     }
     kosul_.notify_all();
     if (is_.joinable()) is_.join();
+}
+
+bool PdfYazici::bitir() {
+    const bool yazildi = !is_.joinable();
+    bekle();
+    if (!yazildi && !hata_ && !hedef_->tamamla()) hata_ = true;
     return !hata_;
 }
 
@@ -75,11 +98,15 @@ void PdfYazici::hataVer() {
     kosul_.notify_all();
 }
 
-void PdfYazici::calis(QString dosya, QString baslik, QString yaratan) {
+void PdfYazici::calis(QString baslik, QString yaratan) {
     // The face comes with the pages: the file is begun with the first one.
     Sayfa s;
     const bool sayfaVar = al(s);
-    PdfBelgesi pdf(dosya, baslik, yaratan, s.yazi);
+    if (!hedef_->acik()) {
+        hataVer();
+        return;
+    }
+    PdfBelgesi pdf(hedef_->aygit(), baslik, yaratan, s.yazi);
     if (pdf.acik()) {
         if (sayfaVar) {
             pdf.sayfaYaz(s);
@@ -89,7 +116,8 @@ void PdfYazici::calis(QString dosya, QString baslik, QString yaratan) {
         return;
     }
     // Without the face's tables the general PDF painter writes the file.
-    QPdfWriter yazici(dosya);
+    Aktarici aktarici(hedef_->aygit());
+    QPdfWriter yazici(&aktarici);
     yazici.setResolution(kPdfCozunurluk);
     yazici.setPageSize(QPageSize(QPageSize::A4));
     yazici.setPageMargins(QMarginsF(0, 0, 0, 0));

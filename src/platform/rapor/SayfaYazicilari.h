@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/rapor/HedefDosya.h"
 #include "platform/rapor/SayfaCizici.h"
 
 #include <condition_variable>
@@ -34,19 +35,22 @@ private:
 // Writes pages into a PDF file as they arrive, laid out at 1200 dpi so the
 // type keeps its size. Drawing and compressing run on a thread of their own
 // while the report lays out the next pages; at most a few pages wait, so
-// memory does not grow with the report.
+// memory does not grow with the report. The file takes the target's place
+// only at `bitir()`: a run that fails or is dropped leaves the target as it was.
 class PdfYazici : public SayfaAlici {
 public:
     // `yaratan`: the program named as the file's creator.
     PdfYazici(const QString& dosya, const QString& baslik, const QString& yaratan);
-    ~PdfYazici() override;
+    ~PdfYazici() override; // without bitir(): the file is dropped
     void sayfa(Sayfa&& s) override;
-    // Waits for the last page and closes the file; false when it could not be written.
+    // Waits for the last page and puts the complete file in place; false
+    // when it could not be written (the target then stays as it was).
     bool bitir();
     int sayfaSayisi() const { return sayi_; }
 
 private:
-    void calis(QString dosya, QString baslik, QString yaratan);
+    void calis(QString baslik, QString yaratan);
+    void bekle();
     bool al(Sayfa& s);
     void hataVer();
 
@@ -56,6 +60,7 @@ private:
     bool son_ = false;
     bool hata_ = false;
     int sayi_ = 0;
+    std::unique_ptr<HedefDosya> hedef_;
     std::thread is_;
 };
 
