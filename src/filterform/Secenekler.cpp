@@ -109,20 +109,19 @@ QString listeMetni(const Deger& v) {
     }
 }
 
-// Runs the query and calls `satir` for each record whose Deger holds something.
+// Runs the query and calls `satir` for each record whose Deger holds
+// something; true when the query gave any record, empty ones included.
 template <typename F> bool oku(const QString& sql, F&& satir) {
     Degiskenler& d = degiskenler();
     Kayit_Ac(d.OrtakKayit, sql);
-    bool bos = true;
+    bool kayitVar = false;
     while (!d.OrtakKayit->Eof()) {
+        kayitVar = true;
         const QString deger = listeMetni(d.OrtakKayit->Fields(QStringLiteral("Deger")));
-        if (!deger.isEmpty()) {
-            satir(deger);
-            bos = false;
-        }
+        if (!deger.isEmpty()) satir(deger);
         d.OrtakKayit->MoveNext();
     }
-    return !bos;
+    return kayitVar;
 }
 
 } // namespace
@@ -141,8 +140,8 @@ QString Deger_Listesi_Al(const QString& baslik) {
     const Kaynak* k = kaynak(baslik);
     if (!k) return {};
     QString liste;
-    oku(Secenek_Sorgusu(baslik), [&liste](const QString& v) { liste += v + u'|'; });
-    if (!liste.isEmpty()) liste.prepend(u'|');
+    // Only an empty result gives no separator: records with nothing in them still open the list.
+    if (oku(Secenek_Sorgusu(baslik), [&liste](const QString& v) { liste += v + u'|'; })) liste.prepend(u'|');
     return k->hepsi ? QStringLiteral("Hepsi") + liste : liste;
 }
 
@@ -151,10 +150,10 @@ QString CiftDeger_Listesi_Al(const QString& baslik) {
     if (!k) return {};
     Degiskenler& d = degiskenler();
     QString liste;
-    oku(Secenek_Sorgusu(baslik), [&](const QString& v) {
+    const bool kayitVar = oku(Secenek_Sorgusu(baslik), [&](const QString& v) {
         liste += v + QStringLiteral("  /  ") + listeMetni(d.OrtakKayit->Fields(QStringLiteral("Deger2"))) + u',';
     });
-    if (!liste.isEmpty()) liste.prepend(u',');
+    if (kayitVar) liste.prepend(u',');
     return k->hepsi ? QStringLiteral("Hepsi") + liste : liste;
 }
 
