@@ -1,4 +1,5 @@
 #include "platform/veritabani/TsqlCevirici.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
 
 #include <QtTest>
 
@@ -40,10 +41,10 @@ private slots:
                                  << "tsql_dateadd('day',FATURAKART.Vade,FATURAKART.Tarih)";
         QTest::newRow("tarih literali") << "WHERE Tarih>='01/31/2025' AND Tarih<='2/1/2025'"
                                         << "WHERE Tarih>='2025-01-31 00:00:00' AND Tarih<='2025-02-01 00:00:00'";
-        QTest::newRow("gecersiz tarih literali kalir") << "WHERE Tarih='02/30/2025'"
-                                                       << "WHERE Tarih='02/30/2025'";
-        QTest::newRow("gun-ay sirasi degil") << "WHERE Tarih='31/01/2025'"
-                                             << "WHERE Tarih='31/01/2025'";
+        QTest::newRow("iki haneli yillar") << "WHERE Tarih>='03/01/49' AND Tarih<='03/01/50'"
+                                           << "WHERE Tarih>='2049-03-01 00:00:00' AND Tarih<='1950-03-01 00:00:00'";
+        QTest::newRow("bolu olmayan metin kalir") << "WHERE Fis_No='SF/2025'"
+                                                  << "WHERE Fis_No='SF/2025'";
         QTest::newRow("N onekli metin") << "WHERE Unvan=N'Şahin'"
                                         << "WHERE Unvan='Şahin'";
         QTest::newRow("metin icindeki anahtar sozcukler") << "WHERE a='dbo.x ISNULL(' AND b='it''s'"
@@ -57,6 +58,34 @@ private slots:
         QFETCH(QString, tsql);
         QFETCH(QString, sqlite);
         QCOMPARE(TsqlCevirici::sqliteye(tsql), sqlite);
+    }
+
+    // A literal the server would read as a date and cannot: its conversion error.
+    void tarihDonusumHatasi_data() {
+        QTest::addColumn<QString>("tsql");
+        QTest::addColumn<bool>("hata");
+        QTest::newRow("29 subat artik olmayan yil") << "WHERE Tarih >= '02/29/2026'" << true;
+        QTest::newRow("29 subat artik yil") << "WHERE Tarih >= '02/29/2024'" << false;
+        QTest::newRow("30 subat") << "WHERE Tarih='02/30/2025'" << true;
+        QTest::newRow("gun-ay sirasi degil") << "WHERE Tarih='31/01/2025'" << true;
+        QTest::newRow("bozuk tamamlanmis yil") << "WHERE Tarih <= '/2/1//2026'" << true;
+        QTest::newRow("iki haneli yil") << "WHERE Tarih <= '03/01/12'" << false;
+        QTest::newRow("uc haneli yil") << "WHERE Tarih <= '03/01/120'" << true;
+        QTest::newRow("tek egik cizgi") << "WHERE Kod = '12/5'" << false;
+        QTest::newRow("harfli") << "WHERE Kod = 'A/1/2'" << false;
+        QTest::newRow("yorumda") << "SELECT 1 -- '02/30/2025'" << false;
+    }
+    void tarihDonusumHatasi() {
+        QFETCH(QString, tsql);
+        QFETCH(bool, hata);
+        QString mesaj;
+        try {
+            TsqlCevirici::sqliteye(tsql);
+        } catch (const VeritabaniHatasi& h) {
+            mesaj = h.aciklama();
+            QCOMPARE(h.numara(), HataNo::SorguHatasi);
+        }
+        QCOMPARE(mesaj, hata ? QStringLiteral("Conversion failed when converting date and/or time from character string.") : QString());
     }
 };
 

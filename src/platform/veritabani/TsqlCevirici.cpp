@@ -1,4 +1,5 @@
 #include "platform/veritabani/TsqlCevirici.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -162,6 +163,9 @@ private:
             if (t.tur == Jeton::Metin) {
                 const QString icerik = t.s.mid(1, t.s.size() - 2);
                 const QString tarih = TsqlCevirici::tarihLiterali(icerik);
+                // The server reads such a literal as a date and fails on one that is none.
+                if (tarih.isEmpty() && TsqlCevirici::tarihDenemesi(icerik))
+                    throw VeritabaniHatasi(HataNo::SorguHatasi, TsqlCevirici::tarihDonusumHatasi());
                 cikti += tarih.isEmpty() ? t.s : u'\'' + tarih + u'\'';
                 oncekiAnlamli = t.s;
                 continue;
@@ -219,13 +223,32 @@ private:
 namespace TsqlCevirici {
 
 QString tarihLiterali(const QString& icerik) {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})\s*$)"));
+    static const QRegularExpression re(QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4}|\d{2})\s*$)"));
     const auto m = re.match(icerik);
     if (!m.hasMatch()) return {};
-    const QDate d(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+    int yil = m.captured(3).toInt();
+    // A two-digit year as the server reads it: up to 49 in this century, from 50 in the last.
+    if (m.captured(3).size() == 2) yil += yil <= 49 ? 2000 : 1900;
+    const QDate d(yil, m.captured(1).toInt(), m.captured(2).toInt());
     if (!d.isValid()) return {};
     return d.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00");
 }
+
+bool tarihDenemesi(const QString& icerik) {
+    int egik = 0;
+    bool rakam = false;
+    for (QChar c : icerik) {
+        if (c == u'/')
+            ++egik;
+        else if (c >= u'0' && c <= u'9')
+            rakam = true;
+        else if (c != u' ')
+            return false;
+    }
+    return egik >= 2 && rakam;
+}
+
+QString tarihDonusumHatasi() { return QStringLiteral("Conversion failed when converting date and/or time from character string."); }
 
 QString sqliteye(const QString& tsql) { return Cevirici(ayir(tsql)).cevir(); }
 
