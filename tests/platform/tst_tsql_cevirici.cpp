@@ -32,7 +32,12 @@ private slots:
         QTest::newRow("convert icinde isnull") << "CONVERT(int, ISNULL(a,1))"
                                                << "CAST((IFNULL(a,1)) AS INTEGER)";
         QTest::newRow("convert varchar") << "convert(varchar(20), x)"
-                                         << "CAST((x) AS TEXT)";
+                                         << "(tsql_metin(x) COLLATE RTRIM)";
+        QTest::newRow("rtrim") << "SELECT DISTINCT RTRIM(Sehir) as Deger FROM CARIKART ORDER BY RTRIM(Sehir)"
+                               << "SELECT DISTINCT RTRIM(tsql_metin(Sehir)) COLLATE RTRIM as Deger FROM CARIKART "
+                                  "ORDER BY RTRIM(tsql_metin(Sehir)) COLLATE RTRIM";
+        QTest::newRow("ltrim icinde convert") << "LTRIM(convert(varchar(9), KDV))"
+                                              << "LTRIM(tsql_metin((tsql_metin(KDV) COLLATE RTRIM))) COLLATE RTRIM";
         QTest::newRow("convert tarih metni 104") << "convert(varchar(10), Tarih, 104)"
                                                  << "strftime('%d.%m.%Y',tsql_tarih((Tarih)))";
         QTest::newRow("convert decimal") << "convert(decimal(18,2), x)"
@@ -58,6 +63,25 @@ private slots:
         QFETCH(QString, tsql);
         QFETCH(QString, sqlite);
         QCOMPARE(TsqlCevirici::sqliteye(tsql), sqlite);
+    }
+
+    void ondalikMetni_data() {
+        QTest::addColumn<double>("sayi");
+        QTest::addColumn<QString>("metin");
+        QTest::newRow("tam") << 8.0 << "8";
+        QTest::newRow("iki hane") << 18.0 << "18";
+        QTest::newRow("kesirli") << 8.5 << "8.5";
+        QTest::newRow("eksi") << -0.25 << "-0.25";
+        QTest::newRow("alti hane") << 123456.0 << "123456";
+        QTest::newRow("yedi hane ustel") << 1234567.0 << "1.23457e+006";
+        QTest::newRow("kucuk ustel") << 0.00001 << "1e-005";
+        QTest::newRow("alti anlamli hane") << 3.14159265 << "3.14159";
+        QTest::newRow("sifir") << 0.0 << "0";
+    }
+    void ondalikMetni() {
+        QFETCH(double, sayi);
+        QFETCH(QString, metin);
+        QCOMPARE(TsqlCevirici::ondalikMetni(sayi), metin);
     }
 
     // A literal the server would read as a date and cannot: its conversion error.

@@ -2,6 +2,7 @@
 #include "platform/veritabani/BaglantiCumlesi.h"
 #include "platform/veritabani/KayitSeti.h"
 #include "platform/veritabani/OdbcBaglanti.h"
+#include "platform/veritabani/TurkceSiralama.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 
 #include <QTcpServer>
@@ -218,6 +219,118 @@ private slots:
         KayitSeti k;
         k.Open(*b, sql);
         QCOMPARE(k.Fields(QStringLiteral("x")).metin(), beklenen);
+    }
+
+    void turkceSiralama_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("isaret");
+        QTest::newRow("buyuk kucuk esit") << "ankara"
+                                          << "ANKARA" << 0;
+        QTest::newRow("i ile İ") << "istanbul"
+                                 << "İSTANBUL" << 0;
+        QTest::newRow("ı ile I") << "ısparta"
+                                 << "ISPARTA" << 0;
+        QTest::newRow("I ile i ayri") << "Istanbul"
+                                      << "istanbul" << -1;
+        QTest::newRow("sondaki bosluk") << "Ali  "
+                                        << "ali" << 0;
+        QTest::newRow("bastaki bosluk sayilir") << " Ali"
+                                                << "Ali" << -1;
+        QTest::newRow("C Ç D") << "Cuma"
+                               << "Çorum" << -1;
+        QTest::newRow("Ç D") << "Çorum"
+                             << "Denizli" << -1;
+        QTest::newRow("G Ğ H") << "Gaziantep"
+                               << "Ğ" << -1;
+        QTest::newRow("Ğ H") << "ğ"
+                             << "Hatay" << -1;
+        QTest::newRow("I İ") << "Iğdır"
+                             << "İzmir" << -1;
+        QTest::newRow("İ J") << "izmir"
+                             << "Jale" << -1;
+        QTest::newRow("O Ö P") << "Ordu"
+                               << "Ödemiş" << -1;
+        QTest::newRow("S Ş T") << "Sivas"
+                               << "Şanlıurfa" << -1;
+        QTest::newRow("Ş T") << "şırnak"
+                             << "Tokat" << -1;
+        QTest::newRow("U Ü V") << "Uşak"
+                               << "Ünye" << -1;
+        QTest::newRow("Z sonda") << "Zonguldak"
+                                 << "Ünye" << 1;
+        QTest::newRow("rakam harften once") << "9"
+                                            << "A" << -1;
+        QTest::newRow("isaret rakamdan once") << "-"
+                                              << "0" << -1;
+        QTest::newRow("on ek once") << "Ak"
+                                    << "Akın" << -1;
+        QTest::newRow("sapkali harf tabanindan sonra") << "Kar"
+                                                       << "Kâr" << -1;
+        QTest::newRow("sapkali harf sonraki harften once") << "Kâr"
+                                                           << "Kas" << -1;
+        QTest::newRow("sapkali buyuk kucuk") << "KÂR"
+                                             << "kâr" << 0;
+    }
+    void turkceSiralama() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, isaret);
+        const auto sgn = [](int n) { return (n > 0) - (n < 0); };
+        QCOMPARE(sgn(Turkce_Karsilastir(a.toUtf8(), b.toUtf8())), isaret);
+        QCOMPARE(sgn(Turkce_Karsilastir(b.toUtf8(), a.toUtf8())), -isaret);
+    }
+
+    // The embedded store compares, sorts and lists text as the server does.
+    void gomuluDepoMetinleri_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("beklenen"); // the x column of every row, joined by "|"
+        QTest::newRow("ankara") << "SELECT Sehir AS x FROM S WHERE Sehir='ankara' ORDER BY ID"
+                                << "ANKARA|ankara ";
+        QTest::newRow("istanbul") << "SELECT Sehir AS x FROM S WHERE Sehir='istanbul'"
+                                  << "İSTANBUL";
+        QTest::newRow("ısparta") << "SELECT Sehir AS x FROM S WHERE Sehir='ısparta'"
+                                 << "ISPARTA";
+        QTest::newRow("noktasiz buyuk I istanbul degil") << "SELECT COUNT(*) AS x FROM S WHERE Sehir='Istanbul'"
+                                                         << "0";
+        QTest::newRow("aralik") << "SELECT Sehir AS x FROM S WHERE Sehir>='c' AND Sehir<='d' ORDER BY Sehir"
+                                << "Çorum";
+        QTest::newRow("sutuna gore siralama") << "SELECT Sehir AS x FROM S WHERE Sehir<>'ankara' ORDER BY Sehir"
+                                              << "Ağrı|Bolu  |Çorum|ISPARTA|İSTANBUL|izmir|Şanlıurfa|Zonguldak";
+        QTest::newRow("secenek listesi") << "SELECT DISTINCT RTRIM(Sehir) as x FROM S ORDER BY RTRIM(Sehir)"
+                                         << "Ağrı|ANKARA|Bolu|Çorum|ISPARTA|İSTANBUL|izmir|Şanlıurfa|Zonguldak";
+        QTest::newRow("ondalik rtrim") << "SELECT DISTINCT RTRIM(Oran) as x FROM S ORDER BY RTRIM(Oran)"
+                                       << "18|8|8.5";
+        QTest::newRow("tamsayi rtrim") << "SELECT RTRIM(ID) as x FROM S WHERE ID=3"
+                                       << "3";
+        QTest::newRow("convert varchar") << "SELECT convert(varchar(10), Oran) as x FROM S WHERE ID=3"
+                                         << "8.5";
+    }
+    void gomuluDepoMetinleri() {
+        QFETCH(QString, sql);
+        QFETCH(QString, beklenen);
+        QTemporaryDir d;
+        olustur(d.filePath(QStringLiteral("IL.sqlite")),
+                "CREATE TABLE S (ID INT, Sehir VARCHAR(20) COLLATE RTRIM, Oran FLOAT);"
+                "INSERT INTO S VALUES (1,'İSTANBUL',18),(2,'Zonguldak',8),(3,'Çorum',8.5),(4,'ANKARA',18),(5,'ISPARTA',8),"
+                "(6,'Ağrı',8),(7,'izmir',8),(8,'Şanlıurfa',8),(9,'Bolu  ',8),(10,'ankara ',18);");
+        auto b = Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("IL")));
+        auto imlec = b->sorgula(sql);
+        QStringList olan;
+        QList<Deger> satir;
+        while (imlec->sonraki(satir)) olan << satir.at(0).metin();
+        QCOMPARE(olan.join(u'|'), beklenen);
+    }
+
+    // A store whose index is keyed by the built-in RTRIM order keeps that order.
+    void rtrimDiziniOlanDepo() {
+        QTemporaryDir d;
+        olustur(d.filePath(QStringLiteral("IX.sqlite")), "CREATE TABLE S (Sehir VARCHAR(20) COLLATE RTRIM); CREATE INDEX IX_S ON S (Sehir);"
+                                                         "INSERT INTO S VALUES ('ANKARA'),('ankara'),('Bolu');");
+        auto b = Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("IX")));
+        KayitSeti k;
+        k.Open(*b, QStringLiteral("SELECT COUNT(*) AS n FROM S WHERE Sehir='ankara'"));
+        QCOMPARE(k.Fields(QStringLiteral("n")).tamsayi(), 1);
     }
 
     void tarihIfadesiTarihDoner() {

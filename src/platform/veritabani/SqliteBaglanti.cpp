@@ -1,5 +1,6 @@
 #include "platform/veritabani/SqliteBaglanti.h"
 #include "platform/veritabani/TsqlCevirici.h"
+#include "platform/veritabani/TurkceSiralama.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 
 #include <QDir>
@@ -47,6 +48,41 @@ void fnLen(sqlite3_context* c, int, sqlite3_value** a) {
     QString s = u8(sqlite3_value_text(a[0]));
     while (s.endsWith(u' ')) s.chop(1); // LEN ignores trailing blanks
     sqlite3_result_int64(c, s.size());
+}
+
+// A value as the server writes it as text: FLOAT and REAL with six
+// significant digits ("8", not "8.0"); whole numbers and text as they are.
+void fnMetin(sqlite3_context* c, int, sqlite3_value** a) {
+    if (sqlite3_value_type(a[0]) != SQLITE_FLOAT) {
+        sqlite3_result_value(c, a[0]);
+        if (sqlite3_value_type(a[0]) == SQLITE_INTEGER) {
+            const QByteArray b = QByteArray::number(sqlite3_value_int64(a[0]));
+            sqlite3_result_text(c, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+        }
+        return;
+    }
+    const QByteArray b = TsqlCevirici::ondalikMetni(sqlite3_value_double(a[0])).toUtf8();
+    sqlite3_result_text(c, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+}
+
+int fnSiralama(void*, int na, const void* a, int nb, const void* b) {
+    return Turkce_Karsilastir(QByteArrayView(static_cast<const char*>(a), na), QByteArrayView(static_cast<const char*>(b), nb));
+}
+
+// An index keyed by the built-in RTRIM order would be read with another
+// order once the collation is replaced, and lookups through it would miss
+// rows: such a store keeps the built-in order.
+bool rtrimDiziniVar(sqlite3* db) {
+    static const char* sql = "SELECT 1 FROM %1.sqlite_master m, pragma_index_list(m.name, '%1') l, pragma_index_xinfo(l.name, '%1') x"
+                             " WHERE m.type='table' AND x.key=1 AND x.coll='RTRIM' COLLATE NOCASE LIMIT 1";
+    bool var = false;
+    for (const char* sema : {"main", "Defination_DB"}) {
+        const QByteArray q = QString::fromLatin1(sql).arg(QLatin1String(sema)).toUtf8();
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) var = true;
+        sqlite3_finalize(s);
+    }
+    return var;
 }
 
 void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
@@ -264,6 +300,11 @@ SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
         }
     }
     sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+    sqlite3_create_function(db_, "tsql_metin", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fnMetin, nullptr, nullptr);
+    // The store's text columns are declared COLLATE RTRIM (trailing blanks
+    // ignored, as the server compares); here that name takes the server's
+    // Turkish case-insensitive order. Ordinary SQLite tools keep the built-in one.
+    if (!rtrimDiziniVar(db_)) sqlite3_create_collation_v2(db_, "RTRIM", SQLITE_UTF8, nullptr, fnSiralama, nullptr);
 }
 
 SqliteBaglanti::~SqliteBaglanti() { sqlite3_close_v2(db_); }

@@ -150,7 +150,7 @@ private:
             if (stil == QLatin1String("104")) return QStringLiteral("strftime('%d.%m.%Y',tsql_tarih(%1))").arg(x);
             if (stil == QLatin1String("103")) return QStringLiteral("strftime('%d/%m/%Y',tsql_tarih(%1))").arg(x);
             if (stil == QLatin1String("112")) return QStringLiteral("strftime('%Y%m%d',tsql_tarih(%1))").arg(x);
-            return QStringLiteral("CAST(%1 AS TEXT)").arg(x);
+            return QStringLiteral("(tsql_metin%1 COLLATE RTRIM)").arg(x);
         }
         return x;
     }
@@ -186,6 +186,17 @@ private:
                     cikti += QStringLiteral("IFNULL");
                     oncekiAnlamli = t.s;
                     continue;
+                }
+                if (cagri && (ad == QLatin1String("rtrim") || ad == QLatin1String("ltrim"))) {
+                    const size_t kapa = kapanis(ac, son);
+                    if (kapa < son) {
+                        // A number becomes text as the server writes it; the result
+                        // compares and sorts by the store's text collation.
+                        cikti += t.s + QStringLiteral("(tsql_metin(") + aralik(ac + 1, kapa).trimmed() + QStringLiteral(")) COLLATE RTRIM");
+                        i = kapa;
+                        oncekiAnlamli = QStringLiteral(")");
+                        continue;
+                    }
                 }
                 if (cagri && (ad == QLatin1String("convert") || ad == QLatin1String("dateadd") || ad == QLatin1String("datediff"))) {
                     const size_t kapa = kapanis(ac, son);
@@ -246,6 +257,17 @@ bool tarihDenemesi(const QString& icerik) {
             return false;
     }
     return egik >= 2 && rakam;
+}
+
+QString ondalikMetni(double d) {
+    // Six significant digits; an exponent of at least three digits, as "1e+006".
+    QString s = QString::asprintf("%.6g", d);
+    const qsizetype e = s.indexOf(u'e');
+    if (e >= 0) {
+        const QString us = s.mid(e + 2);
+        s = s.left(e + 2) + QString(qMax<qsizetype>(0, 3 - us.size()), u'0') + us;
+    }
+    return s;
 }
 
 QString tarihDonusumHatasi() { return QStringLiteral("Conversion failed when converting date and/or time from character string."); }

@@ -3,8 +3,11 @@
 
 // Rewrites the T-SQL that the program itself writes into SQLite's dialect for
 // the embedded store. Not a general T-SQL emulator: it knows three-part and
-// "dbo." names, ISNULL, CONVERT, DATEADD/DATEDIFF, N'' literals and
-// 'MM/DD/YYYY' date literals; what it does not know passes through unchanged.
+// "dbo." names, ISNULL, CONVERT, DATEADD/DATEDIFF, RTRIM/LTRIM, N'' literals
+// and 'MM/DD/YYYY' date literals; what it does not know passes through
+// unchanged. Text made by RTRIM, LTRIM and CONVERT takes the store's text
+// collation (named RTRIM, as the store's text columns declare it) and numbers
+// become text through tsql_metin, both registered by the connection.
 namespace TsqlCevirici {
 
 // Throws VeritabaniHatasi with the server's conversion message for a
@@ -14,6 +17,10 @@ namespace TsqlCevirici {
 QString sqliteye(const QString& tsql);
 
 bool tarihDenemesi(const QString& icerik);
+
+// A FLOAT or REAL value as the server writes it as text (RTRIM, CONVERT to
+// varchar): 8 -> "8", 8.5 -> "8.5", 1234567 -> "1.23457e+006".
+QString ondalikMetni(double d);
 QString tarihDonusumHatasi();
 
 // The store keeps dates as "YYYY-MM-DD HH:MM:SS" text; a 'MM/DD/YYYY' literal
