@@ -69,20 +69,70 @@ int fnSiralama(void*, int na, const void* a, int nb, const void* b) {
     return Turkce_Karsilastir(QByteArrayView(static_cast<const char*>(a), na), QByteArrayView(static_cast<const char*>(b), nb));
 }
 
-// An index keyed by the built-in RTRIM order would be read with another
-// order once the collation is replaced, and lookups through it would miss
-// rows: such a store keeps the built-in order.
-bool rtrimDiziniVar(sqlite3* db) {
-    static const char* sql = "SELECT 1 FROM %1.sqlite_master m, pragma_index_list(m.name, '%1') l, pragma_index_xinfo(l.name, '%1') x"
-                             " WHERE m.type='table' AND x.key=1 AND x.coll='RTRIM' COLLATE NOCASE LIMIT 1";
-    bool var = false;
+QByteArray sondakiBosluksuz(QByteArray b) {
+    while (b.endsWith(' ')) b.chop(1);
+    return b;
+}
+
+// Whether the keys of an index held in the built-in RTRIM order stand in the
+// Turkish order too (codes of digits do): only then may lookups through it
+// use the Turkish order.
+bool turkceSiradaMi(sqlite3* db, const QString& sema, const QString& tablo, const QString& dizin, const QString& sutun) {
+    auto ad = [](const QString& s) { return u'"' + QString(s).replace(u'"', QLatin1String("\"\"")) + u'"'; };
+    const QByteArray q = QStringLiteral("SELECT %1 FROM %2.%3 INDEXED BY %4 WHERE %1 IS NOT NULL ORDER BY %1")
+                             .arg(ad(sutun), ad(sema), ad(tablo), ad(dizin))
+                             .toUtf8();
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(s);
+        return false;
+    }
+    bool sirali = true;
+    QByteArray onceki;
+    bool ilk = true;
+    while (sirali && sqlite3_step(s) == SQLITE_ROW) {
+        const auto* m = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        const QByteArray su = sondakiBosluksuz(QByteArray(m, sqlite3_column_bytes(s, 0)));
+        if (!ilk) {
+            const int k = Turkce_Karsilastir(onceki, su);
+            sirali = k < 0 || (k == 0 && onceki == su);
+        }
+        onceki = su;
+        ilk = false;
+    }
+    sqlite3_finalize(s);
+    return sirali;
+}
+
+// An index keyed by the built-in RTRIM order is read with the Turkish order
+// once the collation is replaced; unless its keys stand in both orders,
+// lookups through it would miss rows, and the store keeps the built-in order.
+bool turkceSiralamaGuvenli(sqlite3* db) {
+    static const char* sql = "SELECT m.name, l.name, x.name, x.coll FROM %1.sqlite_master m, pragma_index_list(m.name, '%1') l,"
+                             " pragma_index_xinfo(l.name, '%1') x WHERE m.type='table' AND x.key=1 ORDER BY l.name, x.seqno";
+    struct Anahtar {
+        QString sema, tablo, dizin, sutun;
+        bool rtrim;
+    };
     for (const char* sema : {"main", "Defination_DB"}) {
         const QByteArray q = QString::fromLatin1(sql).arg(QLatin1String(sema)).toUtf8();
         sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) var = true;
+        QList<Anahtar> anahtarlar;
+        if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(s) == SQLITE_ROW)
+                anahtarlar.append({QString::fromLatin1(sema), u8(sqlite3_column_text(s, 0)), u8(sqlite3_column_text(s, 1)),
+                                   u8(sqlite3_column_text(s, 2)),
+                                   u8(sqlite3_column_text(s, 3)).compare(QLatin1String("RTRIM"), Qt::CaseInsensitive) == 0});
+        }
         sqlite3_finalize(s);
+        for (const Anahtar& a : anahtarlar) {
+            if (!a.rtrim) continue;
+            qsizetype sutunSayisi = 0;
+            for (const Anahtar& b : anahtarlar) sutunSayisi += b.dizin == a.dizin ? 1 : 0;
+            if (sutunSayisi > 1 || !turkceSiradaMi(db, a.sema, a.tablo, a.dizin, a.sutun)) return false;
+        }
     }
-    return var;
+    return true;
 }
 
 void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
@@ -304,7 +354,7 @@ SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
     // The store's text columns are declared COLLATE RTRIM (trailing blanks
     // ignored, as the server compares); here that name takes the server's
     // Turkish case-insensitive order. Ordinary SQLite tools keep the built-in one.
-    if (!rtrimDiziniVar(db_)) sqlite3_create_collation_v2(db_, "RTRIM", SQLITE_UTF8, nullptr, fnSiralama, nullptr);
+    if (turkceSiralamaGuvenli(db_)) sqlite3_create_collation_v2(db_, "RTRIM", SQLITE_UTF8, nullptr, fnSiralama, nullptr);
 }
 
 SqliteBaglanti::~SqliteBaglanti() { sqlite3_close_v2(db_); }
