@@ -112,10 +112,9 @@ private slots:
         QTest::newRow("cift: bos sonuc") << "DELETE FROM SATICI"
                                          << "Satıcı Kodu"
                                          << "Hepsi";
-        QTest::newRow("cift: null es deger")
-            << "UPDATE SATICI SET Satici_Adi=NULL WHERE Satici_ID=1; DELETE FROM SATICI WHERE Satici_ID>2"
-            << "Satıcı Kodu"
-            << "Hepsi,S01  /  ,S02  /  Ayşe Kaya,";
+        QTest::newRow("cift: null es deger") << "UPDATE SATICI SET Satici_Adi=NULL WHERE Satici_ID=1; DELETE FROM SATICI WHERE Satici_ID>2"
+                                             << "Satıcı Kodu"
+                                             << "Hepsi,S01  /  ,S02  /  Ayşe Kaya,";
     }
     void listeler() {
         QFETCH(QString, hazirlik);
