@@ -84,6 +84,39 @@ private slots:
         QCOMPARE(TsqlCevirici::ondalikMetni(sayi), metin);
     }
 
+    // Divisions with a money operand, given the store's declared types.
+    void paraBolme_data() {
+        QTest::addColumn<QString>("tsql");
+        QTest::addColumn<QString>("sqlite");
+        QTest::newRow("para / tamsayi") << "SELECT Net_Tutar/3 FROM F"
+                                        << "SELECT ROUND(CAST(Net_Tutar AS REAL)/(3),4) FROM F";
+        QTest::newRow("nitelikli, bosluklu") << "SELECT F.Net_Tutar / F.Adet FROM F"
+                                             << "SELECT ROUND(CAST(F.Net_Tutar  AS REAL)/( F.Adet),4) FROM F";
+        QTest::newRow("tamsayi / para") << "SELECT 100/F.Net_Tutar FROM F"
+                                        << "SELECT ROUND(CAST(100 AS REAL)/(F.Net_Tutar),4) FROM F";
+        QTest::newRow("para / ondalik") << "SELECT Net_Tutar/Oran FROM F"
+                                        << "SELECT CAST(Net_Tutar AS REAL)/(Oran) FROM F";
+        QTest::newRow("para / kesirli sayi") << "SELECT Net_Tutar/2.5 FROM F"
+                                             << "SELECT CAST(Net_Tutar AS REAL)/(2.5) FROM F";
+        QTest::newRow("para / parantez") << "SELECT Net_Tutar/(1+Oran/100) FROM F"
+                                         << "SELECT CAST(Net_Tutar AS REAL)/((1+Oran/100)) FROM F";
+        QTest::newRow("islev / tamsayi") << "SELECT SUM(F.Net_Tutar)/2 FROM F"
+                                         << "SELECT SUM(F.Net_Tutar)/2 FROM F";
+        QTest::newRow("tamsayi / tamsayi kalir") << "SELECT Adet/2 FROM F"
+                                                 << "SELECT Adet/2 FROM F";
+        QTest::newRow("convert icinde") << "SELECT convert(money, Net_Tutar/3) FROM F"
+                                        << "SELECT ROUND(CAST((ROUND(CAST(Net_Tutar AS REAL)/(3),4)) AS REAL),4) FROM F";
+        QTest::newRow("bilinmeyen ad") << "SELECT Yok/3 FROM F"
+                                       << "SELECT Yok/3 FROM F";
+    }
+    void paraBolme() {
+        QFETCH(QString, tsql);
+        QFETCH(QString, sqlite);
+        const TsqlCevirici::SutunTurleri turler{{"f.net_tutar", "MONEY"}, {"net_tutar", "MONEY"}, {"f.adet", "INT"},
+                                                {"adet", "INT"},          {"f.oran", "FLOAT"},    {"oran", "FLOAT"}};
+        QCOMPARE(TsqlCevirici::sqliteye(tsql, turler), sqlite);
+    }
+
     // A literal the server would read as a date and cannot: its conversion error.
     void tarihDonusumHatasi_data() {
         QTest::addColumn<QString>("tsql");

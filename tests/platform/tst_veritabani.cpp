@@ -211,6 +211,13 @@ private slots:
                                                     << "2";
         QTest::newRow("year") << "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3"
                               << "2026";
+        // 118 is kept as a whole number; the server's money keeps four decimals.
+        QTest::newRow("para bolu tamsayi") << "SELECT Tutar/3 AS x FROM T WHERE ID=1"
+                                           << "39.3333";
+        QTest::newRow("para bolu para") << "SELECT T.Tutar/T.Tutar AS x FROM T WHERE ID=1"
+                                        << "1";
+        QTest::newRow("tamsayi bolu tamsayi tam kalir") << "SELECT ID/2 AS x FROM T WHERE ID=3"
+                                                        << "1";
     }
     void tsqlGomuluDepoda() {
         QFETCH(QString, sql);

@@ -135,6 +135,30 @@ bool turkceSiralamaGuvenli(sqlite3* db) {
     return true;
 }
 
+// The declared types of the columns of every table and view, for the
+// translation of divisions.
+TsqlCevirici::SutunTurleri sutunTurleri(sqlite3* db) {
+    TsqlCevirici::SutunTurleri t;
+    for (const char* sema : {"main", "Defination_DB"}) {
+        const QByteArray q = QStringLiteral("SELECT m.name, p.name, p.type FROM %1.sqlite_master m, pragma_table_info(m.name, '%1') p"
+                                            " WHERE m.type IN ('table','view')")
+                                 .arg(QLatin1String(sema))
+                                 .toUtf8();
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(s) == SQLITE_ROW) {
+                const QString tablo = u8(sqlite3_column_text(s, 0)).toLower(), sutun = u8(sqlite3_column_text(s, 1)).toLower();
+                const QString tur = u8(sqlite3_column_text(s, 2)).toUpper();
+                t.insert(tablo + u'.' + sutun, tur);
+                const auto o = t.constFind(sutun);
+                t.insert(sutun, o == t.constEnd() || *o == tur ? tur : QString());
+            }
+        }
+        sqlite3_finalize(s);
+    }
+    return t;
+}
+
 void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
     const QDateTime t = tarihArg(a[0]);
     if (!t.isValid()) {
@@ -354,13 +378,14 @@ SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
     // The store's text columns are declared COLLATE RTRIM (trailing blanks
     // ignored, as the server compares); here that name takes the server's
     // Turkish case-insensitive order. Ordinary SQLite tools keep the built-in one.
+    turler_ = sutunTurleri(db_);
     if (turkceSiralamaGuvenli(db_)) sqlite3_create_collation_v2(db_, "RTRIM", SQLITE_UTF8, nullptr, fnSiralama, nullptr);
 }
 
 SqliteBaglanti::~SqliteBaglanti() { sqlite3_close_v2(db_); }
 
 std::unique_ptr<Imlec> SqliteBaglanti::sorgula(const QString& sql) {
-    const QByteArray metin = TsqlCevirici::sqliteye(sql).toUtf8();
+    const QByteArray metin = TsqlCevirici::sqliteye(sql, turler_).toUtf8();
     sqlite3_stmt* s = nullptr;
     if (sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &s, nullptr) != SQLITE_OK) {
         const QString m = QString::fromUtf8(sqlite3_errmsg(db_));

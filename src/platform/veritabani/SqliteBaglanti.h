@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/veritabani/Baglanti.h"
 #include "platform/veritabani/BaglantiCumlesi.h"
+#include "platform/veritabani/TsqlCevirici.h"
 
 struct sqlite3;
 
@@ -21,4 +22,5 @@ public:
 
 private:
     sqlite3* db_ = nullptr;
+    TsqlCevirici::SutunTurleri turler_; // declared column types, read once at opening
 };

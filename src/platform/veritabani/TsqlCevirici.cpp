@@ -3,6 +3,8 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -80,10 +82,143 @@ bool isaretMi(const Jeton& j, QChar c) { return j.tur == Jeton::Isaret && j.s.si
 
 class Cevirici {
 public:
-    explicit Cevirici(std::vector<Jeton> j) : j_(std::move(j)) {}
-    QString cevir() { return aralik(0, j_.size()); }
+    Cevirici(std::vector<Jeton> j, const TsqlCevirici::SutunTurleri& turler) : j_(std::move(j)), turler_(turler) {}
+    QString cevir() {
+        bolmeleriDuzelt();
+        return aralik(0, j_.size());
+    }
 
 private:
+    // ---- Divisions by money ------------------------------------------------
+    // The store keeps a whole money value as a whole number, which SQLite
+    // divides as such; the server keeps money's four decimals.
+
+    enum class Tur { Bilinmez, Tamsayi, Para, Ondalik, Kesirli };
+
+    Tur turAdi(const QString& t) const {
+        const QString b = t.section(u'(', 0, 0).trimmed();
+        if (b.contains(QLatin1String("MONEY"))) return Tur::Para;
+        if (b.contains(QLatin1String("INT")) || b == QLatin1String("BIT")) return Tur::Tamsayi;
+        if (b == QLatin1String("FLOAT") || b == QLatin1String("REAL")) return Tur::Ondalik;
+        if (b == QLatin1String("DECIMAL") || b == QLatin1String("NUMERIC")) return Tur::Kesirli;
+        return Tur::Bilinmez;
+    }
+
+    // The type of the operand [bas, son): a column the store declares, or a literal number.
+    Tur islenenTuru(size_t bas, size_t son) const {
+        if (son - bas == 1 && j_[bas].tur == Jeton::Diger) {
+            const QString& n = j_[bas].s;
+            if (n.contains(u'e') || n.contains(u'E')) return Tur::Ondalik;
+            return n.contains(u'.') ? Tur::Kesirli : Tur::Tamsayi;
+        }
+        // A dotted name: name, ".", name ...
+        QStringList adlar;
+        for (size_t i = bas; i < son; ++i) {
+            const bool adSirasi = (i - bas) % 2 == 0;
+            if (adSirasi && j_[i].tur == Jeton::Kimlik)
+                adlar << cozulmusAd(j_[i]);
+            else if (adSirasi || !isaretMi(j_[i], u'.'))
+                return Tur::Bilinmez;
+        }
+        if (adlar.isEmpty()) return Tur::Bilinmez;
+        const QString anahtar = adlar.size() >= 2 ? adlar.at(adlar.size() - 2) + u'.' + adlar.last() : adlar.last();
+        return turAdi(turler_.value(anahtar));
+    }
+
+    size_t oncekiAnlamli(size_t i) const { // index of the significant token before i, or SIZE_MAX
+        while (i > 0) {
+            --i;
+            if (j_[i].tur != Jeton::Bosluk && j_[i].tur != Jeton::Yorum) return i;
+        }
+        return SIZE_MAX;
+    }
+
+    // The "(" that the ")" at `kapa` closes, or SIZE_MAX.
+    size_t acilis(size_t kapa) const {
+        int derinlik = 0;
+        for (size_t i = kapa + 1; i-- > 0;) {
+            if (isaretMi(j_[i], u')'))
+                ++derinlik;
+            else if (isaretMi(j_[i], u'(') && --derinlik == 0)
+                return i;
+        }
+        return SIZE_MAX;
+    }
+
+    // Left operand of the "/" at `b`: a dotted name, a number, or a
+    // parenthesised group with the name of the function it calls.
+    bool solIslenen(size_t b, size_t& bas, size_t& son) const {
+        size_t k = oncekiAnlamli(b);
+        if (k == SIZE_MAX) return false;
+        son = k + 1;
+        if (isaretMi(j_[k], u')')) {
+            k = acilis(k);
+            if (k == SIZE_MAX) return false;
+            const size_t ad = oncekiAnlamli(k);
+            bas = ad != SIZE_MAX && j_[ad].tur == Jeton::Kimlik ? ad : k;
+            return true;
+        }
+        if (j_[k].tur == Jeton::Diger) {
+            bas = k;
+            return true;
+        }
+        if (j_[k].tur != Jeton::Kimlik) return false;
+        while (k >= 2 && isaretMi(j_[k - 1], u'.') && j_[k - 2].tur == Jeton::Kimlik) k -= 2;
+        bas = k;
+        return true;
+    }
+
+    // Right operand of the "/" at `b`, the same kinds.
+    bool sagIslenen(size_t b, size_t& bas, size_t& son) const {
+        size_t k = anlamli(b + 1, j_.size());
+        if (k >= j_.size()) return false;
+        bas = k;
+        if (isaretMi(j_[k], u'(')) {
+            son = kapanis(k, j_.size()) + 1;
+            return son <= j_.size();
+        }
+        if (j_[k].tur == Jeton::Diger) {
+            son = k + 1;
+            return true;
+        }
+        if (j_[k].tur != Jeton::Kimlik) return false;
+        while (k + 2 < j_.size() && isaretMi(j_[k + 1], u'.') && j_[k + 2].tur == Jeton::Kimlik) k += 2;
+        const size_t ac = anlamli(k + 1, j_.size());
+        if (ac < j_.size() && isaretMi(j_[ac], u'(')) {
+            son = kapanis(ac, j_.size()) + 1;
+            return son <= j_.size();
+        }
+        son = k + 1;
+        return true;
+    }
+
+    void bolmeleriDuzelt() {
+        if (turler_.isEmpty()) return;
+        struct Ek {
+            size_t once; // inserted before this token
+            QString metin;
+        };
+        std::vector<Ek> ekler;
+        size_t oncekiSagSon = 0; // a chain a/b/c is left as written
+        for (size_t b = 0; b < j_.size(); ++b) {
+            if (!isaretMi(j_[b], u'/')) continue;
+            size_t sb = 0, ss = 0, rb = 0, rs = 0;
+            if (!solIslenen(b, sb, ss) || !sagIslenen(b, rb, rs) || sb < oncekiSagSon) continue;
+            const Tur sol = islenenTuru(sb, ss), sag = islenenTuru(rb, rs);
+            if (sol != Tur::Para && sag != Tur::Para) continue;
+            const Tur diger = sol == Tur::Para ? sag : sol;
+            const bool paraKalir = diger == Tur::Para || diger == Tur::Tamsayi;
+            ekler.push_back({sb, paraKalir ? QStringLiteral("ROUND(CAST(") : QStringLiteral("CAST(")});
+            j_[b] = {Jeton::Diger, QStringLiteral(" AS REAL)/(")};
+            ekler.push_back({rs, paraKalir ? QStringLiteral("),4)") : QStringLiteral(")")});
+            oncekiSagSon = rs;
+        }
+        std::stable_sort(ekler.begin(), ekler.end(), [](const Ek& x, const Ek& y) { return x.once > y.once; });
+        for (const Ek& e : ekler) j_.insert(j_.begin() + static_cast<std::ptrdiff_t>(e.once), Jeton{Jeton::Diger, e.metin});
+    }
+
+    // ---- Translation -------------------------------------------------------
+
     // Index of the next token that is not blank or comment, or `son`.
     size_t anlamli(size_t i, size_t son) const {
         while (i < son && (j_[i].tur == Jeton::Bosluk || j_[i].tur == Jeton::Yorum)) ++i;
@@ -227,6 +362,7 @@ private:
     }
 
     std::vector<Jeton> j_;
+    const TsqlCevirici::SutunTurleri& turler_;
 };
 
 } // namespace
@@ -272,6 +408,6 @@ QString ondalikMetni(double d) {
 
 QString tarihDonusumHatasi() { return QStringLiteral("Conversion failed when converting date and/or time from character string."); }
 
-QString sqliteye(const QString& tsql) { return Cevirici(ayir(tsql)).cevir(); }
+QString sqliteye(const QString& tsql, const SutunTurleri& turler) { return Cevirici(ayir(tsql), turler).cevir(); }
 
 } // namespace TsqlCevirici

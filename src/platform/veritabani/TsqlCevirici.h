@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 
 // Rewrites the T-SQL that the program itself writes into SQLite's dialect for
@@ -10,11 +11,19 @@
 // become text through tsql_metin, both registered by the connection.
 namespace TsqlCevirici {
 
+// Declared SQL Server types of the store's columns, upper case, keyed by
+// "table.column" and by the bare column name (lower case); a bare name that
+// tables declare differently maps to the empty text.
+using SutunTurleri = QHash<QString, QString>;
+
 // Throws VeritabaniHatasi with the server's conversion message for a
 // 'M/D/YYYY'-like literal (digits, blanks and at least two slashes) that is
 // no date: the server reads such a literal as a date where the program
 // writes one, and fails.
-QString sqliteye(const QString& tsql);
+// With the column types, a division whose operand is a MONEY column divides
+// as the server does: never as whole numbers, and money by a whole number or
+// by money keeps four decimals.
+QString sqliteye(const QString& tsql, const SutunTurleri& turler = {});
 
 bool tarihDenemesi(const QString& icerik);
 
