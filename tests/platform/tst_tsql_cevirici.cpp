@@ -100,8 +100,18 @@ private slots:
                                              << "SELECT CAST(Net_Tutar AS REAL)/(2.5) FROM F";
         QTest::newRow("para / parantez") << "SELECT Net_Tutar/(1+Oran/100) FROM F"
                                          << "SELECT CAST(Net_Tutar AS REAL)/((1+Oran/100)) FROM F";
-        QTest::newRow("islev / tamsayi") << "SELECT SUM(F.Net_Tutar)/2 FROM F"
-                                         << "SELECT SUM(F.Net_Tutar)/2 FROM F";
+        QTest::newRow("toplam / tamsayi") << "SELECT SUM(F.Net_Tutar)/2 FROM F"
+                                          << "SELECT ROUND(CAST(SUM(F.Net_Tutar) AS REAL)/(2),4) FROM F";
+        QTest::newRow("isnull icinde para") << "SELECT ISNULL(Net_Tutar, 0) / Adet FROM F"
+                                            << "SELECT ROUND(CAST(IFNULL(Net_Tutar, 0)  AS REAL)/( Adet),4) FROM F";
+        QTest::newRow("parantezli para") << "SELECT (F.Net_Tutar)/2 FROM F"
+                                         << "SELECT ROUND(CAST((F.Net_Tutar) AS REAL)/(2),4) FROM F";
+        QTest::newRow("anahtar sozcukten sonra parantez") << "SELECT * FROM F WHERE (F.Net_Tutar)/2 > 1"
+                                                          << "SELECT * FROM F WHERE ROUND(CAST((F.Net_Tutar) AS REAL)/(2),4) > 1";
+        QTest::newRow("baska islev") << "SELECT LEN(F.Net_Tutar)/2 FROM F"
+                                     << "SELECT LEN(F.Net_Tutar)/2 FROM F";
+        QTest::newRow("toplam ifadesi bilinmez") << "SELECT SUM(F.Net_Tutar*2)/2 FROM F"
+                                                 << "SELECT SUM(F.Net_Tutar*2)/2 FROM F";
         QTest::newRow("tamsayi / tamsayi kalir") << "SELECT Adet/2 FROM F"
                                                  << "SELECT Adet/2 FROM F";
         QTest::newRow("convert icinde") << "SELECT convert(money, Net_Tutar/3) FROM F"

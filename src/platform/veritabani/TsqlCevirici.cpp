@@ -111,6 +111,21 @@ private:
             if (n.contains(u'e') || n.contains(u'E')) return Tur::Ondalik;
             return n.contains(u'.') ? Tur::Kesirli : Tur::Tamsayi;
         }
+        // A call of a function that keeps its argument's type, or a group:
+        // the type of the (first) argument.
+        const size_t ac = anlamli(bas, son);
+        const size_t ic = ac < son && j_[ac].tur == Jeton::Kimlik && !anahtarSozcuk(cozulmusAd(j_[ac])) ? anlamli(ac + 1, son) : ac;
+        if (ic < son && isaretMi(j_[ic], u'(') && kapanis(ic, son) == son - 1) {
+            static const QStringList koruyan = {QStringLiteral("sum"),  QStringLiteral("min"),    QStringLiteral("max"),
+                                                QStringLiteral("abs"),  QStringLiteral("isnull"), QStringLiteral("coalesce"),
+                                                QStringLiteral("round")};
+            if (ic != ac && !koruyan.contains(cozulmusAd(j_[ac]))) return Tur::Bilinmez;
+            const auto a = argumanlar(ic, son - 1);
+            const size_t ab = anlamli(a.front().first, a.front().second);
+            size_t as = a.front().second;
+            while (as > ab && (j_[as - 1].tur == Jeton::Bosluk || j_[as - 1].tur == Jeton::Yorum)) --as;
+            return ab < as ? islenenTuru(ab, as) : Tur::Bilinmez;
+        }
         // A dotted name: name, ".", name ...
         QStringList adlar;
         for (size_t i = bas; i < son; ++i) {
@@ -123,6 +138,19 @@ private:
         if (adlar.isEmpty()) return Tur::Bilinmez;
         const QString anahtar = adlar.size() >= 2 ? adlar.at(adlar.size() - 2) + u'.' + adlar.last() : adlar.last();
         return turAdi(turler_.value(anahtar));
+    }
+
+    // Words before a "(" that do not call a function.
+    static bool anahtarSozcuk(const QString& ad) {
+        static const QStringList sozcukler = {
+            QStringLiteral("select"), QStringLiteral("where"),  QStringLiteral("and"),     QStringLiteral("or"),
+            QStringLiteral("on"),     QStringLiteral("by"),     QStringLiteral("in"),      QStringLiteral("not"),
+            QStringLiteral("then"),   QStringLiteral("else"),   QStringLiteral("when"),    QStringLiteral("as"),
+            QStringLiteral("from"),   QStringLiteral("exists"), QStringLiteral("having"),  QStringLiteral("distinct"),
+            QStringLiteral("case"),   QStringLiteral("like"),   QStringLiteral("between"), QStringLiteral("is"),
+            QStringLiteral("all"),    QStringLiteral("any"),    QStringLiteral("some"),    QStringLiteral("join"),
+            QStringLiteral("return")};
+        return sozcukler.contains(ad);
     }
 
     size_t oncekiAnlamli(size_t i) const { // index of the significant token before i, or SIZE_MAX
@@ -155,7 +183,7 @@ private:
             k = acilis(k);
             if (k == SIZE_MAX) return false;
             const size_t ad = oncekiAnlamli(k);
-            bas = ad != SIZE_MAX && j_[ad].tur == Jeton::Kimlik ? ad : k;
+            bas = ad != SIZE_MAX && j_[ad].tur == Jeton::Kimlik && !anahtarSozcuk(cozulmusAd(j_[ad])) ? ad : k;
             return true;
         }
         if (j_[k].tur == Jeton::Diger) {
