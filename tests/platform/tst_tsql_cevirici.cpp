@@ -127,6 +127,31 @@ private slots:
         QCOMPARE(TsqlCevirici::sqliteye(tsql, turler), sqlite);
     }
 
+    // "+" joins texts: literals, text columns and functions that give text.
+    void metinBirlestirme_data() {
+        QTest::addColumn<QString>("tsql");
+        QTest::addColumn<QString>("sqlite");
+        QTest::newRow("iki metin") << "SELECT 'a' + 'b'"
+                                   << "SELECT 'a' || 'b'";
+        QTest::newRow("metin sutunlari") << "SELECT F.Kod+' - '+F.Ad FROM F"
+                                         << "SELECT F.Kod||' - '||F.Ad FROM F";
+        QTest::newRow("rtrim ve convert")
+            << "SELECT RTRIM(Oran) + '%', convert(varchar(9), Adet) + 'x' FROM F"
+            << "SELECT RTRIM(tsql_metin(Oran)) COLLATE RTRIM || '%', (tsql_metin(Adet) COLLATE RTRIM) || 'x' FROM F";
+        QTest::newRow("isnull metin") << "SELECT ISNULL(F.Ad,'') + 'x' FROM F"
+                                      << "SELECT IFNULL(F.Ad,'') || 'x' FROM F";
+        QTest::newRow("sayilar toplanir") << "SELECT Adet + 1, Oran + Adet FROM F"
+                                          << "SELECT Adet + 1, Oran + Adet FROM F";
+        QTest::newRow("sayi ile metin toplanir") << "SELECT Adet + '1' FROM F"
+                                                 << "SELECT Adet + '1' FROM F";
+    }
+    void metinBirlestirme() {
+        QFETCH(QString, tsql);
+        QFETCH(QString, sqlite);
+        const TsqlCevirici::SutunTurleri turler{{"f.kod", "VARCHAR(20)"}, {"f.ad", "NVARCHAR(60)"}, {"adet", "INT"}, {"oran", "FLOAT"}};
+        QCOMPARE(TsqlCevirici::sqliteye(tsql, turler), sqlite);
+    }
+
     // A literal the server would read as a date and cannot: its conversion error.
     void tarihDonusumHatasi_data() {
         QTest::addColumn<QString>("tsql");

@@ -216,6 +216,8 @@ private slots:
                                            << "39.3333";
         QTest::newRow("para bolu para") << "SELECT T.Tutar/T.Tutar AS x FROM T WHERE ID=1"
                                         << "1";
+        QTest::newRow("metin birlestirme") << "SELECT Ad + ' %' + RTRIM(Oran) AS x FROM T WHERE ID=1"
+                                           << "Ali %18";
         QTest::newRow("tamsayi bolu tamsayi tam kalir") << "SELECT ID/2 AS x FROM T WHERE ID=3"
                                                         << "1";
     }

@@ -186,7 +186,7 @@ private:
             bas = ad != SIZE_MAX && j_[ad].tur == Jeton::Kimlik && !anahtarSozcuk(cozulmusAd(j_[ad])) ? ad : k;
             return true;
         }
-        if (j_[k].tur == Jeton::Diger) {
+        if (j_[k].tur == Jeton::Diger || j_[k].tur == Jeton::Metin) {
             bas = k;
             return true;
         }
@@ -205,7 +205,7 @@ private:
             son = kapanis(k, j_.size()) + 1;
             return son <= j_.size();
         }
-        if (j_[k].tur == Jeton::Diger) {
+        if (j_[k].tur == Jeton::Diger || j_[k].tur == Jeton::Metin) {
             son = k + 1;
             return true;
         }
@@ -220,7 +220,53 @@ private:
         return true;
     }
 
+    // Whether the operand [bas, son) is text: a literal, a text column, or a
+    // function that gives text.
+    bool metinMi(size_t bas, size_t son) const {
+        const size_t ac = anlamli(bas, son);
+        if (ac >= son) return false;
+        if (j_[ac].tur == Jeton::Metin) return son - ac == 1 || anlamli(ac + 1, son) >= son;
+        if (j_[ac].tur != Jeton::Kimlik) return false;
+        const size_t ic = anlamli(ac + 1, son);
+        if (ic < son && isaretMi(j_[ic], u'(')) {
+            static const QStringList metinVeren = {QStringLiteral("rtrim"), QStringLiteral("ltrim"),     QStringLiteral("upper"),
+                                                   QStringLiteral("lower"), QStringLiteral("substring"), QStringLiteral("left"),
+                                                   QStringLiteral("right"), QStringLiteral("replace")};
+            const QString ad = cozulmusAd(j_[ac]);
+            if (metinVeren.contains(ad)) return true;
+            if (ad == QLatin1String("convert") || ad == QLatin1String("isnull")) {
+                const auto a = argumanlar(ic, kapanis(ic, son));
+                const auto ilk = a.front();
+                if (ad == QLatin1String("isnull")) return metinMi(ilk.first, ilk.second);
+                const QString tur = hamMetin(ilk.first, ilk.second).toLower();
+                return tur.contains(QLatin1String("char")) || tur.contains(QLatin1String("text"));
+            }
+            return false;
+        }
+        QStringList adlar;
+        for (size_t i = ac; i < son; ++i) {
+            if (j_[i].tur == Jeton::Kimlik)
+                adlar << cozulmusAd(j_[i]);
+            else if (!isaretMi(j_[i], u'.') && j_[i].tur != Jeton::Bosluk)
+                return false;
+        }
+        const QString anahtar = adlar.size() >= 2 ? adlar.at(adlar.size() - 2) + u'.' + adlar.last() : adlar.last();
+        const QString tur = turler_.value(anahtar);
+        return tur.contains(QLatin1String("CHAR")) || tur.contains(QLatin1String("TEXT"));
+    }
+
+    // "+" between two texts joins them, as "||" does here.
+    void birlestirmeleriDuzelt() {
+        for (size_t b = 0; b < j_.size(); ++b) {
+            if (!isaretMi(j_[b], u'+')) continue;
+            size_t sb = 0, ss = 0, rb = 0, rs = 0;
+            if (solIslenen(b, sb, ss) && sagIslenen(b, rb, rs) && metinMi(sb, ss) && metinMi(rb, rs))
+                j_[b] = {Jeton::Isaret, QStringLiteral("||")};
+        }
+    }
+
     void bolmeleriDuzelt() {
+        birlestirmeleriDuzelt();
         if (turler_.isEmpty()) return;
         struct Ek {
             size_t once; // inserted before this token
