@@ -37,9 +37,6 @@ QString tarihCevir(Birlestirme& b, QString& hucre, bool aralik) {
 
 QString tirnak(const QString& ayirac) { return ayirac == QLatin1String("1") ? QString() : QStringLiteral("'"); }
 
-// A value between the row's quotes; quotes inside a quoted value are doubled.
-QString deger(const QString& v, const QString& q) { return q + (q.isEmpty() ? v : tirnakIci(v)) + q; }
-
 } // namespace
 
 QString Bitis_Tarihi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir) {
@@ -78,14 +75,14 @@ QString Deger_Araligi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& s
     const QString q = b.durum.DegerTirnagi;
     Sayisal_Deger_Kontrol(b, satir);
     QString s = sql;
-    if (!satir.Baslangic.isEmpty()) s = Kosul_Yerlestir(b, s, alan, alan + QStringLiteral(" >=") + deger(satir.Baslangic, q));
+    if (!satir.Baslangic.isEmpty()) s = Kosul_Yerlestir(b, s, alan, alan + QStringLiteral(" >=") + Sql_Degeri(satir.Baslangic, q));
     if (!satir.Bitis.isEmpty()) {
         // Inside a join clause the end reads " <=", behind WHERE/AND "<=".
         const Yerlesim y = Join_Konumu(s, alan);
         if (y.join)
-            s.insert(y.nokta, QStringLiteral(" AND ") + alan + QStringLiteral(" <=") + deger(satir.Bitis, q));
+            s.insert(y.nokta, QStringLiteral(" AND ") + alan + QStringLiteral(" <=") + Sql_Degeri(satir.Bitis, q));
         else
-            s = Kosul_Yerlestir(b, s, alan, alan + QStringLiteral("<=") + deger(satir.Bitis, q));
+            s = Kosul_Yerlestir(b, s, alan, alan + QStringLiteral("<=") + Sql_Degeri(satir.Bitis, q));
     }
     return s;
 }
@@ -118,11 +115,11 @@ QString Bakiye_Araligi_Having(Birlestirme& b, FiltreSatiri& satir) {
     auto bas = [&d] { return d.HavingVar ? QStringLiteral(" AND ISNULL(") : QStringLiteral(" HAVING ISNULL("); };
     QString h1, h2;
     if (!satir.Baslangic.isEmpty()) {
-        h1 = bas() + satir.Alan + QStringLiteral(",0) >=") + deger(d.BakiyeBaslangic, q);
+        h1 = bas() + satir.Alan + QStringLiteral(",0) >=") + Sql_Degeri(d.BakiyeBaslangic, q);
         d.HavingVar = true;
     }
     if (!satir.Bitis.isEmpty()) {
-        h2 = bas() + satir.Alan + QStringLiteral(",0)<=") + deger(d.BakiyeBitis, q);
+        h2 = bas() + satir.Alan + QStringLiteral(",0)<=") + Sql_Degeri(d.BakiyeBitis, q);
         d.HavingVar = true;
     }
     return h1 + h2;

@@ -8,6 +8,13 @@ struct Birlestirme {
     SorguDurumu& durum;
 };
 
+// A value typed or chosen by the user as it goes into the statement: between
+// the row's quotes `q` (empty for a numeric row), embedded quotes doubled.
+// Its "æ" is held apart from the template's line-type placeholder until the
+// composition ends (Sorgu_Birlestir restores it), so no value can become SQL.
+QString Sql_Degeri(const QString& v, const QString& q);
+QString Yer_Tutucudan_Ayir(const QString& v);
+
 // Places `kosul` inside the join clause of `alan`'s table (" AND " + kosul),
 // else behind the statement: " WHERE " + kosul (setting WhereVar) or " AND " + kosul.
 QString Kosul_Yerlestir(Birlestirme& b, const QString& sql, const QString& alan, const QString& kosul);

@@ -26,7 +26,7 @@ QString Esitlik_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir) 
     const QString& kontrollu = satir.Baslangic;
     if (kontrollu.isEmpty()) return sql;
     const QString& q = b.durum.DegerTirnagi;
-    return Kosul_Yerlestir(b, sql, satir.Alan, satir.Alan + u'=' + q + (q.isEmpty() ? kontrollu : tirnakIci(kontrollu)) + q);
+    return Kosul_Yerlestir(b, sql, satir.Alan, satir.Alan + u'=' + Sql_Degeri(kontrollu, q));
 }
 
 QString Secenek_Kosulu(Birlestirme& b, const QString& sql, const FiltreSatiri& satir) {
@@ -77,7 +77,7 @@ QString Coktan_Secmeli_Kosul(Birlestirme& b, const FiltreSatiri& satir) {
         const qsizetype egik = oge.indexOf(u'/');
         // The code before "  /  name": the trimmed item up to the slash's place.
         const QString deger = egik < 0 ? oge : kirp(oge).left(egik);
-        const QString yazilan = q + (q.isEmpty() ? deger : tirnakIci(deger)) + q;
+        const QString yazilan = Sql_Degeri(deger, q);
         metin += (metin.isEmpty() ? QStringLiteral("(") : QStringLiteral(" OR ")) + satir.Alan + u'=' + yazilan;
     }
     if (metin.isEmpty()) return {};

@@ -10,8 +10,14 @@ namespace {
 
 using Satirlar = std::vector<FiltreSatiri>;
 
+const QChar kYerTutucu = u'æ';
+// Stands for a value's "æ" while the statement is composed: a lone low
+// surrogate, which no decoded text (keyboard, template, database, command
+// line) can hold.
+const QChar kAyrilmis = QChar(0xDFFF);
+
 QString satirTipiKosulu(const QString& deger) {
-    if (deger != QLatin1String("Hepsi")) return QStringLiteral("FATURAHAREKET.Satir_Tipi='") + tirnakIci(deger) + u'\'';
+    if (deger != QLatin1String("Hepsi")) return QStringLiteral("FATURAHAREKET.Satir_Tipi=") + Sql_Degeri(deger, QStringLiteral("'"));
     return QStringLiteral("FATURAHAREKET.Satir_Tipi='Mal' OR FATURAHAREKET.Satir_Tipi='Hizmet' OR "
                           "FATURAHAREKET.Satir_Tipi='Masraf'OR FATURAHAREKET.Satir_Tipi='İndirim'");
 }
@@ -32,7 +38,7 @@ void kosulGecisi(Birlestirme& b, Satirlar& satirlar) {
         case SatirTipi::DT: d.DetayGoster = Evet_Hayir_Cevir(s); break;
         case SatirTipi::Bilinmeyen: break;
         }
-        if (s.FiltreLbl == QStringLiteral("Satır Tipi")) d.RaporSQL.replace(QStringLiteral("æ"), satirTipiKosulu(s.Baslangic));
+        if (s.FiltreLbl == QStringLiteral("Satır Tipi")) d.RaporSQL.replace(kYerTutucu, satirTipiKosulu(s.Baslangic));
     }
 }
 
@@ -138,6 +144,17 @@ template <class D, class S, class F> void ortakAlanlar(D& d, S& s, F f) {
 
 } // namespace
 
+QString Yer_Tutucudan_Ayir(const QString& v) {
+    QString s = v;
+    s.replace(kYerTutucu, kAyrilmis);
+    return s;
+}
+
+QString Sql_Degeri(const QString& v, const QString& q) {
+    const QString ayrik = Yer_Tutucudan_Ayir(v);
+    return q + (q.isEmpty() ? ayrik : tirnakIci(ayrik)) + q;
+}
+
 bool Satir_Aktif(const FiltreSatiri& satir) {
     if (satir.gizli) return false;
     const QString g = satir.Girsin.trimmed();
@@ -194,6 +211,8 @@ SorguSonucu Sorgu_Birlestir(const SorguOrtami& ortam, SorguDurumu onceki, std::v
     grupEkle(d, grupCumlesi);
     d.RaporSQL += grupCumlesi + having;
     secenekGecisi(sonuc.satirlar, d);
+    d.RaporSQL.replace(kAyrilmis, kYerTutucu);
+    d.IsyeriKosulu.replace(kAyrilmis, kYerTutucu);
     return sonuc;
 }
 

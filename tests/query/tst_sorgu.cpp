@@ -190,6 +190,22 @@ private slots:
         QTest::newRow("satir tipi") << "SELECT * From F WHERE (æ) OR (æ)" << QStringList{"Satır Tipi;Hizmet;;;;;;True;;;"}
                                     << "SELECT * From F WHERE (FATURAHAREKET.Satir_Tipi='Hizmet') OR (FATURAHAREKET.Satir_Tipi='Hizmet')"
                                     << "";
+        // Only the template's own placeholder is replaced: a value's "æ" stays in its literal.
+        QTest::newRow("degerdeki yer tutucu deger kalir")
+            << "SELECT * From F WHERE (æ)" << QStringList{"Ad;xæy'æ;;;F.Ad;;TK;True;;;", "Satır Tipi;Hizmet;;;;;;True;;;"}
+            << "SELECT * From F WHERE (FATURAHAREKET.Satir_Tipi='Hizmet') AND F.Ad='xæy''æ'"
+            << "";
+        QTest::newRow("aralik ve coklu secimde yer tutucu")
+            << "SELECT * From F WHERE (æ)"
+            << QStringList{"Kod;æ;æ;;F.Kod;;GR;True;;;", "Tip;Secimli;;;F.Tip;;CS;True;Hepsi,æ,b;æ,b,;", "Satır Tipi;Hepsi;;;;;;True;;;"}
+            << "SELECT * From F WHERE (FATURAHAREKET.Satir_Tipi='Mal' OR FATURAHAREKET.Satir_Tipi='Hizmet' OR "
+               "FATURAHAREKET.Satir_Tipi='Masraf'OR FATURAHAREKET.Satir_Tipi='İndirim') AND F.Kod >='æ' AND F.Kod<='æ' AND "
+               "(F.Tip='æ' OR F.Tip='b')"
+            << "";
+        QTest::newRow("satir tipi degerindeki yer tutucu")
+            << "SELECT * From F WHERE (æ)" << QStringList{"Satır Tipi;æ;;;;;;True;;;", "Satır Tipi;Mal;;;;;;True;;;"}
+            << "SELECT * From F WHERE (FATURAHAREKET.Satir_Tipi='æ')"
+            << "";
         QTest::newRow("bos baslik ilk gecisi bitirir")
             << "SELECT * From F" << QStringList{"A;1;;;F.A;;TK;True;;;", "", "B;2;;;F.B;;TK;True;;;"} << "SELECT * From F WHERE F.A='1'"
             << "";
@@ -300,6 +316,8 @@ private slots:
     void isyeriKosuluSecimdenGelir() {
         olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("İşyeri Adı;Secimli;;;ISYERITANIM.Isyeri_Adi;;CS;True;Hepsi,A,B;B,;")});
         QCOMPARE(son_.durum.IsyeriKosulu, QStringLiteral("(ISYERITANIM.Isyeri_Adi='B')"));
+        olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("İşyeri Adı;Secimli;;;ISYERITANIM.Isyeri_Adi;;CS;True;Hepsi,æ;æ,;")});
+        QCOMPARE(son_.durum.IsyeriKosulu, QStringLiteral("(ISYERITANIM.Isyeri_Adi='æ')"));
     }
 
     void raporSecenekleri() {
