@@ -3,6 +3,8 @@
 #include "platform/veritabani/Para.h"
 
 #include <QtTest>
+#include <cmath>
+#include <limits>
 
 class TstParaBicim : public QObject {
     Q_OBJECT
@@ -23,6 +25,10 @@ private slots:
         QTest::newRow("harf") << "12a" << QChar(u'.') << false << 0LL;
         QTest::newRow("binlik ayiracli") << "1.234,5" << QChar(u',') << false << 0LL;
         QTest::newRow("bos") << "" << QChar(u'.') << false << 0LL;
+        QTest::newRow("en buyuk tutar") << "922337203685477.5807" << QChar(u'.') << true << 9223372036854775807LL;
+        QTest::newRow("en kucuk tutar") << "-922337203685477.5808" << QChar(u'.') << true << (-9223372036854775807LL - 1);
+        QTest::newRow("aralik disi") << "922337203685477.5808" << QChar(u'.') << false << 0LL;
+        QTest::newRow("on alti haneli") << "1000000000000000" << QChar(u'.') << false << 0LL;
     }
     void metindenOku() {
         QFETCH(QString, metin);
@@ -41,6 +47,51 @@ private slots:
         QCOMPARE(toplam, Para::tamdan(1000));
         QCOMPARE(Para::ondaliktan(100.0 / 1.18).metin(), QStringLiteral("84.7458"));
         QCOMPARE(Para::hamdan(-12345).metin(), QStringLiteral("-1.2345"));
+    }
+
+    // Any sum of values in the money range is exact, and prints exactly.
+    void buyukToplamlar_data() {
+        QTest::addColumn<QString>("tutar");
+        QTest::addColumn<int>("adet");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("2000 x 9e14") << "900000000000000" << 2000 << "1.800.000.000.000.000.000,00";
+        QTest::newRow("en buyuk tutar iki kez") << "922337203685477.5807" << 2 << "1.844.674.407.370.955,16";
+        QTest::newRow("eksi tutarlar") << "-922337203685477.5808" << 3 << "-2.767.011.611.056.432,74";
+        QTest::newRow("tek tutar") << "900000000000000" << 1 << "900.000.000.000.000,00";
+    }
+    void buyukToplamlar() {
+        QFETCH(QString, tutar);
+        QFETCH(int, adet);
+        QFETCH(QString, beklenen);
+        Para toplam;
+        for (int i = 0; i < adet; ++i) toplam += Para::metinden(tutar).value();
+        QCOMPARE(SayiBicimi::bicimle(toplam, QStringLiteral("#,##0.00"), QStringLiteral(","), QStringLiteral(".")), beklenen);
+        QVERIFY(toplam.paraAraligindaMi() == (adet == 1));
+    }
+
+    // Values money cannot hold are refused, never turned into another number.
+    void aralikDisiDegerler_data() {
+        QTest::addColumn<double>("deger");
+        QTest::addColumn<bool>("gecerli");
+        QTest::newRow("1e15") << 1e15 << false;
+        QTest::newRow("eksi 1e15") << -1e15 << false;
+        QTest::newRow("sonsuz") << std::numeric_limits<double>::infinity() << false;
+        QTest::newRow("eksi sonsuz") << -std::numeric_limits<double>::infinity() << false;
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false;
+        QTest::newRow("9e14") << 9e14 << true;
+        QTest::newRow("sifir") << 0.0 << true;
+    }
+    void aralikDisiDegerler() {
+        QFETCH(double, deger);
+        QFETCH(bool, gecerli);
+        bool atti = false;
+        try {
+            QCOMPARE(Para::ondaliktan(deger).ondalik(), deger);
+        } catch (const Para::AralikDisi&) { atti = true; }
+        QCOMPARE(atti, !gecerli);
+        QCOMPARE(SayiBicimi::bicimle(deger, QStringLiteral("#,##0.00"), QStringLiteral(","), QStringLiteral(".")).isEmpty(),
+                 !std::isfinite(deger));
+        QVERIFY_THROWS_EXCEPTION(Para::AralikDisi, Para::tamdan(922337203685478LL));
     }
 
     void yuvarla_data() {

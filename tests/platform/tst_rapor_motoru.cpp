@@ -4,9 +4,11 @@
 #include "platform/rapor/RaporBelgesi.h"
 #include "platform/rapor/RaporMotoru.h"
 #include "platform/rapor/Sigdirma.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
 #include "platform/rapor/SayfaYazicilari.h"
 
 #include <QtTest>
+#include <limits>
 #include <stdexcept>
 
 using namespace Bant;
@@ -204,6 +206,26 @@ private slots:
         QVERIFY(icerik.endsWith("%%EOF\n"));
         // A creator with parentheses goes out as UTF-16 so the string stays whole.
         QVERIFY(icerik.contains("/Creator <FEFF"));
+    }
+
+    // Totals of any size are exact; a value money cannot hold stops the run
+    // with a message naming its column.
+    void buyukTutarlar() {
+        QList<QList<Deger>> satirlar;
+        for (int i = 0; i < 2000; ++i) satirlar << satir("A", "1", "900000000000000");
+        DenemeBelgesi b(satirlar);
+        SayfaDeposu depo;
+        RaporMotoru(b, depo).calistir();
+        QCOMPARE(metinler(depo.sayfalar, QStringLiteral("genelToplam")), QStringList{QStringLiteral("1.800.000.000.000.000.000,00")});
+
+        DenemeBelgesi kotu({satir("A", "1", "5"),
+                            {Deger::metinden(QStringLiteral("A")), Deger::metinden(QStringLiteral("2")),
+                             Deger::ondaliktan(std::numeric_limits<double>::infinity())}});
+        SayfaDeposu depo2;
+        try {
+            RaporMotoru(kotu, depo2).calistir();
+            QFAIL("an infinite amount was summed");
+        } catch (const VeritabaniHatasi& h) { QVERIFY2(h.aciklama().contains(QStringLiteral("\"Tutar\"")), qPrintable(h.aciklama())); }
     }
 
     // The output file replaces the target only when complete; otherwise the

@@ -357,6 +357,21 @@ private slots:
         QCOMPARE(k.Fields(QStringLiteral("n")).tamsayi(), bulunan);
     }
 
+    // A money column holding what money cannot hold: the read names the column.
+    void aralikDisiTutar() {
+        QTemporaryDir d;
+        olustur(d.filePath(QStringLiteral("P.sqlite")), "CREATE TABLE P (Net_Tutar MONEY); INSERT INTO P VALUES (5),(1e15),(7);");
+        auto b = Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("P")));
+        auto imlec = b->sorgula(QStringLiteral("SELECT Net_Tutar FROM P"));
+        QList<Deger> s;
+        QVERIFY(imlec->sonraki(s));
+        QCOMPARE(s.at(0).para(), Para::tamdan(5));
+        try {
+            imlec->sonraki(s);
+            QFAIL("1e15 was read as money");
+        } catch (const VeritabaniHatasi& h) { QVERIFY2(h.aciklama().contains(QStringLiteral("\"Net_Tutar\"")), qPrintable(h.aciklama())); }
+    }
+
     void tarihIfadesiTarihDoner() {
         auto b = ac(QStringLiteral("gomulu"));
         KayitSeti k;

@@ -72,7 +72,7 @@ QString bicimle(Para deger, const QString& bicim, const QString& ondalik, const 
 QString bicimle(double deger, const QString& bicim, const QString& ondalik, const QString& binlik) {
     const Desen d = coz(bicim);
     const int kesirler = d.sabitKesir + d.istegeBagliKesir;
-    if (!std::isfinite(deger)) return QString::number(deger);
+    if (!std::isfinite(deger)) return {}; // no number to show: an empty field, never "inf"
     // Half away from zero on the decimal digits, not on the binary fraction.
     const double olcek = std::pow(10.0, kesirler);
     const double yuvarlak = std::round(std::fabs(deger) * olcek * (1 + 4 * std::numeric_limits<double>::epsilon())) / olcek;

@@ -34,7 +34,9 @@ QString DegerBicimi::metin(const Deger& d, const QString& cikisBicimi) const {
     case Deger::Tur::Ondalik:
         return cikisBicimi.isEmpty() ? d.metin().replace(u'.', ondalik) : SayiBicimi::bicimle(d.ondalik(), cikisBicimi, ondalik, binlik);
     case Deger::Tur::Tamsayi:
-        return cikisBicimi.isEmpty() ? d.metin() : SayiBicimi::bicimle(Para::tamdan(d.tamsayi()), cikisBicimi, ondalik, binlik);
+        return cikisBicimi.isEmpty()
+                   ? d.metin()
+                   : SayiBicimi::bicimle(Para::hamdan(static_cast<Para::Ham>(d.tamsayi()) * Para::kBirim), cikisBicimi, ondalik, binlik);
     case Deger::Tur::Tarih: {
         const QDateTime t = d.tarih();
         // A date prints in the short form; a time of day is added when it has one.

@@ -1,4 +1,5 @@
 #include "platform/rapor/RaporMotoru.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
 
 #include <stdexcept>
 
@@ -114,7 +115,13 @@ void RaporMotoru::ozetleriBiriktir(const QStringList& adlar, const QList<Deger>&
             const qsizetype i = sutunNo(adlar, k.veriAlani);
             if (i < 0 || satir.at(i).bosMu()) continue;
             Birikim& t = ozetler_[&k];
-            if (k.ozetTuru == Kontrol::OzetTuru::Toplam) t.toplam += satir.at(i).para();
+            if (k.ozetTuru == Kontrol::OzetTuru::Toplam) {
+                try {
+                    t.toplam += satir.at(i).para();
+                } catch (const Para::AralikDisi& h) {
+                    throw VeritabaniHatasi(HataNo::TurUyusmazligi, HataMetni::tutarAralikDisi(k.veriAlani, h.deger()));
+                }
+            }
             ++t.sayi;
         }
     }

@@ -2,7 +2,20 @@
 
 #include <cmath>
 
-Para Para::ondaliktan(double d) { return hamdan(static_cast<qint64>(std::llround(d * kBirim))); }
+Para Para::tamdan(qint64 tam) {
+    const Para p = hamdan(static_cast<Ham>(tam) * kBirim);
+    if (!p.paraAraligindaMi()) throw AralikDisi(QString::number(tam));
+    return p;
+}
+
+Para Para::ondaliktan(double d) {
+    // 2^63 ten-thousandths is the first value beyond the range; the double
+    // test comes first so that no conversion overflows.
+    const double olcekli = std::round(d * kBirim);
+    if (!std::isfinite(olcekli) || olcekli >= 9223372036854775808.0 || olcekli < -9223372036854775808.0)
+        throw AralikDisi(QString::number(d, 'g', 17));
+    return hamdan(static_cast<Ham>(static_cast<qint64>(olcekli)));
+}
 
 std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
     QString s = metin.trimmed();
@@ -18,8 +31,8 @@ std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
     if (tam.isEmpty() && kesir.isEmpty()) return std::nullopt;
     for (QChar c : tam + kesir)
         if (!c.isDigit() || c.unicode() > '9') return std::nullopt;
-    if (tam.size() > 14) return std::nullopt;
-    qint64 deger = tam.isEmpty() ? 0 : tam.toLongLong();
+    if (tam.size() > 15) return std::nullopt;
+    Ham deger = tam.isEmpty() ? 0 : tam.toLongLong();
     // Beyond four decimals the value is rounded half away from zero.
     int yuvarlama = 0;
     if (kesir.size() > 4) {
@@ -28,22 +41,35 @@ std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
     }
     while (kesir.size() < 4) kesir.append(u'0');
     deger = deger * kBirim + kesir.toLongLong() + yuvarlama;
-    return hamdan(negatif ? -deger : deger);
+    const Para p = hamdan(negatif ? -deger : deger);
+    if (!p.paraAraligindaMi()) return std::nullopt;
+    return p;
 }
 
 QString Para::metin() const {
-    const qint64 mutlak = ham_ < 0 ? -ham_ : ham_;
-    return QStringLiteral("%1%2.%3")
-        .arg(ham_ < 0 ? QStringLiteral("-") : QString())
-        .arg(mutlak / kBirim)
-        .arg(mutlak % kBirim, 4, 10, QLatin1Char('0'));
+    // 128-bit digits by hand: Qt prints 64-bit numbers only.
+    Ham mutlak = ham_ < 0 ? -ham_ : ham_;
+    char rakamlar[48];
+    int n = 0;
+    do {
+        rakamlar[n++] = static_cast<char>('0' + static_cast<int>(mutlak % 10));
+        mutlak /= 10;
+    } while (mutlak != 0 || n < 5);
+    QString s;
+    s.reserve(n + 2);
+    if (ham_ < 0) s += u'-';
+    for (int i = n - 1; i >= 0; --i) {
+        s += QLatin1Char(rakamlar[i]);
+        if (i == 4) s += u'.';
+    }
+    return s;
 }
 
 Para Para::yuvarla(int basamak) const {
     basamak = qBound(0, basamak, 4);
-    qint64 adim = 1;
+    Ham adim = 1;
     for (int i = basamak; i < 4; ++i) adim *= 10;
-    const qint64 mutlak = ham_ < 0 ? -ham_ : ham_;
-    const qint64 yuvarlak = (mutlak + adim / 2) / adim * adim;
+    const Ham mutlak = ham_ < 0 ? -ham_ : ham_;
+    const Ham yuvarlak = (mutlak + adim / 2) / adim * adim;
     return hamdan(ham_ < 0 ? -yuvarlak : yuvarlak);
 }

@@ -304,7 +304,13 @@ public:
         }
         if (rc != SQLITE_ROW) throw VeritabaniHatasi(HataNo::SorguHatasi, QString::fromUtf8(sqlite3_errmsg(db_)));
         satir.resize(adlar_.size());
-        for (int i = 0; i < adlar_.size(); ++i) satir[i] = deger(s_, i, turler_[i]);
+        for (int i = 0; i < adlar_.size(); ++i) {
+            try {
+                satir[i] = deger(s_, i, turler_[i]);
+            } catch (const Para::AralikDisi& h) {
+                throw VeritabaniHatasi(HataNo::TurUyusmazligi, HataMetni::tutarAralikDisi(adlar_.at(i), h.deger()));
+            }
+        }
         return true;
     }
 
