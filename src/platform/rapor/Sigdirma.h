@@ -13,7 +13,9 @@ struct Sigdirma {
 
 // The one rule for placing text in a fixed-width box, shared by the page
 // painter and the PDF writer: text that fits is aligned left, right or
-// centred; text too wide starts at the left edge and is cut after the last
+// centred. Right-aligned text too wide (an amount) stays whole and runs out
+// over the box's left edge, so a number never prints as another number;
+// other text too wide starts at the left edge and is cut after the last
 // glyph that ends inside the box. `genislik` and the advances are in the
 // caller's unit and `olcek` turns them into twips; `ilerlemeler()` gives
 // the glyphs' advances and is called only when the text must be cut.
@@ -21,7 +23,7 @@ template <typename Ilerlemeler>
 Sigdirma Metni_Sigdir(const QRect& kutu, Qt::Alignment hiza, qsizetype glifSayisi, qreal genislik, qreal olcek, Ilerlemeler&& ilerlemeler) {
     Sigdirma s{static_cast<qreal>(kutu.left()), glifSayisi};
     const qreal gen = genislik * olcek;
-    if (gen > kutu.width()) {
+    if (gen > kutu.width() && !(hiza & Qt::AlignRight)) {
         const QList<qreal> a = ilerlemeler();
         qreal w = 0;
         qsizetype n = 0;
