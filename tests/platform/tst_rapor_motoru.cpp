@@ -3,10 +3,13 @@
 #include "platform/rapor/HedefDosya.h"
 #include "platform/rapor/RaporBelgesi.h"
 #include "platform/rapor/RaporMotoru.h"
+#include "platform/rapor/SayfaCizici.h"
 #include "platform/rapor/Sigdirma.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "platform/rapor/SayfaYazicilari.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QtTest>
 #include <limits>
 #include <stdexcept>
@@ -208,6 +211,53 @@ private slots:
         QVERIFY(icerik.endsWith("%%EOF\n"));
         // A creator with parentheses goes out as UTF-16 so the string stays whole.
         QVERIFY(icerik.contains("/Creator <FEFF"));
+    }
+
+    // A very long value draws as its visible part does: the painter and the
+    // PDF writer give the same picture and the same file for 100,000
+    // characters as for the first (or, right-aligned, last) 2,000.
+    void uzunMetin_data() {
+        QTest::addColumn<int>("hiza");
+        QTest::newRow("sola hizali") << int(Qt::AlignLeft);
+        QTest::newRow("saga hizali") << int(Qt::AlignRight);
+    }
+    void uzunMetin() {
+        QFETCH(int, hiza);
+        QString uzun;
+        for (int i = 0; i < 25000; ++i) uzun += QStringLiteral("Işık");
+        const QString kisa = hiza == Qt::AlignRight ? uzun.right(2000) : uzun.left(2000);
+        auto sayfa = [&](const QString& metin) {
+            Sayfa p;
+            p.no = 1;
+            SayfaOgesi o;
+            o.ad = QStringLiteral("Unvan");
+            o.alan = QRect(2000, 1000, 3000, 240);
+            o.metin = metin;
+            o.hiza = Qt::Alignment(hiza) | Qt::AlignTop;
+            p.ogeler << o;
+            return p;
+        };
+        auto resim = [&](const QString& metin) {
+            QImage r(600, 300, QImage::Format_RGB32);
+            r.fill(Qt::white);
+            QPainter ressam(&r);
+            SayfaCizici::olcekle(ressam, 50);
+            SayfaCizici().ciz(ressam, sayfa(metin));
+            return r;
+        };
+        QCOMPARE(resim(uzun), resim(kisa));
+        QTemporaryDir d;
+        auto pdf = [&](const QString& metin, const QString& ad) {
+            PdfYazici y(d.filePath(ad), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+            y.sayfa(sayfa(metin));
+            if (!y.bitir()) return QByteArray();
+            QByteArray b = dosyaIcerigi(d.filePath(ad));
+            const qsizetype t = b.indexOf("/CreationDate (D:");
+            return t < 0 ? b : b.remove(t, b.indexOf(')', t) - t);
+        };
+        const QByteArray a = pdf(uzun, QStringLiteral("uzun.pdf"));
+        QVERIFY(!a.isEmpty());
+        QCOMPARE(a, pdf(kisa, QStringLiteral("kisa.pdf")));
     }
 
     // Totals of any size are exact; a value money cannot hold stops the run

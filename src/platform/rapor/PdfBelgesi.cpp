@@ -103,23 +103,24 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     for (const SayfaOgesi& o : s.ogeler) {
         if (o.tur != SayfaOgesi::Tur::Metin || o.metin.isEmpty()) continue;
         Yuz& y = o.kalin ? kalin_ : normal_;
-        auto it = y.onbellek.find(o.metin);
+        const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
+        auto it = y.onbellek.find(metin);
         if (it == y.onbellek.end()) {
-            const QList<quint32> glifler = y.tasarim.glyphIndexesForString(o.metin);
+            const QList<quint32> glifler = y.tasarim.glyphIndexesForString(metin);
             const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
             QByteArray hex;
             qreal gen = 0;
             for (qsizetype i = 0; i < glifler.size(); ++i) {
                 hex += QByteArray::number(glifler.at(i), 16).rightJustified(4, '0');
                 gen += ilerleme.at(i).x();
-                if (glifler.size() == o.metin.size()) y.kullanilan.insert(glifler.at(i), o.metin.at(i).unicode());
+                if (glifler.size() == metin.size()) y.kullanilan.insert(glifler.at(i), metin.at(i).unicode());
             }
             if (y.onbellek.size() > 20000) y.onbellek.clear();
-            it = y.onbellek.insert(o.metin, {hex, gen});
+            it = y.onbellek.insert(metin, {hex, gen});
         }
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
         const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, it->first.size() / 4, it->second, olcek, [&] {
-            return yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(y.tasarim.glyphIndexesForString(o.metin)));
+            return yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(y.tasarim.glyphIndexesForString(metin)));
         });
         const QByteArray hex = it->first.left(yer.glifSayisi * 4);
         const qreal x = yer.x;

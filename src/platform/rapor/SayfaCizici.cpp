@@ -54,7 +54,7 @@ qreal SayfaCizici::genislik(const QString& metin, bool kalin, const YaziTipi& y)
 }
 
 void SayfaCizici::ekle(Toplu& t, Yuz& y, const SayfaOgesi& o) {
-    const Dizgi& d = dizgi(y, o.metin);
+    const Dizgi& d = dizgi(y, Gorunebilen(o.metin, o.alan, o.hiza, y.ham.pixelSize()));
     const QList<quint32> glifler = d.run.glyphIndexes();
     const QList<QPointF> konumlar = d.run.positions();
     const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, glifler.size(), d.genislik, 1.0,
