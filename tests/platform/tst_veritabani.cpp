@@ -392,6 +392,47 @@ private slots:
         QCOMPARE(k.Fields(QStringLiteral("n")).tamsayi(), 3);
     }
 
+    // The store's connection only reads: whatever a template asks, nothing is
+    // written, attached, created or switched on.
+    void gomuluDepoYalnizOkur_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("izinli");
+        QTest::newRow("secim") << "SELECT COUNT(*) FROM T" << true;
+        QTest::newRow("with ve join") << "WITH x AS (SELECT ID FROM T) SELECT COUNT(*) FROM x JOIN T ON T.ID=x.ID" << true;
+        QTest::newRow("ozyinelemeli") << "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<3) SELECT * FROM n" << true;
+        QTest::newRow("pragma okuma") << "SELECT name FROM pragma_table_info('T')" << true;
+        QTest::newRow("vacuum into") << "VACUUM INTO '%1/kopya.sqlite'" << false;
+        QTest::newRow("vacuum") << "VACUUM" << false;
+        QTest::newRow("silme") << "DELETE FROM T" << false;
+        QTest::newRow("gecici tablo") << "CREATE TEMP TABLE x (a)" << false;
+        QTest::newRow("pragma ayari") << "PRAGMA query_only=0" << false;
+        QTest::newRow("ekleme") << "ATTACH DATABASE '%1/ek.sqlite' AS ek" << false;
+        QTest::newRow("islem") << "BEGIN" << false;
+    }
+    void gomuluDepoYalnizOkur() {
+        QFETCH(QString, sql);
+        QFETCH(bool, izinli);
+        QTemporaryDir d;
+        auto b = ac(QStringLiteral("gomulu"));
+        const qint64 no = hataNumarasi([&] {
+            auto i = b->sorgula(sql.arg(d.path()));
+            QList<Deger> s;
+            while (i->sonraki(s)) {}
+        });
+        QCOMPARE(no == 0, izinli);
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files), QStringList());
+    }
+
+    // A list of logins that is there but cannot be read lets nobody in.
+    void okunamayanGirisListesi() {
+        QTemporaryDir d;
+        olustur(d.filePath(QStringLiteral("F.sqlite")), "CREATE TABLE X (a INT);");
+        QVERIFY(QDir(d.path()).mkdir(QStringLiteral("Girisler.ini")));
+        QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"))); }), HataNo::GirisReddedildi);
+        QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"), QStringLiteral("sa"), true)); }),
+                 HataNo::GirisReddedildi);
+    }
+
     void eksikVeritabaniYaratilmaz() {
         const QString yok = dir_.filePath(QStringLiteral("YOK.sqlite"));
         QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(dir_.path(), QStringLiteral("YOK"))); }), HataNo::Genel);

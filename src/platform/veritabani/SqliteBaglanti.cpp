@@ -328,6 +328,11 @@ void girisDenetle(const BaglantiCumlesi& b) {
     const QString dosya = QDir(b.veriKaynagi).filePath(QStringLiteral("Girisler.ini"));
     if (!QFileInfo::exists(dosya)) return;
     QSettings g(dosya, QSettings::IniFormat);
+    g.allKeys();
+    // A list that is there but cannot be read lets nobody in.
+    const QFileInfo bilgi(dosya);
+    if (!bilgi.isFile() || !bilgi.isReadable() || g.status() != QSettings::NoError)
+        throw VeritabaniHatasi(HataNo::GirisReddedildi, QStringLiteral("Login failed: the list of logins (%1) cannot be read.").arg(dosya));
     if (b.entegreGuvenlik) {
         if (g.value(QStringLiteral("Genel/EntegreGuvenlik"), true).toBool()) return;
         throw VeritabaniHatasi(
@@ -337,6 +342,25 @@ void girisDenetle(const BaglantiCumlesi& b) {
     const QString anahtar = QStringLiteral("SqlGirisleri/") + b.kullanici;
     if (!g.contains(anahtar) || g.value(anahtar).toString() != b.sifre)
         throw VeritabaniHatasi(HataNo::GirisReddedildi, QStringLiteral("Login failed for user '%1'.").arg(b.kullanici));
+}
+
+// What a statement on the store may do: read tables, call functions, read
+// pragmas. Writing, attaching, creating, setting a pragma or a transaction
+// is refused when the statement is prepared.
+int yetki(void*, int islem, const char* ad, const char* deger, const char*, const char*) {
+    switch (islem) {
+    case SQLITE_SELECT:
+    case SQLITE_READ:
+    case SQLITE_FUNCTION:
+    case SQLITE_RECURSIVE: return SQLITE_OK;
+    case SQLITE_PRAGMA: {
+        // A pragma without a value only reads; with one, only those that describe a table.
+        if (deger == nullptr) return SQLITE_OK;
+        static const QByteArrayList okuyan = {"table_info", "table_xinfo", "index_list", "index_info", "index_xinfo", "foreign_key_list"};
+        return okuyan.contains(QByteArray(ad).toLower()) ? SQLITE_OK : SQLITE_DENY;
+    }
+    default: return SQLITE_DENY;
+    }
 }
 
 } // namespace
@@ -386,6 +410,7 @@ SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
     // Turkish case-insensitive order. Ordinary SQLite tools keep the built-in one.
     turler_ = sutunTurleri(db_);
     if (turkceSiralamaGuvenli(db_)) sqlite3_create_collation_v2(db_, "RTRIM", SQLITE_UTF8, nullptr, fnSiralama, nullptr);
+    sqlite3_set_authorizer(db_, yetki, nullptr);
 }
 
 SqliteBaglanti::~SqliteBaglanti() { sqlite3_close_v2(db_); }
@@ -399,5 +424,10 @@ std::unique_ptr<Imlec> SqliteBaglanti::sorgula(const QString& sql) {
         throw VeritabaniHatasi(HataNo::SorguHatasi, m);
     }
     if (!s) throw VeritabaniHatasi(HataNo::SorguHatasi, QStringLiteral("empty statement"));
+    // A statement the authorizer has no say on (VACUUM) is refused before it runs.
+    if (!sqlite3_stmt_readonly(s)) {
+        sqlite3_finalize(s);
+        throw VeritabaniHatasi(HataNo::SorguHatasi, QStringLiteral("not authorized: the store may only be read"));
+    }
     return std::make_unique<SqliteImlec>(db_, s);
 }
