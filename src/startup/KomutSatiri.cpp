@@ -31,9 +31,12 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             if (i + 1 >= argumanlar.size())
                 return hata(QStringLiteral("%1 needs a %2")
                                 .arg(a, a == QLatin1String("--pdf") ? QStringLiteral("file") : QStringLiteral("folder")));
-            (a == QLatin1String("--pdf") ? k.pdf : k.png) = argumanlar.at(++i);
+            const QString yol = argumanlar.at(++i);
+            if (yol.trimmed().isEmpty()) return hata(QStringLiteral("%1 needs a name, not an empty text").arg(a));
+            (a == QLatin1String("--pdf") ? k.pdf : k.png) = yol;
         } else if (a == QLatin1String("--template")) {
-            if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("--template needs a file"));
+            if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).trimmed().isEmpty())
+                return hata(QStringLiteral("--template needs a file"));
             k.sablon = argumanlar.at(++i);
         } else if (a == QLatin1String("--set") || a == QLatin1String("--end") || a == QLatin1String("--choose") ||
                    a == QLatin1String("--active")) {

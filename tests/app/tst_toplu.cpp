@@ -186,6 +186,9 @@ private slots:
         QTest::newRow("olmayan baslik") << QStringList{"--batch", "DEMO", "--set", "Yok Böyle=1", "--sql"};
         QTest::newRow("listede olmayan deger") << QStringList{"--batch", "DEMO", "--set", "Grupla=Renk", "--sql"};
         QTest::newRow("esittirsiz") << QStringList{"--batch", "DEMO", "--set", "Grupla"};
+        QTest::newRow("bos pdf adi") << QStringList{"--batch", "DEMO", "--pdf", ""};
+        QTest::newRow("bosluk png adi") << QStringList{"--batch", "DEMO", "--png", " "};
+        QTest::newRow("bos sablon adi") << QStringList{"--batch", "DEMO", "--template", ""};
     }
     void kullanimHatasi() {
         QFETCH(QStringList, argumanlar);

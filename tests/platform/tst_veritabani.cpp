@@ -372,6 +372,30 @@ private slots:
         } catch (const VeritabaniHatasi& h) { QVERIFY2(h.aciklama().contains(QStringLiteral("\"Net_Tutar\"")), qPrintable(h.aciklama())); }
     }
 
+    // A term that takes a due date beyond the server's dates fails as the server does, never prints another date.
+    void vadeTasmasi_data() {
+        QTest::addColumn<qint64>("gun");
+        QTest::addColumn<bool>("hata");
+        QTest::newRow("30 gun") << qint64(30) << false;
+        QTest::newRow("9999 yili ici") << qint64(2900000) << false;
+        QTest::newRow("9999 yili disi") << qint64(3000000) << true;
+        QTest::newRow("en buyuk int") << qint64(2147483647) << true;
+        QTest::newRow("en kucuk int") << qint64(-2147483647) << true;
+    }
+    void vadeTasmasi() {
+        QFETCH(qint64, gun);
+        QFETCH(bool, hata);
+        auto b = ac(QStringLiteral("gomulu"));
+        QString mesaj;
+        try {
+            auto i = b->sorgula(QStringLiteral("SELECT DATEADD(day, %1, Tarih) AS x FROM T WHERE ID=1").arg(gun));
+            QList<Deger> s;
+            QVERIFY(i->sonraki(s));
+            QCOMPARE(s.at(0).tarih().date(), QDate(2025, 1, 31).addDays(gun));
+        } catch (const VeritabaniHatasi& h) { mesaj = h.aciklama(); }
+        QCOMPARE(mesaj, hata ? QStringLiteral("Adding a value to a 'datetime' column caused an overflow.") : QString());
+    }
+
     void tarihIfadesiTarihDoner() {
         auto b = ac(QStringLiteral("gomulu"));
         KayitSeti k;

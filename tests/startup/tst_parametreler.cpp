@@ -82,6 +82,9 @@ private slots:
         QTest::newRow("batch yok") << QStringList{"--yes"} << int(K::Hata) << "" << false;
         QTest::newRow("bilinmeyen secenek") << QStringList{"--batch", "A", "--renk"} << int(K::Hata) << "A" << false;
         QTest::newRow("yardim") << QStringList{"--help"} << int(K::Yardim) << "" << false;
+        QTest::newRow("bos pdf adi") << QStringList{"--batch", "A", "--pdf", ""} << int(K::Hata) << "A" << false;
+        QTest::newRow("bos png klasoru") << QStringList{"--batch", "A", "--png", "  "} << int(K::Hata) << "A" << false;
+        QTest::newRow("pdf adi") << QStringList{"--batch", "A", "--pdf", "r.pdf"} << int(K::Toplu) << "A" << false;
     }
     void komutSatiri() {
         QFETCH(QStringList, argumanlar);

@@ -197,6 +197,11 @@ void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
         sqlite3_result_error(c, "DATEADD: unknown date part", -1);
         return;
     }
+    // The server's datetime holds the years 1753 to 9999 and fails beyond them.
+    if (!r.isValid() || r.date().year() < 1753 || r.date().year() > 9999) {
+        sqlite3_result_error(c, "Adding a value to a 'datetime' column caused an overflow.", -1);
+        return;
+    }
     tarihSonucu(c, r);
 }
 
