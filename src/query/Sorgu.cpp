@@ -5,6 +5,7 @@
 #include "startup/Degiskenler.h"
 
 #include <QDate>
+#include <QHash>
 
 namespace {
 
@@ -52,17 +53,28 @@ QString havingGecisi(Birlestirme& b, Satirlar& satirlar) {
     return parcalar;
 }
 
-void grupGecisi(const Satirlar& satirlar, SorguDurumu& d) {
+// Row of each caption: the first (for the order) and the last (for the grouping) bearing it.
+struct BaslikDizini {
+    QHash<QString, const FiltreSatiri*> ilk, son;
+    explicit BaslikDizini(const Satirlar& satirlar) {
+        for (const FiltreSatiri& s : satirlar) {
+            if (!ilk.contains(s.FiltreLbl)) ilk.insert(s.FiltreLbl, &s);
+            son.insert(s.FiltreLbl, &s);
+        }
+    }
+};
+
+void grupGecisi(const Satirlar& satirlar, const BaslikDizini& dizin, SorguDurumu& d) {
     d.GrupAlani.clear();
     for (const FiltreSatiri& s : satirlar) {
         if (s.FiltreLbl != QLatin1String("Grupla")) continue;
-        for (const FiltreSatiri& hedef : satirlar) {
-            if (hedef.FiltreLbl != s.Baslangic) continue;
-            const qsizetype p = hedef.Alan.indexOf(u'.') + 1; // 1-based, 0 when none
-            d.GrupAlani = hedef.Alan.mid(p);
-            d.GrupTablosu = hedef.Alan.left(p);
-            d.GrupAdi = s.Baslangic;
-        }
+        // Of the rows bearing the caption the "Grupla" row names, the last one counts.
+        const FiltreSatiri* hedef = dizin.son.value(s.Baslangic);
+        if (!hedef) continue;
+        const qsizetype p = hedef->Alan.indexOf(u'.') + 1; // 1-based, 0 when none
+        d.GrupAlani = hedef->Alan.mid(p);
+        d.GrupTablosu = hedef->Alan.left(p);
+        d.GrupAdi = s.Baslangic;
     }
 }
 
@@ -75,13 +87,7 @@ void grupEkle(SorguDurumu& d, QString& grupCumlesi) {
         grupCumlesi += QStringLiteral(", ") + d.GrupTablosu + d.GrupAlani;
 }
 
-const FiltreSatiri* basligaGore(const Satirlar& satirlar, const QString& baslik) {
-    for (const FiltreSatiri& s : satirlar)
-        if (s.FiltreLbl == baslik) return &s;
-    return nullptr;
-}
-
-void secenekGecisi(const Satirlar& satirlar, SorguDurumu& d) {
+void secenekGecisi(const Satirlar& satirlar, const BaslikDizini& dizin, SorguDurumu& d) {
     QString yon;
     for (const FiltreSatiri& s : satirlar) {
         const QString& lbl = s.FiltreLbl;
@@ -95,7 +101,7 @@ void secenekGecisi(const Satirlar& satirlar, SorguDurumu& d) {
         else if (lbl == QStringLiteral("Genel Rapor Toplamı"))
             d.GenelRaporToplami = deger == QLatin1String("Evet");
         else if (lbl == QStringLiteral("Sıralama Seçimi")) {
-            const FiltreSatiri* k = basligaGore(satirlar, deger);
+            const FiltreSatiri* k = dizin.ilk.value(deger);
             if (!k) continue;
             const QString& a = k->Alan;
             const QString grup = d.GrupTablosu + d.GrupAlani;
@@ -207,10 +213,11 @@ SorguSonucu Sorgu_Birlestir(const SorguOrtami& ortam, SorguDurumu onceki, std::v
     d.WhereVar = ortam.TemelSQL.toUpper().contains(QLatin1String("WHERE"));
     kosulGecisi(b, sonuc.satirlar);
     const QString having = havingGecisi(b, sonuc.satirlar);
-    grupGecisi(sonuc.satirlar, d);
+    const BaslikDizini dizin(sonuc.satirlar);
+    grupGecisi(sonuc.satirlar, dizin, d);
     grupEkle(d, grupCumlesi);
     d.RaporSQL += grupCumlesi + having;
-    secenekGecisi(sonuc.satirlar, d);
+    secenekGecisi(sonuc.satirlar, dizin, d);
     d.RaporSQL.replace(kAyrilmis, kYerTutucu);
     d.IsyeriKosulu.replace(kAyrilmis, kYerTutucu);
     return sonuc;

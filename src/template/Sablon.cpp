@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace SablonMesaji {
@@ -17,6 +18,8 @@ QString filtre() {
 } // namespace SablonMesaji
 
 namespace {
+
+constexpr qint64 kEnBuyukSablon = 16 * 1024 * 1024;
 
 // Lines end at CR LF or a lone CR, as the suite writes them; a lone LF ends
 // one too, for templates edited on this system.
@@ -71,6 +74,10 @@ bool Filtreye_Ekle(IzgaraModeli& grid, const QString& satir) {
 
 QString Master_Oku(IzgaraModeli& grid, const QString& yol) {
     Degiskenler& d = degiskenler();
+    // A device, a pipe or a folder would never end or give no template; a
+    // file beyond any template's size is no template either.
+    const QFileInfo bilgi(yol);
+    if (!bilgi.isFile() || bilgi.size() > kEnBuyukSablon) return SablonMesaji::temelSql();
     QFile dosya(yol);
     if (!dosya.open(QIODevice::ReadOnly)) return SablonMesaji::temelSql();
     SatirOkuyucu okuyucu(Sablon_Metni(dosya.readAll()));

@@ -8,6 +8,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 class TstSablon : public QObject {
     Q_OBJECT
@@ -143,6 +144,31 @@ private slots:
         deger->herHucre([&](const QString&, const QString& hucre) { ayrilan << hucre; });
         QCOMPARE(ayrilan, hucreler);
         QVERIFY(Filtre_Satiri_Oku(grid_, 1) == *deger);
+    }
+
+    // What is no template file gets the template's message at once: no
+    // endless read from a device or a pipe, no memory spent on a huge file.
+    void dosyaOlmayanSablon_data() {
+        QTest::addColumn<QString>("tur");
+        QTest::newRow("klasor") << "klasor";
+        QTest::newRow("boru") << "boru";
+        QTest::newRow("aygit") << "aygit";
+        QTest::newRow("17 MB") << "buyuk";
+    }
+    void dosyaOlmayanSablon() {
+        QFETCH(QString, tur);
+        QString yol = dir_.filePath(tur);
+        if (tur == QLatin1String("klasor")) QVERIFY(QDir(dir_.path()).mkpath(tur));
+        if (tur == QLatin1String("boru")) QCOMPARE(::mkfifo(QFile::encodeName(yol).constData(), 0600), 0);
+        if (tur == QLatin1String("aygit")) yol = QStringLiteral("/dev/zero");
+        if (tur == QLatin1String("buyuk")) {
+            QFile f(yol);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<TEMELSQL>\nSELECT 1\n<GROUPSQL>\n<FILTRE>\n<END>\n");
+            QVERIFY(f.resize(17 * 1024 * 1024));
+        }
+        Filtre_Izgarasi_Kur(grid_);
+        QCOMPARE(Master_Oku(grid_, yol), SablonMesaji::temelSql());
     }
 
     void kenarBosluklariKirpilir() {
