@@ -471,6 +471,22 @@ private slots:
         g.write("[SqlGirisleri]\nsa=\n[Genel]\nEntegreGuvenlik=false\n");
         g.close();
         QVERIFY(Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"))));
+        // A password holding ";" logs in whole.
+        QVERIFY(g.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        g.write("[SqlGirisleri]\nsa=\"a;b\"\n[Genel]\nEntegreGuvenlik=false\n");
+        g.close();
+        QVERIFY(Baglanti::ac(QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=a;b;Initial Catalog=F;"
+                                            "Data Source=") +
+                             d.path()));
+        QCOMPARE(hataNumarasi([&] {
+                     Baglanti::ac(QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=a;Initial "
+                                                 "Catalog=F;Data Source=") +
+                                  d.path());
+                 }),
+                 HataNo::GirisReddedildi);
+        QVERIFY(g.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        g.write("[SqlGirisleri]\nsa=\n[Genel]\nEntegreGuvenlik=false\n");
+        g.close();
         QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"), QStringLiteral("misafir"))); }),
                  HataNo::GirisReddedildi);
         QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"), QStringLiteral("sa"), true)); }),
@@ -480,9 +496,16 @@ private slots:
     void odbcCumlesi_data() {
         QTest::addColumn<QString>("ado");
         QTest::addColumn<QString>("odbc");
-        QTest::newRow("sql girisi, port; sifre ilk ; isaretinde biter")
-            << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;li;Initial Catalog=DEMO;Data Source=db.local,1433"
-            << "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD=g1z;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+        QTest::newRow("sql girisi, port; ; ve } iceren sifre butun kalir")
+            << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;l}i;Initial Catalog=DEMO;Data Source=db.local,1433"
+            << "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD={g1z;l}}i};TDS_Version=7.4;ClientCharset=UTF-8;Timeout="
+               "5;";
+        QTest::newRow("; iceren kullanici ve veritabani")
+            << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=a;b;Password=;Initial Catalog=D;1;Data Source=h"
+            << "DRIVER={FreeTDS};SERVER=h;DATABASE={D;1};UID={a;b};PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+        QTest::newRow("kume parantezli deger")
+            << "Data Source=h;Initial Catalog=D;User ID=u;Password={x;}}y};"
+            << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD={x;}}y};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
         QTest::newRow("entegre")
             << "Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=x;Initial Catalog=DEMO;Data "
                "Source=SRV\\SQL2019"

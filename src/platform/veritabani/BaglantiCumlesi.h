@@ -2,7 +2,11 @@
 #include <QString>
 
 // The fields of an OLE DB style connection string ("Key=Value;Key=Value").
-// Values are taken as they stand: the program never quotes them.
+// The program writes its strings with the values unquoted, in a fixed order
+// (User ID, Password, Initial Catalog, Data Source, the last three after
+// ";"): such a string is read by those keys, so a password or name holding
+// ";" stays whole. Any other string is split at ";", a value in braces
+// ("{a;b}", "}}" for "}") running to its closing brace.
 struct BaglantiCumlesi {
     QString veriKaynagi;          // Data Source
     QString katalog;              // Initial Catalog
@@ -12,6 +16,10 @@ struct BaglantiCumlesi {
 
     static BaglantiCumlesi ayristir(const QString& metin);
 };
+
+// A value as it goes into an ODBC connection string: braced when it holds
+// ";", "{" or "}" or begins or ends with a blank, else unchanged.
+QString Cumle_Degeri(const QString& deger);
 
 // The ODBC connection string for a SQL Server named by the connection string.
 // The driver is FreeTDS unless FATURA_ODBC_SURUCU names another; FreeTDS
