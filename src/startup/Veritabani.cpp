@@ -19,15 +19,18 @@ void Baglan(const QString& kullanici, const QString& sifre, const QString& veriT
     Degiskenler& d = degiskenler();
     d.Baglanti_.reset();
     const QString sql = SqlGirisCumlesi(kullanici, sifre, veriTabani, server);
+    // Both attempts together take no longer than one login may.
+    const QDeadlineTimer son(std::chrono::seconds(Baglanti::girisZamanAsimi()));
     try {
-        d.Baglanti_ = Baglanti::ac(sql);
+        d.Baglanti_ = Baglanti::ac(sql, son);
         d.BaglantiCumlesi = sql;
         return;
     } catch (const VeritabaniHatasi&) {
         // SQL logins refused or not allowed: try the user's own identity.
+        if (son.hasExpired()) throw;
     }
     const QString entegre = EntegreGirisCumlesi(kullanici, sifre, veriTabani, server);
-    d.Baglanti_ = Baglanti::ac(entegre);
+    d.Baglanti_ = Baglanti::ac(entegre, son);
     d.BaglantiCumlesi = entegre;
 }
 

@@ -5,10 +5,17 @@
 #include "platform/veritabani/TurkceSiralama.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 
+#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <arpa/inet.h>
+#include <atomic>
+#include <netinet/in.h>
 #include <sqlite3.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -42,7 +49,8 @@ class TstVeritabani : public QObject {
 
     std::shared_ptr<Baglanti> ac(const QString& arka) {
         if (arka == QLatin1String("odbc"))
-            return std::make_shared<OdbcBaglanti>(QStringLiteral("DRIVER={SQLite3};Database=%1/TEST.sqlite;").arg(dir_.path()), 5);
+            return std::make_shared<OdbcBaglanti>(QStringLiteral("DRIVER={SQLite3};Database=%1/TEST.sqlite;").arg(dir_.path()),
+                                                  QDeadlineTimer(5000));
         return Baglanti::ac(adoCumlesi(dir_.path(), QStringLiteral("TEST")));
     }
 
@@ -545,7 +553,7 @@ private slots:
 
     void sunucuYokHemenHata() {
         BaglantiCumlesi b = BaglantiCumlesi::ayristir(QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,1"));
-        const qint64 n = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), 2); });
+        const qint64 n = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), QDeadlineTimer(2000)); });
         QVERIFY(n != 0);
         QVERIFY(n != HataNo::GirisReddedildi);
     }
@@ -557,7 +565,42 @@ private slots:
         QVERIFY(sessiz.listen(QHostAddress::LocalHost));
         BaglantiCumlesi b = BaglantiCumlesi::ayristir(
             QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,%1").arg(sessiz.serverPort()));
-        QVERIFY(hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), 2); }) != 0);
+        QVERIFY(hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), QDeadlineTimer(2000)); }) != 0);
+    }
+
+    // A server that sends a byte now and then keeps the driver's timeout from
+    // firing; the login still ends at its deadline (the bound below is for a
+    // hang, ten seconds of trickle, not for speed).
+    void damlatanSunucuZamanAsimi() {
+        const int dinleyici = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in adres{};
+        adres.sin_family = AF_INET;
+        adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        QCOMPARE(::bind(dinleyici, reinterpret_cast<sockaddr*>(&adres), sizeof adres), 0);
+        QCOMPARE(::listen(dinleyici, 4), 0);
+        socklen_t uz = sizeof adres;
+        ::getsockname(dinleyici, reinterpret_cast<sockaddr*>(&adres), &uz);
+        std::atomic<bool> dur{false};
+        std::thread damla([&] {
+            const int baglanti = ::accept(dinleyici, nullptr, nullptr);
+            for (int i = 0; i < 50 && !dur && baglanti >= 0; ++i) {
+                const char bayt = 0x04;
+                if (::send(baglanti, &bayt, 1, MSG_NOSIGNAL) != 1) break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            }
+            if (baglanti >= 0) ::close(baglanti);
+        });
+        BaglantiCumlesi b = BaglantiCumlesi::ayristir(
+            QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,%1").arg(ntohs(adres.sin_port)));
+        QElapsedTimer sure;
+        sure.start();
+        const qint64 no = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), QDeadlineTimer(2000)); });
+        const qint64 gecen = sure.elapsed();
+        dur = true;
+        damla.join();
+        ::close(dinleyici);
+        QVERIFY(no != 0);
+        QVERIFY2(gecen < 6000, qPrintable(QString::number(gecen)));
     }
 };
 

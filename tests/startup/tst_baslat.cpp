@@ -4,6 +4,8 @@
 #include "startup/ProgramSonu.h"
 #include "startup/Veritabani.h"
 
+#include <QElapsedTimer>
+#include <QTcpServer>
 #include <QtTest>
 
 class TstBaslat : public QObject {
@@ -108,6 +110,23 @@ private slots:
         QVERIFY(kutular_->kutular.at(1).metin.size() > QStringLiteral("Hata Ayrıntsı :").size());
         QCOMPARE(kutular_->kutular.at(1).simge, Simge::Yok);
         QCOMPARE(filtreAcildi_, 0);
+    }
+
+    // A server that accepts and never answers: both logins together end
+    // within the one login time, with the connection message (the bound is
+    // for waiting twice, not for speed).
+    void sessizSunucuTekSure() {
+        QTcpServer sessiz;
+        QVERIFY(sessiz.listen(QHostAddress::LocalHost));
+        qputenv("FATURA_GIRIS_ZAMAN_ASIMI", "2");
+        QElapsedTimer sure;
+        sure.start();
+        const int durum = calistir(QStringLiteral("DEMOFIRMA|127.0.0.1,%1|1|sa|æ").arg(sessiz.serverPort()));
+        const qint64 gecen = sure.elapsed();
+        qunsetenv("FATURA_GIRIS_ZAMAN_ASIMI");
+        QCOMPARE(durum, 1);
+        QCOMPARE(kutular_->kutular.at(0).metin, BaslangicMesaji::baglanilamadi());
+        QVERIFY2(gecen < 3500, qPrintable(QString::number(gecen)));
     }
 
     void sqlGirisiReddedilinceEntegre() {

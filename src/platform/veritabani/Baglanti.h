@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/veritabani/Imlec.h"
 
+#include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,11 @@ public:
 
     // Opens the back end that the connection string names: the embedded store
     // when "Data Source" is an existing folder, else SQL Server through ODBC.
+    // A SQL Server login ends by `son` (by default girisZamanAsimi() from now).
     static std::shared_ptr<Baglanti> ac(const QString& baglantiCumlesi);
-    // Seconds a SQL Server login may take before it fails.
+    static std::shared_ptr<Baglanti> ac(const QString& baglantiCumlesi, QDeadlineTimer son);
+    // Seconds a SQL Server login may take before it fails (FATURA_GIRIS_ZAMAN_ASIMI, 5).
     static int girisZamanAsimi();
+    // Seconds a statement may wait for the server's answer (FATURA_SORGU_ZAMAN_ASIMI, 60).
+    static int sorguZamanAsimi();
 };

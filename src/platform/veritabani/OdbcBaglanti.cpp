@@ -1,6 +1,10 @@
 #include "platform/veritabani/OdbcBaglanti.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include <sql.h>
 #include <sqlext.h>
 
@@ -149,36 +153,77 @@ qint64 Odbc_Hata_Numarasi(const QString& sqlstate, qint64 varsayilan) {
     return sqlstate == QLatin1String("28000") ? HataNo::GirisReddedildi : varsayilan;
 }
 
-OdbcBaglanti::OdbcBaglanti(const QString& odbcCumlesi, int girisZamanAsimiSn) {
+namespace {
+
+// A login that runs on a thread of its own. Whoever finishes last, the
+// login or the one waiting for it, frees the handles: a login left behind
+// at the deadline cleans up after itself when the driver returns.
+struct Giris {
+    std::mutex kilit;
+    std::condition_variable bitti;
+    bool sonuclandi = false;
+    bool birakildi = false;
+    SQLRETURN rc = SQL_ERROR;
     SQLHENV env = SQL_NULL_HENV;
     SQLHDBC dbc = SQL_NULL_HDBC;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
+    QByteArray cumle;
+
+    void serbestBirak() const {
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+        SQLFreeHandle(SQL_HANDLE_ENV, env);
+    }
+};
+
+} // namespace
+
+OdbcBaglanti::OdbcBaglanti(const QString& odbcCumlesi, QDeadlineTimer son, int sorguZamanAsimiSn) : sorguZamanAsimi_(sorguZamanAsimiSn) {
+    auto g = std::make_shared<Giris>();
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &g->env)))
         throw VeritabaniHatasi(HataNo::Genel, QStringLiteral("ODBC environment could not be created"));
-    env_ = env;
-    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
-    dbc_ = dbc;
-    // Without a login timeout a server that accepts and never answers would
-    // keep the program waiting for minutes.
-    SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(girisZamanAsimiSn)), 0);
-    SQLSetConnectAttr(dbc, SQL_ATTR_CONNECTION_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(girisZamanAsimiSn)), 0);
-    const QByteArray cumle = odbcCumlesi.toUtf8();
-    SQLCHAR cikti[1024];
-    SQLSMALLINT ciktiUz = 0;
-    const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(cumle.constData())), SQL_NTS, cikti,
-                                          sizeof cikti, &ciktiUz, SQL_DRIVER_NOPROMPT);
-    if (!SQL_SUCCEEDED(rc)) {
+    SQLSetEnvAttr(g->env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, g->env, &g->dbc);
+    // The driver's own timeouts still serve a server that keeps silent.
+    const auto sn = static_cast<SQLLEN>(qMax<qint64>(1, (son.remainingTime() + 999) / 1000));
+    SQLSetConnectAttr(g->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(sn), 0);
+    SQLSetConnectAttr(g->dbc, SQL_ATTR_CONNECTION_TIMEOUT, reinterpret_cast<SQLPOINTER>(sn), 0);
+    g->cumle = odbcCumlesi.toUtf8();
+    std::thread is([g] {
+        SQLCHAR cikti[1024];
+        SQLSMALLINT ciktiUz = 0;
+        const SQLRETURN rc = SQLDriverConnect(g->dbc, nullptr, reinterpret_cast<SQLCHAR*>(g->cumle.data()), SQL_NTS, cikti, sizeof cikti,
+                                              &ciktiUz, SQL_DRIVER_NOPROMPT);
+        std::lock_guard<std::mutex> k(g->kilit);
+        g->rc = rc;
+        g->sonuclandi = true;
+        if (g->birakildi) {
+            if (SQL_SUCCEEDED(rc)) SQLDisconnect(g->dbc);
+            g->serbestBirak();
+        }
+        g->bitti.notify_all();
+    });
+    {
+        std::unique_lock<std::mutex> k(g->kilit);
+        const auto kalan = std::chrono::milliseconds(qMax<qint64>(0, son.remainingTime()));
+        if (!g->bitti.wait_for(k, son.isForever() ? std::chrono::hours(24 * 365) : kalan, [&] { return g->sonuclandi; })) {
+            g->birakildi = true;
+            k.unlock();
+            is.detach();
+            throw VeritabaniHatasi(HataNo::Genel, QStringLiteral("Login timeout expired"));
+        }
+    }
+    is.join();
+    if (!SQL_SUCCEEDED(g->rc)) {
         try {
-            hataAt(SQL_HANDLE_DBC, dbc, HataNo::Genel);
+            hataAt(SQL_HANDLE_DBC, g->dbc, HataNo::Genel);
         } catch (...) {
-            SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-            SQLFreeHandle(SQL_HANDLE_ENV, env);
-            dbc_ = env_ = nullptr;
+            g->serbestBirak();
             throw;
         }
     }
+    env_ = g->env;
+    dbc_ = g->dbc;
     // The program never writes; drivers that cannot promise it just refuse the attribute.
-    SQLSetConnectAttr(dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+    SQLSetConnectAttr(g->dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
 }
 
 OdbcBaglanti::~OdbcBaglanti() {
@@ -193,6 +238,8 @@ std::unique_ptr<Imlec> OdbcBaglanti::sorgula(const QString& sql) {
     SQLHSTMT s = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(dbc_), &s)))
         hataAt(SQL_HANDLE_DBC, static_cast<SQLHDBC>(dbc_), HataNo::Genel);
+    // A server that stops answering ends the statement with its error instead of hanging the form.
+    SQLSetStmtAttr(s, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(sorguZamanAsimi_)), 0);
     const QByteArray metin = sql.toUtf8();
     const SQLRETURN rc = SQLExecDirect(s, reinterpret_cast<SQLCHAR*>(const_cast<char*>(metin.constData())), SQL_NTS);
     if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {

@@ -5,12 +5,16 @@
 // the refused login the program tells apart; anything else keeps `varsayilan`.
 qint64 Odbc_Hata_Numarasi(const QString& sqlstate, qint64 varsayilan);
 
-// SQL Server (or any ODBC data source) through unixODBC. The login waits at
-// most the given number of seconds; a refused login (SQLSTATE 28000) raises
-// error 0x80040E4D; the session is read-only where the driver allows it.
+// SQL Server (or any ODBC data source) through unixODBC. The login ends by
+// the deadline whatever the server does (a server that trickles bytes keeps
+// a driver's own timeout from firing, so the login runs on a thread of its
+// own and is left behind when the deadline passes); a refused login
+// (SQLSTATE 28000) raises error 0x80040E4D; a statement that gets no answer
+// for `sorguZamanAsimiSn` seconds fails; the session is read-only where the
+// driver allows it.
 class OdbcBaglanti : public Baglanti {
 public:
-    OdbcBaglanti(const QString& odbcCumlesi, int girisZamanAsimiSn);
+    OdbcBaglanti(const QString& odbcCumlesi, QDeadlineTimer son, int sorguZamanAsimiSn = Baglanti::sorguZamanAsimi());
     ~OdbcBaglanti() override;
     OdbcBaglanti(const OdbcBaglanti&) = delete;
     OdbcBaglanti& operator=(const OdbcBaglanti&) = delete;
@@ -20,4 +24,5 @@ public:
 private:
     void* env_ = nullptr;
     void* dbc_ = nullptr;
+    int sorguZamanAsimi_ = 60;
 };
