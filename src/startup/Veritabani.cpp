@@ -20,7 +20,7 @@ void Baglan(const QString& kullanici, const QString& sifre, const QString& veriT
     d.Baglanti_.reset();
     const QString sql = SqlGirisCumlesi(kullanici, sifre, veriTabani, server);
     // Both attempts together take no longer than one login may.
-    const QDeadlineTimer son(std::chrono::seconds(Baglanti::girisZamanAsimi()));
+    const QDeadlineTimer son{std::chrono::seconds(Baglanti::girisZamanAsimi())};
     try {
         d.Baglanti_ = Baglanti::ac(sql, son);
         d.BaglantiCumlesi = sql;
