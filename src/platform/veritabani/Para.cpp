@@ -2,19 +2,11 @@
 
 #include <cmath>
 
-Para Para::tamdan(qint64 tam) {
-    const Para p = hamdan(static_cast<Ham>(tam) * kBirim);
-    if (!p.paraAraligindaMi()) throw AralikDisi(QString::number(tam));
-    return p;
-}
-
 Para Para::ondaliktan(double d) {
-    // 2^63 ten-thousandths is the first value beyond the range; the double
-    // test comes first so that no conversion overflows.
     const double olcekli = std::round(d * kBirim);
-    if (!std::isfinite(olcekli) || olcekli >= 9223372036854775808.0 || olcekli < -9223372036854775808.0)
-        throw AralikDisi(QString::number(d, 'g', 17));
-    return hamdan(static_cast<Ham>(static_cast<qint64>(olcekli)));
+    if (!std::isfinite(olcekli) || std::fabs(olcekli) > 1e34) throw AralikDisi(QString::number(d, 'g', 17));
+    // Beyond 2^63 the double holds a whole number that a 128-bit integer takes exactly.
+    return hamdan(static_cast<Ham>(olcekli));
 }
 
 std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
@@ -31,8 +23,9 @@ std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
     if (tam.isEmpty() && kesir.isEmpty()) return std::nullopt;
     for (QChar c : tam + kesir)
         if (!c.isDigit() || c.unicode() > '9') return std::nullopt;
-    if (tam.size() > 15) return std::nullopt;
-    Ham deger = tam.isEmpty() ? 0 : tam.toLongLong();
+    if (tam.size() > 30) return std::nullopt;
+    Ham deger = 0;
+    for (QChar c : tam) deger = deger * 10 + c.digitValue();
     // Beyond four decimals the value is rounded half away from zero.
     int yuvarlama = 0;
     if (kesir.size() > 4) {
@@ -41,9 +34,7 @@ std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
     }
     while (kesir.size() < 4) kesir.append(u'0');
     deger = deger * kBirim + kesir.toLongLong() + yuvarlama;
-    const Para p = hamdan(negatif ? -deger : deger);
-    if (!p.paraAraligindaMi()) return std::nullopt;
-    return p;
+    return hamdan(negatif ? -deger : deger);
 }
 
 QString Para::metin() const {

@@ -43,8 +43,8 @@ inline QString alanYok() {
 inline QString nesneKapali() { return QStringLiteral("Operation is not allowed when the object is closed."); }
 inline QString gecersizNull() { return QStringLiteral("Invalid use of Null"); }
 inline QString turUyusmazligi() { return QStringLiteral("Type mismatch"); }
-// A value money cannot hold (NaN, infinity, beyond the money range) in a column that is shown or summed as an amount.
+// A value no amount can hold (NaN, infinity, beyond ±10^30) in a column that is shown or summed as an amount.
 inline QString tutarAralikDisi(const QString& alan, const QString& deger) {
-    return QStringLiteral("\"%1\" alanındaki %2 değeri tutar olarak gösterilemez: para türünün sınırlarının dışında.").arg(alan, deger);
+    return QStringLiteral("\"%1\" alanındaki %2 değeri tutar olarak gösterilemez: sayı değil ya da çok büyük.").arg(alan, deger);
 }
 } // namespace HataMetni
