@@ -5,7 +5,7 @@ SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
 $SUDO apt-get update -qq
 $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-  cmake ninja-build g++ pkg-config git clang-format clang-tidy \
+  cmake ninja-build g++ pkg-config git clang clang-format clang-tidy libclang-rt-14-dev \
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
   libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc \
   fonts-liberation poppler-utils >/dev/null

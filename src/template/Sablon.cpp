@@ -73,15 +73,18 @@ bool Filtreye_Ekle(IzgaraModeli& grid, const QString& satir) {
 }
 
 QString Master_Oku(IzgaraModeli& grid, const QString& yol) {
-    Degiskenler& d = degiskenler();
     // A device, a pipe or a folder would never end or give no template; a
     // file beyond any template's size is no template either.
     const QFileInfo bilgi(yol);
     if (!bilgi.isFile() || bilgi.size() > kEnBuyukSablon) return SablonMesaji::temelSql();
     QFile dosya(yol);
     if (!dosya.open(QIODevice::ReadOnly)) return SablonMesaji::temelSql();
-    SatirOkuyucu okuyucu(Sablon_Metni(dosya.readAll()));
-    dosya.close();
+    return Sablon_Coz(grid, dosya.readAll());
+}
+
+QString Sablon_Coz(IzgaraModeli& grid, const QByteArray& baytlar) {
+    Degiskenler& d = degiskenler();
+    SatirOkuyucu okuyucu(Sablon_Metni(baytlar));
 
     QString mesaj;
     QString satir;

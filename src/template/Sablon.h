@@ -16,6 +16,8 @@ QString Master_Yolu();
 // Reads the template at `yol` into TemelSQL, GroupSQL and the grid's rows.
 // Returns the empty text when all went well, else the message to show.
 QString Master_Oku(IzgaraModeli& grid, const QString& yol);
+// The same from the file's bytes.
+QString Sablon_Coz(IzgaraModeli& grid, const QByteArray& baytlar);
 
 // Appends one row from a filter line of ";"-terminated fields; false (and no
 // row) when text follows the last ";" or the line has too many fields.
