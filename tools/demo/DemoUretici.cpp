@@ -242,6 +242,11 @@ private:
                 QStringLiteral("%1 %2 %3")
                     .arg(QString::fromUtf8(sec(kSoyadlar)), QString::fromUtf8(sec(kSektorler)), QString::fromUtf8(sec(kSirketTurleri)));
             if (i % 50 == 0) unvan += u' '; // trailing blanks exist in real data
+            if (a_.unvanUzunlugu > 0) {
+                const QString tek = unvan + u' ';
+                while (unvan.size() < a_.unvanUzunlugu) unvan += tek;
+                unvan.truncate(a_.unvanUzunlugu);
+            }
             const bool tedarikci = i % 5 == 0;
             y_.satir({t(i),
                       m(QStringLiteral("%1.%2")

@@ -12,6 +12,7 @@ struct DemoAyarlari {
     int faturaSayisi = 2000;
     int cariSayisi = 0; // 0: 300, or one per 20 invoices when that is more
     quint32 tohum = 2026;
+    int unvanUzunlugu = 0; // >0: customer names repeated to this many characters (long-text benchmark)
     QString firmaVeritabani = QStringLiteral("DEMOFIRMA");
 };
 

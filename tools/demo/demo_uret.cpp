@@ -10,7 +10,8 @@
 namespace {
 void kullanim() {
     std::fputs("Usage: demo_uret [--folder DIR] [--invoices N] [--customers N] [--seed N]\n"
-               "                 [--tsql FILE] [--sysinf FILE]\n"
+               "                 [--tsql FILE] [--sysinf FILE] [--name-length N]\n"
+               "  --name-length  customer names repeated to N characters (long-text benchmark)\n"
                "  --folder  embedded store folder to write (Defination_DB.sqlite, DEMOFIRMA.sqlite)\n"
                "  --tsql    also (or only, without --folder) write a T-SQL script for sqlcmd\n"
                "  --sysinf  write the suite's sys.inf pointing at the folder\n",
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
             ayarlar.cariSayisi = a.at(++i).toInt(&tamam);
         else if (s == QLatin1String("--seed") && deger)
             ayarlar.tohum = a.at(++i).toUInt(&tamam);
+        else if (s == QLatin1String("--name-length") && deger)
+            ayarlar.unvanUzunlugu = a.at(++i).toInt(&tamam);
         else
             tamam = false;
         if (!tamam) {
