@@ -1,6 +1,7 @@
 #include "platform/veritabani/Para.h"
 
 #include <cmath>
+#include <limits>
 
 Para Para::ondaliktan(double d) {
     const double olcekli = std::round(d * kBirim);
@@ -38,8 +39,15 @@ std::optional<Para> Para::metinden(const QString& metin, QChar ondalik) {
 }
 
 QString Para::metin() const {
-    // 128-bit digits by hand: Qt prints 64-bit numbers only.
     Ham mutlak = ham_ < 0 ? -ham_ : ham_;
+    if (mutlak <= std::numeric_limits<qint64>::max()) { // the usual case, in 64 bits
+        const auto m = static_cast<qint64>(mutlak);
+        return QStringLiteral("%1%2.%3")
+            .arg(ham_ < 0 ? QStringLiteral("-") : QString())
+            .arg(m / kBirim)
+            .arg(m % kBirim, 4, 10, QLatin1Char('0'));
+    }
+    // Beyond, digits by hand: Qt prints 64-bit numbers only.
     char rakamlar[48];
     int n = 0;
     do {
