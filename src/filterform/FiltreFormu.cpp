@@ -1,4 +1,5 @@
 #include "filterform/FiltreFormu.h"
+#include "filterform/SecimListesi.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "filterform/Secenekler.h"
 #include "startup/BolgeselAyar.h"
@@ -87,34 +88,23 @@ void FiltreFormu::duzenle(int satir, const QString& anahtar, const QString& meti
 }
 
 QStringList FiltreFormu::secenekler(int satir) const {
+    IzgaraModeli liste;
+    Secim_Listesi_Kur(liste);
+    Secenekleri_Listele(liste, FiltreGrd, satir);
     QStringList l;
-    const QString metin = FiltreGrd.hucre(satir, Sutun::CoktanSecmeSecenek);
-    qsizetype konum = 0;
-    while (konum < metin.size()) {
-        const qsizetype virgul = metin.indexOf(u',', konum);
-        if (virgul < 0) {
-            l << metin.mid(konum);
-            break;
-        }
-        l << metin.mid(konum, virgul - konum);
-        konum = virgul + 1;
-    }
+    for (int s = 0; s < liste.satirSayisi(); ++s) l << liste.hucre(s, SecimSutun::Tip);
     return l;
 }
 
 void FiltreFormu::secimiKaydet(int satir, const QStringList& secilenler) {
-    QString secim;
-    const QStringList ops = secenekler(satir);
-    for (int i = 0; i < ops.size(); ++i) {
-        // A ticked "Hepsi" in the first row stops at once: the choice stays empty, meaning all.
-        if (i == 0 && ops[i] == QLatin1String("Hepsi")) {
-            if (secilenler.contains(ops[i])) break;
-            continue;
-        }
-        if (secilenler.contains(ops[i])) secim += ops[i] + u',';
-    }
-    FiltreGrd.hucreYaz(satir, Sutun::CoktanSecmeSecim, secim);
-    FiltreGrd.hucreYaz(satir, Sutun::Baslangic, secim.isEmpty() ? QStringLiteral("Hepsi") : QStringLiteral("Secimli"));
+    // The list as if the user had ticked exactly these options, stored as the list stores.
+    IzgaraModeli liste;
+    Secim_Listesi_Kur(liste);
+    Secenekleri_Listele(liste, FiltreGrd, satir);
+    for (int s = 0; s < liste.satirSayisi(); ++s)
+        liste.hucreYaz(s, SecimSutun::Secim,
+                       secilenler.contains(liste.hucre(s, SecimSutun::Tip)) ? QStringLiteral("True") : QStringLiteral("False"));
+    Secimi_Kaydet(liste, FiltreGrd, satir);
 }
 
 QList<int> FiltreFormu::satirlar(const QString& baslik) const {
