@@ -15,6 +15,34 @@ bool tarihAraligiMi(const QString& tip) { return Aralik_Mi(Satir_Tipi(tip)); }
 FiltreFormu::FiltreFormu(QObject* ust) : QObject(ust) {
     Filtre_Izgarasi_Kur(FiltreGrd);
     Rapor_Yeri_Kur(RaporYeri);
+    Secim_Listesi_Kur(CoktanSecmeliGrd);
+}
+
+void FiltreFormu::AraBtn_Click() {
+    if (!secimAcik_) {
+        SecimSatiri = FiltreGrd.gecerliSatir();
+        SecimIptal = false;
+        Secenekleri_Listele(CoktanSecmeliGrd, FiltreGrd, SecimSatiri);
+        CoktanSecmeliGrd.gecerliHucreAyarla(0, 0);
+        secimAcik_ = true;
+        return;
+    }
+    Secimi_Kaydet(CoktanSecmeliGrd, FiltreGrd, SecimSatiri);
+    secimAcik_ = false;
+}
+
+void FiltreFormu::secimdenVazgec() {
+    SecimIptal = true;
+    secimAcik_ = false;
+}
+
+void FiltreFormu::secimOdagiKaybetti() {
+    if (!secimAcik_) return;
+    if (!SecimIptal) {
+        FiltreGrd.gecerliHucreAyarla(SecimSatiri, FiltreGrd.gecerliSutun());
+        Secimi_Kaydet(CoktanSecmeliGrd, FiltreGrd, SecimSatiri);
+    }
+    secimAcik_ = false;
 }
 
 QString FiltreFormu::yukle(const QString& sablonYolu) {

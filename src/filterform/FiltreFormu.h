@@ -15,6 +15,11 @@ public:
 
     IzgaraModeli FiltreGrd;
     IzgaraModeli RaporYeri;
+    // The selection list of multiple-choice rows and its state: the row whose
+    // list is open, and whether it was left with Escape.
+    IzgaraModeli CoktanSecmeliGrd;
+    int SecimSatiri = -1;
+    bool SecimIptal = false;
 
     // Reads the template and prepares the rows; returns the template's
     // message when it is faulty (the caller shows it and ends the program).
@@ -43,6 +48,20 @@ public:
     // Options of a multiple-choice row, in list order.
     QStringList secenekler(int satir) const;
 
+    // The "..." button: opens the list for the current row when it is
+    // closed; stores the ticks into SecimSatiri and closes it when it is open.
+    void AraBtn_Click();
+    bool secimAcik() const { return secimAcik_; }
+    // Escape in the list: the ticks since it opened are dropped.
+    void secimdenVazgec();
+    // The list lost the focus to another control than the "..." button:
+    // unless it was left with Escape, the cursor goes back to SecimSatiri and
+    // the ticks are stored; the list closes in every case.
+    void secimOdagiKaybetti();
+
     // Rows whose caption is exactly `baslik`.
     QList<int> satirlar(const QString& baslik) const;
+
+private:
+    bool secimAcik_ = false;
 };
