@@ -1,5 +1,6 @@
 #include "filterform/FiltreFrm.h"
 #include "filterform/FiltreIzgarasi.h"
+#include "filterform/SecimListesi.h"
 #include "filterform/Secenekler.h"
 #include "platform/izgara/IzgaraGorunumu.h"
 #include "platform/sistem/Mesaj.h"
@@ -12,13 +13,38 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QToolButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+// The selection list's "Secim" cell as a check box; its text stays "True"/"False".
+class IsaretTemsilcisi : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* secenek, const QModelIndex& i) const override {
+        QStyledItemDelegate::initStyleOption(secenek, i);
+        secenek->features |= QStyleOptionViewItem::HasCheckIndicator;
+        secenek->checkState = i.data().toString().compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ? Qt::Checked : Qt::Unchecked;
+        secenek->text.clear();
+    }
+};
+
+// Twips of the form: the screen's 96 dots to the inch.
+constexpr int kTwipPiksel = 15;
+
+} // namespace
 
 QString FiltreFrm::pencereBasligi() { return Buyuk_Harf(sistem().programAdi()); }
 
@@ -69,6 +95,9 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     // editing. A press while the run it started is under way is held back.
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this, [this] {
+        // In the selection list F2 first inverts the current option.
+        if (CoktanSecmeliGrd->isVisible() && CoktanSecmeliGrd->hasFocus())
+            Secimi_Cevir(form_.CoktanSecmeliGrd, CoktanSecmeliGrd->currentIndex().row());
         TamamBtn->setFocus();
         Degiskenler& d = degiskenler();
         if (d.RaporCalisiyor) return;
@@ -76,6 +105,28 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
         TamamBtn_Click();
         d.RaporCalisiyor = false;
     });
+
+    // The selection list of multiple-choice rows, over the grid while a choice is made.
+    form_.CoktanSecmeliGrd.duzenlenebilirAyarla(false);
+    CoktanSecmeliGrd = new IzgaraGorunumu(&form_.CoktanSecmeliGrd, this);
+    CoktanSecmeliGrd->setObjectName(QStringLiteral("CoktanSecmeliGrd"));
+    CoktanSecmeliGrd->setItemDelegateForColumn(0, new IsaretTemsilcisi(CoktanSecmeliGrd));
+    CoktanSecmeliGrd->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CoktanSecmeliGrd->hareketSonrasi = [](int satir, int) { return std::pair<int, int>{satir, 0}; }; // the cursor stays in Secim
+    CoktanSecmeliGrd->hide();
+    CoktanSecmeliGrd->installEventFilter(this);
+    connect(CoktanSecmeliGrd, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& i) { Secimi_Cevir(form_.CoktanSecmeliGrd, i.row()); });
+
+    AraBtn = new QToolButton(FiltreGrd->viewport());
+    AraBtn->setObjectName(QStringLiteral("AraBtn"));
+    AraBtn->setText(QStringLiteral("..."));
+    AraBtn->setFocusPolicy(Qt::NoFocus);
+    AraBtn->hide();
+    connect(AraBtn, &QToolButton::clicked, this, &FiltreFrm::AraBtn_Click);
+    connect(&form_.FiltreGrd, &IzgaraModeli::gecerliHucreDegisti, this, &FiltreFrm::Buton_Yerlestir);
+    connect(FiltreGrd->verticalScrollBar(), &QScrollBar::valueChanged, this, &FiltreFrm::Buton_Yerlestir);
+    connect(FiltreGrd->horizontalScrollBar(), &QScrollBar::valueChanged, this, &FiltreFrm::Buton_Yerlestir);
 
     auto* alt = new QHBoxLayout;
     alt->addWidget(new QLabel(QStringLiteral("Rapor Yeri:"), this));
@@ -112,6 +163,78 @@ void FiltreFrm::ilkEtkinlestirme() {
     unsetCursor();
     // The full bar stays a moment, then clears.
     QTimer::singleShot(400, this, [this] { Bar1->setValue(0); });
+}
+
+void FiltreFrm::Buton_Yerlestir() {
+    const IzgaraModeli& g = form_.FiltreGrd;
+    const int satir = g.gecerliSatir();
+    const QModelIndex hucre = g.index(satir, g.gecerliSutun());
+    const QRect r = FiltreGrd->visualRect(hucre);
+    if (satir < 1 || !form_.cokluSecimSatiri(satir) || !r.isValid() || !FiltreGrd->viewport()->rect().intersects(r)) {
+        AraBtn->hide();
+        return;
+    }
+    // Square, as high as a row, at the cell's right end.
+    const int kenar = FiltreGrd->rowHeight(1);
+    AraBtn->setGeometry(r.right() + 1 - kenar, r.top(), kenar, kenar);
+    AraBtn->show();
+    AraBtn->raise();
+}
+
+void FiltreFrm::AraBtn_Click() {
+    form_.AraBtn_Click();
+    if (form_.secimAcik())
+        secimListesiniGoster();
+    else
+        secimListesiniGizle();
+}
+
+void FiltreFrm::secimListesiniGoster() {
+    const IzgaraModeli& g = form_.FiltreGrd;
+    QRect hucre = FiltreGrd->visualRect(g.index(form_.SecimSatiri, g.sutunNo(Sutun::Baslangic)));
+    hucre.moveTopLeft(FiltreGrd->viewport()->mapTo(this, hucre.topLeft()));
+    const int satirYuksekligi = CoktanSecmeliGrd->verticalHeader()->defaultSectionSize() * kTwipPiksel;
+    const QRect twip(hucre.left() * kTwipPiksel, hucre.top() * kTwipPiksel, hucre.width() * kTwipPiksel, hucre.height() * kTwipPiksel);
+    const QRect yer = Liste_Yeri(twip, satirYuksekligi, form_.CoktanSecmeliGrd.satirSayisi(), height() * kTwipPiksel);
+    CoktanSecmeliGrd->setGeometry(yer.left() / kTwipPiksel, yer.top() / kTwipPiksel, yer.width() / kTwipPiksel, yer.height() / kTwipPiksel);
+    CoktanSecmeliGrd->show();
+    CoktanSecmeliGrd->raise();
+    CoktanSecmeliGrd->setCurrentIndex(form_.CoktanSecmeliGrd.index(0, 0));
+    CoktanSecmeliGrd->setFocus();
+}
+
+void FiltreFrm::secimListesiniGizle() {
+    CoktanSecmeliGrd->hide();
+    FiltreGrd->viewport()->update();
+    FiltreGrd->setFocus();
+}
+
+bool FiltreFrm::eventFilter(QObject* nesne, QEvent* e) {
+    if (nesne != CoktanSecmeliGrd) return QWidget::eventFilter(nesne, e);
+    if (e->type() == QEvent::KeyPress) {
+        const int satir = CoktanSecmeliGrd->currentIndex().row();
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+        case Qt::Key_Space: Secimi_Cevir(form_.CoktanSecmeliGrd, satir); return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: AraBtn_Click(); return true;
+        case Qt::Key_Escape:
+            form_.secimdenVazgec();
+            secimListesiniGizle();
+            return true;
+        case Qt::Key_F3: close(); return true;
+        default: break;
+        }
+    } else if (e->type() == QEvent::FocusOut && CoktanSecmeliGrd->isVisible()) {
+        // Leaving the list for anything but the "..." button stores (unless Escape) and hides it.
+        form_.secimOdagiKaybetti();
+        CoktanSecmeliGrd->hide();
+    }
+    return QWidget::eventFilter(nesne, e);
+}
+
+void FiltreFrm::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Buton_Yerlestir();
 }
 
 void FiltreFrm::keyPressEvent(QKeyEvent* e) {

@@ -8,6 +8,7 @@ class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QToolButton;
 
 // The filter form, the program's main window: a view over FiltreFormu.
 // Closing it ends the program.
@@ -27,11 +28,18 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* nesne, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void ilkEtkinlestirme();
     void TamamBtn_Click();
+    // The "..." button at the right end of the current cell of a multiple-choice row.
+    void Buton_Yerlestir();
+    void AraBtn_Click();
+    void secimListesiniGoster();
+    void secimListesiniGizle();
 
     FiltreFormu form_;
     IzgaraGorunumu* FiltreGrd;
@@ -40,4 +48,6 @@ private:
     QLabel* FirmaLbl;
     QPushButton* TamamBtn;
     QPushButton* CikisBtn;
+    IzgaraGorunumu* CoktanSecmeliGrd;
+    QToolButton* AraBtn;
 };

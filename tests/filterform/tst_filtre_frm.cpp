@@ -1,5 +1,6 @@
 #include "filterform/FiltreFrm.h"
 #include "filterform/FiltreIzgarasi.h"
+#include "filterform/SecimListesi.h"
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraGorunumu.h"
 #include "startup/Degiskenler.h"
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QToolButton>
 #include <QtTest>
 
 // The filter form as a window: the grid shows the rows, the value cells
@@ -80,6 +82,46 @@ private slots:
         grid->setCurrentIndex(m.index(satir + 1, m.sutunNo(Sutun::Baslangic))); // commits the editor
         QCOMPARE(m.hucre(satir, Sutun::Baslangic), secilen);
         ekranKaydet(f.get(), serbest ? QStringLiteral("filtre-serbest") : QStringLiteral("filtre-liste"));
+    }
+
+    // The "..." button of a multiple-choice row opens the check list over the
+    // grid; the keyboard alone makes the choice: Space inverts, Enter stores,
+    // Escape drops.
+    void secimListesiKlavyeyle_data() {
+        QTest::addColumn<bool>("vazgec");
+        QTest::newRow("enter saklar") << false;
+        QTest::newRow("escape birakir") << true;
+    }
+    void secimListesiKlavyeyle() {
+        QFETCH(bool, vazgec);
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* dugme = f->findChild<QToolButton*>(QStringLiteral("AraBtn"));
+        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int ambar = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No"));
+        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Şehir")), m.sutunNo(Sutun::Baslangic)));
+        QVERIFY(!dugme->isVisible()); // an ordinary row has no button
+        grid->setCurrentIndex(m.index(ambar, m.sutunNo(Sutun::Baslangic)));
+        QTRY_VERIFY(dugme->isVisible());
+        QCOMPARE(dugme->width(), dugme->height());
+        QVERIFY(grid->visualRect(m.index(ambar, m.sutunNo(Sutun::Baslangic))).contains(dugme->geometry().center()));
+        QTest::mouseClick(dugme, Qt::LeftButton);
+        QTRY_VERIFY(liste->isVisible());
+        QVERIFY(liste->hasFocus());
+        const IzgaraModeli& secenekler = f->form().CoktanSecmeliGrd;
+        QCOMPARE(secenekler.hucre(0, SecimSutun::Tip), QStringLiteral("Hepsi"));
+        QTest::keyClick(liste, Qt::Key_Space); // "Hepsi" off: all off
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Space); // the first warehouse on
+        QVERIFY(Secili_Mi(secenekler, 1) && !Secili_Mi(secenekler, 0) && !Secili_Mi(secenekler, 2));
+        ekranKaydet(f.get(), QStringLiteral("secim-listesi"));
+        QTest::keyClick(liste, vazgec ? Qt::Key_Escape : Qt::Key_Return);
+        QTRY_VERIFY(!liste->isVisible());
+        QVERIFY(f->isVisible()); // Escape in the list does not close the form
+        QCOMPARE(m.hucre(ambar, Sutun::Baslangic), vazgec ? QStringLiteral("Hepsi") : QStringLiteral("Secimli"));
+        QCOMPARE(m.hucre(ambar, Sutun::CoktanSecmeSecim), vazgec ? QString() : secenekler.hucre(1, SecimSutun::Tip) + u',');
     }
 
     void baslikSutunuGirilmez() {
