@@ -35,8 +35,6 @@ QString tarihCevir(Birlestirme& b, QString& hucre, bool aralik) {
     return t.mid(3, 2) + u'/' + t.mid(0, 2) + u'/' + yil;
 }
 
-QString tirnak(const QString& ayirac) { return ayirac == QLatin1String("1") ? QString() : QStringLiteral("'"); }
-
 } // namespace
 
 QString Bitis_Tarihi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir) {
@@ -71,7 +69,7 @@ QString Tarih_Araligi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& s
 
 QString Deger_Araligi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir) {
     const QString& alan = satir.Alan;
-    b.durum.DegerTirnagi = tirnak(satir.Ayirac);
+    b.durum.DegerTirnagi = Deger_Tirnagi(satir.Ayirac);
     const QString q = b.durum.DegerTirnagi;
     Sayisal_Deger_Kontrol(b, satir);
     QString s = sql;
@@ -108,7 +106,7 @@ void Bakiye_Ondalik_Cevir(Birlestirme& b, FiltreSatiri& satir) {
 
 QString Bakiye_Araligi_Having(Birlestirme& b, FiltreSatiri& satir) {
     SorguDurumu& d = b.durum;
-    d.DegerTirnagi = tirnak(satir.Ayirac);
+    d.DegerTirnagi = Deger_Tirnagi(satir.Ayirac);
     const QString q = d.DegerTirnagi;
     Sayisal_Deger_Kontrol(b, satir);
     Bakiye_Ondalik_Cevir(b, satir);

@@ -13,6 +13,8 @@ struct Birlestirme {
 // Its "æ" is held apart from the template's line-type placeholder until the
 // composition ends (Sorgu_Birlestir restores it), so no value can become SQL.
 QString Sql_Degeri(const QString& v, const QString& q);
+// The quote of a row's values: none for a numeric row (Ayirac "1"), else "'".
+inline QString Deger_Tirnagi(const QString& ayirac) { return ayirac == QLatin1String("1") ? QString() : QStringLiteral("'"); }
 QString Yer_Tutucudan_Ayir(const QString& v);
 
 // Places `kosul` inside the join clause of `alan`'s table (" AND " + kosul),

@@ -1,27 +1,19 @@
 // Choice conditions: equality, yes/no, multiple choice and the option flags.
 #include "query/Kosullar.h"
 #include "platform/veritabani/SqlMetni.h"
+#include "template/Sablon.h"
 
 namespace {
 
-QString kirp(const QString& s) {
-    qsizetype a = 0, b = s.size();
-    while (a < b && s.at(a) == u' ') ++a;
-    while (b > a && s.at(b - 1) == u' ') --b;
-    return s.mid(a, b - a);
-}
-
 bool isyeriSatiri(const QString& lbl) { return lbl == QStringLiteral("İşyeri Adı") || lbl == QStringLiteral("İşyeri Kodu"); }
 bool ambarSatiri(const QString& lbl) { return lbl == QStringLiteral("Ambar Adı") || lbl == QLatin1String("Ambar No"); }
-
-QString tirnak(const QString& ayirac) { return ayirac == QLatin1String("1") ? QString() : QStringLiteral("'"); }
 
 } // namespace
 
 QString Esitlik_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& satir) {
     const QString& v = satir.Baslangic;
     if (v == QLatin1String("Farketmez") || v == QLatin1String("Hepsi") || v.isEmpty()) return sql;
-    b.durum.DegerTirnagi = tirnak(satir.Ayirac);
+    b.durum.DegerTirnagi = Deger_Tirnagi(satir.Ayirac);
     Sayisal_Deger_Kontrol(b, satir);
     const QString& kontrollu = satir.Baslangic;
     if (kontrollu.isEmpty()) return sql;
@@ -52,7 +44,7 @@ QString Coktan_Secmeli_Kosul(Birlestirme& b, const FiltreSatiri& satir) {
     SorguDurumu& d = b.durum;
     const QString& bas = satir.Baslangic;
     if (bas == QLatin1String("Farketmez") || bas.isEmpty()) return {};
-    const QString q = tirnak(satir.Ayirac);
+    const QString q = Deger_Tirnagi(satir.Ayirac);
     const QString& lbl = satir.FiltreLbl;
     const bool hepsi = bas == QLatin1String("Hepsi");
     QString liste;
@@ -76,7 +68,7 @@ QString Coktan_Secmeli_Kosul(Birlestirme& b, const FiltreSatiri& satir) {
         if (oge.isEmpty() || oge == QLatin1String("Hepsi")) continue;
         const qsizetype egik = oge.indexOf(u'/');
         // The code before "  /  name": the trimmed item up to the slash's place.
-        const QString deger = egik < 0 ? oge : kirp(oge).left(egik);
+        const QString deger = egik < 0 ? oge : Bosluk_Kirp(oge).left(egik);
         const QString yazilan = Sql_Degeri(deger, q);
         metin += (metin.isEmpty() ? QStringLiteral("(") : QStringLiteral(" OR ")) + satir.Alan + u'=' + yazilan;
     }
