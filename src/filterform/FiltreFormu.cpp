@@ -100,6 +100,36 @@ void FiltreFormu::duzenlemeSonrasi(int satir) {
     }
 }
 
+bool FiltreFormu::tarihSatiri(int satir) const {
+    return FiltreGrd.hucre(satir, Sutun::FiltreLbl).contains(QStringLiteral("İşlem Tarihi")) ||
+           FiltreGrd.hucre(satir, Sutun::Tip) == QLatin1String("TR");
+}
+
+void FiltreFormu::Sil() {
+    const int satir = FiltreGrd.gecerliSatir();
+    const int sutun = FiltreGrd.gecerliSutun();
+    if (satir < FiltreGrd.sabitSatir()) return;
+    const QString liste = FiltreGrd.hucre(satir, Sutun::Secenek);
+    if (!liste.isEmpty()) {
+        FiltreGrd.hucreYaz(satir, sutun, liste.section(u'|', 0, 0));
+        return;
+    }
+    if (!cokluSecimSatiri(satir)) {
+        FiltreGrd.hucreYaz(satir, sutun, QString());
+        return;
+    }
+    // Every option ticked and stored: the row means all again. An open list
+    // belongs to the current row (the cursor cannot leave while it is open).
+    if (!secimAcik_) {
+        SecimSatiri = satir;
+        SecimIptal = false;
+        Secenekleri_Listele(CoktanSecmeliGrd, FiltreGrd, satir);
+    }
+    for (int s = 0; s < CoktanSecmeliGrd.satirSayisi(); ++s) CoktanSecmeliGrd.hucreYaz(s, SecimSutun::Secim, QStringLiteral("True"));
+    Secimi_Kaydet(CoktanSecmeliGrd, FiltreGrd, SecimSatiri);
+    secimAcik_ = false;
+}
+
 void FiltreFormu::Islem_Tarihi_Bugun() {
     const QString bugun = Kisa_Tarih(QDate::currentDate());
     for (int s : satirlar(QStringLiteral("İşlem Tarihi"))) {

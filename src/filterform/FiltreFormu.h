@@ -38,7 +38,14 @@ public:
     void duzenlemeSonrasi(int satir);
 
     bool cokluSecimSatiri(int satir) const;
+    // Dates are typed with help in rows whose caption holds "İşlem Tarihi" and in "TR" rows.
+    bool tarihSatiri(int satir) const;
     void Islem_Tarihi_Bugun();
+    // The Delete key: a row with a drop-down list takes its first item, a
+    // multiple-choice row all its options, any other row an empty cell.
+    void Sil();
+    // Set by each key typed into a date cell: false after Backspace or ".".
+    bool TarihBicimle = true;
 
     // An edit as the user would make it: cursor to the cell, new text, commit.
     void duzenle(int satir, const QString& anahtar, const QString& metin);

@@ -2,20 +2,24 @@
 #include "filterform/FiltreIzgarasi.h"
 #include "filterform/SecimListesi.h"
 #include "filterform/Secenekler.h"
+#include "filterform/TarihYazimi.h"
 #include "platform/izgara/IzgaraGorunumu.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
+#include "startup/BolgeselAyar.h"
 #include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Subs.h"
 #include "template/Sablon.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -69,6 +73,8 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     FiltreGrd->setObjectName(QStringLiteral("FiltreGrd"));
     FiltreGrd->hareketIzni = [this](int satir, int sutun) { return form_.hareketOncesi(satir, sutun); };
     FiltreGrd->hareketSonrasi = [this](int satir, int sutun) { return form_.hareketSonrasi(satir, sutun); };
+    FiltreGrd->duzenleyiciAcildi = [this](QWidget* d, int satir, int) { duzenleyiciAcildi(d, satir); };
+    FiltreGrd->installEventFilter(this);
     connect(&form_.FiltreGrd, &IzgaraModeli::duzenlemeBitti, this, [this](int satir, int) { form_.duzenlemeSonrasi(satir); });
     FiltreGrd->setCurrentIndex(form_.FiltreGrd.index(form_.FiltreGrd.gecerliSatir(), form_.FiltreGrd.gecerliSutun()));
 
@@ -105,6 +111,9 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
         TamamBtn_Click();
         d.RaporCalisiyor = false;
     });
+    connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, [this] { form_.Islem_Tarihi_Bugun(); });
+    // A text editor keeps Delete for its own text; elsewhere it resets the value.
+    connect(new QShortcut(QKeySequence(Qt::Key_Delete), this), &QShortcut::activated, this, &FiltreFrm::Sil);
 
     // The selection list of multiple-choice rows, over the grid while a choice is made.
     form_.CoktanSecmeliGrd.duzenlenebilirAyarla(false);
@@ -154,13 +163,17 @@ bool FiltreFrm::event(QEvent* e) {
 }
 
 void FiltreFrm::ilkEtkinlestirme() {
-    if (degiskenler().DegerlerYuklendi) return;
+    // The load yields to the event loop between look-ups, where the second
+    // scheduled activation would otherwise start a load of its own.
+    if (degiskenler().DegerlerYuklendi || yukleniyor_) return;
+    yukleniyor_ = true;
     setCursor(Qt::BusyCursor);
     form_.etkinlestir([this](int deger, int enFazla) {
         Bar1->setMaximum(enFazla);
         Bar1->setValue(deger);
     });
     unsetCursor();
+    yukleniyor_ = false;
     // The full bar stays a moment, then clears.
     QTimer::singleShot(400, this, [this] { Bar1->setValue(0); });
 }
@@ -210,6 +223,8 @@ void FiltreFrm::secimListesiniGizle() {
 }
 
 bool FiltreFrm::eventFilter(QObject* nesne, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && nesne == FiltreGrd && izgaraTusu(static_cast<QKeyEvent*>(e))) return true;
+    if (e->type() == QEvent::KeyPress && nesne == tarihKutusu_ && tarihTusu(static_cast<QKeyEvent*>(e))) return true;
     if (nesne != CoktanSecmeliGrd) return QWidget::eventFilter(nesne, e);
     if (e->type() == QEvent::KeyPress) {
         const int satir = CoktanSecmeliGrd->currentIndex().row();
@@ -237,12 +252,67 @@ void FiltreFrm::resizeEvent(QResizeEvent* e) {
     Buton_Yerlestir();
 }
 
-void FiltreFrm::keyPressEvent(QKeyEvent* e) {
+bool FiltreFrm::izgaraTusu(QKeyEvent* e) {
     switch (e->key()) {
-    case Qt::Key_F3:
-    case Qt::Key_Escape: close(); return;
-    case Qt::Key_F9: form_.Islem_Tarihi_Bugun(); return;
-    default: QWidget::keyPressEvent(e);
+    case Qt::Key_F3: close(); return true;
+    case Qt::Key_Escape:
+        if (CoktanSecmeliGrd->isVisible())
+            secimListesiniGizle();
+        else
+            close();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!AraBtn->isVisible() || FiltreGrd->duzenleniyor()) return false;
+        AraBtn_Click();
+        return true;
+    default: return false;
+    }
+}
+
+void FiltreFrm::Sil() {
+    // An open cell editor or selection list hands its value over first, so
+    // that it cannot write over the reset afterwards.
+    if (FiltreGrd->duzenleniyor() || CoktanSecmeliGrd->isVisible()) FiltreGrd->setFocus();
+    const bool listeAcikti = CoktanSecmeliGrd->isVisible();
+    form_.Sil();
+    if (listeAcikti) secimListesiniGizle();
+}
+
+void FiltreFrm::duzenleyiciAcildi(QWidget* duzenleyici, int satir) {
+    if (!form_.tarihSatiri(satir)) return;
+    auto* kutu = qobject_cast<QLineEdit*>(duzenleyici);
+    if (auto* liste = qobject_cast<QComboBox*>(duzenleyici)) kutu = liste->lineEdit();
+    if (!kutu) return;
+    tarihKutusu_ = kutu;
+    kutu->installEventFilter(this);
+    // Only what the user types is reformatted, not the cell's text as the editor opens.
+    connect(kutu, &QLineEdit::textEdited, this, &FiltreFrm::Tarih_Duzenle);
+}
+
+bool FiltreFrm::tarihTusu(QKeyEvent* e) {
+    if (e->text().isEmpty() && e->key() != Qt::Key_Backspace) return false; // not a typed key
+    form_.TarihBicimle = TarihBicimle(e->key(), e->text());
+    if (e->key() != Qt::Key_Space) return false;
+    const QString tam = Yili_Tamamla(tarihKutusu_->text(), Kisa_Tarih(QDate::currentDate()));
+    if (tam.isEmpty()) return false;
+    tarihKutusu_->setText(tam);
+    tarihKutusu_->setCursorPosition(tam.size());
+    Tarih_Duzenle();
+    return true;
+}
+
+void FiltreFrm::Tarih_Duzenle() {
+    QPointer<QLineEdit> kutu = tarihKutusu_;
+    if (!kutu) return;
+    const TarihDuzeni d = ::Tarih_Duzenle(kutu->text(), kutu->cursorPosition(), form_.TarihBicimle);
+    if (d.yaz) {
+        if (d.metin != kutu->text()) kutu->setText(d.metin);
+        kutu->setCursorPosition(qMin(d.imlec, static_cast<int>(d.metin.size())));
+    } else if (d.uyar) {
+        // The text stays as typed; the grid takes it when the focus comes back.
+        MsgBox(d.mesaj, Simge::Kritik);
+        FiltreGrd->setFocus();
     }
 }
 

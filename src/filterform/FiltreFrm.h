@@ -1,11 +1,13 @@
 #pragma once
 #include "filterform/FiltreFormu.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class IzgaraGorunumu;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
@@ -29,7 +31,6 @@ signals:
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* nesne, QEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
@@ -40,6 +41,13 @@ private:
     void AraBtn_Click();
     void secimListesiniGoster();
     void secimListesiniGizle();
+    // Keys of the filter grid itself (the cell editors see their own).
+    bool izgaraTusu(QKeyEvent* e);
+    // The editor of a date cell formats and checks the date as it is typed.
+    void duzenleyiciAcildi(QWidget* duzenleyici, int satir);
+    bool tarihTusu(QKeyEvent* e);
+    void Tarih_Duzenle();
+    void Sil();
 
     FiltreFormu form_;
     IzgaraGorunumu* FiltreGrd;
@@ -50,4 +58,6 @@ private:
     QPushButton* CikisBtn;
     IzgaraGorunumu* CoktanSecmeliGrd;
     QToolButton* AraBtn;
+    QPointer<QLineEdit> tarihKutusu_;
+    bool yukleniyor_ = false;
 };

@@ -158,6 +158,56 @@ private slots:
         QCOMPARE(g().hucre(s, Sutun::Bitis), Kisa_Tarih(QDate::currentDate()));
     }
 
+    // Delete resets the current cell: a row with a drop-down takes the list's
+    // first item, a multiple-choice row all options, any other row nothing.
+    void silTusu_data() {
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<QString>("anahtar");
+        QTest::addColumn<QString>("liste"); // replaces the row's list when given
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("yalniz secilen liste") << "Cari Grup Kodu" << Sutun::Baslangic << ""
+                                              << "Hepsi";
+        QTest::newRow("serbest liste") << "Cari Kodu" << Sutun::Baslangic << ""
+                                       << "";
+        QTest::newRow("tek ogeli liste") << "Cari Özel Kod1" << Sutun::Baslangic << "Hepsi"
+                                         << "Hepsi";
+        QTest::newRow("evet hayir") << "Genel Rapor Toplamı" << Sutun::Baslangic << ""
+                                    << "Evet";
+        QTest::newRow("listesiz") << "Fiş No" << Sutun::Baslangic << ""
+                                  << "";
+        QTest::newRow("aralik sonu") << "Fiş No" << Sutun::Bitis << ""
+                                     << "";
+        QTest::newRow("coklu secim") << "Ambar No" << Sutun::Baslangic << ""
+                                     << "Hepsi";
+        QTest::newRow("coklu secim acik listeyle") << "Ambar No" << Sutun::Baslangic << "acik"
+                                                   << "Hepsi";
+    }
+    void silTusu() {
+        QFETCH(QString, baslik);
+        QFETCH(QString, anahtar);
+        QFETCH(QString, liste);
+        QFETCH(QString, beklenen);
+        demoFormu();
+        const int s = satir(baslik);
+        const bool coklu = form_->cokluSecimSatiri(s);
+        if (coklu)
+            form_->secimiKaydet(s, {form_->secenekler(s).at(1)});
+        else {
+            if (!liste.isEmpty()) g().hucreYaz(s, Sutun::Secenek, liste);
+            g().hucreYaz(s, Sutun::Baslangic, QStringLiteral("C-100"));
+            g().hucreYaz(s, Sutun::Bitis, QStringLiteral("C-200"));
+        }
+        const QString digerSutun = anahtar == Sutun::Baslangic ? Sutun::Bitis : Sutun::Baslangic;
+        const QString diger = g().hucre(s, digerSutun);
+        g().gecerliHucreAyarla(s, sutun(anahtar));
+        if (liste == QLatin1String("acik")) form_->AraBtn_Click();
+        form_->Sil();
+        QCOMPARE(g().hucre(s, anahtar), beklenen);
+        QCOMPARE(g().hucre(s, digerSutun), diger); // the other cell is left alone
+        QVERIFY(!form_->secimAcik());
+        if (coklu) QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), QString());
+    }
+
     void coktanSecmeKaydi_data() {
         QTest::addColumn<QStringList>("secilen");
         QTest::addColumn<QString>("secim");

@@ -1,13 +1,19 @@
 #include "filterform/FiltreFrm.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "filterform/SecimListesi.h"
+#include "filterform/TopluFiltre.h"
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraGorunumu.h"
+#include "query/Sorgu.h"
 #include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
+#include "startup/BolgeselAyar.h"
 #include "startup/Veritabani.h"
+#include "template/Sablon.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QToolButton>
@@ -22,9 +28,11 @@ class TstFiltreFrm : public QObject {
     std::unique_ptr<KayitliMesajlar> kutular_;
     std::unique_ptr<SahteSistem> sistem_;
 
-    FiltreFrm* ac() {
+    // `gostermeden` sees the window before it is shown and starts loading.
+    FiltreFrm* ac(const std::function<void(FiltreFrm*)>& gostermeden = {}) {
         demoOturumu(*sunucu_);
         auto* f = new FiltreFrm;
+        if (gostermeden) gostermeden(f);
         f->show();
         f->activateWindow();
         if (!QTest::qWaitForWindowActive(f)) return nullptr;
@@ -122,6 +130,276 @@ private slots:
         QVERIFY(f->isVisible()); // Escape in the list does not close the form
         QCOMPARE(m.hucre(ambar, Sutun::Baslangic), vazgec ? QStringLiteral("Hepsi") : QStringLiteral("Secimli"));
         QCOMPARE(m.hucre(ambar, Sutun::CoktanSecmeSecim), vazgec ? QString() : secenekler.hucre(1, SecimSutun::Tip) + u',');
+    }
+
+    // The first activation loads the look-ups once, however many show and
+    // activation events come while it runs: the bar only climbs, then clears.
+    void yuklemeBirKez() {
+        QList<int> degerler;
+        std::unique_ptr<FiltreFrm> f(ac([&](FiltreFrm* f) {
+            connect(f->findChild<QProgressBar*>(QStringLiteral("Bar1")), &QProgressBar::valueChanged, f, [&](int d) { degerler << d; });
+        }));
+        QVERIFY(f);
+        auto* bar = f->findChild<QProgressBar*>(QStringLiteral("Bar1"));
+        QTRY_COMPARE(bar->value(), 0);
+        QVERIFY2(degerler.size() > 3, qPrintable(QString::number(degerler.size())));
+        QCOMPARE(degerler.first(), 1);
+        QCOMPARE(degerler.last(), 0);
+        QCOMPARE(degerler.at(degerler.size() - 2), bar->maximum());
+        for (int i = 1; i < degerler.size() - 1; ++i) QVERIFY2(degerler.at(i) > degerler.at(i - 1), qPrintable(QString::number(i)));
+        // A later activation loads nothing again.
+        f->hide();
+        f->show();
+        QTest::qWait(50);
+        QCOMPARE(degerler.last(), 0);
+    }
+
+    // Typing into the "İşlem Tarihi" start cell key by key: the text after
+    // each key ("<" is Backspace, "Y" stands for the current year) and the
+    // message of a complete date that fails.
+    void tarihYazimi_data() {
+        QTest::addColumn<QString>("tuslar");
+        QTest::addColumn<QString>("adimlar");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("sirayla") << "12032024"
+                                 << "1;12/;12/0;12/03/;12/03/2;12/03/20;12/03/202;12/03/2024"
+                                 << "";
+        QTest::newRow("bosluk yili tamamlar") << "1203 "
+                                              << "1;12/;12/0;12/03/;12/03/Y"
+                                              << "";
+        QTest::newRow("bes rakamda bosluk") << "12032 "
+                                            << "1;12/;12/0;12/03/;12/03/2;12/03/Y"
+                                            << "";
+        QTest::newRow("kisa metinde bosluk") << "12 "
+                                             << "1;12/;12/"
+                                             << "";
+        QTest::newRow("31 subat") << "31022024"
+                                  << "3;31/;31/0;31/02/;31/02/2;31/02/20;31/02/202;31/02/2024"
+                                  << "Gün alanını yanlış girdiniz.";
+        QTest::newRow("29 subat gecer") << "29022024"
+                                        << "2;29/;29/0;29/02/;29/02/2;29/02/20;29/02/202;29/02/2024"
+                                        << "";
+        QTest::newRow("31 nisan") << "31042024"
+                                  << "3;31/;31/0;31/04/;31/04/2;31/04/20;31/04/202;31/04/2024"
+                                  << "Gün alanını yanlış girdiniz.";
+        QTest::newRow("13. ay") << "15132024"
+                                << "1;15/;15/1;15/13/;15/13/2;15/13/20;15/13/202;15/13/2024"
+                                << "Ay alanını yanlış girdiniz.";
+        QTest::newRow("32. gun ve 13. ay: sonuncusu") << "32132024"
+                                                      << "3;32/;32/1;32/13/;32/13/2;32/13/20;32/13/202;32/13/2024"
+                                                      << "Ay alanını yanlış girdiniz.";
+        QTest::newRow("geri silme elle birakir") << "1203<2"
+                                                 << "1;12/;12/0;12/03/;12/03;12/03/2"
+                                                 << "";
+        QTest::newRow("nokta elle birakir") << "12."
+                                            << "1;12/;12/."
+                                            << "";
+        QTest::newRow("dokuzuncu rakam dusar") << "120320249"
+                                               << "1;12/;12/0;12/03/;12/03/2;12/03/20;12/03/202;12/03/2024;12/03/2024"
+                                               << "";
+    }
+    void tarihYazimi() {
+        QFETCH(QString, tuslar);
+        QFETCH(QString, adimlar);
+        QFETCH(QString, mesaj);
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int satir = m.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
+        grid->setFocus();
+        grid->setCurrentIndex(m.index(satir, m.sutunNo(Sutun::Baslangic)));
+        QStringList gorulen;
+        for (QChar c : tuslar) {
+            QWidget* hedef = QApplication::focusWidget();
+            if (c == u'<')
+                QTest::keyClick(hedef, Qt::Key_Backspace);
+            else
+                QTest::keyClick(hedef, c.toLatin1());
+            auto* kutu = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            // Typed at the end, the cursor stays there (after Backspace it stays where the text had it).
+            if (kutu && !tuslar.contains(u'<')) QCOMPARE(kutu->cursorPosition(), kutu->text().size());
+            gorulen << (kutu ? kutu->text() : m.hucre(satir, Sutun::Baslangic));
+        }
+        const QString yil = Kisa_Tarih(QDate::currentDate()).mid(6, 4);
+        QCOMPARE(gorulen.join(u';'), QString(adimlar).replace(u'Y', yil));
+        QCOMPARE(kutular_->metinler(), mesaj.isEmpty() ? QStringList() : QStringList{mesaj});
+        if (!mesaj.isEmpty()) {
+            QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
+            QCOMPARE(m.hucre(satir, Sutun::Baslangic), gorulen.last()); // the cell keeps it as typed
+            QVERIFY(grid->hasFocus());
+        }
+    }
+
+    // Keys of the grid: Enter opens the list where the button shows,
+    // Escape hides an open list or quits, F3 quits.
+    void izgaraTuslari_data() {
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<int>("tus");
+        QTest::addColumn<bool>("listeAcik");
+        QTest::addColumn<bool>("formAcik");
+        QTest::newRow("enter coklu secimde") << "Ambar No" << int(Qt::Key_Return) << true << true;
+        QTest::newRow("enter baska satirda") << "Şehir" << int(Qt::Key_Return) << false << true;
+        QTest::newRow("escape cikar") << "Şehir" << int(Qt::Key_Escape) << false << false;
+        QTest::newRow("f3 cikar") << "Ambar No" << int(Qt::Key_F3) << false << false;
+    }
+    void izgaraTuslari() {
+        QFETCH(QString, baslik);
+        QFETCH(int, tus);
+        QFETCH(bool, listeAcik);
+        QFETCH(bool, formAcik);
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        f->setAttribute(Qt::WA_DeleteOnClose, false);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        grid->setFocus();
+        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, baslik), m.sutunNo(Sutun::Baslangic)));
+        QTest::keyClick(grid, Qt::Key(tus));
+        QCOMPARE(liste->isVisible(), listeAcik);
+        QCOMPARE(f->isVisible(), formAcik);
+        if (!listeAcik) return;
+        QVERIFY(liste->hasFocus());
+        QTest::keyClick(liste, Qt::Key_Escape); // hides the list, the form stays
+        QVERIFY(!liste->isVisible());
+        QVERIFY(f->isVisible());
+        QVERIFY(grid->hasFocus());
+    }
+
+    // The button follows the grid's scrolling and hides while its cell is out of view.
+    void butonKaydirmaylaGider() {
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        f->resize(f->width(), 260);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* dugme = f->findChild<QToolButton*>(QStringLiteral("AraBtn"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const QModelIndex hucre = m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Satıcı Kodu")), m.sutunNo(Sutun::Baslangic));
+        grid->setCurrentIndex(hucre);
+        QScrollBar* kaydirma = grid->verticalScrollBar();
+        QVERIFY(kaydirma->maximum() > 0);
+        int gizli = 0;
+        int gorunur = 0;
+        for (int d = kaydirma->minimum(); d <= kaydirma->maximum(); ++d) {
+            kaydirma->setValue(d);
+            const QRect r = grid->visualRect(hucre);
+            const bool gorunmeli = grid->viewport()->rect().intersects(r);
+            QCOMPARE(dugme->isVisible(), gorunmeli);
+            if (!gorunmeli) {
+                ++gizli;
+                continue;
+            }
+            ++gorunur;
+            QCOMPARE(dugme->geometry().right(), r.right());
+            QCOMPARE(dugme->geometry().top(), r.top());
+        }
+        QVERIFY(gizli > 0 && gorunur > 0);
+    }
+
+    // Delete where a list or an editor is open: the list stores all options
+    // and closes; a date being typed loses one character, not the cell.
+    void silTusuAcikListede() {
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int ambar = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No"));
+        f->form().secimiKaydet(ambar, {f->form().secenekler(ambar).at(2)});
+        grid->setFocus();
+        grid->setCurrentIndex(m.index(ambar, m.sutunNo(Sutun::Baslangic)));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QVERIFY(liste->isVisible());
+        QTest::keyClick(liste, Qt::Key_Delete);
+        QVERIFY(!liste->isVisible());
+        QCOMPARE(m.hucre(ambar, Sutun::Baslangic), QStringLiteral("Hepsi"));
+        QCOMPARE(m.hucre(ambar, Sutun::CoktanSecmeSecim), QString());
+
+        const int tarih = m.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
+        grid->setCurrentIndex(m.index(tarih, m.sutunNo(Sutun::Baslangic)));
+        QTest::keyClick(grid, '1');
+        auto* kutu = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(kutu);
+        QTest::keyClick(kutu, '2');
+        kutu->setCursorPosition(0);
+        QTest::keyClick(kutu, Qt::Key_Delete); // "2/" before the date is formatted again
+        QCOMPARE(kutu->text(), QStringLiteral("2"));
+    }
+
+    // F9 fills today into the "İşlem Tarihi" row only; without one nothing changes.
+    void f9_data() {
+        QTest::addColumn<bool>("satirVar");
+        QTest::newRow("islem tarihi satiri") << true;
+        QTest::newRow("satir yok") << false;
+    }
+    void f9() {
+        QFETCH(bool, satirVar);
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int s = m.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
+        if (!satirVar) m.hucreYaz(s, Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi "));
+        QList<QStringList> once;
+        for (int r = 1; r < m.satirSayisi(); ++r) once << QStringList{m.hucre(r, Sutun::Baslangic), m.hucre(r, Sutun::Bitis)};
+        QTest::keyClick(f.get(), Qt::Key_F9);
+        const QString bugun = Kisa_Tarih(QDate::currentDate());
+        for (int r = 1; r < m.satirSayisi(); ++r) {
+            const QStringList beklenen = satirVar && r == s ? QStringList{bugun, bugun} : once.at(r - 1);
+            QCOMPARE((QStringList{m.hucre(r, Sutun::Baslangic), m.hucre(r, Sutun::Bitis)}), beklenen);
+        }
+    }
+
+    // F2 pressed again while the run it started is under way starts no second run.
+    void f2BirCalisma() {
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        int calisma = 0;
+        connect(f.get(), &FiltreFrm::raporIstendi, f.get(), [&] {
+            ++calisma;
+            QTest::keyClick(grid, Qt::Key_F2);
+            QTest::keyClick(f.get(), Qt::Key_F2);
+        });
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_F2);
+        QCOMPARE(calisma, 1);
+        QVERIFY(!degiskenler().RaporCalisiyor);
+        QTest::keyClick(grid, Qt::Key_F2); // a later press runs again
+        QCOMPARE(calisma, 2);
+    }
+
+    // A choice made in the list composes the statement the batch mode
+    // composes from the same --choose.
+    void listeSecimiTopluIleAyni() {
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        grid->setFocus();
+        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No")), m.sutunNo(Sutun::Baslangic)));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QVERIFY(liste->isVisible());
+        QTest::keyClick(liste, Qt::Key_Space); // all off
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Space); // 1  /  Merkez Depo
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Space); // 4  /  İzmir Depo
+        QTest::keyClick(liste, Qt::Key_Return);
+        Sorgu_Olustur(m);
+        const QString pencere = degiskenler().RaporSQL;
+        QVERIFY2(pencere.contains(QStringLiteral("FATURAKART.Ambar_No")), qPrintable(pencere));
+
+        FiltreFormu toplu;
+        QCOMPARE(toplu.yukle(Master_Yolu()), QString());
+        degiskenler().DegerlerYuklendi = false;
+        toplu.etkinlestir();
+        Toplu_Duzenlemeleri_Uygula(toplu, {{KomutSatiri::Duzenleme::Tur::Secim, QStringLiteral("Ambar No"), QStringLiteral("1;4")}});
+        Sorgu_Olustur(toplu.FiltreGrd);
+        QCOMPARE(degiskenler().RaporSQL, pencere);
     }
 
     void baslikSutunuGirilmez() {

@@ -12,9 +12,14 @@ namespace {
 // "|" lets the user type besides picking, any other list only picks.
 class ListeTemsilcisi : public QStyledItemDelegate {
 public:
-    ListeTemsilcisi(IzgaraModeli* model, QObject* ust) : QStyledItemDelegate(ust), model_(model) {}
+    ListeTemsilcisi(IzgaraModeli* model, IzgaraGorunumu* ust) : QStyledItemDelegate(ust), model_(model), gorunum_(ust) {}
 
     QWidget* createEditor(QWidget* ust, const QStyleOptionViewItem& secenek, const QModelIndex& i) const override {
+        QWidget* d = duzenleyici(ust, secenek, i);
+        if (gorunum_->duzenleyiciAcildi) gorunum_->duzenleyiciAcildi(d, i.row(), i.column());
+        return d;
+    }
+    QWidget* duzenleyici(QWidget* ust, const QStyleOptionViewItem& secenek, const QModelIndex& i) const {
         const QString liste = model_->acilirListe();
         if (liste.isEmpty()) return QStyledItemDelegate::createEditor(ust, secenek, i);
         auto* kutu = new QComboBox(ust);
@@ -49,6 +54,7 @@ public:
 
 private:
     IzgaraModeli* model_;
+    IzgaraGorunumu* gorunum_;
 };
 
 } // namespace

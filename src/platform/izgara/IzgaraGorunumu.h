@@ -16,6 +16,10 @@ public:
     std::function<bool(int, int)> hareketIzni;
     // Told after it moved; returns the cell the cursor must stand on.
     std::function<std::pair<int, int>(int, int)> hareketSonrasi;
+    // Told when a cell editor has been made, before it shows the cell's text.
+    std::function<void(QWidget*, int, int)> duzenleyiciAcildi;
+
+    bool duzenleniyor() const { return state() == QAbstractItemView::EditingState; }
 
     static int twipPiksel(int twip) { return (twip * 96 + 720) / 1440; }
     void sutunlariUygula();
