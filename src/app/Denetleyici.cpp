@@ -9,6 +9,7 @@
 #include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
@@ -36,6 +37,8 @@ void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
 void Filtre_Formunu_Ac() {
     auto* pencere = new FiltreFrm;
     QObject::connect(pencere, &FiltreFrm::raporIstendi, pencere, [pencere] { TamamBtn_Click(pencere->form(), pencere); });
+    // Closing the form ends the program, even with a preview still open.
+    QObject::connect(pencere, &QObject::destroyed, qApp, &QCoreApplication::quit);
     pencere->show();
 }
 

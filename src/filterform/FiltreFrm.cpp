@@ -310,9 +310,14 @@ void FiltreFrm::Tarih_Duzenle() {
         if (d.metin != kutu->text()) kutu->setText(d.metin);
         kutu->setCursorPosition(qMin(d.imlec, static_cast<int>(d.metin.size())));
     } else if (d.uyar) {
-        // The text stays as typed; the grid takes it when the focus comes back.
-        MsgBox(d.mesaj, Simge::Kritik);
-        FiltreGrd->setFocus();
+        // The text stays as typed; the grid takes it when the box takes the
+        // focus. The box waits until the editor has finished with the key:
+        // closing the editor deletes it, which must not happen beneath its
+        // own key handling.
+        QTimer::singleShot(0, this, [this, mesaj = d.mesaj] {
+            MsgBox(mesaj, Simge::Kritik);
+            FiltreGrd->setFocus();
+        });
     }
 }
 

@@ -5,6 +5,9 @@
 #include "startup/Veritabani.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -57,6 +60,17 @@ void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar) {
     Filtre_Izgarasi_Kur(grid);
     for (const QString& s : satirlar)
         if (!Filtreye_Ekle(grid, s)) throw std::runtime_error(("rejected: " + s).toStdString());
+}
+
+void KayitliMesajlar::kipliPencere() {
+    QPushButton tamam(QStringLiteral("OK"));
+    tamam.setWindowModality(Qt::ApplicationModal);
+    tamam.show();
+    tamam.activateWindow();
+    tamam.setFocus();
+    QEventLoop dongu;
+    QTimer::singleShot(50, &dongu, &QEventLoop::quit);
+    dongu.exec();
 }
 
 void ekranKaydet(QWidget* pencere, const QString& ad) {

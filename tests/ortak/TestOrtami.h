@@ -16,16 +16,23 @@ public:
     };
     QList<Kutu> kutular;
     QList<bool> cevaplar; // answers in order; No when the list runs out
+    // Each box also behaves as a modal dialog would: a window takes the focus
+    // and a nested event loop runs (deferred deletes included) while it shows.
+    bool kipli = false;
 
     KayitliMesajlar() { mesajServisiniAyarla(this); }
     ~KayitliMesajlar() override {
         if (&mesajServisi() == this) mesajServisiniAyarla(nullptr);
     }
-    void goster(const QString& metin, Simge simge, const QString& baslik) override { kutular.append({metin, simge, baslik}); }
+    void goster(const QString& metin, Simge simge, const QString& baslik) override {
+        kutular.append({metin, simge, baslik});
+        if (kipli) kipliPencere();
+    }
     bool evetMi(const QString& metin, const QString& baslik) override {
         kutular.append({metin, Simge::Soru, baslik});
         return cevaplar.isEmpty() ? false : cevaplar.takeFirst();
     }
+    static void kipliPencere();
     QStringList metinler() const {
         QStringList l;
         for (const Kutu& k : kutular) l << k.metin;
