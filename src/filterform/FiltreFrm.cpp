@@ -12,6 +12,7 @@
 #include "startup/Subs.h"
 #include "template/Sablon.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QEvent>
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -34,15 +36,31 @@ namespace {
 // The selection list's "Secim" cell as a check box; its text stays "True"/"False".
 class IsaretTemsilcisi : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    IsaretTemsilcisi(std::function<void(int)> cevir, QObject* ust) : QStyledItemDelegate(ust), cevir_(std::move(cevir)) {}
 
 protected:
+    // A click on the box itself inverts it, as in any check list.
+    bool editorEvent(QEvent* e, QAbstractItemModel*, const QStyleOptionViewItem& secenek, const QModelIndex& i) override {
+        if (e->type() != QEvent::MouseButtonRelease) return false;
+        QStyleOptionViewItem o = secenek;
+        initStyleOption(&o, i);
+        const QWidget* w = o.widget;
+        const QStyle* stil = w ? w->style() : QApplication::style();
+        const QRect kutu = stil->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &o, w);
+        if (!kutu.contains(static_cast<QMouseEvent*>(e)->position().toPoint())) return false;
+        cevir_(i.row());
+        return true;
+    }
+
     void initStyleOption(QStyleOptionViewItem* secenek, const QModelIndex& i) const override {
         QStyledItemDelegate::initStyleOption(secenek, i);
         secenek->features |= QStyleOptionViewItem::HasCheckIndicator;
         secenek->checkState = i.data().toString().compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ? Qt::Checked : Qt::Unchecked;
         secenek->text.clear();
     }
+
+private:
+    std::function<void(int)> cevir_;
 };
 
 // Twips of the form: the screen's 96 dots to the inch.
@@ -119,7 +137,8 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     form_.CoktanSecmeliGrd.duzenlenebilirAyarla(false);
     CoktanSecmeliGrd = new IzgaraGorunumu(&form_.CoktanSecmeliGrd, this);
     CoktanSecmeliGrd->setObjectName(QStringLiteral("CoktanSecmeliGrd"));
-    CoktanSecmeliGrd->setItemDelegateForColumn(0, new IsaretTemsilcisi(CoktanSecmeliGrd));
+    CoktanSecmeliGrd->setItemDelegateForColumn(
+        0, new IsaretTemsilcisi([this](int satir) { Secimi_Cevir(form_.CoktanSecmeliGrd, satir); }, CoktanSecmeliGrd));
     CoktanSecmeliGrd->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CoktanSecmeliGrd->hareketSonrasi = [](int satir, int) { return std::pair<int, int>{satir, 0}; }; // the cursor stays in Secim
     CoktanSecmeliGrd->hide();

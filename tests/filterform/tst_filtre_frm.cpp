@@ -124,6 +124,15 @@ private slots:
         QTest::keyClick(liste, Qt::Key_Down);
         QTest::keyClick(liste, Qt::Key_Space); // the first warehouse on
         QVERIFY(Secili_Mi(secenekler, 1) && !Secili_Mi(secenekler, 0) && !Secili_Mi(secenekler, 2));
+        // A click on a box inverts it; a click beside it does not.
+        const QRect kutu2 = liste->visualRect(secenekler.index(2, 0));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, QPoint(kutu2.left() + 10, kutu2.center().y()));
+        QVERIFY(Secili_Mi(secenekler, 2));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(secenekler.index(2, 1)).center());
+        QVERIFY(Secili_Mi(secenekler, 2));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, QPoint(kutu2.left() + 10, kutu2.center().y()));
+        QVERIFY(!Secili_Mi(secenekler, 2));
+        liste->setCurrentIndex(secenekler.index(1, 0));
         ekranKaydet(f.get(), QStringLiteral("secim-listesi"));
         QTest::keyClick(liste, vazgec ? Qt::Key_Escape : Qt::Key_Return);
         QTRY_VERIFY(!liste->isVisible());
