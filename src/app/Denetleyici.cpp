@@ -6,11 +6,17 @@
 #include "platform/sistem/Mesaj.h"
 #include "query/Sorgu.h"
 #include "report/Cikti.h"
+#include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
+#include "startup/GirisFormu.h"
 #include "startup/ProgramSonu.h"
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
 
 void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
     Degiskenler& d = degiskenler();
@@ -55,4 +61,52 @@ void Toplu_Filtre_Formu(const KomutSatiri& k) {
     degiskenler().RaporCalisiyor = false;
     Isyeri_Basligi(form.FiltreGrd);
     if (!Dosyalara_Yaz(k.pdf, k.png)) throw ProgramSonu{1};
+}
+
+namespace {
+
+// One line of standard input; typed at a terminal, without echo.
+QString sifreOku() {
+    termios eski{};
+    const bool terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &eski) == 0;
+    if (terminal) {
+        std::fputs("Şifre: ", stderr);
+        termios yeni = eski;
+        yeni.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &yeni);
+    }
+    std::string satir;
+    std::getline(std::cin, satir);
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &eski);
+        std::fputs("\n", stderr);
+    }
+    QString s = QString::fromUtf8(satir);
+    if (s.endsWith(u'\r')) s.chop(1);
+    return s;
+}
+
+} // namespace
+
+void Toplu_Giris(const KomutSatiri& k) {
+    GirisFormu giris;
+    giris.yukle();
+    giris.kullaniciAdi = k.kullanici;
+    // Never from the command line, where other users of the machine can read it.
+    giris.sifre = qEnvironmentVariableIsSet("FATURA_SIFRE") ? qEnvironmentVariable("FATURA_SIFRE") : sifreOku();
+    if (giris.girisDene() != GirisFormu::Sonuc::Girildi) throw ProgramSonu{1};
+    const QList<Firma>& firmalar = giris.firmalar();
+    if (k.firma.isEmpty()) {
+        for (const Firma& f : firmalar) std::fputs((f.ad + u'\t' + f.kod + u'\n').toUtf8().constData(), stdout);
+        std::fflush(stdout);
+        return;
+    }
+    for (int i = 0; i < firmalar.size(); ++i) {
+        const Firma& f = firmalar.at(i);
+        if (f.kod.trimmed() != k.firma && f.veritabani.trimmed() != k.firma) continue;
+        giris.firmaSec(i);
+        Baslat();
+        return;
+    }
+    throw KullanimHatasi{QStringLiteral("\"%1\" is not among the companies of user \"%2\"").arg(k.firma, k.kullanici)};
 }

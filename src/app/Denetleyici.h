@@ -15,3 +15,7 @@ void Filtre_Formunu_Ac();
 
 // The batch mode behind the filter form: edits, then --sql, --pdf or --png.
 void Toplu_Filtre_Formu(const KomutSatiri& k);
+
+// The batch login (--user): one attempt with the login's messages; then the
+// user's companies on standard output, or with --company that company's start.
+void Toplu_Giris(const KomutSatiri& k);

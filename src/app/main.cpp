@@ -3,6 +3,7 @@
 #include "app/Uygulama.h"
 #include "startup/Baslangic.h"
 #include "startup/KomutSatiri.h"
+#include "startup/LoginFrm.h"
 #include "startup/ProgramSonu.h"
 #include "platform/sistem/GuiMesaj.h"
 #include "platform/sistem/KonsolMesaj.h"
@@ -29,7 +30,10 @@ int topluCalistir(const KomutSatiri& k) {
     mesajServisiniAyarla(&mesaj);
     Baslangic_Kancalarini_Ayarla({
         [&k] { Toplu_Filtre_Formu(k); },
-        [] { throw KullanimHatasi{QStringLiteral("the batch mode has no login window: give the five parameters")}; },
+        [&k] {
+            if (k.kullanici.isEmpty()) throw KullanimHatasi{QStringLiteral("the batch mode logs in with --user NAME")};
+            Toplu_Giris(k);
+        },
     });
     try {
         Main(k.parametreler);
@@ -45,12 +49,7 @@ int klasikCalistir(const KomutSatiri& k, Uygulama& uygulama) {
     mesajServisiniAyarla(&mesaj);
     Baslangic_Kancalarini_Ayarla({
         [] { Filtre_Formunu_Ac(); },
-        [] {
-            MsgBox(QStringLiteral("Giriş penceresi bu sürümde yok. Programı şirket parametreleriyle başlatın: "
-                                  "\"Veritabanı|Server|Kullanıcı No|SQL Kullanıcısı|Şifre\""),
-                   Simge::Kritik);
-            throw ProgramSonu{1};
-        },
+        [] { (new LoginFrm)->show(); },
     });
     try {
         Main(k.parametreler);

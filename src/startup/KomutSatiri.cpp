@@ -13,6 +13,7 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
     };
     k.kip = Kip::Toplu;
     bool parametreVar = false;
+    bool batch = false;
     for (qsizetype i = 0; i < argumanlar.size(); ++i) {
         const QString& a = argumanlar.at(i);
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -20,9 +21,17 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             return k;
         }
         if (a == QLatin1String("--batch")) {
-            if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("--batch needs the five parameters"));
-            k.parametreler = argumanlar.at(++i);
-            parametreVar = true;
+            // Without the five parameters the batch mode logs in with --user.
+            if (i + 1 < argumanlar.size() && !argumanlar.at(i + 1).startsWith(QLatin1String("--"))) {
+                k.parametreler = argumanlar.at(++i);
+                parametreVar = true;
+            }
+            batch = true;
+        } else if (a == QLatin1String("--user") || a == QLatin1String("--company")) {
+            if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).isEmpty())
+                return hata(QStringLiteral("%1 needs a %2")
+                                .arg(a, a == QLatin1String("--user") ? QStringLiteral("user name") : QStringLiteral("company code")));
+            (a == QLatin1String("--user") ? k.kullanici : k.firma) = argumanlar.at(++i);
         } else if (a == QLatin1String("--yes")) {
             k.evet = true;
         } else if (a == QLatin1String("--sql")) {
@@ -54,8 +63,11 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             return hata(QStringLiteral("unknown option: %1").arg(a));
         }
     }
-    if (!parametreVar) return hata(QStringLiteral("--batch \"DB|Server|UserID|SqlUser|Password\" is required"));
-    if (k.parametreler.isEmpty()) return hata(QStringLiteral("the batch mode has no login window: give the five parameters"));
+    if (!batch) return hata(QStringLiteral("--batch is required"));
+    if (parametreVar && !k.kullanici.isEmpty()) return hata(QStringLiteral("give either the five parameters or --user, not both"));
+    if (!k.firma.isEmpty() && k.kullanici.isEmpty()) return hata(QStringLiteral("--company needs --user"));
+    if (k.kullanici.isEmpty() && k.parametreler.isEmpty())
+        return hata(QStringLiteral("--batch needs the five parameters \"DB|Server|UserID|SqlUser|Password\" or --user NAME"));
     return k;
 }
 
@@ -63,11 +75,17 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
     return QStringLiteral("Usage:\n"
                           "  \"%1\" [DB|Server|UserID|SqlUser|Password]\n"
                           "  \"%1\" --batch \"DB|Server|UserID|SqlUser|Password\" [options]\n"
+                          "  \"%1\" --batch --user NAME [--company CODE] [options]\n"
                           "\n"
                           "  --batch   run start-up and the report without any window; messages go to\n"
                           "            standard error; exit status 0 done, 1 ended after a message,\n"
                           "            2 usage error\n"
                           "  --yes     answer Yes to every question (default: No)\n"
+                          "  --user NAME               log in as the login window does (server and SQL login from\n"
+                          "                            sys.inf); the password comes from FATURA_SIFRE, else from\n"
+                          "                            one line of standard input\n"
+                          "  --company CODE            open this company (code or database name); without it the\n"
+                          "                            user's companies are printed, name TAB code, one per line\n"
                           "  --template FILE           the report template instead of Master.mtr beside the program\n"
                           "  --set \"Caption=value\"    the start value of the rows with that caption\n"
                           "  --end \"Caption=value\"    their end value\n"

@@ -25,6 +25,11 @@ struct KomutSatiri {
     bool sqlYaz = false; // --sql: print the composed statement and stop
     QString pdf;         // --pdf FILE: the report as PDF, no viewer
     QString png;         // --png DIR: one PNG per page
+    // The login instead of the five parameters: --user NAME, the password
+    // from FATURA_SIFRE or standard input; --company CODE picks the company,
+    // without it the user's companies are listed.
+    QString kullanici;
+    QString firma;
 
     static KomutSatiri coz(const QStringList& argumanlar); // without the program's name
     static QString kullanim(const QString& programAdi);

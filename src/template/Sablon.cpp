@@ -46,15 +46,7 @@ private:
 
 QString Master_Yolu() { return QDir(sistem().programDizini()).filePath(QStringLiteral("Master.mtr")); }
 
-QString Sablon_Metni(const QByteArray& baytlar) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString metin = utf8.decode(baytlar);
-    if (!utf8.hasError()) {
-        if (metin.startsWith(QChar(0xFEFF))) metin.remove(0, 1);
-        return metin;
-    }
-    return Cp1254::coz(baytlar);
-}
+QString Sablon_Metni(const QByteArray& baytlar) { return Cp1254::dosyaMetni(baytlar); }
 
 QString Bosluk_Kirp(const QString& metin) {
     qsizetype bas = 0, son = metin.size();

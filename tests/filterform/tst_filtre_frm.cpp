@@ -145,8 +145,9 @@ private slots:
     // activation events come while it runs: the bar only climbs, then clears.
     void yuklemeBirKez() {
         QList<int> degerler;
-        std::unique_ptr<FiltreFrm> f(ac([&](FiltreFrm* f) {
-            connect(f->findChild<QProgressBar*>(QStringLiteral("Bar1")), &QProgressBar::valueChanged, f, [&](int d) { degerler << d; });
+        std::unique_ptr<FiltreFrm> f(ac([&](FiltreFrm* yeni) {
+            connect(yeni->findChild<QProgressBar*>(QStringLiteral("Bar1")), &QProgressBar::valueChanged, yeni,
+                    [&](int d) { degerler << d; });
         }));
         QVERIFY(f);
         auto* bar = f->findChild<QProgressBar*>(QStringLiteral("Bar1"));

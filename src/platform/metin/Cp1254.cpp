@@ -1,5 +1,7 @@
 #include "platform/metin/Cp1254.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -50,6 +52,14 @@ QByteArray kodla(const QString& metin) {
     b.reserve(metin.size());
     for (QChar c : metin) b.append(static_cast<char>(kod(c).value_or('?')));
     return b;
+}
+
+QString dosyaMetni(const QByteArray& baytlar) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString metin = utf8.decode(baytlar);
+    if (utf8.hasError()) return coz(baytlar);
+    if (metin.startsWith(QChar(0xFEFF))) metin.remove(0, 1);
+    return metin;
 }
 
 } // namespace Cp1254

@@ -13,6 +13,9 @@ std::optional<unsigned char> kod(QChar c);
 QChar karakter(unsigned char kod);
 
 QString coz(const QByteArray& baytlar);
+// The suite's own files: UTF-8 when the bytes are valid UTF-8 (a byte-order
+// mark dropped), else this code page.
+QString dosyaMetni(const QByteArray& baytlar);
 // Characters the code page cannot represent become '?', as Windows does.
 QByteArray kodla(const QString& metin);
 

@@ -1,0 +1,497 @@
+#include "ortak/TestOrtami.h"
+#include "startup/Degiskenler.h"
+#include "startup/GirisFormu.h"
+#include "startup/LoginFrm.h"
+#include "startup/ProgramSonu.h"
+#include "startup/Subs.h"
+#include "startup/SysInf.h"
+#include "platform/izgara/IzgaraGorunumu.h"
+#include "platform/metin/Cp1254.h"
+#include "platform/veritabani/Baglanti.h"
+#include "platform/veritabani/OdbcBaglanti.h"
+#include "platform/veritabani/SqlMetni.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using Sonuc = GirisFormu::Sonuc;
+
+// The login: sys.inf, the user check, the attempt count, the remembered
+// user, the company choice, as data and as the window.
+class TstGiris : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GeciciSunucu> sunucu_;
+    std::unique_ptr<QTemporaryDir> kok_;
+    std::unique_ptr<SahteSistem> sistem_;
+    std::unique_ptr<KayitliMesajlar> kutular_;
+
+    QString infYolu() const { return kok_->filePath(QStringLiteral("Suite/sys.inf")); }
+    void sysInfYaz(const QByteArray& icerik) {
+        QFile f(infYolu());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(icerik);
+    }
+    void sysInfYaz(const QString& dorduncu = QStringLiteral("0")) {
+        sysInfYaz((sunucu_->klasor() + QStringLiteral(";sa;;") + dorduncu + u'\n').toUtf8());
+    }
+    // Runs `f`; the status the program ended with, or -1 when it went on.
+    template <typename F> int bitti(F&& f) {
+        try {
+            f();
+        } catch (const ProgramSonu& s) { return s.durum; }
+        return -1;
+    }
+    std::unique_ptr<GirisFormu> yuklu() {
+        auto g = std::make_unique<GirisFormu>();
+        g->yukle();
+        return g;
+    }
+    // The login window, shown and active; `baslatildi` counts the company choices.
+    std::unique_ptr<LoginFrm> pencere(int* baslatildi = nullptr) {
+        auto f = std::make_unique<LoginFrm>();
+        f->setAttribute(Qt::WA_DeleteOnClose, false);
+        f->baslat = [baslatildi] {
+            if (baslatildi) ++*baslatildi;
+        };
+        f->show();
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.get())) return nullptr;
+        return f;
+    }
+    template <typename T = QLineEdit> T* bul(QWidget* f, const char* ad) { return f->findChild<T*>(QString::fromLatin1(ad)); }
+
+    Sonuc dene(GirisFormu& g, const QString& ad, const QString& sifre) {
+        g.kullaniciAdi = ad;
+        g.sifre = sifre;
+        return g.girisDene();
+    }
+    void kullaniciEkle(int id, const QString& ad, const QString& sifre, bool firmali = true) {
+        sunucu_->calistir(
+            QStringLiteral("Defination_DB"),
+            QStringLiteral("INSERT INTO sysuslng VALUES (%1,'%2','%3')").arg(id).arg(tirnakIci(ad), tirnakIci(Sifrele(sifre))));
+        if (firmali) sunucu_->calistir(QStringLiteral("Defination_DB"), QStringLiteral("INSERT INTO sysusfrmlng VALUES (%1,1)").arg(id));
+    }
+
+private slots:
+    void initTestCase() { sunucu_ = std::make_unique<GeciciSunucu>(5); }
+    void init() {
+        degiskenleriSifirla();
+        kok_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", kok_->filePath(QStringLiteral("ayar")).toUtf8());
+        QDir(kok_->path()).mkpath(QStringLiteral("Suite/Rapor"));
+        sistem_ = std::make_unique<SahteSistem>();
+        sistem_->dizin = kok_->filePath(QStringLiteral("Suite/Rapor"));
+        kutular_ = std::make_unique<KayitliMesajlar>();
+        bolgeselAyarla();
+        sysInfYaz();
+    }
+    void cleanup() {
+        kutular_.reset();
+        sistem_.reset();
+    }
+
+    void sysInfYolu_data() {
+        QTest::addColumn<QString>("dizin");
+        QTest::addColumn<QString>("yol");
+        QTest::newRow("bir ust") << "/opt/Suite/Rapor"
+                                 << "/opt/Suite/sys.inf";
+        QTest::newRow("alt klasor") << "/opt/Suite/Rapor/Fatura"
+                                    << "/opt/Suite/sys.inf";
+        QTest::newRow("ilk Rapor") << "/opt/Raporlar/x/Rapor"
+                                   << "/opt/sys.inf";
+        QTest::newRow("buyuk kucuk harf") << "/opt/rapor/Rapor"
+                                          << "/opt/rapor/sys.inf";
+        QTest::newRow("Rapor yok") << "/opt/Suite/Bin"
+                                   << "";
+        QTest::newRow("en basta") << "Rapor/bin"
+                                  << "";
+    }
+    void sysInfYolu() {
+        QFETCH(QString, dizin);
+        QFETCH(QString, yol);
+        QCOMPARE(Sys_Inf_Yolu(dizin), yol);
+    }
+
+    void sysInfAlanlari_data() {
+        QTest::addColumn<QString>("satir");
+        QTest::addColumn<QStringList>("alanlar");
+        QTest::addColumn<bool>("kutu");
+        QTest::newRow("dort alan") << "SRV;sa;gizli;1" << QStringList{"SRV", "sa", "gizli"} << true;
+        QTest::newRow("sifir dolgulu") << "SRV;sa;;01" << QStringList{"SRV", "sa", ""} << true;
+        QTest::newRow("bosluklu bir") << "SRV;sa;; 1" << QStringList{"SRV", "sa", ""} << true;
+        QTest::newRow("sifir") << "SRV;sa;;0" << QStringList{"SRV", "sa", ""} << false;
+        QTest::newRow("iki") << "SRV;sa;;2" << QStringList{"SRV", "sa", ""} << false;
+        QTest::newRow("kelime") << "SRV;sa;;evet" << QStringList{"SRV", "sa", ""} << false;
+        QTest::newRow("bos") << "SRV;sa;;" << QStringList{"SRV", "sa", ""} << false;
+        QTest::newRow("eksik alanlar") << " SRV " << QStringList{" SRV ", "", ""} << false;
+        QTest::newRow("fazla alanlar") << "SRV;sa;p;1;x;y" << QStringList{"SRV", "sa", "p"} << true;
+    }
+    void sysInfAlanlari() {
+        QFETCH(QString, satir);
+        QFETCH(QStringList, alanlar);
+        QFETCH(bool, kutu);
+        const SysInfAlanlari a = Sys_Inf_Coz(satir);
+        QCOMPARE((QStringList{a.sunucu, a.kullanici, a.sifre}), alanlar);
+        QCOMPARE(a.sunucuKutusu, kutu);
+    }
+
+    // Every unusable sys.inf ends the program with the same message.
+    void sysInfHatalari_data() {
+        QTest::addColumn<QString>("durum");
+        QTest::newRow("yolda Rapor yok") << "rapor-yok";
+        QTest::newRow("dosya yok") << "yok";
+        QTest::newRow("bos dosya") << "bos";
+        QTest::newRow("okunamaz") << "klasor";
+    }
+    void sysInfHatalari() {
+        QFETCH(QString, durum);
+        QFile::remove(infYolu());
+        if (durum == QLatin1String("rapor-yok")) sistem_->dizin = kok_->filePath(QStringLiteral("Suite"));
+        if (durum == QLatin1String("bos")) sysInfYaz(QByteArray());
+        if (durum == QLatin1String("klasor")) QVERIFY(QDir().mkpath(infYolu()));
+        QCOMPARE(bitti([] { Sys_Inf_Oku(); }), 1);
+        QCOMPARE(kutular_->kutular.size(), 1);
+        QCOMPARE(kutular_->kutular.first().metin, sysInfHatasi());
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
+        QCOMPARE(kutular_->kutular.first().baslik, QStringLiteral("KARMENA TİCARİ YAZILIM"));
+    }
+
+    void sysInfKodSayfasi() {
+        sysInfYaz(Cp1254::kodla(QStringLiteral("SRV;sa;şifreĞ;1\r\nikinci satır")));
+        QCOMPARE(Sys_Inf_Oku(), QStringLiteral("SRV;sa;şifreĞ;1"));
+        sysInfYaz(QStringLiteral("\uFEFFSRV;sa;şifre;0\n").toUtf8());
+        QCOMPARE(Sys_Inf_Oku(), QStringLiteral("SRV;sa;şifre;0"));
+    }
+
+    // The user check: Turkish case-insensitive names, exact passwords, blanks
+    // kept, quotes that cannot end the literal.
+    void kullaniciDenetimi_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QString>("sifre");
+        QTest::addColumn<bool>("girer");
+        QTest::newRow("kucuk harf") << "karmena"
+                                    << "1234" << true;
+        QTest::newRow("buyuk harf") << "KARMENA"
+                                    << "1234" << true;
+        QTest::newRow("karisik") << "KarMena"
+                                 << "1234" << true;
+        QTest::newRow("sondaki bosluk") << "karmena "
+                                        << "1234" << false;
+        QTest::newRow("bastaki bosluk") << " karmena"
+                                        << "1234" << false;
+        QTest::newRow("yanlis sifre") << "karmena"
+                                      << "1235" << false;
+        QTest::newRow("sifre buyuk harfle") << "muhasebe"
+                                            << "ABC" << false;
+        QTest::newRow("sifre dogru") << "muhasebe"
+                                     << "abc" << true;
+        QTest::newRow("noktasiz ı") << "ışık"
+                                    << "x1" << true;
+        QTest::newRow("noktali i I olmaz") << "işık"
+                                           << "x1" << false;
+        QTest::newRow("noktali i") << "inci"
+                                   << "x2" << true;
+        QTest::newRow("noktasiz ı İ olmaz") << "ınci"
+                                            << "x2" << false;
+        QTest::newRow("tirnakli ad") << "d'arcy"
+                                     << "p'q" << true;
+        QTest::newRow("sifrede enjeksiyon") << "karmena"
+                                            << "' OR '1'='1" << false;
+        QTest::newRow("adda enjeksiyon") << "x' OR '1'='1' --"
+                                         << "" << false;
+        QTest::newRow("adda yorum") << "karmena'--"
+                                    << "" << false;
+    }
+    void kullaniciDenetimi() {
+        QFETCH(QString, ad);
+        QFETCH(QString, sifre);
+        QFETCH(bool, girer);
+        static bool eklendi = false;
+        if (!eklendi) {
+            kullaniciEkle(7, QStringLiteral("IŞIK"), QStringLiteral("x1"));
+            kullaniciEkle(8, QStringLiteral("İNCİ"), QStringLiteral("x2"));
+            kullaniciEkle(9, QStringLiteral("D'ARCY"), QStringLiteral("p'q"));
+            eklendi = true;
+        }
+        auto g = yuklu();
+        QCOMPARE(dene(*g, ad, sifre), girer ? Sonuc::Girildi : Sonuc::Yanlis);
+        QCOMPARE(kutular_->metinler(), girer ? QStringList() : QStringList{GirisMesaji::yanlis()});
+        if (girer) QVERIFY(!g->firmalar().isEmpty());
+
+        // The statement finds the same rows on both back ends; a name with
+        // blanks at the end finds its row (the server pads) but is refused.
+        OdbcBaglanti odbc(QStringLiteral("DRIVER={SQLite3};Database=%1;").arg(sunucu_->dosya(QStringLiteral("Defination_DB"))),
+                          QDeadlineTimer(5000));
+        const QString sql = Kullanici_Sorgusu(Buyuk_Harf(ad), Sifrele(sifre));
+        for (Baglanti* b : {static_cast<Baglanti*>(&odbc), degiskenler().Baglanti_.get()}) {
+            auto imlec = b->sorgula(sql);
+            QList<Deger> satir;
+            int n = 0;
+            while (imlec->sonraki(satir)) ++n;
+            QCOMPARE(n, girer || ad.endsWith(u' ') ? 1 : 0);
+        }
+    }
+
+    // Two failures warn, a connection error between them does not count, the
+    // third ends the program.
+    void denemeSayisi() {
+        auto g = yuklu();
+        g->sunucuGorunur = true;
+        g->sunucu = sunucu_->klasor();
+        QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("x")), Sonuc::Yanlis);
+        g->sunucu = kok_->filePath(QStringLiteral("yok"));
+        QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("1234")), Sonuc::BaglantiHatasi);
+        QCOMPARE(kutular_->kutular.size(), 4);
+        QCOMPARE(kutular_->kutular.at(1).metin, GirisMesaji::baglanilamadi());
+        QCOMPARE(kutular_->kutular.at(1).simge, Simge::Kritik);
+        QCOMPARE(kutular_->kutular.at(2).simge, Simge::Yok);
+        QVERIFY(kutular_->kutular.at(3).metin.toLongLong() != 0); // the number, in decimal
+        QCOMPARE(g->denemeSayisi(), 1);
+        g->sunucu = sunucu_->klasor();
+        QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("y")), Sonuc::Yanlis);
+        QCOMPARE(bitti([&] { dene(*g, QStringLiteral("karmena"), QStringLiteral("z")); }), 1);
+        QCOMPARE(kutular_->metinler().last(), GirisMesaji::denemeBitti());
+        QCOMPARE(kutular_->kutular.last().simge, Simge::Kritik);
+    }
+
+    // The server box counts only when it shows; else sys.inf's server is used.
+    void sunucuKutusu_data() {
+        QTest::addColumn<QString>("dorduncu");
+        QTest::addColumn<bool>("gorunur");
+        QTest::newRow("gizli") << "0" << false;
+        QTest::newRow("gorunur") << "1" << true;
+    }
+    void sunucuKutusu() {
+        QFETCH(QString, dorduncu);
+        QFETCH(bool, gorunur);
+        sysInfYaz(dorduncu);
+        sistem_->ad = QStringLiteral("  MUHASEBE-PC ");
+        auto g = yuklu();
+        QCOMPARE(g->sunucuGorunur, gorunur);
+        QCOMPARE(g->sunucu, QStringLiteral("MUHASEBE-PC"));
+        // The box holds the computer's name, which is no server here.
+        QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("1234")), gorunur ? Sonuc::BaglantiHatasi : Sonuc::Girildi);
+        if (!gorunur) return;
+        g->sunucu = QStringLiteral("  ") + sunucu_->klasor() + QStringLiteral(" ");
+        QCOMPARE(g->girisDene(), Sonuc::Girildi);
+        QCOMPARE(degiskenler().ServerAdi, sunucu_->klasor());
+    }
+
+    // The remembered user is written only when ticked and read at the next start.
+    void hatirla_data() {
+        QTest::addColumn<bool>("hatirla");
+        QTest::newRow("isaretli") << true;
+        QTest::newRow("isaretsiz") << false;
+    }
+    void hatirla() {
+        QFETCH(bool, hatirla);
+        sysInfYaz(QStringLiteral("1"));
+        auto g = yuklu();
+        QCOMPARE(g->kullaniciAdi, QStringLiteral("karmena"));
+        g->hatirla = hatirla;
+        g->sunucu = sunucu_->klasor() + u' ';
+        QCOMPARE(dene(*g, QStringLiteral(" muhasebe"), QStringLiteral("abc")), Sonuc::Yanlis); // a leading blank fails
+        QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("DEF_KARMENA"), QStringLiteral("DEF_KUL")), QString());
+        QCOMPARE(dene(*g, QStringLiteral("muhasebe"), QStringLiteral("abc")), Sonuc::Girildi);
+        QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("DEF_KARMENA"), QStringLiteral("DEF_KUL")),
+                 hatirla ? QStringLiteral("muhasebe") : QString());
+        auto sonraki = yuklu();
+        QCOMPARE(sonraki->kullaniciAdi, hatirla ? QStringLiteral("muhasebe") : QStringLiteral("karmena"));
+        QCOMPARE(sonraki->sunucu, hatirla ? sunucu_->klasor() : sistem_->ad);
+    }
+
+    void firmaSecimi() {
+        static bool eklendi = false;
+        if (!eklendi) kullaniciEkle(10, QStringLiteral("BOSTA"), QStringLiteral("b"), false);
+        eklendi = true;
+        auto g = yuklu();
+        QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("1234")), Sonuc::Girildi);
+        QCOMPARE(degiskenler().Kullanici_ID, 1);
+        QCOMPARE(g->firmalar().size(), 1);
+        QCOMPARE(g->firmalar().first().kod, QStringLiteral("DEMO"));
+        QVERIFY(!g->firmaSec(1));
+        QCOMPARE(degiskenler().VeriTabaniAdi, QStringLiteral("Defination_DB"));
+        QVERIFY(g->firmaSec(0));
+        QCOMPARE(degiskenler().VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
+        auto bos = yuklu();
+        QCOMPARE(dene(*bos, QStringLiteral("bosta"), QStringLiteral("b")), Sonuc::Girildi);
+        QVERIFY(bos->firmalar().isEmpty());
+        QVERIFY(!bos->firmaSec(0));
+    }
+
+    void pencereAcilisi() {
+        auto f = pencere();
+        QVERIFY(f);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Giriş"));
+        QCOMPARE(bul(f.get(), "sysus_nm")->text(), QStringLiteral("karmena"));
+        QCOMPARE(bul(f.get(), "sysus")->echoMode(), QLineEdit::Password);
+        QVERIFY(!bul(f.get(), "DB_Name")->isVisible());
+        QVERIFY(!bul<QLabel>(f.get(), "Label1")->isVisible());
+        QCOMPARE(bul<QCheckBox>(f.get(), "Kullanici_Ayar_Sakla")->text(), QStringLiteral("Bu Kullanıcıyı Hatırla"));
+        QVERIFY(!bul<QCheckBox>(f.get(), "Kullanici_Ayar_Sakla")->isChecked());
+        QVERIFY(bul<QFrame>(f.get(), "KullaniciPnl")->isVisible());
+        QVERIFY(!bul<QFrame>(f.get(), "FirmaPnl")->isVisible());
+        QTRY_VERIFY(bul(f.get(), "sysus")->hasFocus()); // the password box takes the focus
+        ekranKaydet(f.get(), QStringLiteral("giris-kullanici"));
+    }
+
+    // A box with the focus has its whole text selected and the light orange
+    // background; it turns white again when the focus leaves.
+    void odakRengi() {
+        auto f = pencere();
+        QVERIFY(f);
+        QLineEdit* ad = bul(f.get(), "sysus_nm");
+        ad->setFocus();
+        QTRY_COMPARE(ad->selectedText(), QStringLiteral("karmena"));
+        QCOMPARE(ad->palette().color(QPalette::Base), QColor(252, 226, 209));
+        bul(f.get(), "sysus")->setFocus();
+        QTRY_COMPARE(ad->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(bul(f.get(), "sysus")->palette().color(QPalette::Base), QColor(252, 226, 209));
+    }
+
+    // Arrows move between the boxes by their lists, skipping a hidden server box.
+    void gezinti_data() {
+        QTest::addColumn<QString>("dorduncu");
+        QTest::addColumn<QString>("nereden");
+        QTest::addColumn<int>("tus");
+        QTest::addColumn<QString>("nereye");
+        QTest::newRow("ad asagi") << "0"
+                                  << "sysus_nm" << int(Qt::Key_Down) << "sysus";
+        QTest::newRow("sifre yukari") << "0"
+                                      << "sysus" << int(Qt::Key_Up) << "sysus_nm";
+        QTest::newRow("sifre asagi gizli sunucu") << "0"
+                                                  << "sysus" << int(Qt::Key_Down) << "sysus";
+        QTest::newRow("ad yukari gizli sunucu") << "0"
+                                                << "sysus_nm" << int(Qt::Key_Up) << "sysus_nm";
+        QTest::newRow("sifre asagi sunucu") << "1"
+                                            << "sysus" << int(Qt::Key_Down) << "DB_Name";
+        QTest::newRow("sunucu asagi") << "1"
+                                      << "DB_Name" << int(Qt::Key_Down) << "sysus_nm";
+        QTest::newRow("sunucu yukari") << "1"
+                                       << "DB_Name" << int(Qt::Key_Up) << "sysus";
+        QTest::newRow("ad yukari sunucu") << "1"
+                                          << "sysus_nm" << int(Qt::Key_Up) << "DB_Name";
+        QTest::newRow("sol yerinde") << "1"
+                                     << "sysus_nm" << int(Qt::Key_Left) << "sysus_nm";
+        QTest::newRow("sag yerinde") << "1"
+                                     << "sysus_nm" << int(Qt::Key_Right) << "sysus_nm";
+    }
+    void gezinti() {
+        QFETCH(QString, dorduncu);
+        QFETCH(QString, nereden);
+        QFETCH(int, tus);
+        QFETCH(QString, nereye);
+        sysInfYaz(dorduncu);
+        auto f = pencere();
+        QVERIFY(f);
+        auto* kutu = f->findChild<QLineEdit*>(nereden);
+        kutu->setFocus();
+        QTRY_VERIFY(kutu->hasFocus());
+        QTest::keyClick(kutu, Qt::Key(tus));
+        QCOMPARE(QApplication::focusWidget()->objectName(), nereye);
+        QVERIFY(kutular_->kutular.isEmpty());
+    }
+
+    // Enter in a box moves on and logs in; the companies follow, and Enter
+    // on one starts the program on it.
+    void girisVeFirmaSecimi() {
+        int baslatildi = 0;
+        auto f = pencere(&baslatildi);
+        QVERIFY(f);
+        QLineEdit* sifre = bul(f.get(), "sysus");
+        QTRY_VERIFY(sifre->hasFocus());
+        QTest::keyClicks(sifre, QStringLiteral("1234"));
+        QCOMPARE(sifre->displayText(), QStringLiteral("****"));
+        QTest::keyClick(sifre, Qt::Key_Return);
+        QVERIFY(kutular_->kutular.isEmpty());
+        QVERIFY(bul<QFrame>(f.get(), "FirmaPnl")->isVisible());
+        QVERIFY(!bul<QFrame>(f.get(), "KullaniciPnl")->isVisible());
+        auto* grid = bul<IzgaraGorunumu>(f.get(), "TDBG1");
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("Firma Adı"));
+        QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("Firma Kodu"));
+        QCOMPARE(grid->columnWidth(0), IzgaraGorunumu::twipPiksel(3000));
+        QCOMPARE(grid->columnWidth(1), IzgaraGorunumu::twipPiksel(1700));
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("DEMO"));
+        ekranKaydet(f.get(), QStringLiteral("giris-firma"));
+        QVERIFY(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(baslatildi, 1);
+        QCOMPARE(degiskenler().VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
+        QCOMPARE(degiskenler().Kullanici_ID, 1);
+        QVERIFY(!f->isVisible());
+    }
+
+    // Where the focus goes after a failed attempt: the user name after a
+    // wrong password, the server box after a connection error.
+    void basarisizOdak_data() {
+        QTest::addColumn<QString>("sunucu");
+        QTest::addColumn<QString>("odak");
+        QTest::newRow("yanlis sifre") << ""
+                                      << "sysus_nm";
+        QTest::newRow("baglanti hatasi") << "/yok/boyle/bir/klasor"
+                                         << "DB_Name";
+    }
+    void basarisizOdak() {
+        QFETCH(QString, sunucu);
+        QFETCH(QString, odak);
+        sysInfYaz(QStringLiteral("1"));
+        auto f = pencere();
+        QVERIFY(f);
+        bul(f.get(), "DB_Name")->setText(sunucu.isEmpty() ? sunucu_->klasor() : sunucu);
+        bul(f.get(), "sysus")->setText(QStringLiteral("yanlis"));
+        f->TamamBtn_Click();
+        QCOMPARE(QApplication::focusWidget()->objectName(), odak);
+        QCOMPARE(f->form().denemeSayisi(), sunucu.isEmpty() ? 1 : 0);
+        QVERIFY(bul<QFrame>(f.get(), "KullaniciPnl")->isVisible());
+    }
+
+    void ucuncuHataBitirir() {
+        auto f = pencere();
+        QVERIFY(f);
+        bul(f.get(), "sysus")->setText(QStringLiteral("yanlis"));
+        QCOMPARE(bitti([&] { f->TamamBtn_Click(); }), -1);
+        QCOMPARE(bitti([&] { f->TamamBtn_Click(); }), -1);
+        QCOMPARE(bitti([&] { f->TamamBtn_Click(); }), 1);
+        QCOMPARE(kutular_->metinler(), (QStringList{GirisMesaji::yanlis(), GirisMesaji::yanlis(), GirisMesaji::denemeBitti()}));
+    }
+
+    // A user without a company: an empty list where choosing does nothing;
+    // Escape ends the program from either panel.
+    void firmasizKullaniciVeEscape() {
+        static bool eklendi = false;
+        if (!eklendi) kullaniciEkle(11, QStringLiteral("YALNIZ"), QStringLiteral("y"), false);
+        eklendi = true;
+        int baslatildi = 0;
+        auto f = pencere(&baslatildi);
+        QVERIFY(f);
+        bul(f.get(), "sysus_nm")->setText(QStringLiteral("yalnız"));
+        bul(f.get(), "sysus")->setText(QStringLiteral("y"));
+        f->TamamBtn_Click();
+        auto* grid = bul<IzgaraGorunumu>(f.get(), "TDBG1");
+        QVERIFY(grid->isVisible());
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QTest::keyClick(grid, Qt::Key_Return);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(10, 40));
+        QCOMPARE(baslatildi, 0);
+        QVERIFY(f->isVisible());
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QVERIFY(!f->isVisible());
+    }
+
+    void firmaSorgusu() {
+        QCOMPARE(Firma_Sorgusu(12),
+                 QStringLiteral("SELECT sysfrmlng.sysfrm_nm,sysfrmlng.sysfrm_kd,sysfrmlng.sysfrm_dbnm,sysfrmlng.sysfrm_ID,"
+                                "sysfrmlng.Mali_Yil_Baslangic,sysfrmlng.Mali_Yil_Bitis FROM sysfrmlng,sysusfrmlng WHERE "
+                                "sysfrmlng.sysfrm_ID=sysusfrmlng.sysfrm_ID and sysusfrmlng.sysus_ID=12 ORDER BY sysfrmlng.sysfrm_ID DESC"));
+        QCOMPARE(Kullanici_Sorgusu(QStringLiteral("O'NE"), QStringLiteral("a'")),
+                 QStringLiteral("SELECT sysus_ID FROM sysuslng WHERE sysus_nm='O''NE' and sysus='a'''"));
+    }
+};
+
+QTEST_MAIN(TstGiris)
+#include "tst_giris.moc"
