@@ -97,7 +97,7 @@ void Toplu_Giris(const KomutSatiri& k) {
     if (giris.girisDene() != GirisFormu::Sonuc::Girildi) throw ProgramSonu{1};
     const QList<Firma>& firmalar = giris.firmalar();
     if (k.firma.isEmpty()) {
-        for (const Firma& f : firmalar) std::fputs((f.ad + u'\t' + f.kod + u'\n').toUtf8().constData(), stdout);
+        for (const Firma& f : firmalar) std::fputs((f.ad.trimmed() + u'\t' + f.kod.trimmed() + u'\n').toUtf8().constData(), stdout);
         std::fflush(stdout);
         return;
     }

@@ -1,6 +1,7 @@
 #include "ortak/TestOrtami.h"
 
 #include <QProcess>
+#include <optional>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -18,19 +19,38 @@ class TstToplu : public QObject {
         QString cikti;
     };
 
-    Sonuc calistir(const QStringList& argumanlar) {
+    // `program` instead of the built one, `sifre` as FATURA_SIFRE, `girdi` on standard input.
+    Sonuc calistir(const QStringList& argumanlar, const QString& program = {}, const std::optional<QString>& sifre = {},
+                   const QByteArray& girdi = {}) {
         QProcess p;
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar_->path());
         ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        ortam.remove(QStringLiteral("FATURA_SIFRE"));
+        if (sifre) ortam.insert(QStringLiteral("FATURA_SIFRE"), *sifre);
         p.setProcessEnvironment(ortam);
-        p.start(qEnvironmentVariable("FATURA_PROGRAM"), argumanlar);
+        p.start(program.isEmpty() ? qEnvironmentVariable("FATURA_PROGRAM") : program, argumanlar);
+        p.write(girdi);
+        p.closeWriteChannel();
         if (!p.waitForFinished(60000)) {
             p.kill();
             return {-1, QStringLiteral("hung"), {}};
         }
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardError()),
                 QString::fromUtf8(p.readAllStandardOutput())};
+    }
+    // The program in a suite folder of its own, Suite/Rapor beside Suite/sys.inf
+    // naming the test server, as the suite installs it.
+    QString kurulum() {
+        const QString rapor = ayarlar_->filePath(QStringLiteral("Suite/Rapor"));
+        QDir().mkpath(rapor);
+        const QFileInfo program(qEnvironmentVariable("FATURA_PROGRAM"));
+        const QString kopya = rapor + u'/' + program.fileName();
+        QFile::copy(program.filePath(), kopya);
+        QFile::copy(program.dir().filePath(QStringLiteral("Master.mtr")), rapor + QStringLiteral("/Master.mtr"));
+        QFile inf(ayarlar_->filePath(QStringLiteral("Suite/sys.inf")));
+        if (inf.open(QIODevice::WriteOnly)) inf.write((sunucu_->klasor() + QStringLiteral(";sa;;0\r\n")).toUtf8());
+        return kopya;
     }
     QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
     void turkceAyarlar() {
@@ -178,11 +198,70 @@ private slots:
         QVERIFY(s.hata.contains(QStringLiteral("Filtreler Düzenlenirken bir Hata Oluştu")));
     }
 
+    // The batch login: one attempt; the companies, or the report of one.
+    void topluGiris_data() {
+        QTest::addColumn<QStringList>("argumanlar");
+        QTest::addColumn<QString>("sifre"); // "<" + text: typed on standard input instead
+        QTest::addColumn<int>("durum");
+        QTest::addColumn<QString>("cikti");
+        QTest::addColumn<QString>("hata");
+        const QString liste = QStringLiteral("Anadolu Ticaret ve Sanayi A.Ş.\tDEMO\n");
+        QTest::newRow("firmalar") << QStringList{"--user", "karmena"} << "1234" << 0 << liste << "";
+        QTest::newRow("sifre girdiden") << QStringList{"--user", "KARMENA"} << "<1234\r\n" << 0 << liste << "";
+        QTest::newRow("yanlis sifre") << QStringList{"--user", "karmena"} << "4321" << 1 << ""
+                                      << "Fatura Listesi: Kullanıcı adınızı ve şifrenizi kontrol ediniz.\n";
+        QTest::newRow("tirnak") << QStringList{"--user", "karmena"} << "' OR '1'='1" << 1 << ""
+                                << "Kullanıcı adınızı ve şifrenizi kontrol ediniz.";
+        QTest::newRow("firma kodu") << QStringList{"--user", "muhasebe", "--company", "DEMO", "--sql"} << "abc" << 0 << "SELECT "
+                                    << "";
+        QTest::newRow("veritabani adi") << QStringList{"--user", "karmena", "--company", "DEMOFIRMA", "--sql"} << "1234" << 0 << "SELECT "
+                                        << "";
+        QTest::newRow("baska firma") << QStringList{"--user", "karmena", "--company", "YOK"} << "1234" << 2 << ""
+                                     << "\"YOK\" is not among the companies";
+        QTest::newRow("yetkisiz kullanici") << QStringList{"--user", "stajyer", "--company", "DEMO"} << "stajyer" << 1 << ""
+                                            << "Bu Raporu Görmeye Yetkiniz Yoktur.";
+    }
+    void topluGiris() {
+        QFETCH(QStringList, argumanlar);
+        QFETCH(QString, sifre);
+        QFETCH(int, durum);
+        QFETCH(QString, cikti);
+        QFETCH(QString, hata);
+        turkceAyarlar();
+        const bool girdiden = sifre.startsWith(u'<');
+        const Sonuc s = calistir(QStringList{QStringLiteral("--batch")} + argumanlar, kurulum(),
+                                 girdiden ? std::nullopt : std::optional<QString>(sifre), girdiden ? sifre.mid(1).toUtf8() : QByteArray());
+        QVERIFY2(s.durum == durum, qPrintable(s.hata));
+        if (cikti.isEmpty() || cikti.endsWith(u'\n'))
+            QCOMPARE(s.cikti, cikti);
+        else
+            QVERIFY2(s.cikti.startsWith(cikti), qPrintable(s.cikti));
+        if (hata.isEmpty())
+            QCOMPARE(s.hata, QString());
+        else
+            QVERIFY2(s.hata.contains(hata), qPrintable(s.hata));
+    }
+
+    void topluGirisPdf() {
+        turkceAyarlar();
+        const QString yol = ayarlar_->filePath(QStringLiteral("rapor.pdf"));
+        const Sonuc s = calistir({QStringLiteral("--batch"), QStringLiteral("--user"), QStringLiteral("karmena"),
+                                  QStringLiteral("--company"), QStringLiteral("DEMOFIRMA"), QStringLiteral("--pdf"), yol},
+                                 kurulum(), QStringLiteral("1234"));
+        QVERIFY2(s.durum == 0, qPrintable(s.hata));
+        QFile pdf(yol);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
     void kullanimHatasi_data() {
         QTest::addColumn<QStringList>("argumanlar");
         QTest::newRow("parametresiz") << QStringList{"--batch"};
         QTest::newRow("bilinmeyen secenek") << QStringList{"--batch", "A|B|1|C|D", "--renkli"};
         QTest::newRow("giris penceresi istenemez") << QStringList{"--batch", "-1|SRV|1|sa|x"};
+        QTest::newRow("hem parametre hem kullanici") << QStringList{"--batch", "DEMO", "--user", "karmena"};
+        QTest::newRow("kullanicisiz firma") << QStringList{"--batch", "--company", "DEMO"};
+        QTest::newRow("bos kullanici") << QStringList{"--batch", "--user", ""};
         QTest::newRow("olmayan baslik") << QStringList{"--batch", "DEMO", "--set", "Yok Böyle=1", "--sql"};
         QTest::newRow("listede olmayan deger") << QStringList{"--batch", "DEMO", "--set", "Grupla=Renk", "--sql"};
         QTest::newRow("esittirsiz") << QStringList{"--batch", "DEMO", "--set", "Grupla"};
