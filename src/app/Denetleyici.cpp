@@ -6,6 +6,7 @@
 #include "platform/sistem/Mesaj.h"
 #include "query/Sorgu.h"
 #include "report/Cikti.h"
+#include "report/DisaAktarim.h"
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 #include "startup/GirisFormu.h"
@@ -36,7 +37,9 @@ void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
         Yaziciya_Gonder(ust);
     else if (hedef == QStringLiteral("PDF"))
         Pdf_Gonder(true);
-    else if (hedef == QStringLiteral("Excel") || hedef == QStringLiteral("Text") || hedef == QStringLiteral("Html"))
+    else if (hedef == QStringLiteral("Text"))
+        Text_Gonder(ust);
+    else if (hedef == QStringLiteral("Excel") || hedef == QStringLiteral("Html"))
         MsgBox(hedef + QStringLiteral(" çıktısı bu sürümde henüz yok; Ekran, Yazıcı veya PDF seçiniz."), Simge::Bilgi);
 }
 
@@ -51,16 +54,16 @@ void Filtre_Formunu_Ac() {
 void Toplu_Filtre_Formu(const KomutSatiri& k) {
     FiltreFormu form;
     Toplu_Formu_Hazirla(k, form);
-    if (!k.sqlYaz && k.pdf.isEmpty() && k.png.isEmpty()) return;
+    if (!k.sqlYaz && !k.dosyaVar()) return;
     Toplu_Sorgu_Olustur(form);
     if (k.sqlYaz) {
         std::fputs((degiskenler().RaporSQL + u'\n').toUtf8().constData(), stdout);
         std::fflush(stdout);
     }
-    if (k.pdf.isEmpty() && k.png.isEmpty()) return;
+    if (!k.dosyaVar()) return;
     degiskenler().RaporCalisiyor = false;
     Isyeri_Basligi(form.FiltreGrd);
-    if (!Dosyalara_Yaz(k.pdf, k.png)) throw ProgramSonu{1};
+    if (!Dosyalara_Yaz({k.pdf, k.png, k.metin})) throw ProgramSonu{1};
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #include "report/AnaRapor.h"
 #include "platform/rapor/OnizlemePenceresi.h"
 #include "platform/rapor/RaporMotoru.h"
+#include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/SayfaYazicilari.h"
 #include "platform/rapor/Yazici.h"
 #include "platform/sistem/Mesaj.h"
@@ -101,18 +102,23 @@ void Yaziciya_Gonder(QWidget* ust) {
     if (!yazici.bitir()) MsgBox(QStringLiteral("Rapor yazıcıya gönderilemedi."), Simge::Kritik);
 }
 
-bool Dosyalara_Yaz(const QString& pdfDosyasi, const QString& pngKlasoru) {
+bool Dosyalara_Yaz(const TopluCiktilar& c) {
     CokluAlici alici;
     std::unique_ptr<PdfYazici> pdf;
     std::unique_ptr<PngYazici> png;
-    if (!pdfDosyasi.isEmpty()) {
-        pdf = std::make_unique<PdfYazici>(pdfDosyasi, AnaRapor::baslik(), programBasligi());
+    std::unique_ptr<MetinYazici> metin;
+    if (!c.pdf.isEmpty()) {
+        pdf = std::make_unique<PdfYazici>(c.pdf, AnaRapor::baslik(), programBasligi());
         alici.ekle(pdf.get());
     }
-    if (!pngKlasoru.isEmpty()) {
-        QDir().mkpath(pngKlasoru);
-        png = std::make_unique<PngYazici>(pngKlasoru);
+    if (!c.pngKlasoru.isEmpty()) {
+        QDir().mkpath(c.pngKlasoru);
+        png = std::make_unique<PngYazici>(c.pngKlasoru);
         alici.ekle(png.get());
+    }
+    if (!c.metin.isEmpty()) {
+        metin = std::make_unique<MetinYazici>(c.metin, MetinSecenekleri{});
+        alici.ekle(metin.get());
     }
     try {
         Rapor_Uret(alici);
@@ -120,8 +126,12 @@ bool Dosyalara_Yaz(const QString& pdfDosyasi, const QString& pngKlasoru) {
         MsgBox(h.aciklama(), Simge::Kritik);
         return false;
     }
-    if ((pdf && !pdf->bitir()) || (png && png->hataVar())) {
-        MsgBox(QStringLiteral("Rapor dosyası yazılamadı: ") + (pdf ? pdfDosyasi : pngKlasoru), Simge::Kritik);
+    const QString hatali = pdf && !pdf->bitir()       ? c.pdf
+                           : png && png->hataVar()    ? c.pngKlasoru
+                           : metin && !metin->bitir() ? c.metin
+                                                      : QString();
+    if (!hatali.isEmpty()) {
+        MsgBox(QStringLiteral("Rapor dosyası yazılamadı: ") + hatali, Simge::Kritik);
         return false;
     }
     return true;

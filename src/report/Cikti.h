@@ -26,6 +26,11 @@ void Ekrana_Gonder();
 // The printer target: the print dialog first, then the pages.
 void Yaziciya_Gonder(QWidget* ust);
 
-// The batch outputs: the report as PDF file and/or PNG pages in a folder
-// (either may be empty). False after a shown failure.
-bool Dosyalara_Yaz(const QString& pdf, const QString& pngKlasoru);
+// The batch outputs, each written only when named, all from one run.
+struct TopluCiktilar {
+    QString pdf;
+    QString pngKlasoru;
+    QString metin;
+};
+// False after a shown failure.
+bool Dosyalara_Yaz(const TopluCiktilar& c);

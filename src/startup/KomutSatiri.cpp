@@ -36,13 +36,13 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             k.evet = true;
         } else if (a == QLatin1String("--sql")) {
             k.sqlYaz = true;
-        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png")) {
+        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png") || a == QLatin1String("--text")) {
             if (i + 1 >= argumanlar.size())
                 return hata(QStringLiteral("%1 needs a %2")
-                                .arg(a, a == QLatin1String("--pdf") ? QStringLiteral("file") : QStringLiteral("folder")));
+                                .arg(a, a == QLatin1String("--png") ? QStringLiteral("folder") : QStringLiteral("file")));
             const QString yol = argumanlar.at(++i);
             if (yol.trimmed().isEmpty()) return hata(QStringLiteral("%1 needs a name, not an empty text").arg(a));
-            (a == QLatin1String("--pdf") ? k.pdf : k.png) = yol;
+            (a == QLatin1String("--pdf") ? k.pdf : a == QLatin1String("--png") ? k.png : k.metin) = yol;
         } else if (a == QLatin1String("--template")) {
             if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).trimmed().isEmpty())
                 return hata(QStringLiteral("--template needs a file"));
@@ -94,6 +94,7 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --sql                     print the composed statement and stop\n"
                           "  --pdf FILE                write the report as PDF to FILE\n"
                           "  --png DIR                 write one PNG per report page into DIR\n"
+                          "  --text FILE               write the report as text (fixed columns, Windows-1254)\n"
                           "  The edits apply in the order given, as if typed into the filter form.\n")
         .arg(programAdi);
 }

@@ -25,6 +25,8 @@ struct KomutSatiri {
     bool sqlYaz = false; // --sql: print the composed statement and stop
     QString pdf;         // --pdf FILE: the report as PDF, no viewer
     QString png;         // --png DIR: one PNG per page
+    QString metin;       // --text FILE: the report as text, fixed columns
+    bool dosyaVar() const { return !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty(); }
     // The login instead of the five parameters: --user NAME, the password
     // from FATURA_SIFRE or standard input; --company CODE picks the company,
     // without it the user's companies are listed.

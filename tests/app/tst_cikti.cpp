@@ -3,10 +3,19 @@
 #include "filterform/FiltreIzgarasi.h"
 #include "ortak/TestOrtami.h"
 #include "platform/rapor/OnizlemePenceresi.h"
+#include "report/BekletFrm.h"
+#include "report/DisaAktarim.h"
+#include "report/TexteAtOzellikFrm.h"
+#include "platform/metin/Cp1254.h"
 #include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using Bant::OnizlemePenceresi;
@@ -103,6 +112,95 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TamamBtn_Click(*form_, nullptr);
         QCOMPARE(onizlemeler().size(), 1);
+    }
+
+    // The text target: the dialog's options, Vazgeç writing nothing but still
+    // opening what is there, the viewer found through the desktop.
+    void metinHedefi_data() {
+        QTest::addColumn<QString>("dugme");
+        QTest::addColumn<QString>("ayirac");
+        QTest::addColumn<bool>("evrensel");
+        QTest::newRow("tamam sabit sutunlar") << "btnOK"
+                                              << "" << false;
+        QTest::newRow("tamam ayiracli evrensel") << "btnOK"
+                                                 << "|" << true;
+        QTest::newRow("vazgec") << "btnCancel"
+                                << "" << false;
+    }
+    void metinHedefi() {
+        QFETCH(QString, dugme);
+        QFETCH(QString, ayirac);
+        QFETCH(bool, evrensel);
+        QTemporaryDir dizin;
+        sistem_->dizin = dizin.path();
+        sistem_->varsayilanlar.insert(QStringLiteral("text/plain"), QStringLiteral("duzenleyici.desktop"));
+        const QString yol = dizin.filePath(QStringLiteral("Temp.txt"));
+        QWidget form;
+        form.resize(600, 400);
+        form.show();
+        bool goruldu = false;
+        QTimer::singleShot(0, &form, [&] {
+            auto* d = qobject_cast<TexteAtOzellikFrm*>(QApplication::activeModalWidget());
+            if (!d) return;
+            goruldu = d->windowTitle() == QStringLiteral("Text'e Yazdır") && !d->BosSatirlariGizle->isChecked() &&
+                      !d->UnicodeText->isChecked() && d->AlanAyiraci->text().isEmpty();
+            d->AlanAyiraci->setText(ayirac);
+            d->UnicodeText->setChecked(evrensel);
+            d->BosSatirlariGizle->setChecked(true);
+            d->findChild<QPushButton*>(dugme)->click();
+        });
+        form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Text"));
+        TamamBtn_Click(*form_, &form);
+        QVERIFY(goruldu);
+        QVERIFY2(kutular_->kutular.isEmpty(), qPrintable(kutular_->metinler().join(u'\n')));
+        QCOMPARE(sistem_->acilanlar, QStringList{yol}); // the viewer opens the file in every case
+        QVERIFY(!form.findChild<BekletFrm*>() || !form.findChild<BekletFrm*>()->isVisible());
+        QFile f(yol);
+        if (dugme == QLatin1String("btnCancel")) {
+            QVERIFY(!f.exists());
+            return;
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray b = f.readAll();
+        QCOMPARE(b.startsWith("\xEF\xBB\xBF"), evrensel);
+        const QString metin = evrensel ? QString::fromUtf8(b.mid(3)) : Cp1254::coz(b);
+        QVERIFY(metin.startsWith(QStringLiteral("Anadolu Ticaret")));
+        QVERIFY(metin.contains(QStringLiteral("FATURA LİSTESİ")));
+        QVERIFY(!metin.contains(QStringLiteral("\r\n\r\n"))); // empty lines hidden
+        if (!ayirac.isEmpty()) QVERIFY(metin.contains(QStringLiteral("TARİH|FİŞ NO|İŞLEM TİPİ|CARİ KOD|CARİ ÜNVAN|VADE|NET TUTAR\r\n")));
+        QVERIFY(metin.count(QStringLiteral("Faturası")) > 10); // the invoices
+    }
+
+    // Escape on the wait panel cancels: the previous file stays, nothing opens.
+    void metinHedefiIptal() {
+        QTemporaryDir dizin;
+        sistem_->dizin = dizin.path();
+        sistem_->varsayilanlar.insert(QStringLiteral("text/plain"), QStringLiteral("duzenleyici.desktop"));
+        const QString yol = dizin.filePath(QStringLiteral("Temp.txt"));
+        QFile eski(yol);
+        QVERIFY(eski.open(QIODevice::WriteOnly));
+        eski.write("onceki");
+        eski.close();
+        QWidget form;
+        form.show();
+        QTimer::singleShot(0, &form, [] {
+            if (auto* d = qobject_cast<TexteAtOzellikFrm*>(QApplication::activeModalWidget()))
+                d->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        // The first page made: the user presses Escape on the panel.
+        QTimer* bekci = new QTimer(&form);
+        connect(bekci, &QTimer::timeout, &form, [&form] {
+            auto* p = form.findChild<BekletFrm*>();
+            if (p && p->isVisible()) QTest::keyClick(p, Qt::Key_Escape);
+        });
+        bekci->start(0);
+        form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Text"));
+        TamamBtn_Click(*form_, &form);
+        QVERIFY(sistem_->acilanlar.isEmpty());
+        QVERIFY(eski.open(QIODevice::ReadOnly));
+        QCOMPARE(eski.readAll(), QByteArray("onceki"));
+        QCOMPARE(QDir(dizin.path()).entryList(QDir::Files), QStringList{QStringLiteral("Temp.txt")}); // no stray file
+        QVERIFY(!degiskenler().RaporUretiliyor);
     }
 
     void tarihMesajiCiktiUretmez() {

@@ -2,6 +2,7 @@
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -62,6 +63,19 @@ public:
         baslatilanlar << yol;
         return true;
     }
+    // The desktop's programs by MIME type; what was opened, "program file" or the file alone.
+    QHash<QString, QString> varsayilanlar;
+    QStringList acilanlar;
+    QString varsayilanUygulama(const QString& mime) const override { return varsayilanlar.value(mime); }
+    bool dosyayiAc(const QString& dosya) override {
+        acilanlar << dosya;
+        return true;
+    }
+    bool programCalistir(const QString& yol, const QStringList& argumanlar) override {
+        acilanlar << (QStringList{yol} + argumanlar).join(u' ');
+        return true;
+    }
+    QString programBul(const QString&) const override { return {}; }
     void panoyaKoy(const QString& metin) override { pano = metin; }
     QString panodan() const override { return pano; }
     QString programDizini() const override { return dizin; }

@@ -1,14 +1,18 @@
 // The report engine on its own: rows from an in-memory cursor, no database,
 // no program code.
 #include "platform/rapor/HedefDosya.h"
+#include "platform/rapor/MetinYazici.h"
+#include "platform/rapor/Satirlar.h"
 #include "platform/rapor/RaporBelgesi.h"
 #include "platform/rapor/RaporMotoru.h"
 #include "platform/rapor/SayfaCizici.h"
 #include "platform/rapor/Sigdirma.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
+#include "platform/metin/Cp1254.h"
 #include "platform/rapor/SayfaYazicilari.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QtTest>
 #include <limits>
@@ -95,12 +99,125 @@ QStringList metinler(const QList<Sayfa>& sayfalar, const QString& ad) {
     return l;
 }
 
+// A small list for the exports: a page header with captions, a code, a
+// name and a right-aligned amount per row, a total; two rows per page.
+class ListeBelgesi : public RaporBelgesi {
+public:
+    explicit ListeBelgesi(QList<QList<Deger>> satirlar) {
+        auto konum = [](Kontrol k, int sol, int ust, int genislik, Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignTop) {
+            k.sol = sol, k.ust = ust, k.genislik = genislik, k.hiza = hiza;
+            return k;
+        };
+        Kontrol baslik;
+        baslik.tur = Kontrol::Tur::Etiket;
+        baslik.yukseklik = 240;
+        auto etiket = [&](const char* metin, int sol, int ust, int genislik, Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignTop) {
+            Kontrol k = konum(baslik, sol, ust, genislik, hiza);
+            k.ad = k.metin = QString::fromUtf8(metin);
+            return k;
+        };
+        PageHeader.yukseklik = 720;
+        PageHeader.kontroller = {etiket("ŞUBE LİSTESİ", 0, 0, 3000), etiket("KOD", 0, 480, 900), etiket("AD", 1800, 475, 2700),
+                                 etiket("TUTAR", 4500, 480, 1800, Qt::AlignRight | Qt::AlignTop)};
+        Detail.yukseklik = 240;
+        Kontrol tutar = konum(alan("tutar", "Tutar"), 4500, 0, 1800, Qt::AlignRight | Qt::AlignTop);
+        tutar.cikisBicimi = QStringLiteral("#,##0.00");
+        Detail.kontroller = {konum(alan("kod", "Kod"), 0, 0, 900), konum(alan("ad", "Grup"), 1800, 0, 2700), tutar};
+        ReportFooter.yukseklik = 240;
+        Kontrol toplam =
+            konum(ozet("toplam", Kontrol::OzetTuru::Toplam, Kontrol::Kapsam::Rapor), 4500, 0, 1800, Qt::AlignRight | Qt::AlignTop);
+        ReportFooter.kontroller = {etiket("Toplam :", 1800, 0, 2700), toplam};
+        // Room for the header and two rows: the third row and the total go to page 2.
+        sayfaAyari.yukseklik = sayfaAyari.ustKenar + 720 + 2 * 240 + sayfaAyari.altKenar;
+        veri = [satirlar] { return std::make_unique<BellekImleci>(QStringList{"Grup", "Kod", "Tutar"}, satirlar); };
+    }
+};
+
 } // namespace
 
 class TstRaporMotoru : public QObject {
     Q_OBJECT
 
 private slots:
+    // The text export: fixed columns from the positions, or the texts joined
+    // by the field separator; the page separator between pages; vertical gaps
+    // as empty lines unless hidden; Windows-1254 or UTF-8 with its mark.
+    void metinAktarimi_data() {
+        QTest::addColumn<QString>("alanAyiraci");
+        QTest::addColumn<QString>("sayfaAyiraci");
+        QTest::addColumn<bool>("gizle");
+        QTest::addColumn<bool>("evrensel");
+        QTest::addColumn<QString>("beklenen");
+        // Columns at 90 twips a character: AD from 1800 is column 20, TUTAR ends at 6300, column 70.
+        QTest::newRow("sabit sutunlar")
+            << ""
+            << "" << false << false
+            << QStringLiteral("ŞUBE LİSTESİ\r\n\r\nKOD                 AD                                           TUTAR\r\nC1            "
+                              "      Işık                                          1,50\r\nC2                  Çınar                       "
+                              "          1.234.567,89\r\n\r\nŞUBE LİSTESİ\r\n\r\nKOD                 AD                                    "
+                              "       TUTAR\r\nC3                  Ölçü                                         -2,00\r\n                  "
+                              "  Toplam :                              1.234.567,39\r\n");
+        QTest::newRow("bos satirlar gizli")
+            << ""
+            << "" << true << true
+            << QStringLiteral("ŞUBE LİSTESİ\r\nKOD                 AD                                           TUTAR\r\nC1                "
+                              "  Işık                                          1,50\r\nC2                  Çınar                           "
+                              "      1.234.567,89\r\nŞUBE LİSTESİ\r\nKOD                 AD                                           "
+                              "TUTAR\r\nC3                  Ölçü                                         -2,00\r\n                    "
+                              "Toplam :                              1.234.567,39\r\n");
+        QTest::newRow("ayiracli") << ";"
+                                  << "----" << true << false
+                                  << QStringLiteral("ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC1;Işık;1,50\r\nC2;Çınar;1.234.567,89\r\n----\r\n"
+                                                    "ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC3;Ölçü;-2,00\r\nToplam :;1.234.567,39\r\n");
+    }
+    void metinAktarimi() {
+        QFETCH(QString, alanAyiraci);
+        QFETCH(QString, sayfaAyiraci);
+        QFETCH(bool, gizle);
+        QFETCH(bool, evrensel);
+        QFETCH(QString, beklenen);
+        auto para = [](const char* t) { return Deger::paradan(Para::metinden(QString::fromLatin1(t)).value()); };
+        ListeBelgesi b({{Deger::metinden(QStringLiteral("Işık")), Deger::metinden(QStringLiteral("C1")), para("1.5")},
+                        {Deger::metinden(QStringLiteral("Çınar")), Deger::metinden(QStringLiteral("C2")), para("1234567.89")},
+                        {Deger::metinden(QStringLiteral("Ölçü")), Deger::metinden(QStringLiteral("C3")), para("-2")}});
+        QTemporaryDir dir;
+        const QString yol = dir.filePath(QStringLiteral("Temp.txt"));
+        MetinYazici yazici(yol, {alanAyiraci, sayfaAyiraci, gizle, evrensel});
+        RaporMotoru motor(b, yazici);
+        motor.calistir();
+        QCOMPARE(motor.sayfaSayisi(), 2);
+        QVERIFY(yazici.bitir());
+        const QByteArray icerik = dosyaIcerigi(yol);
+        if (evrensel) {
+            QVERIFY(icerik.startsWith("\xEF\xBB\xBF"));
+            QCOMPARE(QString::fromUtf8(icerik.mid(3)), beklenen);
+        } else {
+            QCOMPARE(icerik, Cp1254::kodla(beklenen));
+        }
+    }
+
+    // Lines of a page for the exports: captions set a few twips apart stand
+    // on one line; the columns come from them.
+    void sayfaSatirlari() {
+        ListeBelgesi b({{Deger::metinden(QStringLiteral("X")), Deger::metinden(QStringLiteral("C1")),
+                         Deger::paradan(Para::metinden(QStringLiteral("3")).value())}});
+        SayfaDeposu depo;
+        RaporMotoru(b, depo).calistir();
+        const QList<Satir> satirlar = Sayfa_Satirlari(depo.sayfalar.first());
+        QCOMPARE(satirlar.size(), 4);
+        const qsizetype i = Baslik_Satiri(satirlar);
+        QCOMPARE(i, 1);
+        const Sutunlar s(satirlar.at(i));
+        QCOMPARE(s.sayi(), 3);
+        QCOMPARE(s.baslik(2), QStringLiteral("TUTAR"));
+        QCOMPARE(satirlar.at(2).bolum, Bolum::Tur::Detail);
+        QCOMPARE(satirlar.at(2).hucreler.at(2)->deger.para().metin(), QStringLiteral("3.0000"));
+        QCOMPARE(s.sutun(satirlar.at(3).hucreler.at(0)->alan), 1); // "Toplam :" under AD
+        QCOMPARE(s.sutun(QRect(9000, 0, 100, 10)), 2);             // beyond every column: the nearest
+        QCOMPARE(satirlar.at(3).bolum, Bolum::Tur::ReportFooter);
+        QVERIFY(satirlar.at(3).hucreler.at(0)->deger.bosMu()); // a label has no value
+    }
+
     void gruplarVeToplamlar() {
         DenemeBelgesi b({satir("A", "1", "10.10"), satir("A", "2", "0.01"), satir("B", "3", "5"), satir("C", "4", "-2.50")});
         SayfaDeposu depo;

@@ -24,6 +24,13 @@ RaporMotoru::RaporMotoru(RaporBelgesi& belge, SayfaAlici& alici) : b_(belge), al
 
 QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
     if (!b.gorunur) return {};
+    const int blok = ++blokNo_;
+    auto etiketle = [&](SayfaOgesi o) {
+        o.bolum = b.tur;
+        o.blok = blok;
+        o.ic = icIce_;
+        return o;
+    };
     Blok ana;
     int enAlt = b.yukseklik;
     const Kontrol* alt = nullptr;
@@ -37,15 +44,20 @@ QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
                 kutu.ad = k.ad;
                 kutu.alan = QRect(k.sol, k.ust, k.genislik, k.yukseklik);
                 kutu.renk = k.arkaPlan;
-                ana.ogeler << kutu;
+                ana.ogeler << etiketle(kutu);
             }
-            if (!k.metin.isEmpty()) ana.ogeler << metinOgesi(k, k.metin);
+            if (!k.metin.isEmpty()) ana.ogeler << etiketle(metinOgesi(k, k.metin));
             enAlt = qMax(enAlt, k.ust + k.yukseklik);
             break;
         case Kontrol::Tur::Alan:
         case Kontrol::Tur::Ozet: {
             const QString m = k.metinVar ? k.metin : b_.bicim.metin(k.deger, k.cikisBicimi);
-            if (!m.isEmpty()) ana.ogeler << metinOgesi(k, m);
+            if (!m.isEmpty()) {
+                SayfaOgesi o = etiketle(metinOgesi(k, m));
+                o.bicim = k.cikisBicimi;
+                if (!k.metinVar) o.deger = k.deger;
+                ana.ogeler << o;
+            }
             enAlt = qMax(enAlt, k.ust + k.yukseklik);
             break;
         }
@@ -54,7 +66,7 @@ QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
             c.tur = SayfaOgesi::Tur::Cizgi;
             c.ad = k.ad;
             c.alan = QRect(QPoint(k.x1, k.y1), QPoint(k.x2, k.y2));
-            ana.ogeler << c;
+            ana.ogeler << etiketle(c);
             enAlt = qMax(enAlt, qMax(k.y1, k.y2));
             break;
         }
@@ -71,7 +83,9 @@ QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
     // grows to hold it.
     RaporMotoru icMotor(*alt->altRapor, alici_);
     icMotor.icIce_ = true;
+    icMotor.blokNo_ = blokNo_;
     icMotor.calistir();
+    blokNo_ = icMotor.blokNo_;
     QList<Blok> bloklar;
     ana.yukseklik = alt->ust;
     bloklar << ana;
@@ -147,6 +161,7 @@ void RaporMotoru::yeniSayfa() {
     sayfa_.no = sayfaNo_;
     sayfa_.genislik = a.genislik;
     sayfa_.yukseklik = a.yukseklik;
+    sayfa_.solKenar = a.solKenar;
     sayfa_.yazi = a.yazi;
     sayfaAcik_ = true;
     govdeSonu_ = a.yukseklik - a.altKenar - (b_.PageFooter.gorunur ? b_.PageFooter.yukseklik : 0);

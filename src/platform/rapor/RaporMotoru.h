@@ -54,6 +54,7 @@ private:
     QList<Blok> toplanan_;
     QHash<QString, qsizetype> sutunlar_;
     int sayfaNo_ = 0;
+    int blokNo_ = 0; // sections laid out so far, sub-reports included
     struct Birikim {
         Para toplam;
         qint64 sayi = 0;

@@ -19,12 +19,22 @@ struct SayfaOgesi {
     Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignTop;
     bool kalin = false;
     QColor renk; // box fill
+    // For the exports that keep the report's structure: the section that made
+    // the item, the laid-out section it belongs to (one number per section
+    // printed, shared by all its lines), whether a sub-report made it, and for
+    // a field showing its value, that value and its output format.
+    Bolum::Tur bolum = Bolum::Tur::Detail;
+    int blok = 0;
+    bool ic = false;
+    Deger deger;
+    QString bicim;
 };
 
 struct Sayfa {
     int no = 0;
     int genislik = Birim::A4Genislik; // the paper, twips
     int yukseklik = Birim::A4Yukseklik;
+    int solKenar = 0; // where the sections start, twips from the paper's left
     YaziTipi yazi;
     QList<SayfaOgesi> ogeler;
 };

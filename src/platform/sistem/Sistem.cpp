@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSysInfo>
 
 namespace {
@@ -25,6 +26,29 @@ int SistemServisi::anaSurum() const {
 void SistemServisi::yenidenBaslatIste() {}
 
 bool SistemServisi::programBaslat(const QString& yol) { return QProcess::startDetached(yol, {}, QFileInfo(yol).absolutePath()); }
+
+bool SistemServisi::programCalistir(const QString& yol, const QStringList& argumanlar) {
+    return QProcess::startDetached(yol, argumanlar, QFileInfo(yol).absolutePath());
+}
+
+QString SistemServisi::varsayilanUygulama(const QString& mimeTuru) const {
+    const QString xdg = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdg.isEmpty()) return {};
+    QProcess p;
+    p.start(xdg, {QStringLiteral("query"), QStringLiteral("default"), mimeTuru});
+    if (!p.waitForFinished(5000)) {
+        p.kill();
+        return {};
+    }
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+bool SistemServisi::dosyayiAc(const QString& dosya) {
+    const QString xdg = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return !xdg.isEmpty() && QProcess::startDetached(xdg, {dosya});
+}
+
+QString SistemServisi::programBul(const QString& ad) const { return QStandardPaths::findExecutable(ad); }
 
 void SistemServisi::panoyaKoy(const QString& metin) {
     gPano = metin;

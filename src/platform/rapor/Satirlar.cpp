@@ -1,0 +1,81 @@
+#include "platform/rapor/Satirlar.h"
+
+#include <algorithm>
+
+namespace Bant {
+
+bool Satir::kalin() const {
+    return !hucreler.isEmpty() && std::all_of(hucreler.cbegin(), hucreler.cend(), [](const SayfaOgesi* o) { return o->kalin; });
+}
+
+QList<Satir> Sayfa_Satirlari(const Sayfa& sayfa) {
+    QList<Satir> satirlar;
+    for (const SayfaOgesi& o : sayfa.ogeler) {
+        if (o.tur != SayfaOgesi::Tur::Metin) continue;
+        Satir* bulunan = nullptr;
+        for (qsizetype i = satirlar.size() - 1; i >= 0 && !bulunan; --i) {
+            Satir& s = satirlar[i];
+            if (s.blok != o.blok) continue;
+            const int fark = qAbs(o.alan.top() - s.ust);
+            if (2 * fark < qMin(o.alan.height(), s.alt - s.ust)) bulunan = &s;
+        }
+        if (!bulunan) {
+            Satir yeni;
+            yeni.bolum = o.bolum;
+            yeni.ic = o.ic;
+            yeni.blok = o.blok;
+            yeni.ust = o.alan.top();
+            yeni.alt = o.alan.top() + o.alan.height();
+            satirlar << yeni;
+            bulunan = &satirlar.last();
+        }
+        bulunan->alt = qMax(bulunan->alt, o.alan.top() + o.alan.height());
+        bulunan->hucreler << &o;
+    }
+    std::stable_sort(satirlar.begin(), satirlar.end(), [](const Satir& a, const Satir& b) { return a.ust < b.ust; });
+    for (Satir& s : satirlar)
+        std::stable_sort(s.hucreler.begin(), s.hucreler.end(),
+                         [](const SayfaOgesi* a, const SayfaOgesi* b) { return a->alan.left() < b->alan.left(); });
+    return satirlar;
+}
+
+Sutunlar::Sutunlar(const Satir& basliklar) {
+    for (const SayfaOgesi* o : basliklar.hucreler) {
+        araliklar_ << qMakePair(o->alan.left(), o->alan.left() + o->alan.width());
+        basliklar_ << o->metin;
+    }
+}
+
+int Sutunlar::sutun(const QRect& alan) const {
+    const int sol = alan.left();
+    const int sag = alan.left() + alan.width();
+    int enIyi = -1;
+    int enCok = 0;
+    for (int i = 0; i < araliklar_.size(); ++i) {
+        const int ortak = qMin(sag, araliklar_.at(i).second) - qMax(sol, araliklar_.at(i).first);
+        if (ortak > enCok) {
+            enCok = ortak;
+            enIyi = i;
+        }
+    }
+    if (enIyi >= 0) return enIyi;
+    const int orta = (sol + sag) / 2;
+    int enYakin = INT_MAX;
+    for (int i = 0; i < araliklar_.size(); ++i) {
+        const int uzaklik = qAbs((araliklar_.at(i).first + araliklar_.at(i).second) / 2 - orta);
+        if (uzaklik < enYakin) {
+            enYakin = uzaklik;
+            enIyi = i;
+        }
+    }
+    return qMax(enIyi, 0);
+}
+
+qsizetype Baslik_Satiri(const QList<Satir>& satirlar) {
+    qsizetype son = -1;
+    for (qsizetype i = 0; i < satirlar.size(); ++i)
+        if (satirlar.at(i).bolum == Bolum::Tur::PageHeader && !satirlar.at(i).ic) son = i;
+    return son;
+}
+
+} // namespace Bant
