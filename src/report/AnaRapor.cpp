@@ -137,6 +137,15 @@ AnaRapor::AnaRapor() {
     k_ = std::make_unique<Kontroller>(*this);
 }
 
+Bant::DegerBicimi AnaRapor::degerBicimi() {
+    const Degiskenler& d = degiskenler();
+    DegerBicimi b;
+    b.ondalik = d.OndalikAyirac.isEmpty() ? QStringLiteral(",") : d.OndalikAyirac;
+    b.binlik = d.BinlikAyirac.isEmpty() ? QStringLiteral(".") : d.BinlikAyirac;
+    b.kisaTarih = Kisa_Tarih_Bicimi();
+    return b;
+}
+
 QString AnaRapor::baslik() { return Buyuk_Harf(sistem().programAdi()); }
 
 void AnaRapor::ActiveReport_ReportStart() {
@@ -146,9 +155,7 @@ void AnaRapor::ActiveReport_ReportStart() {
     VeriBitti = false;
     AraToplam = 0.0f;
     AraKayitSayisi = 0;
-    bicim.ondalik = d.OndalikAyirac.isEmpty() ? QStringLiteral(",") : d.OndalikAyirac;
-    bicim.binlik = d.BinlikAyirac.isEmpty() ? QStringLiteral(".") : d.BinlikAyirac;
-    bicim.kisaTarih = Kisa_Tarih_Bicimi();
+    bicim = degerBicimi();
     uzunTarihBicimi_ = Uzun_Tarih_Bicimi();
 
     // The report reads on a connection of its own, shared with its invoice lines.

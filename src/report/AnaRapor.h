@@ -30,6 +30,8 @@ public:
 
     // The title: the program file's name in Turkish upper case.
     static QString baslik();
+    // The regional separators and the short date form the report prints with.
+    static Bant::DegerBicimi degerBicimi();
 
 private:
     struct Kontroller;

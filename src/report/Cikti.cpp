@@ -2,6 +2,7 @@
 #include "report/AnaRapor.h"
 #include "platform/rapor/OnizlemePenceresi.h"
 #include "platform/rapor/RaporMotoru.h"
+#include "platform/rapor/ExcelYazici.h"
 #include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/SayfaYazicilari.h"
 #include "platform/rapor/Yazici.h"
@@ -107,6 +108,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
     std::unique_ptr<PdfYazici> pdf;
     std::unique_ptr<PngYazici> png;
     std::unique_ptr<MetinYazici> metin;
+    std::unique_ptr<ExcelYazici> excel;
     if (!c.pdf.isEmpty()) {
         pdf = std::make_unique<PdfYazici>(c.pdf, AnaRapor::baslik(), programBasligi());
         alici.ekle(pdf.get());
@@ -120,6 +122,10 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
         metin = std::make_unique<MetinYazici>(c.metin, MetinSecenekleri{});
         alici.ekle(metin.get());
     }
+    if (!c.excel.isEmpty()) {
+        excel = std::make_unique<ExcelYazici>(c.excel, AnaRapor::degerBicimi(), AnaRapor::baslik());
+        alici.ekle(excel.get());
+    }
     try {
         Rapor_Uret(alici);
     } catch (const VeritabaniHatasi& h) {
@@ -129,6 +135,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
     const QString hatali = pdf && !pdf->bitir()       ? c.pdf
                            : png && png->hataVar()    ? c.pngKlasoru
                            : metin && !metin->bitir() ? c.metin
+                           : excel && !excel->bitir() ? c.excel
                                                       : QString();
     if (!hatali.isEmpty()) {
         MsgBox(QStringLiteral("Rapor dosyası yazılamadı: ") + hatali, Simge::Kritik);

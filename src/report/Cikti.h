@@ -31,6 +31,7 @@ struct TopluCiktilar {
     QString pdf;
     QString pngKlasoru;
     QString metin;
+    QString excel;
 };
 // False after a shown failure.
 bool Dosyalara_Yaz(const TopluCiktilar& c);

@@ -1,8 +1,10 @@
 #include "report/DisaAktarim.h"
+#include "report/AnaRapor.h"
 #include "report/BekletFrm.h"
 #include "report/Cikti.h"
 #include "report/Goruntuleyiciler.h"
 #include "report/TexteAtOzellikFrm.h"
+#include "platform/rapor/ExcelYazici.h"
 #include "platform/rapor/MetinYazici.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
@@ -80,4 +82,19 @@ void Text_Gonder(QWidget* form) {
     }
     const Goruntuleyici g = Metin_Duzenleyici();
     if (!Goruntule(g, yol)) MsgBox(QStringLiteral("Metin düzenleyici başlatılamadı: ") + yol, Simge::Kritik);
+}
+
+void Excel_Gonder(QWidget* form) {
+    const Goruntuleyici g = Excel_Programi();
+    if (!g.bulundu()) {
+        MsgBox(GoruntuleyiciMesaji::excelYok());
+        return;
+    }
+    const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.xls"));
+    ExcelYazici yazici(yol, AnaRapor::degerBicimi(), AnaRapor::baslik());
+    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Excel'e  Gönderiliyor"), yazici);
+    if (sayfalar < 0) return;
+    // As on the suite: a workbook or a viewer that fails after the run says nothing.
+    if (sayfalar > 0 && !yazici.bitir()) return;
+    Goruntule(g, yol);
 }

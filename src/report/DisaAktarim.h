@@ -12,6 +12,8 @@ class QWidget;
 // file as it was and opening nothing. A complete file is opened with its
 // viewer; a report without pages writes nothing and opens what is there.
 void Text_Gonder(QWidget* form);
+// Without a program for the workbook: its message, and nothing runs.
+void Excel_Gonder(QWidget* form);
 
 // Temp.txt, Temp.xls, Temp.Htm ... in the program's folder.
 QString Disa_Aktarim_Yolu(const QString& ad);

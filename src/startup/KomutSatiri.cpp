@@ -6,9 +6,9 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
         k.parametreler = argumanlar.join(u' ');
         return k;
     }
-    auto hata = [&k](const QString& metin) {
+    auto hata = [&k](const QString& aciklama) {
         k.kip = Kip::Hata;
-        k.hata = metin;
+        k.hata = aciklama;
         return k;
     };
     k.kip = Kip::Toplu;
@@ -36,13 +36,17 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             k.evet = true;
         } else if (a == QLatin1String("--sql")) {
             k.sqlYaz = true;
-        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png") || a == QLatin1String("--text")) {
+        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png") || a == QLatin1String("--text") ||
+                   a == QLatin1String("--excel")) {
             if (i + 1 >= argumanlar.size())
                 return hata(QStringLiteral("%1 needs a %2")
                                 .arg(a, a == QLatin1String("--png") ? QStringLiteral("folder") : QStringLiteral("file")));
             const QString yol = argumanlar.at(++i);
             if (yol.trimmed().isEmpty()) return hata(QStringLiteral("%1 needs a name, not an empty text").arg(a));
-            (a == QLatin1String("--pdf") ? k.pdf : a == QLatin1String("--png") ? k.png : k.metin) = yol;
+            (a == QLatin1String("--pdf")    ? k.pdf
+             : a == QLatin1String("--png")  ? k.png
+             : a == QLatin1String("--text") ? k.metin
+                                            : k.excel) = yol;
         } else if (a == QLatin1String("--template")) {
             if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).trimmed().isEmpty())
                 return hata(QStringLiteral("--template needs a file"));
@@ -95,6 +99,7 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --pdf FILE                write the report as PDF to FILE\n"
                           "  --png DIR                 write one PNG per report page into DIR\n"
                           "  --text FILE               write the report as text (fixed columns, Windows-1254)\n"
+                          "  --excel FILE              write the report as an Excel 97-2003 workbook\n"
                           "  The edits apply in the order given, as if typed into the filter form.\n")
         .arg(programAdi);
 }

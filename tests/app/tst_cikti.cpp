@@ -8,6 +8,7 @@
 #include "report/TexteAtOzellikFrm.h"
 #include "platform/metin/Cp1254.h"
 #include "startup/Degiskenler.h"
+#include "startup/Subs.h"
 #include "startup/Veritabani.h"
 
 #include <QApplication>
@@ -201,6 +202,49 @@ private slots:
         QCOMPARE(eski.readAll(), QByteArray("onceki"));
         QCOMPARE(QDir(dizin.path()).entryList(QDir::Files), QStringList{QStringLiteral("Temp.txt")}); // no stray file
         QVERIFY(!degiskenler().RaporUretiliyor);
+    }
+
+    // The Excel target: the settings store's Office versions first (the
+    // oldest wins), else the desktop's program; without either, its message
+    // and no run.
+    void excelHedefi_data() {
+        QTest::addColumn<QStringList>("surumler"); // "version=path"
+        QTest::addColumn<bool>("masaustu");
+        QTest::addColumn<QString>("acilan"); // "%1" is the file
+        QTest::newRow("en eski surum") << QStringList{"14.0=C:\\Office14\\", "11.0=C:\\Office11\\"} << true << "C:/Office11/Excel.Exe %1";
+        QTest::newRow("masaustu programi") << QStringList{} << true << "%1";
+        QTest::newRow("program yok") << QStringList{} << false << "";
+    }
+    void excelHedefi() {
+        QFETCH(QStringList, surumler);
+        QFETCH(bool, masaustu);
+        QFETCH(QString, acilan);
+        QTemporaryDir dizin;
+        sistem_->dizin = dizin.path();
+        for (const char* v : {"10.0", "11.0", "12.0", "13.0", "14.0"})
+            Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Office\\%1\\Excel\\InstallRoot").arg(QLatin1String(v)),
+                      QStringLiteral("Path"), QString());
+        for (const QString& s : surumler)
+            Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE,
+                      QStringLiteral("SOFTWARE\\Microsoft\\Office\\%1\\Excel\\InstallRoot").arg(s.section(u'=', 0, 0)),
+                      QStringLiteral("Path"), s.section(u'=', 1));
+        if (masaustu) sistem_->varsayilanlar.insert(QStringLiteral("application/vnd.ms-excel"), QStringLiteral("calc.desktop"));
+        const QString yol = dizin.filePath(QStringLiteral("Temp.xls"));
+        QWidget form;
+        form.show();
+        form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Excel"));
+        TamamBtn_Click(*form_, &form);
+        QFile f(yol);
+        if (acilan.isEmpty()) {
+            QCOMPARE(kutular_->metinler(), QStringList{QStringLiteral("Excel Programını Yüklemelisiniz")});
+            QVERIFY(sistem_->acilanlar.isEmpty());
+            QVERIFY(!f.exists());
+            return;
+        }
+        QVERIFY(kutular_->kutular.isEmpty());
+        QCOMPARE(sistem_->acilanlar, QStringList{acilan.arg(yol)});
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.read(8), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")); // a compound document
     }
 
     void tarihMesajiCiktiUretmez() {

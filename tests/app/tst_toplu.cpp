@@ -1,5 +1,9 @@
 #include "ortak/TestOrtami.h"
+#include "platform/metin/Cp1254.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <optional>
 #include <QRegularExpression>
@@ -252,6 +256,59 @@ private slots:
         QFile pdf(yol);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    // The workbook read back by an independent reader: the captions frozen
+    // with an auto-filter, every invoice's date a date cell and its amount a
+    // number equal to the amount the report prints (its text output of the
+    // same run), the grand total too.
+    void excelCiktisi() {
+        turkceAyarlar();
+        const QString xls = ayarlar_->filePath(QStringLiteral("r.xls"));
+        const QString txt = ayarlar_->filePath(QStringLiteral("r.txt"));
+        const Sonuc s =
+            calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
+                      QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--excel"), xls, QStringLiteral("--text"), txt});
+        QVERIFY2(s.durum == 0, qPrintable(s.hata));
+        QProcess okuyucu;
+        okuyucu.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/xls_oku.py"), xls});
+        QVERIFY(okuyucu.waitForFinished(60000));
+        QVERIFY2(okuyucu.exitCode() == 0, okuyucu.readAllStandardError().constData());
+        const QJsonObject kitap = QJsonDocument::fromJson(okuyucu.readAllStandardOutput()).object();
+        QVERIFY(kitap.value(QStringLiteral("adlar")).toArray().contains(QStringLiteral("_FilterDatabase")));
+        const QJsonObject sayfa = kitap.value(QStringLiteral("sayfalar")).toArray().first().toObject();
+        QCOMPARE(sayfa.value(QStringLiteral("ad")).toString(), QStringLiteral("FATURA LİSTESİ"));
+        const QJsonArray satirlar = sayfa.value(QStringLiteral("satirlar")).toArray();
+        const int dondurulmus = sayfa.value(QStringLiteral("dondurulmus")).toInt();
+        QCOMPARE(satirlar.at(dondurulmus - 1).toArray().last().toArray().at(1).toString(), QStringLiteral("NET TUTAR"));
+
+        // The report's amounts as printed: the last field of each invoice line.
+        QFile metin(txt);
+        QVERIFY(metin.open(QIODevice::ReadOnly));
+        static const QRegularExpression faturaSatiri(QStringLiteral(R"(^\d\d\.\d\d\.\d{4} .* (-?[\d.]+,\d\d)$)"));
+        static const QRegularExpression genel(QStringLiteral(R"(Genel Rapor Toplamı  : +(-?[\d.]+,\d\d)$)"));
+        QStringList basilan;
+        QString genelToplam;
+        for (const QString& satir : Cp1254::coz(metin.readAll()).split(QStringLiteral("\r\n"))) {
+            if (auto m = faturaSatiri.match(satir); m.hasMatch()) basilan << m.captured(1);
+            if (auto m = genel.match(satir); m.hasMatch()) genelToplam = m.captured(1);
+        }
+        QVERIFY2(basilan.size() > 3, qPrintable(QString::number(basilan.size())));
+        auto tl = [](double d) { return QLocale(QLocale::Turkish).toString(d, 'f', 2); };
+        QStringList hucreler;
+        for (qsizetype r = dondurulmus; r < satirlar.size(); ++r) {
+            const QJsonArray satir = satirlar.at(r).toArray();
+            const QJsonArray tarih = satir.at(0).toArray();
+            if (tarih.at(0).toInt() != 3) continue; // not an invoice
+            QCOMPARE(tarih.at(2).toString(), QStringLiteral("dd.mm.yyyy"));
+            const QJsonArray tutar = satir.at(6).toArray();
+            QCOMPARE(tutar.at(0).toInt(), 2); // a number
+            QCOMPARE(tutar.at(2).toString(), QStringLiteral("#,##0.00"));
+            hucreler << tl(tutar.at(1).toDouble());
+        }
+        QCOMPARE(hucreler, basilan);
+        QVERIFY(!genelToplam.isEmpty());
+        QCOMPARE(tl(satirlar.last().toArray().at(6).toArray().at(1).toDouble()), genelToplam);
     }
 
     void kullanimHatasi_data() {

@@ -1,0 +1,404 @@
+// libgsf brings glib, whose headers use a name Qt defines as a macro.
+#pragma push_macro("signals")
+#undef signals
+#include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-outfile.h>
+#include <gsf/gsf-output-stdio.h>
+#include <gsf/gsf-utils.h>
+#pragma pop_macro("signals")
+
+#include "platform/rapor/ExcelKitabi.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cstring>
+
+namespace Bant {
+
+namespace {
+
+// Record types of the workbook format.
+enum : quint16 {
+    BOF = 0x0809,
+    EOF_ = 0x000A,
+    CODEPAGE = 0x0042,
+    WINDOW1 = 0x003D,
+    DATEMODE = 0x0022,
+    FONT = 0x0031,
+    FORMAT = 0x041E,
+    XF = 0x00E0,
+    STYLE = 0x0293,
+    BOUNDSHEET = 0x0085,
+    SUPBOOK = 0x01AE,
+    EXTERNSHEET = 0x0017,
+    NAME = 0x0018,
+    COLINFO = 0x007D,
+    AUTOFILTERINFO = 0x009D,
+    DIMENSIONS = 0x0200,
+    LABEL = 0x0204,
+    NUMBER = 0x0203,
+    WINDOW2 = 0x023E,
+    PANE = 0x0041,
+};
+
+// The default style formats every workbook carries before its own.
+constexpr int kStilSayisi = 16;
+constexpr int kIlkBicim = 164;
+// The longest text a LABEL cell holds.
+constexpr int kEnUzunMetin = 255;
+
+void u8(QByteArray& b, quint8 v) { b.append(static_cast<char>(v)); }
+void u16(QByteArray& b, quint16 v) {
+    u8(b, v & 0xFF);
+    u8(b, v >> 8);
+}
+void u32(QByteArray& b, quint32 v) {
+    u16(b, v & 0xFFFF);
+    u16(b, v >> 16);
+}
+void f64(QByteArray& b, double d) {
+    quint64 v;
+    std::memcpy(&v, &d, sizeof v);
+    u32(b, static_cast<quint32>(v & 0xFFFFFFFFu));
+    u32(b, static_cast<quint32>(v >> 32));
+}
+
+// The characters of a string: one byte each when all fit, else UTF-16.
+void karakterler(QByteArray& b, const QString& s) {
+    const bool tekBayt = std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x100; });
+    u8(b, tekBayt ? 0 : 1);
+    for (QChar c : s) {
+        if (tekBayt)
+            u8(b, static_cast<quint8>(c.unicode()));
+        else
+            u16(b, c.unicode());
+    }
+}
+void metin8(QByteArray& b, const QString& s) {
+    u8(b, static_cast<quint8>(s.size()));
+    karakterler(b, s);
+}
+void metin16(QByteArray& b, const QString& s) {
+    u16(b, static_cast<quint16>(s.size()));
+    karakterler(b, s);
+}
+
+QByteArray kayitBaytlari(quint16 tur, const QByteArray& veri) {
+    QByteArray b;
+    u16(b, tur);
+    u16(b, static_cast<quint16>(veri.size()));
+    return b + veri;
+}
+
+QByteArray bof(quint16 tur) {
+    QByteArray b;
+    u16(b, 0x0600);
+    u16(b, tur);
+    u16(b, 0x0DBB);
+    u16(b, 0x07CC);
+    u32(b, 0);
+    u32(b, 0x06);
+    return kayitBaytlari(BOF, b);
+}
+
+QByteArray xf(int font, int bicim, bool stil, quint8 hiza) {
+    QByteArray b;
+    u16(b, static_cast<quint16>(font));
+    u16(b, static_cast<quint16>(bicim));
+    u16(b, stil ? 0xFFF5 : 0x0001); // locked; a style has no parent, a cell the Normal style
+    u8(b, hiza | 0x20);             // vertical: bottom
+    u8(b, 0);
+    u8(b, 0);
+    u8(b, stil ? 0x00 : 0xFC);
+    u32(b, 0);
+    u32(b, 0);
+    u16(b, 0x20C0);
+    return kayitBaytlari(XF, b);
+}
+
+} // namespace
+
+struct ExcelKitabi::Sayfa {
+    QString ad;
+    std::unique_ptr<QTemporaryFile> govde;
+    int sonSatir = -1;
+    int sonSutun = -1;
+    int baslik = -1;
+    int baslikSutunu = 0;
+    QHash<int, int> genislik;
+};
+
+ExcelKitabi::ExcelKitabi() {
+    // The workbook's own formats: general text and the bold caption.
+    bicim(QString());
+}
+
+ExcelKitabi::~ExcelKitabi() = default;
+
+double ExcelKitabi::tarihSayisi(int yil, int ay, int gun) { return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate(yil, ay, gun))); }
+
+int ExcelKitabi::bicim(const QString& sayiBicimi, bool kalin, bool sagaYasli) {
+    const QString anahtar = sayiBicimi + u'|' + QString::number(kalin) + QString::number(sagaYasli);
+    const auto it = xfAnahtar_.constFind(anahtar);
+    if (it != xfAnahtar_.constEnd()) return it.value();
+    int ifmt = 0;
+    if (!sayiBicimi.isEmpty()) {
+        qsizetype i = bicimler_.indexOf(sayiBicimi);
+        if (i < 0) {
+            bicimler_ << sayiBicimi;
+            i = bicimler_.size() - 1;
+        }
+        ifmt = kIlkBicim + static_cast<int>(i);
+    }
+    xfler_ << QList<int>{kalin ? 1 : 0, ifmt, sagaYasli ? 3 : 0};
+    const int no = kStilSayisi + static_cast<int>(xfler_.size()) - 1;
+    xfAnahtar_.insert(anahtar, no);
+    return no;
+}
+
+void ExcelKitabi::sayfaEkle(const QString& ad) {
+    auto s = std::make_shared<Sayfa>();
+    s->ad = ad.left(31);
+    s->govde = std::make_unique<QTemporaryFile>();
+    if (!s->govde->open()) hata_ = true;
+    sayfalar_ << s;
+}
+
+void ExcelKitabi::hucreYaz(const QByteArray& k, int satir, int sutun) {
+    if (sayfalar_.isEmpty() || hata_) return;
+    Sayfa& s = *sayfalar_.last();
+    if (s.govde->write(k) != k.size()) hata_ = true;
+    s.sonSatir = qMax(s.sonSatir, satir);
+    s.sonSutun = qMax(s.sonSutun, sutun);
+}
+
+void ExcelKitabi::metin(int satir, int sutun, const QString& m, int xfNo) {
+    QByteArray b;
+    u16(b, static_cast<quint16>(satir));
+    u16(b, static_cast<quint16>(sutun));
+    u16(b, static_cast<quint16>(xfNo));
+    metin16(b, m.left(kEnUzunMetin));
+    hucreYaz(kayitBaytlari(LABEL, b), satir, sutun);
+    if (!sayfalar_.isEmpty()) {
+        int& g = sayfalar_.last()->genislik[sutun];
+        g = qMax(g, static_cast<int>(qMin(m.size(), qsizetype(60))));
+    }
+}
+
+void ExcelKitabi::sayi(int satir, int sutun, double d, int xfNo) {
+    QByteArray b;
+    u16(b, static_cast<quint16>(satir));
+    u16(b, static_cast<quint16>(sutun));
+    u16(b, static_cast<quint16>(xfNo));
+    f64(b, d);
+    hucreYaz(kayitBaytlari(NUMBER, b), satir, sutun);
+    if (!sayfalar_.isEmpty()) {
+        int& g = sayfalar_.last()->genislik[sutun];
+        g = qMax(g, 14);
+    }
+}
+
+void ExcelKitabi::baslikSatiri(int satir, int sutunSayisi) {
+    if (sayfalar_.isEmpty()) return;
+    sayfalar_.last()->baslik = satir;
+    sayfalar_.last()->baslikSutunu = sutunSayisi;
+}
+
+void ExcelKitabi::sutunGenisligi(int sutun, int karakter) {
+    if (sayfalar_.isEmpty()) return;
+    int& g = sayfalar_.last()->genislik[sutun];
+    g = qMax(g, karakter);
+}
+
+QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar) const {
+    QByteArray g = bof(0x0005);
+    QByteArray b;
+    u16(b, 1200); // the texts are Unicode
+    g += kayitBaytlari(CODEPAGE, b);
+    b.clear();
+    for (quint16 v : {0, 0, 0x3000, 0x2000, 0x0038, 0, 0, 1, 0x0258}) u16(b, v);
+    g += kayitBaytlari(WINDOW1, b);
+    b.clear();
+    u16(b, 0);
+    g += kayitBaytlari(DATEMODE, b);
+    // Five fonts (the format skips number 4); number 1 is the bold one.
+    for (int i = 0; i < 5; ++i) {
+        b.clear();
+        u16(b, 200);
+        u16(b, 0);
+        u16(b, 0x7FFF);
+        u16(b, i == 1 ? 700 : 400);
+        u16(b, 0);
+        u8(b, 0);
+        u8(b, 0);
+        u8(b, 162); // Turkish character set
+        u8(b, 0);
+        metin8(b, QStringLiteral("Arial"));
+        g += kayitBaytlari(FONT, b);
+    }
+    for (int i = 0; i < bicimler_.size(); ++i) {
+        b.clear();
+        u16(b, static_cast<quint16>(kIlkBicim + i));
+        metin16(b, bicimler_.at(i));
+        g += kayitBaytlari(FORMAT, b);
+    }
+    for (int i = 0; i < kStilSayisi - 1; ++i) g += xf(0, 0, true, 0);
+    g += xf(0, 0, false, 0);
+    for (const QList<int>& x : xfler_) g += xf(x.at(0), x.at(1), false, static_cast<quint8>(x.at(2)));
+    b.clear();
+    u16(b, 0x8000);
+    u8(b, 0);
+    u8(b, 0xFF);
+    g += kayitBaytlari(STYLE, b);
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        b.clear();
+        u32(b, konumlar.value(i));
+        u16(b, 0);
+        metin8(b, sayfalar_.at(i)->ad);
+        g += kayitBaytlari(BOUNDSHEET, b);
+    }
+    // The auto-filter of each sheet is a hidden name over its caption row
+    // and the rows below, referring to the sheet through the link tables.
+    b.clear();
+    u16(b, static_cast<quint16>(sayfalar_.size()));
+    u16(b, 0x0401);
+    g += kayitBaytlari(SUPBOOK, b);
+    b.clear();
+    u16(b, static_cast<quint16>(sayfalar_.size()));
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        u16(b, 0);
+        u16(b, static_cast<quint16>(i));
+        u16(b, static_cast<quint16>(i));
+    }
+    g += kayitBaytlari(EXTERNSHEET, b);
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        const Sayfa& s = *sayfalar_.at(i);
+        if (s.baslik < 0 || s.baslikSutunu <= 0) continue;
+        b.clear();
+        u16(b, 0x0021); // hidden, built in
+        u8(b, 0);
+        u8(b, 1);
+        u16(b, 11);
+        u16(b, 0);
+        u16(b, static_cast<quint16>(i + 1));
+        u32(b, 0);
+        u8(b, 0);
+        u8(b, 0x0D); // _FilterDatabase
+        u8(b, 0x3B); // the area of a sheet
+        u16(b, static_cast<quint16>(i));
+        u16(b, static_cast<quint16>(s.baslik));
+        u16(b, static_cast<quint16>(qMax(s.baslik, s.sonSatir)));
+        u16(b, 0);
+        u16(b, static_cast<quint16>(s.baslikSutunu - 1));
+        g += kayitBaytlari(NAME, b);
+    }
+    g += kayitBaytlari(EOF_, {});
+    return g;
+}
+
+QByteArray ExcelKitabi::sayfaBasi(const Sayfa& s) const {
+    QByteArray h = bof(0x0010);
+    for (auto it = s.genislik.cbegin(); it != s.genislik.cend(); ++it) {
+        QByteArray b;
+        u16(b, static_cast<quint16>(it.key()));
+        u16(b, static_cast<quint16>(it.key()));
+        u16(b, static_cast<quint16>(qBound(6, it.value() + 2, 62) * 256));
+        u16(b, 15);
+        u16(b, 0);
+        u16(b, 0);
+        h += kayitBaytlari(COLINFO, b);
+    }
+    if (s.baslik >= 0 && s.baslikSutunu > 0) {
+        QByteArray b;
+        u16(b, static_cast<quint16>(s.baslikSutunu));
+        h += kayitBaytlari(AUTOFILTERINFO, b);
+    }
+    QByteArray b;
+    u32(b, 0);
+    u32(b, static_cast<quint32>(s.sonSatir + 1));
+    u16(b, 0);
+    u16(b, static_cast<quint16>(s.sonSutun + 1));
+    u16(b, 0);
+    return h + kayitBaytlari(DIMENSIONS, b);
+}
+
+QByteArray ExcelKitabi::sayfaSonu(const Sayfa& s, bool ilk) const {
+    const bool dondur = s.baslik >= 0;
+    QByteArray b;
+    quint16 bayrak = 0x0002 | 0x0004 | 0x0010 | 0x0020 | 0x0080;
+    if (ilk) bayrak |= 0x0200 | 0x0400;
+    if (dondur) bayrak |= 0x0008 | 0x0100;
+    u16(b, bayrak);
+    u16(b, 0);
+    u16(b, 0);
+    u16(b, 0x40);
+    u16(b, 0);
+    u16(b, 0);
+    u16(b, 0);
+    u32(b, 0);
+    QByteArray t = kayitBaytlari(WINDOW2, b);
+    if (dondur) {
+        b.clear();
+        u16(b, 0);
+        u16(b, static_cast<quint16>(s.baslik + 1));
+        u16(b, static_cast<quint16>(s.baslik + 1));
+        u16(b, 0);
+        u16(b, 2);
+        t += kayitBaytlari(PANE, b);
+    }
+    return t + kayitBaytlari(EOF_, {});
+}
+
+bool ExcelKitabi::yaz(const QString& dosya) {
+    if (hata_) return false;
+    if (sayfalar_.isEmpty()) sayfaEkle(QStringLiteral("Sayfa1"));
+    QList<QByteArray> baslar, sonlar;
+    QList<quint32> konumlar;
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        baslar << sayfaBasi(*sayfalar_.at(i));
+        sonlar << sayfaSonu(*sayfalar_.at(i), i == 0);
+    }
+    quint32 konum = static_cast<quint32>(genel(QList<quint32>(sayfalar_.size(), 0)).size());
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        konumlar << konum;
+        konum += static_cast<quint32>(baslar.at(i).size() + sayfalar_.at(i)->govde->size() + sonlar.at(i).size());
+    }
+    const QByteArray g = genel(konumlar);
+
+    gsf_init();
+    GError* hata = nullptr;
+    GsfOutput* cikti = gsf_output_stdio_new(QFile::encodeName(dosya).constData(), &hata);
+    if (!cikti) {
+        if (hata) g_error_free(hata);
+        return false;
+    }
+    GsfOutfile* ole = gsf_outfile_msole_new(cikti);
+    GsfOutput* kitap = gsf_outfile_new_child(ole, "Workbook", FALSE);
+    bool tamam = gsf_output_write(kitap, static_cast<size_t>(g.size()), reinterpret_cast<const guint8*>(g.constData()));
+    for (int i = 0; i < sayfalar_.size() && tamam; ++i) {
+        QTemporaryFile& govde = *sayfalar_.at(i)->govde;
+        tamam =
+            gsf_output_write(kitap, static_cast<size_t>(baslar.at(i).size()), reinterpret_cast<const guint8*>(baslar.at(i).constData()));
+        govde.seek(0);
+        while (tamam && !govde.atEnd()) {
+            const QByteArray parca = govde.read(1 << 16);
+            if (parca.isEmpty()) break;
+            tamam = gsf_output_write(kitap, static_cast<size_t>(parca.size()), reinterpret_cast<const guint8*>(parca.constData()));
+        }
+        if (tamam)
+            tamam = gsf_output_write(kitap, static_cast<size_t>(sonlar.at(i).size()),
+                                     reinterpret_cast<const guint8*>(sonlar.at(i).constData()));
+    }
+    tamam = gsf_output_close(kitap) && tamam;
+    g_object_unref(kitap);
+    tamam = gsf_output_close(GSF_OUTPUT(ole)) && tamam;
+    g_object_unref(ole);
+    // The file takes its name only when its sink closes.
+    if (!gsf_output_is_closed(cikti)) tamam = gsf_output_close(cikti) && tamam;
+    g_object_unref(cikti);
+    return tamam;
+}
+
+} // namespace Bant

@@ -1,0 +1,58 @@
+#pragma once
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <memory>
+
+class QTemporaryFile;
+
+namespace Bant {
+
+// An Excel 97-2003 workbook (BIFF8 records in an OLE2 compound file) built
+// cell by cell in row order. Each sheet's cells go to a temporary file as
+// they come, so memory does not grow with the rows; the file is composed at
+// `bitir()`, when the sizes the workbook's index needs are known.
+class ExcelKitabi {
+public:
+    static constexpr int kEnFazlaSatir = 65536;
+
+    ExcelKitabi();
+    ~ExcelKitabi();
+    ExcelKitabi(const ExcelKitabi&) = delete;
+    ExcelKitabi& operator=(const ExcelKitabi&) = delete;
+
+    // A cell format: the number format ("" general, "#,##0.00", "dd.mm.yyyy"),
+    // bold, right-aligned. The same arguments give the same index.
+    int bicim(const QString& sayiBicimi, bool kalin = false, bool sagaYasli = false);
+
+    void sayfaEkle(const QString& ad);
+    void metin(int satir, int sutun, const QString& metin, int bicim);
+    void sayi(int satir, int sutun, double sayi, int bicim);
+    // Rows above `satir` stay in view while scrolling; an auto-filter over
+    // the columns of that caption row.
+    void baslikSatiri(int satir, int sutunSayisi);
+    void sutunGenisligi(int sutun, int karakter);
+
+    // Writes the workbook to `dosya` (no temporary file beside it: the caller
+    // chooses the path); false on failure.
+    bool yaz(const QString& dosya);
+    bool hataVar() const { return hata_; }
+
+    // Days since 30 December 1899: how the workbook stores a date.
+    static double tarihSayisi(int yil, int ay, int gun);
+
+private:
+    struct Sayfa;
+    QByteArray genel(const QList<quint32>& konumlar) const;
+    QByteArray sayfaBasi(const Sayfa& s) const;
+    QByteArray sayfaSonu(const Sayfa& s, bool ilk) const;
+    void hucreYaz(const QByteArray& kayit, int satir, int sutun);
+
+    QList<std::shared_ptr<Sayfa>> sayfalar_;
+    QStringList bicimler_;          // custom number formats, from 164 on
+    QList<QList<int>> xfler_;       // font, format, alignment of the cell formats
+    QHash<QString, int> xfAnahtar_; // the arguments of bicim() to its index
+    bool hata_ = false;
+};
+
+} // namespace Bant
