@@ -42,7 +42,7 @@ void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
     else if (hedef == QStringLiteral("Excel"))
         Excel_Gonder(ust);
     else if (hedef == QStringLiteral("Html"))
-        MsgBox(hedef + QStringLiteral(" çıktısı bu sürümde henüz yok; Ekran, Yazıcı veya PDF seçiniz."), Simge::Bilgi);
+        Html_Gonder(ust);
 }
 
 void Filtre_Formunu_Ac() {
@@ -65,7 +65,7 @@ void Toplu_Filtre_Formu(const KomutSatiri& k) {
     if (!k.dosyaVar()) return;
     degiskenler().RaporCalisiyor = false;
     Isyeri_Basligi(form.FiltreGrd);
-    if (!Dosyalara_Yaz({k.pdf, k.png, k.metin, k.excel})) throw ProgramSonu{1};
+    if (!Dosyalara_Yaz({k.pdf, k.png, k.metin, k.excel, k.html})) throw ProgramSonu{1};
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "platform/rapor/OnizlemePenceresi.h"
 #include "platform/rapor/RaporMotoru.h"
 #include "platform/rapor/ExcelYazici.h"
+#include "platform/rapor/HtmlYazici.h"
 #include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/SayfaYazicilari.h"
 #include "platform/rapor/Yazici.h"
@@ -109,6 +110,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
     std::unique_ptr<PngYazici> png;
     std::unique_ptr<MetinYazici> metin;
     std::unique_ptr<ExcelYazici> excel;
+    std::unique_ptr<HtmlYazici> html;
     if (!c.pdf.isEmpty()) {
         pdf = std::make_unique<PdfYazici>(c.pdf, AnaRapor::baslik(), programBasligi());
         alici.ekle(pdf.get());
@@ -126,6 +128,10 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
         excel = std::make_unique<ExcelYazici>(c.excel, AnaRapor::degerBicimi(), AnaRapor::baslik());
         alici.ekle(excel.get());
     }
+    if (!c.html.isEmpty()) {
+        html = std::make_unique<HtmlYazici>(c.html, AnaRapor::baslik());
+        alici.ekle(html.get());
+    }
     try {
         Rapor_Uret(alici);
     } catch (const VeritabaniHatasi& h) {
@@ -136,6 +142,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
                            : png && png->hataVar()    ? c.pngKlasoru
                            : metin && !metin->bitir() ? c.metin
                            : excel && !excel->bitir() ? c.excel
+                           : html && !html->bitir()   ? c.html
                                                       : QString();
     if (!hatali.isEmpty()) {
         MsgBox(QStringLiteral("Rapor dosyası yazılamadı: ") + hatali, Simge::Kritik);

@@ -32,6 +32,7 @@ struct TopluCiktilar {
     QString pngKlasoru;
     QString metin;
     QString excel;
+    QString html;
 };
 // False after a shown failure.
 bool Dosyalara_Yaz(const TopluCiktilar& c);

@@ -5,6 +5,7 @@
 #include "report/Goruntuleyiciler.h"
 #include "report/TexteAtOzellikFrm.h"
 #include "platform/rapor/ExcelYazici.h"
+#include "platform/rapor/HtmlYazici.h"
 #include "platform/rapor/MetinYazici.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
@@ -96,5 +97,23 @@ void Excel_Gonder(QWidget* form) {
     if (sayfalar < 0) return;
     // As on the suite: a workbook or a viewer that fails after the run says nothing.
     if (sayfalar > 0 && !yazici.bitir()) return;
+    Goruntule(g, yol);
+}
+
+void Html_Gonder(QWidget* form) {
+    QString mesaj;
+    const Goruntuleyici g = Tarayici(mesaj);
+    if (!g.bulundu()) {
+        MsgBox(mesaj);
+        return;
+    }
+    const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.Htm"));
+    HtmlYazici yazici(yol, AnaRapor::baslik());
+    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("HTML'e Gönderiliyor"), yazici);
+    if (sayfalar < 0) return;
+    if (sayfalar > 0 && !yazici.bitir()) {
+        MsgBox(QStringLiteral("Dosya yazılamadı: ") + yol, Simge::Kritik);
+        return;
+    }
     Goruntule(g, yol);
 }

@@ -14,6 +14,8 @@ class QWidget;
 void Text_Gonder(QWidget* form);
 // Without a program for the workbook: its message, and nothing runs.
 void Excel_Gonder(QWidget* form);
+// Without a browser: its message, and nothing runs.
+void Html_Gonder(QWidget* form);
 
 // Temp.txt, Temp.xls, Temp.Htm ... in the program's folder.
 QString Disa_Aktarim_Yolu(const QString& ad);

@@ -37,7 +37,7 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
         } else if (a == QLatin1String("--sql")) {
             k.sqlYaz = true;
         } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png") || a == QLatin1String("--text") ||
-                   a == QLatin1String("--excel")) {
+                   a == QLatin1String("--excel") || a == QLatin1String("--html")) {
             if (i + 1 >= argumanlar.size())
                 return hata(QStringLiteral("%1 needs a %2")
                                 .arg(a, a == QLatin1String("--png") ? QStringLiteral("folder") : QStringLiteral("file")));
@@ -46,6 +46,7 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             (a == QLatin1String("--pdf")    ? k.pdf
              : a == QLatin1String("--png")  ? k.png
              : a == QLatin1String("--text") ? k.metin
+             : a == QLatin1String("--html") ? k.html
                                             : k.excel) = yol;
         } else if (a == QLatin1String("--template")) {
             if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).trimmed().isEmpty())
@@ -100,6 +101,7 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --png DIR                 write one PNG per report page into DIR\n"
                           "  --text FILE               write the report as text (fixed columns, Windows-1254)\n"
                           "  --excel FILE              write the report as an Excel 97-2003 workbook\n"
+                          "  --html FILE               write the report as one HTML page\n"
                           "  The edits apply in the order given, as if typed into the filter form.\n")
         .arg(programAdi);
 }

@@ -27,7 +27,8 @@ struct KomutSatiri {
     QString png;         // --png DIR: one PNG per page
     QString metin;       // --text FILE: the report as text, fixed columns
     QString excel;       // --excel FILE: the report as an Excel 97-2003 workbook
-    bool dosyaVar() const { return !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty() || !excel.isEmpty(); }
+    QString html;        // --html FILE: the report as one HTML page
+    bool dosyaVar() const { return !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty() || !excel.isEmpty() || !html.isEmpty(); }
     // The login instead of the five parameters: --user NAME, the password
     // from FATURA_SIFRE or standard input; --company CODE picks the company,
     // without it the user's companies are listed.

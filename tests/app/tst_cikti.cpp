@@ -247,6 +247,52 @@ private slots:
         QCOMPARE(f.read(8), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")); // a compound document
     }
 
+    // The HTML target: the settings store's browser when it names one (and
+    // its message when the file is missing), else the desktop's browser.
+    void htmlHedefi_data() {
+        QTest::addColumn<QString>("programFiles"); // "*" : a folder of the test holding the browser
+        QTest::addColumn<bool>("masaustu");
+        QTest::addColumn<QString>("acilan"); // "%1" is the file, "%2" the test's folder
+        QTest::newRow("kayittaki tarayici") << "*" << true << "%2/Internet Explorer/iexplore.exe %1";
+        QTest::newRow("kayittaki tarayici yok") << "C:\\Yok" << true << "";
+        QTest::newRow("masaustu tarayicisi") << "" << true << "%1";
+        QTest::newRow("tarayici yok") << "" << false << "";
+    }
+    void htmlHedefi() {
+        QFETCH(QString, programFiles);
+        QFETCH(bool, masaustu);
+        QFETCH(QString, acilan);
+        QTemporaryDir dizin;
+        sistem_->dizin = dizin.path();
+        if (programFiles == QLatin1String("*")) {
+            programFiles = dizin.path();
+            QDir(dizin.path()).mkpath(QStringLiteral("Internet Explorer"));
+            QFile ie(dizin.filePath(QStringLiteral("Internet Explorer/iexplore.exe")));
+            QVERIFY(ie.open(QIODevice::WriteOnly));
+        }
+        Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
+                  QStringLiteral("ProgramFilesDir"), programFiles);
+        if (masaustu) sistem_->varsayilanlar.insert(QStringLiteral("text/html"), QStringLiteral("tarayici.desktop"));
+        const QString yol = dizin.filePath(QStringLiteral("Temp.Htm"));
+        QWidget form;
+        form.show();
+        form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Html"));
+        TamamBtn_Click(*form_, &form);
+        Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
+                  QStringLiteral("ProgramFilesDir"), QString());
+        if (acilan.isEmpty()) {
+            QCOMPARE(kutular_->metinler(), QStringList{QStringLiteral("İnternet Explorer Başlatılamdı.")});
+            QVERIFY(sistem_->acilanlar.isEmpty());
+            QVERIFY(!QFile::exists(yol));
+            return;
+        }
+        QVERIFY(kutular_->kutular.isEmpty());
+        QCOMPARE(sistem_->acilanlar, QStringList{acilan.arg(yol, dizin.path())});
+        QFile f(yol);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("<!DOCTYPE html>"));
+    }
+
     void tarihMesajiCiktiUretmez() {
         const int tarih = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
         form_->duzenle(tarih, Sutun::Bitis, QStringLiteral("31/02/2026"));

@@ -1,7 +1,10 @@
 #include "ortak/TestOrtami.h"
 #include "platform/metin/Cp1254.h"
 
+#include <QImage>
 #include <QJsonArray>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -309,6 +312,66 @@ private slots:
         QCOMPARE(hucreler, basilan);
         QVERIFY(!genelToplam.isEmpty());
         QCOMPARE(tl(satirlar.last().toArray().at(6).toArray().at(1).toDouble()), genelToplam);
+    }
+
+    // The HTML page: well formed for an independent parser, one section per
+    // report page, the captions, amounts right-aligned; in a real browser it
+    // shows the report's text and prints on as many sheets as the report has pages.
+    void htmlCiktisi() {
+        turkceAyarlar();
+        const QString htm = ayarlar_->filePath(QStringLiteral("Temp.Htm"));
+        const QString pdf = ayarlar_->filePath(QStringLiteral("r.pdf"));
+        const Sonuc s =
+            calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
+                      QStringLiteral("Fatura Satırlarını Göster=Evet"), QStringLiteral("--html"), htm, QStringLiteral("--pdf"), pdf});
+        QVERIFY2(s.durum == 0, qPrintable(s.hata));
+        auto sayfaSayisi = [](const QString& dosya) {
+            QProcess p;
+            p.start(QStringLiteral("pdfinfo"), {dosya});
+            p.waitForFinished(30000);
+            static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
+            return r.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+        };
+        const int sayfalar = sayfaSayisi(pdf);
+        QVERIFY(sayfalar >= 2);
+
+        QProcess denetci;
+        denetci.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/html_denetle.py"), htm});
+        QVERIFY(denetci.waitForFinished(60000));
+        QVERIFY2(denetci.exitCode() == 0, denetci.readAllStandardError().constData());
+        const QJsonObject o = QJsonDocument::fromJson(denetci.readAllStandardOutput()).object();
+        QCOMPARE(o.value(QStringLiteral("hatalar")).toArray().size(), 0);
+        QCOMPARE(o.value(QStringLiteral("acik")).toArray().size(), 0);
+        QCOMPARE(o.value(QStringLiteral("bolumler")).toInt(), sayfalar);
+        QCOMPARE(o.value(QStringLiteral("basliklar")).toArray().first().toString(), QStringLiteral("TARİH"));
+        QCOMPARE(o.value(QStringLiteral("basliklar")).toArray().last().toString(), QStringLiteral("NET TUTAR"));
+        static const QRegularExpression tutar(QStringLiteral(R"(^-?[\d.]+,\d{2,3}$|^-?[\d.]+(,\d+)?$)"));
+        const QJsonArray saga = o.value(QStringLiteral("saga")).toArray();
+        QVERIFY(saga.size() > 10);
+        for (const QJsonValue& v : saga) QVERIFY2(tutar.match(v.toString()).hasMatch(), qPrintable(v.toString()));
+
+        const QString tarayici = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+        if (tarayici.isEmpty()) QSKIP("chromium is installed by the test command; not on this machine");
+        const QString url = QUrl::fromLocalFile(htm).toString();
+        const QStringList ortak{QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+                                QStringLiteral("--user-data-dir=") + ayarlar_->filePath(QStringLiteral("chromium"))};
+        QProcess dom;
+        dom.start(tarayici, ortak + QStringList{QStringLiteral("--dump-dom"), url});
+        QVERIFY(dom.waitForFinished(120000));
+        const QString agac = QString::fromUtf8(dom.readAllStandardOutput());
+        QVERIFY2(agac.contains(QStringLiteral("FATURA LİSTESİ")), qPrintable(agac.left(300)));
+        QCOMPARE(agac.count(QStringLiteral("<section class=\"sayfa\"")), sayfalar);
+        const QString baski = ayarlar_->filePath(QStringLiteral("tarayici.pdf"));
+        QProcess yazdir;
+        yazdir.start(tarayici,
+                     ortak + QStringList{QStringLiteral("--no-pdf-header-footer"), QStringLiteral("--print-to-pdf=") + baski, url});
+        QVERIFY(yazdir.waitForFinished(120000));
+        QCOMPARE(sayfaSayisi(baski), sayfalar); // the print styles break where the report does
+        const QString resim = ayarlar_->filePath(QStringLiteral("tarayici.png"));
+        QProcess ekran;
+        ekran.start(tarayici, ortak + QStringList{QStringLiteral("--window-size=1000,900"), QStringLiteral("--screenshot=") + resim, url});
+        QVERIFY(ekran.waitForFinished(120000));
+        QVERIFY(QImage(resim).width() == 1000);
     }
 
     void kullanimHatasi_data() {

@@ -77,11 +77,13 @@ void ExcelYazici::hucreYaz(int sutun, const QList<const SayfaOgesi*>& ogeler, bo
 
 void ExcelYazici::satirYaz(const Satir& s, bool baslik) {
     if (satir_ >= ExcelKitabi::kEnFazlaSatir) yeniSayfa();
+    // A sub-report's lines stand one column in, in the columns of their own captions.
+    if (s.ic && !icte_) icSutunlar_ = Sutunlar(s);
+    icte_ = s.ic;
     QMap<int, QList<const SayfaOgesi*>> hucreler;
     for (int i = 0; i < s.hucreler.size(); ++i) {
         const SayfaOgesi* o = s.hucreler.at(i);
-        // A sub-report's lines keep their own order, one column in.
-        const int sutun = s.ic || sutunlar_.bos() ? (s.ic ? 1 : 0) + i : sutunlar_.sutun(o->alan);
+        const int sutun = s.ic ? 1 + icSutunlar_.sutun(o->alan) : sutunlar_.bos() ? i : sutunlar_.sutun(o->alan);
         hucreler[sutun] << o;
     }
     for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it) hucreYaz(it.key(), it.value(), baslik);

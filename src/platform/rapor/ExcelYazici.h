@@ -30,6 +30,8 @@ private:
     QString sayfaAdi_;
     ExcelKitabi kitap_;
     Sutunlar sutunlar_;
+    Sutunlar icSutunlar_; // a sub-report's, from the first of its lines under a row
+    bool icte_ = false;
     QStringList basliklar_;
     int satir_ = 0;
     int sayfaSayisi_ = 0; // sheets
