@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -291,6 +292,111 @@ private slots:
         QFile f(yol);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().startsWith("<!DOCTYPE html>"));
+    }
+
+    // The wait panel of each file target: its exact message while the run
+    // lasts, light green with the highlight-text colour, the two swapping;
+    // a statement the server rejects leaves no panel waiting and no file.
+    void beklemePaneli_data() {
+        QTest::addColumn<QString>("hedef");
+        QTest::addColumn<QString>("mesaj");
+        QTest::addColumn<QString>("dosya");
+        QTest::addColumn<bool>("hatali");
+        QTest::newRow("excel") << "Excel"
+                               << "Excel'e  Gönderiliyor"
+                               << "Temp.xls" << false;
+        QTest::newRow("html") << "Html"
+                              << "HTML'e Gönderiliyor"
+                              << "Temp.Htm" << false;
+        QTest::newRow("text") << "Text"
+                              << "Text'e Gönderiliyor"
+                              << "Temp.txt" << false;
+        QTest::newRow("excel reddedilen sorgu") << "Excel"
+                                                << "Excel'e  Gönderiliyor"
+                                                << "Temp.xls" << true;
+    }
+    void beklemePaneli() {
+        QFETCH(QString, hedef);
+        QFETCH(QString, mesaj);
+        QFETCH(QString, dosya);
+        QFETCH(bool, hatali);
+        QTemporaryDir dizin;
+        sistem_->dizin = dizin.path();
+        for (const char* mime : {"application/vnd.ms-excel", "text/html", "text/plain"})
+            sistem_->varsayilanlar.insert(QLatin1String(mime), QStringLiteral("x.desktop"));
+        if (hatali)
+            form_->duzenle(form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("Net Tutar")), Sutun::Baslangic,
+                           QStringLiteral("1.000,5"));
+        QWidget form;
+        form.resize(600, 400);
+        form.show();
+        QTimer::singleShot(0, &form, [] {
+            if (auto* d = qobject_cast<TexteAtOzellikFrm*>(QApplication::activeModalWidget()))
+                d->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        QStringList gorulen;
+        QList<QColor> zeminler;
+        QTimer* bekci = new QTimer(&form);
+        connect(bekci, &QTimer::timeout, &form, [&] {
+            auto* p = form.findChild<BekletFrm*>();
+            if (!p || !p->isVisible()) return;
+            if (!gorulen.contains(p->MesajLbl->text())) gorulen << p->MesajLbl->text();
+            if (zeminler.isEmpty()) {
+                zeminler << p->zemin() << p->yazi();
+                p->renkleriDegistir();
+                zeminler << p->zemin() << p->palette().color(QPalette::Window);
+            }
+        });
+        bekci->start(0);
+        form_->RaporYeri.hucreYaz(0, 0, hedef);
+        TamamBtn_Click(*form_, &form);
+        QVERIFY(!form.findChild<BekletFrm*>()->isVisible());
+        QVERIFY(!degiskenler().RaporUretiliyor);
+        QCOMPARE(QFile::exists(dizin.filePath(dosya)), !hatali);
+        QCOMPARE(sistem_->acilanlar.size(), hatali ? 0 : 1);
+        if (hatali) {
+            QCOMPARE(kutular_->kutular.size(), 1);
+            return; // the server refuses before the first row: the panel never had to wait
+        }
+        QCOMPARE(gorulen, QStringList{mesaj});
+        QCOMPARE(zeminler.size(), 4);
+        QCOMPARE(zeminler.at(0), QColor(0x99, 0xE6, 0xAA));
+        QCOMPARE(zeminler.at(1), QApplication::palette().color(QPalette::HighlightedText));
+        QCOMPARE(zeminler.at(2), zeminler.at(1)); // swapped
+        QCOMPARE(zeminler.at(3), zeminler.at(1));
+        QFont f = form.findChild<BekletFrm*>()->MesajLbl->font();
+        QVERIFY(f.bold() && f.pointSize() == 12 && f.family() == QStringLiteral("Arial Narrow"));
+    }
+
+    // The options dialog as the suite lays it out, in twips.
+    void metinSecenekleri() {
+        TexteAtOzellikFrm d;
+        QCOMPARE(d.windowTitle(), QStringLiteral("Text'e Yazdır"));
+        struct Beklenen {
+            const char* ad;
+            const char* metin;
+            QRect yer;
+        };
+        const Beklenen kontroller[] = {
+            {"BosSatirlariGizle", "Boş Satırları Gizle", TexteAtOzellikFrm::twip(60, 900, 1575, 255)},
+            {"UnicodeText", "Evrensel Kod", TexteAtOzellikFrm::twip(60, 1200, 1575, 255)},
+            {"btnOK", "Tamam", TexteAtOzellikFrm::twip(1980, 1080, 825, 375)},
+            {"btnCancel", "Vazgeç", TexteAtOzellikFrm::twip(2790, 1080, 855, 375)},
+        };
+        for (const Beklenen& b : kontroller) {
+            auto* w = d.findChild<QAbstractButton*>(QLatin1String(b.ad));
+            QVERIFY(w);
+            QCOMPARE(w->text(), QString::fromUtf8(b.metin));
+            QCOMPARE(w->geometry(), b.yer);
+        }
+        QStringList etiketler;
+        for (auto* l : d.findChildren<QLabel*>(QStringLiteral("lblTag"))) etiketler << l->property("Index").toString() + l->text();
+        etiketler.sort();
+        QCOMPARE(etiketler, (QStringList{QStringLiteral("0Sayfa Ayıracı"), QStringLiteral("1Alan Ayıracı")}));
+        QVERIFY(d.AlanAyiraci->text().isEmpty() && d.Sayfa_Ayiraci->text().isEmpty());
+        QVERIFY(d.Iptal);
+        d.reject(); // the close box
+        QVERIFY(d.Iptal);
     }
 
     void tarihMesajiCiktiUretmez() {
