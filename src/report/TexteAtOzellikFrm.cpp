@@ -52,4 +52,14 @@ TexteAtOzellikFrm::TexteAtOzellikFrm(QWidget* ust) : QDialog(ust) {
     // The close box and Escape mean Vazgeç: Iptal stays set.
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(piksel(3780), piksel(1600));
+    // The suite's dialog font was smaller than this platform's: captions keep
+    // their places but may grow to their text, never under the buttons.
+    QFont kucuk = font();
+    kucuk.setPointSizeF(8);
+    setFont(kucuk);
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPushButton*>(w)) continue;
+        const int sinir = (w->y() + w->height() > piksel(1080) ? piksel(1980) : piksel(1500)) - w->x() - 2;
+        w->resize(qBound(w->width(), w->sizeHint().width(), sinir), w->height());
+    }
 }
