@@ -239,7 +239,12 @@ void AnaRapor::Detail_Format() {
 }
 
 void AnaRapor::Detail_BeforePrint() {
-    QCoreApplication::processEvents();
+    // The windows repaint and Escape reaches the wait panel a few times a
+    // second; a call per row cost a system call per row.
+    if (!pompa_.isValid() || pompa_.hasExpired(kPompaAraligiMs)) {
+        QCoreApplication::processEvents();
+        pompa_.start();
+    }
     const Deger tutar = k_->txtNet_Tutar->deger;
     // The running total is kept in single precision, as the page footer always showed it.
     if (!tutar.bosMu()) AraToplam = static_cast<float>(static_cast<double>(AraToplam) + tutar.ondalik());

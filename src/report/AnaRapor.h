@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/rapor/RaporBelgesi.h"
 
+#include <QElapsedTimer>
 #include <memory>
 
 class Baglanti;
@@ -40,4 +41,6 @@ private:
     std::unique_ptr<Kontroller> k_;
     std::shared_ptr<Baglanti> baglanti_;
     QString uzunTarihBicimi_; // the regional long date pattern, read once per run
+    QElapsedTimer pompa_;     // since the event loop last ran
+    static constexpr qint64 kPompaAraligiMs = 40;
 };

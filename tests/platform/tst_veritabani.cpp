@@ -61,6 +61,49 @@ class TstVeritabani : public QObject {
     }
 
 private slots:
+
+    // The stored date texts, read by hand: what reads, and what does not.
+    void tarihMetni_data() {
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<QString>("beklenen"); // "yyyy-MM-dd HH:mm:ss.zzz", empty: no date
+        QTest::newRow("gun") << "2025-01-31"
+                             << "2025-01-31 00:00:00.000";
+        QTest::newRow("dakika") << "2025-01-31 14:30"
+                                << "2025-01-31 14:30:00.000";
+        QTest::newRow("T ile saniye") << "2025-01-31T14:30:05"
+                                      << "2025-01-31 14:30:05.000";
+        QTest::newRow("onda bir") << "2025-01-31 14:30:05.1"
+                                  << "2025-01-31 14:30:05.100";
+        QTest::newRow("dokuz basamak") << "2025-01-31 14:30:05.123456789"
+                                       << "2025-01-31 14:30:05.123";
+        QTest::newRow("bosluklu") << " 2025-01-31 "
+                                  << "2025-01-31 00:00:00.000";
+        QTest::newRow("gecersiz saat sifir olur") << "2025-01-31 25:00"
+                                                  << "2025-01-31 00:00:00.000";
+        QTest::newRow("olmayan gun") << "2025-02-30"
+                                     << "";
+        QTest::newRow("egik cizgi") << "2025/01/31"
+                                    << "";
+        QTest::newRow("yarim saat") << "2025-01-31 14"
+                                    << "";
+        QTest::newRow("bos kesir") << "2025-01-31 14:30:05."
+                                   << "";
+        QTest::newRow("on basamak") << "2025-01-31 14:30:05.1234567890"
+                                    << "";
+        QTest::newRow("harf") << "20x5-01-31"
+                              << "";
+        QTest::newRow("fazlasi") << "2025-01-31x"
+                                 << "";
+        QTest::newRow("bos") << ""
+                             << "";
+    }
+    void tarihMetni() {
+        QFETCH(QString, metin);
+        QFETCH(QString, beklenen);
+        const QDateTime t = tarihMetnindenOku(metin);
+        QCOMPARE(t.isValid() ? t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) : QString(), beklenen);
+        if (t.isValid()) QCOMPARE(t.timeSpec(), Qt::UTC); // a stored date-time has no zone
+    }
     void initTestCase() {
         QVERIFY(dir_.isValid());
         olustur(dir_.filePath(QStringLiteral("TEST.sqlite")),
@@ -86,7 +129,7 @@ private slots:
         QCOMPARE(k.Fields(QStringLiteral("Tutar")).tur(), Deger::Tur::Para);
         QCOMPARE(k.Fields(QStringLiteral("Tutar")).para(), Para::tamdan(118));
         QCOMPARE(k.Fields(QStringLiteral("Tarih")).tur(), Deger::Tur::Tarih);
-        QCOMPARE(k.Fields(QStringLiteral("Tarih")).tarih(), QDateTime(QDate(2025, 1, 31), QTime(0, 0)));
+        QCOMPARE(k.Fields(QStringLiteral("Tarih")).tarih(), QDateTime(QDate(2025, 1, 31), QTime(0, 0), Qt::UTC));
         QCOMPARE(k.Fields(QStringLiteral("Aktif")).tur(), Deger::Tur::Bayrak);
         QVERIFY(k.Fields(QStringLiteral("Aktif")).bayrak());
         QCOMPARE(k.Fields(QStringLiteral("Oran")).tur(), Deger::Tur::Ondalik);
@@ -96,7 +139,7 @@ private slots:
         QVERIFY(!k.Fields(QStringLiteral("Aktif")).bayrak());
         k.MoveNext();
         QCOMPARE(k.Fields(QStringLiteral("Tutar")).para(), Para::hamdan(-1));
-        QCOMPARE(k.Fields(QStringLiteral("Tarih")).tarih(), QDateTime(QDate(2026, 12, 31), QTime(14, 30)));
+        QCOMPARE(k.Fields(QStringLiteral("Tarih")).tarih(), QDateTime(QDate(2026, 12, 31), QTime(14, 30), Qt::UTC));
     }
 
     void nullBosMetindenAyri_data() { arkaUclar(); }

@@ -1,7 +1,6 @@
 #include "platform/veritabani/Deger.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -18,16 +17,51 @@ double metindenSayi(const QString& s) {
 
 } // namespace
 
-QDateTime tarihMetnindenOku(const QString& s) {
-    static const QRegularExpression re(QStringLiteral(R"(^(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2})(?:\.(\d{1,9}))?)?)?$)"));
-    const auto m = re.match(s.trimmed());
-    if (!m.hasMatch()) return {};
-    const QDate gun(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    if (!gun.isValid()) return {};
-    int ms = 0;
-    if (m.hasCaptured(7)) ms = m.captured(7).left(3).leftJustified(3, u'0').toInt();
-    const QTime saat(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms);
-    return QDateTime(gun, saat.isValid() ? saat : QTime(0, 0));
+namespace {
+
+// Digits at [i, i + n) as a number; -1 when any is not a digit.
+int rakamlar(const QString& s, qsizetype i, int n) {
+    if (i + n > s.size()) return -1;
+    int v = 0;
+    for (qsizetype k = i; k < i + n; ++k) {
+        const char16_t c = s.at(k).unicode();
+        if (c < u'0' || c > u'9') return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+} // namespace
+
+QDateTime tarihMetnindenOku(const QString& metin) {
+    // Read by hand, every row has one: "YYYY-MM-DD[( |T)HH:MM[:SS[.f...]]]".
+    qsizetype bas = 0, son = metin.size();
+    while (bas < son && metin.at(bas).isSpace()) ++bas;
+    while (son > bas && metin.at(son - 1).isSpace()) --son;
+    const QString s = bas == 0 && son == metin.size() ? metin : metin.mid(bas, son - bas);
+    const qsizetype n = s.size();
+    if (n < 10 || s.at(4) != u'-' || s.at(7) != u'-') return {};
+    const QDate gun(rakamlar(s, 0, 4), rakamlar(s, 5, 2), rakamlar(s, 8, 2));
+    if (rakamlar(s, 0, 4) < 0 || !gun.isValid()) return {};
+    int sa = 0, dk = 0, sn = 0, ms = 0;
+    if (n > 10) {
+        if ((s.at(10) != u' ' && s.at(10) != u'T') || n < 16 || s.at(13) != u':') return {};
+        sa = rakamlar(s, 11, 2);
+        dk = rakamlar(s, 14, 2);
+        if (sa < 0 || dk < 0) return {};
+        if (n > 16) {
+            if (s.at(16) != u':' || n < 19 || (sn = rakamlar(s, 17, 2)) < 0) return {};
+            if (n > 19) {
+                const qsizetype basamak = n - 20;
+                if (s.at(19) != u'.' || basamak < 1 || basamak > 9 || rakamlar(s, 20, static_cast<int>(basamak)) < 0) return {};
+                ms = rakamlar(s, 20, static_cast<int>(qMin<qsizetype>(basamak, 3)));
+                for (qsizetype k = basamak; k < 3; ++k) ms *= 10;
+            }
+        }
+    }
+    const QTime saat(sa, dk, sn, ms);
+    // A stored date-time has no zone: it is kept as it reads, never through local time.
+    return QDateTime(gun, saat.isValid() ? saat : QTime(0, 0), Qt::UTC);
 }
 
 QString Deger::metin() const {
