@@ -1,4 +1,6 @@
 #include "platform/rapor/PdfBelgesi.h"
+
+#include <algorithm>
 #include "platform/rapor/SayfaCizici.h"
 #include "platform/rapor/Sigdirma.h"
 
@@ -105,22 +107,36 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         Yuz& y = o.kalin ? kalin_ : normal_;
         const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
         auto it = y.onbellek.find(metin);
+        const bool ciftli = std::any_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); });
         if (it == y.onbellek.end()) {
-            const QList<quint32> glifler = y.tasarim.glyphIndexesForString(metin);
-            const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
             QByteArray hex;
             qreal gen = 0;
-            for (qsizetype i = 0; i < glifler.size(); ++i) {
-                hex += QByteArray::number(glifler.at(i), 16).rightJustified(4, '0');
-                gen += ilerleme.at(i).x();
-                if (glifler.size() == metin.size()) y.kullanilan.insert(glifler.at(i), metin.at(i).unicode());
+            auto ekle = [&](quint32 no, qreal ilerleme) {
+                hex += QByteArray::number(no, 16).rightJustified(4, '0');
+                gen += ilerleme;
+            };
+            if (!ciftli) {
+                for (QChar k : metin) {
+                    const Yuz::Glif& g = glif(y, k);
+                    ekle(g.no, g.ilerleme);
+                    y.kullanilan.insert(g.no, k.unicode());
+                }
+            } else {
+                // Characters beyond the basic plane take two code units: the face maps them whole.
+                const QList<quint32> glifler = y.tasarim.glyphIndexesForString(metin);
+                const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
+                for (qsizetype i = 0; i < glifler.size(); ++i) ekle(glifler.at(i), ilerleme.at(i).x());
             }
             if (y.onbellek.size() > 20000) y.onbellek.clear();
             it = y.onbellek.insert(metin, {hex, gen});
         }
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
         const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, it->first.size() / 4, it->second, olcek, [&] {
-            return yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(y.tasarim.glyphIndexesForString(metin)));
+            if (ciftli) return yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(y.tasarim.glyphIndexesForString(metin)));
+            QList<qreal> l;
+            l.reserve(metin.size());
+            for (QChar k : metin) l << glif(y, k).ilerleme;
+            return l;
         });
         const QByteArray hex = it->first.left(yer.glifSayisi * 4);
         const qreal x = yer.x;
@@ -190,6 +206,18 @@ QByteArray PdfBelgesi::yaziTipiDosyasi(const QRawFont& f) {
         while (b.size() % 4) b.append('\0');
     }
     return b;
+}
+
+const PdfBelgesi::Yuz::Glif& PdfBelgesi::glif(Yuz& y, QChar c) {
+    auto it = y.glifler.constFind(c.unicode());
+    if (it != y.glifler.constEnd()) return it.value();
+    Yuz::Glif g;
+    const QList<quint32> no = y.tasarim.glyphIndexesForString(QString(c));
+    if (!no.isEmpty()) {
+        g.no = no.first();
+        g.ilerleme = y.tasarim.advancesForGlyphIndexes(no).value(0).x();
+    }
+    return y.glifler.insert(c.unicode(), g).value();
 }
 
 void PdfBelgesi::yuzYaz(Yuz& y) {
