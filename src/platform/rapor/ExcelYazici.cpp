@@ -80,12 +80,7 @@ void ExcelYazici::satirYaz(const Satir& s, bool baslik) {
     // A sub-report's lines stand one column in, in the columns of their own captions.
     if (s.ic && !icte_) icSutunlar_ = Sutunlar(s);
     icte_ = s.ic;
-    QMap<int, QList<const SayfaOgesi*>> hucreler;
-    for (int i = 0; i < s.hucreler.size(); ++i) {
-        const SayfaOgesi* o = s.hucreler.at(i);
-        const int sutun = s.ic ? 1 + icSutunlar_.sutun(o->alan) : sutunlar_.bos() ? i : sutunlar_.sutun(o->alan);
-        hucreler[sutun] << o;
-    }
+    const auto hucreler = s.ic ? icSutunlar_.dagit(s.hucreler, 1) : sutunlar_.dagit(s.hucreler);
     for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it) hucreYaz(it.key(), it.value(), baslik);
     ++satir_;
 }

@@ -71,9 +71,7 @@ void HtmlYazici::satirlar(const QList<Satir>& satirlar, qsizetype bas, qsizetype
             i = j - 1;
             continue;
         }
-        QMap<int, QList<const SayfaOgesi*>> hucreler;
-        for (int k = 0; k < s.hucreler.size(); ++k)
-            hucreler[sutunlar_.bos() ? qMin(k, n - 1) : sutunlar_.sutun(s.hucreler.at(k)->alan)] << s.hucreler.at(k);
+        const auto hucreler = sutunlar_.dagit(s.hucreler, 0, n);
         QString tr = QStringLiteral("<tr>");
         int sutun = 0;
         for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it) {
@@ -91,8 +89,7 @@ void HtmlYazici::icTablo(const QList<Satir>& ic) {
     const Sutunlar sutunlar(ic.first());
     QString t = QStringLiteral("<tr><td colspan=\"%1\"><table class=\"ic\">\n").arg(n);
     for (qsizetype i = 0; i < ic.size(); ++i) {
-        QMap<int, QList<const SayfaOgesi*>> hucreler;
-        for (const SayfaOgesi* o : ic.at(i).hucreler) hucreler[sutunlar.sutun(o->alan)] << o;
+        const auto hucreler = sutunlar.dagit(ic.at(i).hucreler);
         t += QStringLiteral("<tr>");
         for (int k = 0; k < sutunlar.sayi(); ++k)
             t += hucreler.contains(k) ? hucre(i == 0 ? QStringLiteral("th") : QStringLiteral("td"), hucreler.value(k))
@@ -119,8 +116,7 @@ void HtmlYazici::sayfa(Sayfa&& s) {
     yaz(QStringLiteral("<table>\n"));
     if (baslik >= 0) {
         QString tr = QStringLiteral("<thead><tr>");
-        QMap<int, QList<const SayfaOgesi*>> hucreler;
-        for (const SayfaOgesi* o : hepsi.at(baslik).hucreler) hucreler[sutunlar_.sutun(o->alan)] << o;
+        const auto hucreler = sutunlar_.dagit(hepsi.at(baslik).hucreler);
         for (int k = 0; k < sutunlar_.sayi(); ++k)
             tr += hucreler.contains(k) ? hucre(QStringLiteral("th"), hucreler.value(k)) : QStringLiteral("<th></th>");
         yaz(tr + QStringLiteral("</tr></thead>\n"));

@@ -71,6 +71,12 @@ int Sutunlar::sutun(const QRect& alan) const {
     return qMax(enIyi, 0);
 }
 
+QMap<int, QList<const SayfaOgesi*>> Sutunlar::dagit(const QList<const SayfaOgesi*>& hucreler, int kayma, int enFazla) const {
+    QMap<int, QList<const SayfaOgesi*>> m;
+    for (int i = 0; i < hucreler.size(); ++i) m[kayma + (bos() ? qMin(i, enFazla - 1) : sutun(hucreler.at(i)->alan))] << hucreler.at(i);
+    return m;
+}
+
 qsizetype Baslik_Satiri(const QList<Satir>& satirlar) {
     qsizetype son = -1;
     for (qsizetype i = 0; i < satirlar.size(); ++i)

@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/rapor/Sayfa.h"
 
+#include <QMap>
+#include <climits>
+
 namespace Bant {
 
 // One line of a page as the exports read it: the texts of one printed
@@ -31,6 +34,9 @@ public:
     const QString& baslik(int i) const { return basliklar_.at(i); }
     // The column the text overlaps most, else the nearest one.
     int sutun(const QRect& alan) const;
+    // A line's texts by column, `kayma` columns to the right. Without
+    // columns each text takes the next one, the last of `enFazla` holding the rest.
+    QMap<int, QList<const SayfaOgesi*>> dagit(const QList<const SayfaOgesi*>& hucreler, int kayma = 0, int enFazla = INT_MAX) const;
 
 private:
     QList<QPair<int, int>> araliklar_;
