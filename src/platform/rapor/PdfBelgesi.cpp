@@ -11,13 +11,6 @@ namespace Bant {
 
 namespace {
 
-constexpr int kSikistirma = 4;
-
-QByteArray sikistir(const QByteArray& b) {
-    // qCompress puts the length in front of a zlib stream; PDF wants the stream alone.
-    return qCompress(b, kSikistirma).mid(4);
-}
-
 QByteArray pdfMetni(const QString& s) {
     // UTF-16BE with its byte order mark: any title survives.
     QByteArray b("<FEFF");
@@ -67,7 +60,8 @@ void PdfBelgesi::nesneBasla(int no) {
 }
 
 void PdfBelgesi::akisYaz(int no, const QByteArray& veri, const QByteArray& sozluk) {
-    const QByteArray sikisik = sikistir(veri);
+    const QByteArray sikisik = sikistirici_.sikistir(veri);
+    if (sikisik.isEmpty()) yazmaHatasi_ = true;
     nesneBasla(no);
     yaz("<< /Length " + QByteArray::number(sikisik.size()) + " /Filter /FlateDecode" + sozluk + " >>\nstream\n");
     yaz(sikisik);
@@ -83,6 +77,7 @@ bool PdfBelgesi::yuzHazirla(Yuz& y, bool kalin) {
     y.tasarim = olcu;
     y.tasarim.setPixelSize(y.birim);
     y.ust = y.tasarim.ascent();
+    y.glifler = GlifTablosu(y.tasarim);
     y.ad = olcu.familyName().remove(u' ') + (kalin ? QStringLiteral("-Bold") : QString());
     return y.tasarim.isValid() && !y.tasarim.fontTable("glyf").isEmpty();
 }
@@ -117,7 +112,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
             };
             if (!ciftli) {
                 for (QChar k : metin) {
-                    const Yuz::Glif& g = glif(y, k);
+                    const GlifTablosu::Glif& g = y.glifler[k];
                     ekle(g.no, g.ilerleme);
                     y.kullanilan.insert(g.no, k.unicode());
                 }
@@ -135,7 +130,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
             if (ciftli) return yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(y.tasarim.glyphIndexesForString(metin)));
             QList<qreal> l;
             l.reserve(metin.size());
-            for (QChar k : metin) l << glif(y, k).ilerleme;
+            for (QChar k : metin) l << y.glifler[k].ilerleme;
             return l;
         });
         const QByteArray hex = it->first.left(yer.glifSayisi * 4);
@@ -206,18 +201,6 @@ QByteArray PdfBelgesi::yaziTipiDosyasi(const QRawFont& f) {
         while (b.size() % 4) b.append('\0');
     }
     return b;
-}
-
-const PdfBelgesi::Yuz::Glif& PdfBelgesi::glif(Yuz& y, QChar c) {
-    auto it = y.glifler.constFind(c.unicode());
-    if (it != y.glifler.constEnd()) return it.value();
-    Yuz::Glif g;
-    const QList<quint32> no = y.tasarim.glyphIndexesForString(QString(c));
-    if (!no.isEmpty()) {
-        g.no = no.first();
-        g.ilerleme = y.tasarim.advancesForGlyphIndexes(no).value(0).x();
-    }
-    return y.glifler.insert(c.unicode(), g).value();
 }
 
 void PdfBelgesi::yuzYaz(Yuz& y) {

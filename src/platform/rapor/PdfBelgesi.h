@@ -1,5 +1,7 @@
 #pragma once
+#include "platform/rapor/GlifTablosu.h"
 #include "platform/rapor/Sayfa.h"
+#include "platform/rapor/Sikistirici.h"
 
 #include <QFileDevice>
 #include <QHash>
@@ -34,15 +36,8 @@ private:
         int nesne = 0;                                         // Type0 font object
         QMap<quint32, char16_t> kullanilan;                    // glyph -> character, for widths and the Unicode map
         QHash<QString, std::pair<QByteArray, qreal>> onbellek; // text -> hex glyphs, width in font units
-        // Each character's glyph and advance, read from the face once: a text is
-        // measured by adding them up (the face maps characters one to one, unkerned).
-        struct Glif {
-            quint32 no = 0;
-            qreal ilerleme = 0;
-        };
-        QHash<char16_t, Glif> glifler;
+        GlifTablosu glifler;
     };
-    static const Yuz::Glif& glif(Yuz& y, QChar c);
 
     int yeniNesne();
     void nesneBasla(int no);
@@ -64,6 +59,7 @@ private:
     QList<int> sayfalar_;
     int katalog_ = 0, sayfaAgaci_ = 0;
     Yuz normal_, kalin_;
+    Sikistirici sikistirici_{4};
 };
 
 } // namespace Bant

@@ -56,7 +56,7 @@ QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
                 SayfaOgesi o = etiketle(metinOgesi(k, m));
                 o.bicim = k.cikisBicimi;
                 if (!k.metinVar) o.deger = k.deger;
-                ana.ogeler << o;
+                ana.ogeler << std::move(o);
             }
             enAlt = qMax(enAlt, k.ust + k.yukseklik);
             break;
@@ -163,26 +163,28 @@ void RaporMotoru::yeniSayfa() {
     sayfa_.yukseklik = a.yukseklik;
     sayfa_.solKenar = a.solKenar;
     sayfa_.yazi = a.yazi;
+    sayfa_.ogeler.reserve(ogeKapasitesi_); // pages of a report hold about as many items each
     sayfaAcik_ = true;
     govdeSonu_ = a.yukseklik - a.altKenar - (b_.PageFooter.gorunur ? b_.PageFooter.yukseklik : 0);
     y_ = a.ustKenar;
     b_.PageHeader_Format();
-    for (const Blok& blok : bolumBloklari(b_.PageHeader)) y_ = sayfayaKoy(blok, y_);
+    for (Blok& blok : bolumBloklari(b_.PageHeader)) y_ = sayfayaKoy(blok, y_);
     govdeBasi_ = y_;
 }
 
 void RaporMotoru::sayfayiBitir() {
     b_.PageFooter_Format();
     int y = govdeSonu_;
-    for (const Blok& blok : bolumBloklari(b_.PageFooter)) y = sayfayaKoy(blok, y);
+    for (Blok& blok : bolumBloklari(b_.PageFooter)) y = sayfayaKoy(blok, y);
     sayfaAcik_ = false;
+    ogeKapasitesi_ = std::max(ogeKapasitesi_, sayfa_.ogeler.size());
     alici_.sayfa(std::move(sayfa_));
 }
 
-int RaporMotoru::sayfayaKoy(const Blok& blok, int y) {
-    for (SayfaOgesi o : blok.ogeler) {
+int RaporMotoru::sayfayaKoy(Blok& blok, int y) {
+    for (SayfaOgesi& o : blok.ogeler) {
         o.alan.translate(b_.sayfaAyari.solKenar, y);
-        sayfa_.ogeler << o;
+        sayfa_.ogeler.append(std::move(o));
     }
     return y + blok.yukseklik;
 }
@@ -195,10 +197,10 @@ void RaporMotoru::yerAc(int yukseklik) {
     }
 }
 
-void RaporMotoru::yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan) {
+void RaporMotoru::yerlestir(QList<Blok> bloklar, const std::function<void()>& yazdirmadan) {
     if (icIce_) {
         if (yazdirmadan) yazdirmadan();
-        toplanan_ << bloklar;
+        toplanan_ << std::move(bloklar);
         return;
     }
     int toplam = 0;
@@ -207,7 +209,7 @@ void RaporMotoru::yerlestir(const QList<Blok>& bloklar, const std::function<void
     // page is split between its blocks.
     yerAc(toplam);
     if (yazdirmadan) yazdirmadan();
-    for (const Blok& blok : bloklar) {
+    for (Blok& blok : bloklar) {
         if (y_ + blok.yukseklik > govdeSonu_ && y_ > govdeBasi_) {
             sayfayiBitir();
             yeniSayfa();

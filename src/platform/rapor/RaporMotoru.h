@@ -36,9 +36,9 @@ private:
     void ozetleriBiriktir(const QStringList& adlar, const QList<Deger>& satir);
     void ozetleriYaz(Bolum& b);
     void ozetleriSifirla(Kontrol::Kapsam kapsam);
-    void yerlestir(const QList<Blok>& bloklar, const std::function<void()>& yazdirmadan = {});
-    void yerAc(int yukseklik);               // a new page unless that much room is left
-    int sayfayaKoy(const Blok& blok, int y); // onto the page at y; the y below it
+    void yerlestir(QList<Blok> bloklar, const std::function<void()>& yazdirmadan = {});
+    void yerAc(int yukseklik);         // a new page unless that much room is left
+    int sayfayaKoy(Blok& blok, int y); // its items moved onto the page at y; the y below it
     void yeniSayfa();
     void sayfayiBitir();
     qsizetype sutunNo(const QStringList& adlar, const QString& ad);
@@ -46,6 +46,7 @@ private:
     RaporBelgesi& b_;
     SayfaAlici& alici_;
     Sayfa sayfa_;
+    qsizetype ogeKapasitesi_ = 0;
     bool sayfaAcik_ = false;
     int y_ = 0;
     int govdeBasi_ = 0;

@@ -2,12 +2,9 @@
 #include "platform/rapor/Sigdirma.h"
 
 #include <QPen>
+#include <algorithm>
 
 namespace Bant {
-
-namespace {
-constexpr int kEnFazlaOnbellek = 20000;
-}
 
 QFont SayfaCizici::yaziTipi(const YaziTipi& y, bool kalin) {
     QFont f(y.aile);
@@ -21,57 +18,46 @@ void SayfaCizici::yuzleriHazirla(const YaziTipi& y) {
     if (hazir_ && y == yazi_) return;
     yazi_ = y;
     hazir_ = true;
-    normal_ = Yuz{QRawFont::fromFont(yaziTipi(y, false)), 0, {}};
-    kalin_ = Yuz{QRawFont::fromFont(yaziTipi(y, true)), 0, {}};
-    normal_.ust = normal_.ham.ascent();
-    kalin_.ust = kalin_.ham.ascent();
-}
-
-const SayfaCizici::Dizgi& SayfaCizici::dizgi(Yuz& y, const QString& metin) {
-    auto it = y.onbellek.find(metin);
-    if (it != y.onbellek.end()) return *it;
-    if (y.onbellek.size() > kEnFazlaOnbellek) y.onbellek.clear();
-    Dizgi d;
-    const QList<quint32> glifler = y.ham.glyphIndexesForString(metin);
-    const QList<QPointF> ilerlemeler = y.ham.advancesForGlyphIndexes(glifler);
-    QList<QPointF> konumlar;
-    konumlar.reserve(glifler.size());
-    qreal x = 0;
-    for (const QPointF& a : ilerlemeler) {
-        konumlar << QPointF(x, 0);
-        x += a.x();
+    for (Yuz* yuz : {&normal_, &kalin_}) {
+        const QRawFont ham = QRawFont::fromFont(yaziTipi(y, yuz == &kalin_));
+        *yuz = Yuz{GlifTablosu(ham), ham.ascent()};
     }
-    d.run.setRawFont(y.ham);
-    d.run.setGlyphIndexes(glifler);
-    d.run.setPositions(konumlar);
-    d.genislik = x;
-    return *y.onbellek.insert(metin, d);
-}
-
-qreal SayfaCizici::genislik(const QString& metin, bool kalin, const YaziTipi& y) {
-    yuzleriHazirla(y);
-    return dizgi(kalin ? kalin_ : normal_, metin).genislik;
 }
 
 void SayfaCizici::ekle(Toplu& t, Yuz& y, const SayfaOgesi& o) {
-    const Dizgi& d = dizgi(y, Gorunebilen(o.metin, o.alan, o.hiza, y.ham.pixelSize()));
-    const QList<quint32> glifler = d.run.glyphIndexes();
-    const QList<QPointF> konumlar = d.run.positions();
-    const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, glifler.size(), d.genislik, 1.0,
-                                      [&] { return yatayIlerlemeler(y.ham.advancesForGlyphIndexes(glifler)); });
-    const qreal x = yer.x;
-    const qsizetype n = yer.glifSayisi;
+    const QRawFont& ham = y.glifler.yuz();
+    const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, ham.pixelSize());
+    QList<quint32> glifler;
+    QList<qreal> ilerlemeler;
+    if (std::any_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); })) {
+        // Characters beyond the basic plane take two code units: the face maps them whole.
+        glifler = ham.glyphIndexesForString(metin);
+        ilerlemeler = yatayIlerlemeler(ham.advancesForGlyphIndexes(glifler));
+    } else {
+        glifler.reserve(metin.size());
+        ilerlemeler.reserve(metin.size());
+        for (QChar k : metin) {
+            const GlifTablosu::Glif& g = y.glifler[k];
+            glifler << g.no;
+            ilerlemeler << g.ilerleme;
+        }
+    }
+    qreal genislik = 0;
+    for (qreal a : ilerlemeler) genislik += a;
+    const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, glifler.size(), genislik, 1.0, [&] { return ilerlemeler; });
     const qreal taban = o.alan.top() + y.ust;
-    for (qsizetype i = 0; i < n; ++i) {
+    qreal x = 0;
+    for (qsizetype i = 0; i < yer.glifSayisi; ++i) {
         t.glifler << glifler.at(i);
-        t.konumlar << QPointF(x + konumlar.at(i).x(), taban);
+        t.konumlar << QPointF(yer.x + x, taban);
+        x += ilerlemeler.at(i);
     }
 }
 
 void SayfaCizici::bosalt(QPainter& p, const Yuz& y, Toplu& t) {
     if (t.glifler.isEmpty()) return;
     QGlyphRun run;
-    run.setRawFont(y.ham);
+    run.setRawFont(y.glifler.yuz());
     run.setGlyphIndexes(t.glifler);
     run.setPositions(t.konumlar);
     p.drawGlyphRun(QPointF(0, 0), run);

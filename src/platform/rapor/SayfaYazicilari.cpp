@@ -1,5 +1,6 @@
 #include "platform/rapor/SayfaYazicilari.h"
 #include "platform/rapor/PdfBelgesi.h"
+#include "platform/rapor/PngDosyasi.h"
 
 #include <QDir>
 #include <QImage>
@@ -132,10 +133,9 @@ void PdfYazici::calis(QString baslik, QString yaratan) {
 }
 
 void PngYazici::sayfa(Sayfa&& s) {
+    if (hata_) return; // a full disk or a lost folder: the next pages would fail alike
     const double olcek = Birim::olcek(dpi_);
     QImage resim(qRound(s.genislik * olcek), qRound(s.yukseklik * olcek), QImage::Format_RGB32);
-    resim.setDotsPerMeterX(qRound(dpi_ / 0.0254));
-    resim.setDotsPerMeterY(qRound(dpi_ / 0.0254));
     resim.fill(Qt::white);
     QPainter p(&resim);
     p.setRenderHint(QPainter::Antialiasing);
@@ -144,7 +144,8 @@ void PngYazici::sayfa(Sayfa&& s) {
     cizici_.ciz(p, s);
     p.end();
     ++sayi_;
-    if (!resim.save(QDir(klasor_).filePath(QStringLiteral("sayfa-%1.png").arg(s.no, 3, 10, QLatin1Char('0'))))) hata_ = true;
+    HedefDosya dosya(QDir(klasor_).filePath(QStringLiteral("sayfa-%1.png").arg(s.no, 3, 10, QLatin1Char('0'))));
+    if (!dosya.acik() || !Png_Yaz(resim, dosya.aygit(), dpi_) || !dosya.tamamla()) hata_ = true;
 }
 
 } // namespace Bant

@@ -1,0 +1,39 @@
+#pragma once
+#include <QHash>
+#include <QRawFont>
+
+#include <array>
+
+namespace Bant {
+
+// Each character's glyph and advance in one face at one size, read from the
+// face once. Report faces map characters one to one and are set unkerned, so
+// a text is measured by adding up its characters' advances: no shaping and
+// no glyph loading per new text (amounts and invoice numbers are new on
+// every row). Latin letters, Turkish ones included, sit in a flat table;
+// the rest are looked up as they come. Characters beyond the basic plane
+// take two code units; callers hand such texts to the face whole.
+class GlifTablosu {
+public:
+    struct Glif {
+        quint32 no = 0;
+        qreal ilerleme = 0;
+    };
+    GlifTablosu() = default;
+    explicit GlifTablosu(const QRawFont& yuz);
+    const Glif& operator[](QChar c) {
+        const char16_t k = c.unicode();
+        return k < kDuz ? duz_[k] : digeri(k);
+    }
+    const QRawFont& yuz() const { return yuz_; }
+
+private:
+    static constexpr char16_t kDuz = 0x180; // Basic Latin to Latin Extended-A
+    const Glif& digeri(char16_t k);
+
+    QRawFont yuz_;
+    std::array<Glif, kDuz> duz_{};
+    QHash<char16_t, Glif> diger_;
+};
+
+} // namespace Bant

@@ -1,0 +1,124 @@
+// Times the preview window off screen: the report run into it (as the screen
+// target does), then pages 1 to N shown and painted one after another, as a
+// user paging with "next page" sees them. Prints CPU and wall time of both.
+//
+// Usage: onizleme_olc [--pages N] --batch "FIRM|FOLDER|..." [--set ...] [--end ...]
+// (the batch mode's company and edits; the template beside this tool or --template).
+#include "filterform/FiltreFormu.h"
+#include "filterform/Secenekler.h"
+#include "filterform/TopluFiltre.h"
+#include "platform/rapor/OnizlemePenceresi.h"
+#include "platform/sistem/KonsolMesaj.h"
+#include "platform/sistem/Mesaj.h"
+#include "report/Cikti.h"
+#include "startup/Baslangic.h"
+#include "startup/Degiskenler.h"
+#include "startup/KomutSatiri.h"
+#include "startup/ProgramSonu.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollArea>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double islemciSaniyesi() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+struct Olcum {
+    double islemci = islemciSaniyesi();
+    QElapsedTimer duvar;
+    Olcum() { duvar.start(); }
+    void yaz(const char* ad, qsizetype sayfa) const {
+        std::printf("%-32s %7.2f s CPU %7.2f s wall %6lld pages\n", ad, islemciSaniyesi() - islemci,
+                    static_cast<double>(duvar.elapsed()) / 1000, static_cast<long long>(sayfa));
+    }
+};
+
+// Counts the page's paint events: each page shown must have been painted.
+class BoyamaSayaci : public QObject {
+public:
+    int sayi = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++sayi;
+        return QObject::eventFilter(o, e);
+    }
+};
+
+Bant::OnizlemePenceresi* onizleme() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<Bant::OnizlemePenceresi*>(w)) return p;
+    return nullptr;
+}
+
+void olc(int sayfaSayisi) {
+    const Olcum uretim;
+    Ekrana_Gonder();
+    Bant::OnizlemePenceresi* p = onizleme();
+    if (!p) {
+        std::fputs("no preview window\n", stderr);
+        throw ProgramSonu{1};
+    }
+    uretim.yaz("report into the preview", p->sayfalar().size());
+    const int n = std::min(sayfaSayisi, static_cast<int>(p->sayfalar().size()));
+    QWidget* kagit = p->findChild<QScrollArea*>()->widget();
+    BoyamaSayaci sayac;
+    kagit->installEventFilter(&sayac);
+    QCoreApplication::processEvents();
+    sayac.sayi = 0;
+    const Olcum gezinti;
+    for (int i = 0; i < n; ++i) {
+        p->sayfayaGit(i);
+        QCoreApplication::processEvents(); // what a click repaints, as the event loop paints it
+    }
+    gezinti.yaz("paging, each page painted", sayac.sayi);
+}
+
+// Qt's notices about the off-screen platform are not measurements.
+void sessiz(QtMsgType tur, const QMessageLogContext&, const QString& metin) {
+    if (tur == QtCriticalMsg || tur == QtFatalMsg) std::fputs((metin + u'\n').toUtf8().constData(), stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(sessiz);
+    QApplication uygulama(argc, argv);
+    int sayfaSayisi = 200;
+    QStringList argumanlar;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("--pages") && i + 1 < argc)
+            sayfaSayisi = QString::fromLocal8Bit(argv[++i]).toInt();
+        else
+            argumanlar << a;
+    }
+    const KomutSatiri k = KomutSatiri::coz(argumanlar);
+    if (k.kip != KomutSatiri::Kip::Toplu) {
+        std::fputs("usage: onizleme_olc [--pages N] --batch \"FIRM|FOLDER|...\" [edits]\n", stderr);
+        return 2;
+    }
+    KonsolMesaj mesaj(true);
+    mesajServisiniAyarla(&mesaj);
+    Baslangic_Kancalarini_Ayarla({
+        [&k, sayfaSayisi] {
+            FiltreFormu form;
+            Toplu_Formu_Hazirla(k, form);
+            Toplu_Sorgu_Olustur(form);
+            degiskenler().RaporCalisiyor = false;
+            Isyeri_Basligi(form.FiltreGrd);
+            olc(sayfaSayisi);
+        },
+        [] {},
+    });
+    try {
+        Main(k.parametreler);
+    } catch (const ProgramSonu& son) { return son.durum; }
+    return 0;
+}
