@@ -1,5 +1,6 @@
 #include "platform/metin/Cp1254.h"
 #include "platform/metin/SayiBicimi.h"
+#include "platform/metin/TarihKalibi.h"
 #include "platform/veritabani/Para.h"
 
 #include <QtTest>
@@ -171,6 +172,32 @@ private slots:
     void baskaAyiraclar() {
         QCOMPARE(SayiBicimi::bicimle(Para::hamdan(12345678912LL), QStringLiteral("#,##0.00"), QStringLiteral("."), QStringLiteral(",")),
                  QStringLiteral("1,234,567.89"));
+    }
+
+    // Dates print on every row through a format read once: each format gives
+    // exactly what Qt's own writer gives, over days that exercise every field
+    // (one-digit days and months, the first and last years Qt's writer and
+    // the store know, leap days), including formats it must hand back to Qt.
+    void tarihKalibi_data() {
+        QTest::addColumn<QString>("bicim");
+        for (const char* b : {"dd.MM.yyyy", "d.M.yyyy", "dd/MM/yy", "yyyy-MM-dd", "d MMMM yyyy dddd", "dd MMM yyyy", "'Tarih:' dd.MM.yyyy",
+                              "dd.MM.yyyyy", "ddd", "yy", "d-M-y", "gg dd", "ş dd.MM", "", "hh:mm dd.MM.yyyy", "''dd''"})
+            QTest::newRow(*b ? b : "bos") << QString::fromUtf8(b);
+    }
+    void tarihKalibi() {
+        QFETCH(QString, bicim);
+        const TarihKalibi k(bicim);
+        for (const QDate gun : {QDate(2026, 12, 6), QDate(2025, 1, 2), QDate(2024, 2, 29), QDate(1753, 1, 1), QDate(9999, 12, 31),
+                                QDate(1, 1, 1), QDate(10000, 1, 1), QDate(-5, 3, 4), QDate(999, 10, 9)})
+            QCOMPARE(k.yaz(gun), gun.toString(bicim));
+        QCOMPARE(k.yaz(QDate()), QString());
+    }
+    void saniyeliTarih() {
+        const QDateTime t(QDate(2026, 3, 7), QTime(9, 5, 3, 999), Qt::UTC);
+        QCOMPARE(TarihKalibi::saniyeli(t), t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        const QDateTime gece(QDate(999, 12, 31), QTime(23, 59, 59), Qt::UTC);
+        QCOMPARE(TarihKalibi::saniyeli(gece), gece.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        QCOMPARE(TarihKalibi::saniyeli(QDateTime()), QString());
     }
 
     void kodSayfasi_data() {

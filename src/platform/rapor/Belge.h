@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/metin/TarihKalibi.h"
 #include "platform/rapor/Birimler.h"
 #include "platform/veritabani/Deger.h"
 
@@ -87,6 +88,9 @@ struct DegerBicimi {
     QString binlik = QStringLiteral(".");
     QString kisaTarih = QStringLiteral("dd.MM.yyyy");
     QString metin(const Deger& d, const QString& cikisBicimi) const;
+
+private:
+    mutable TarihKalibi kalip_; // kisaTarih read once, again when it changes
 };
 
 } // namespace Bant

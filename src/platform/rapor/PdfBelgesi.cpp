@@ -11,6 +11,41 @@ namespace Bant {
 
 namespace {
 
+// Hundredths as a PDF number: "-12.5", "876.72", "9350".
+void yuzdeYaz(QByteArray& c, qint64 h) {
+    if (h < 0) {
+        c += '-';
+        h = -h;
+    }
+    c += QByteArray::number(h / 100);
+    if (const auto kesir = static_cast<int>(h % 100)) {
+        c += '.';
+        c += static_cast<char>('0' + kesir / 10);
+        if (kesir % 10) c += static_cast<char>('0' + kesir % 10);
+    }
+}
+
+// Glyph numbers as a literal string of two bytes each (Identity-H): half
+// the bytes of hexadecimal. Delimiters and line ends are escaped.
+void dizgiYaz(QByteArray& c, const QList<quint32>& glifler, qsizetype n) {
+    for (qsizetype i = 0; i < n; ++i) {
+        const quint32 g = glifler.at(i);
+        for (const char b : {static_cast<char>(g >> 8), static_cast<char>(g)}) {
+            switch (b) {
+            case '(':
+            case ')':
+            case '\\':
+                c += '\\';
+                c += b;
+                break;
+            case '\r': c += "\\r"; break;
+            case '\n': c += "\\n"; break;
+            default: c += b;
+            }
+        }
+    }
+}
+
 QByteArray pdfMetni(const QString& s) {
     // UTF-16BE with its byte order mark: any title survives.
     QByteArray b("<FEFF");
@@ -97,50 +132,43 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     }
     c += "BT\n";
     const Yuz* etkin = nullptr;
+    QList<quint32> glifler;
+    QList<qreal> ilerlemeler;
     for (const SayfaOgesi& o : s.ogeler) {
         if (o.tur != SayfaOgesi::Tur::Metin || o.metin.isEmpty()) continue;
         Yuz& y = o.kalin ? kalin_ : normal_;
         const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
-        auto it = y.onbellek.find(metin);
-        const bool ciftli = std::any_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); });
-        if (it == y.onbellek.end()) {
-            QByteArray hex;
-            qreal gen = 0;
-            auto ekle = [&](quint32 no, qreal ilerleme) {
-                hex += QByteArray::number(no, 16).rightJustified(4, '0');
-                gen += ilerleme;
-            };
-            if (!ciftli) {
-                for (QChar k : metin) {
-                    const GlifTablosu::Glif& g = y.glifler[k];
-                    ekle(g.no, g.ilerleme);
-                    y.kullanilan.insert(g.no, k.unicode());
-                }
-            } else {
-                // Characters beyond the basic plane take two code units: the face maps them whole.
-                const QList<quint32> glifler = y.tasarim.glyphIndexesForString(metin);
-                const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
-                for (qsizetype i = 0; i < glifler.size(); ++i) ekle(glifler.at(i), ilerleme.at(i).x());
+        glifler.clear();
+        ilerlemeler.clear();
+        if (std::any_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); })) {
+            // Characters beyond the basic plane take two code units: the face maps them whole.
+            glifler = y.tasarim.glyphIndexesForString(metin);
+            ilerlemeler = yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(glifler));
+        } else {
+            for (QChar k : metin) {
+                const GlifTablosu::Glif& g = y.glifler[k];
+                glifler << g.no;
+                ilerlemeler << g.ilerleme;
+                y.kullan(g.no, k.unicode());
             }
-            if (y.onbellek.size() > 20000) y.onbellek.clear();
-            it = y.onbellek.insert(metin, {hex, gen});
         }
+        qreal gen = 0;
+        for (qreal a : ilerlemeler) gen += a;
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
-        const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, it->first.size() / 4, it->second, olcek, [&] {
-            if (ciftli) return yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(y.tasarim.glyphIndexesForString(metin)));
-            QList<qreal> l;
-            l.reserve(metin.size());
-            for (QChar k : metin) l << y.glifler[k].ilerleme;
-            return l;
-        });
-        const QByteArray hex = it->first.left(yer.glifSayisi * 4);
-        const qreal x = yer.x;
-        const QRect& r = o.alan;
+        const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, glifler.size(), gen, olcek, [&] { return ilerlemeler; });
         if (etkin != &y) {
             c += (o.kalin ? "/F2 " : "/F1 ") + QByteArray::number(yazi_.boyut) + " Tf\n";
             etkin = &y;
         }
-        c += "1 0 0 -1 " + sayi(x) + ' ' + sayi(r.top() + y.ust * olcek) + " Tm <" + hex + "> Tj\n";
+        // Absolute places: moves (Td) would be shorter, but viewers add them up in
+        // floating point and antialias some glyphs a shade differently.
+        c += "1 0 0 -1 ";
+        yuzdeYaz(c, qRound64(yer.x * 100));
+        c += ' ';
+        yuzdeYaz(c, qRound64((o.alan.top() + y.ust * olcek) * 100));
+        c += " Tm (";
+        dizgiYaz(c, glifler, yer.glifSayisi);
+        c += ") Tj\n";
     }
     c += "ET\n";
     const int icerik = yeniNesne();
@@ -208,7 +236,9 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
     const QByteArray ad = y.ad.toLatin1();
     const qreal olcek = 1000.0 / y.birim;
     QByteArray genislikler;
-    const QList<quint32> glifler = y.kullanilan.keys();
+    QList<quint32> glifler;
+    for (qsizetype g = 0; g < y.kullanilan.size(); ++g)
+        if (y.kullanilan.at(g) != Yuz::kKullanilmadi) glifler << static_cast<quint32>(g);
     const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
     for (qsizetype i = 0; i < glifler.size(); ++i)
         genislikler += QByteArray::number(glifler.at(i)) + " [" + QByteArray::number(qRound(ilerleme.at(i).x() * olcek)) + "] ";
@@ -230,13 +260,13 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
     QByteArray cmap = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap /CIDSystemInfo << /Registry (Adobe) "
                       "/Ordering (UCS) /Supplement 0 >> def /CMapName /Adobe-Identity-UCS def /CMapType 2 def "
                       "1 begincodespacerange <0000> <FFFF> endcodespacerange\n";
-    auto it = y.kullanilan.constBegin();
-    while (it != y.kullanilan.constEnd()) {
+    auto it = glifler.cbegin();
+    while (it != glifler.cend()) {
         QByteArray blok;
         int say = 0;
-        for (; it != y.kullanilan.constEnd() && say < 100; ++it, ++say)
-            blok += '<' + QByteArray::number(it.key(), 16).rightJustified(4, '0') + "> <" +
-                    QByteArray::number(it.value(), 16).rightJustified(4, '0') + ">\n";
+        for (; it != glifler.cend() && say < 100; ++it, ++say)
+            blok += '<' + QByteArray::number(*it, 16).rightJustified(4, '0') + "> <" +
+                    QByteArray::number(y.kullanilan.at(*it), 16).rightJustified(4, '0') + ">\n";
         cmap += QByteArray::number(say) + " beginbfchar\n" + blok + "endbfchar\n";
     }
     cmap += "endcmap CMapName currentdict /CMap defineresource pop end end\n";

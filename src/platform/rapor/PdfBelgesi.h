@@ -33,9 +33,14 @@ private:
         int birim = 2048; // units per em
         qreal ust = 0;    // ascent, font units
         QString ad;
-        int nesne = 0;                                         // Type0 font object
-        QMap<quint32, char16_t> kullanilan;                    // glyph -> character, for widths and the Unicode map
-        QHash<QString, std::pair<QByteArray, qreal>> onbellek; // text -> hex glyphs, width in font units
+        int nesne = 0; // Type0 font object
+        // Each glyph's character, for the widths and the Unicode map.
+        static constexpr char32_t kKullanilmadi = 0xFFFFFFFF;
+        QList<char32_t> kullanilan;
+        void kullan(quint32 glif, char16_t k) {
+            if (glif >= static_cast<quint32>(kullanilan.size())) kullanilan.resize(glif + 1, kKullanilmadi);
+            kullanilan[glif] = k;
+        }
         GlifTablosu glifler;
     };
 

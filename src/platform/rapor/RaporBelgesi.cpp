@@ -40,8 +40,13 @@ QString DegerBicimi::metin(const Deger& d, const QString& cikisBicimi) const {
     case Deger::Tur::Tarih: {
         const QDateTime t = d.tarih();
         // A date prints in the short form; a time of day is added when it has one.
-        const QString gun = t.date().toString(kisaTarih);
-        return t.time() == QTime(0, 0) ? gun : gun + u' ' + t.time().toString(QStringLiteral("HH:mm:ss"));
+        if (kalip_.bicim() != kisaTarih) kalip_ = TarihKalibi(kisaTarih);
+        QString s = kalip_.yaz(t.date());
+        if (t.time() != QTime(0, 0)) {
+            s += u' ';
+            TarihKalibi::saatEkle(s, t.time());
+        }
+        return s;
     }
     default: return d.metinVeyaBos();
     }

@@ -1,4 +1,5 @@
 #include "platform/veritabani/SqliteBaglanti.h"
+#include "platform/metin/TarihKalibi.h"
 #include "platform/veritabani/TsqlCevirici.h"
 #include "platform/veritabani/TurkceSiralama.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
@@ -11,8 +12,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-const QString kTarihBicimi = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 QString u8(const unsigned char* s) { return s ? QString::fromUtf8(reinterpret_cast<const char*>(s)) : QString(); }
 
@@ -32,7 +31,7 @@ void tarihSonucu(sqlite3_context* c, const QDateTime& t) {
         sqlite3_result_null(c);
         return;
     }
-    const QByteArray b = t.toString(kTarihBicimi).toUtf8();
+    const QByteArray b = TarihKalibi::saniyeli(t).toUtf8();
     sqlite3_result_text(c, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
 }
 
