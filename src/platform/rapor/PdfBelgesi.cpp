@@ -11,23 +11,32 @@ namespace Bant {
 
 namespace {
 
-// Hundredths as a PDF number: "-12.5", "876.72", "9350".
+// Hundredths as a PDF number: "-12.5", "876.72", "9350". Written in place:
+// every text on a page has two.
 void yuzdeYaz(QByteArray& c, qint64 h) {
-    if (h < 0) {
-        c += '-';
-        h = -h;
+    char t[24];
+    char* p = t + sizeof t;
+    auto kesir = static_cast<int>(h < 0 ? -(h % 100) : h % 100);
+    quint64 tam = h < 0 ? static_cast<quint64>(-(h / 100)) : static_cast<quint64>(h / 100);
+    if (kesir) {
+        if (kesir % 10) *--p = static_cast<char>('0' + kesir % 10);
+        *--p = static_cast<char>('0' + kesir / 10);
+        *--p = '.';
     }
-    c += QByteArray::number(h / 100);
-    if (const auto kesir = static_cast<int>(h % 100)) {
-        c += '.';
-        c += static_cast<char>('0' + kesir / 10);
-        if (kesir % 10) c += static_cast<char>('0' + kesir % 10);
-    }
+    do {
+        *--p = static_cast<char>('0' + tam % 10);
+        tam /= 10;
+    } while (tam);
+    if (h < 0) *--p = '-';
+    c.append(p, t + sizeof t - p);
 }
 
 // Glyph numbers as a literal string of two bytes each (Identity-H): half
 // the bytes of hexadecimal. Delimiters and line ends are escaped.
 void dizgiYaz(QByteArray& c, const QList<quint32>& glifler, qsizetype n) {
+    const qsizetype bas = c.size();
+    c.resize(bas + 4 * n); // room for every byte escaped
+    char* p = c.data() + bas;
     for (qsizetype i = 0; i < n; ++i) {
         const quint32 g = glifler.at(i);
         for (const char b : {static_cast<char>(g >> 8), static_cast<char>(g)}) {
@@ -35,15 +44,22 @@ void dizgiYaz(QByteArray& c, const QList<quint32>& glifler, qsizetype n) {
             case '(':
             case ')':
             case '\\':
-                c += '\\';
-                c += b;
+                *p++ = '\\';
+                *p++ = b;
                 break;
-            case '\r': c += "\\r"; break;
-            case '\n': c += "\\n"; break;
-            default: c += b;
+            case '\r':
+                *p++ = '\\';
+                *p++ = 'r';
+                break;
+            case '\n':
+                *p++ = '\\';
+                *p++ = 'n';
+                break;
+            default: *p++ = b;
             }
         }
     }
+    c.resize(p - c.constData());
 }
 
 QByteArray pdfMetni(const QString& s) {

@@ -64,7 +64,12 @@ private:
     QList<int> sayfalar_;
     int katalog_ = 0, sayfaAgaci_ = 0;
     Yuz normal_, kalin_;
-    Sikistirici sikistirici_{4};
+    // Deflate level 4, measured on 1,965 report pages: levels 1 to 4 cost the
+    // same CPU (the text and the data cost more than the compressor), and 4
+    // gives the smallest file of them (7.5 MB against 8.4 at level 1); 6 costs
+    // 8% more CPU for a file 5% smaller.
+    static constexpr int kSikistirma = 4;
+    Sikistirici sikistirici_{kSikistirma};
 };
 
 } // namespace Bant
