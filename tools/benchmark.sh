@@ -54,7 +54,8 @@ done
 pc=$(cut -d' ' -f1 "$IS/program" | ortanca) && ec=$(cut -d' ' -f1 "$IS/esi" | ortanca)
 pm=$(cut -d' ' -f3 "$IS/program" | sort -n | tail -1) && em=$(cut -d' ' -f3 "$IS/esi" | sort -n | tail -1)
 printf "  median CPU: program %.2f s, ReportLab %.2f s; peak memory %d MB and %d MB\n" "$pc" "$ec" $((pm / 1024)) $((em / 1024))
-printf "  ratio (program / ReportLab CPU): %.2f\n" "$(awk "BEGIN {print $pc / $ec}")"
+printf "  ratio (program / ReportLab CPU): %.2f of the medians, %.2f the median of the pairs\n" "$(awk "BEGIN {print $pc / $ec}")" \
+    "$(paste -d' ' "$IS/program" "$IS/esi" | awk '{print $1 / $4}' | ortanca)"
 
 olc() { # name, then the batch options
     local ad=$1
