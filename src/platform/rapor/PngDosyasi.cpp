@@ -56,7 +56,7 @@ bool pngYaz(const QImage& r, const std::vector<uchar>& gri, Cikis& cikis, int dp
     png_set_write_fn(p, &cikis, yaz, bosalt);
     png_set_IHDR(p, bilgi, w, h, 8, gri.empty() ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    const auto nokta = static_cast<png_uint_32>(dpi / 0.0254 + 0.5);
+    const auto nokta = static_cast<png_uint_32>(qRound(dpi / 0.0254));
     png_set_pHYs(p, bilgi, nokta, nokta, PNG_RESOLUTION_METER);
     png_set_filter(p, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_set_compression_level(p, kSikistirma);
