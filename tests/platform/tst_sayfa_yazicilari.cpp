@@ -166,7 +166,8 @@ private slots:
         for (char& c : rastgele) c = static_cast<char>(r.bounded(256));
         QTest::newRow("bos") << QByteArray();
         QTest::newRow("kisa") << QByteArray("BT /F1 170 Tf ET");
-        QTest::newRow("tekrarli") << QByteArray("1 0 0 -1 9350 876.72 Tm (\x00$\x00Q) Tj\n", 36).repeated(30000);
+        static const char satir[] = "1 0 0 -1 9350 876.72 Tm (\x00$\x00Q) Tj\n";
+        QTest::newRow("tekrarli") << QByteArray(satir, sizeof satir - 1).repeated(30000);
         QTest::newRow("rastgele") << rastgele;
     }
     void sikistirici() {

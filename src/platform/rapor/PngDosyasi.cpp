@@ -19,7 +19,10 @@ struct Cikis {
 
 void yaz(png_structp p, png_bytep veri, png_size_t n) {
     auto* c = static_cast<Cikis*>(png_get_io_ptr(p));
-    if (c->hedef->write(reinterpret_cast<const char*>(veri), static_cast<qint64>(n)) != static_cast<qint64>(n)) c->hata = true;
+    if (c->hedef->write(reinterpret_cast<const char*>(veri), static_cast<qint64>(n)) != static_cast<qint64>(n)) {
+        c->hata = true;
+        png_error(p, "write failed"); // a full disk: stop at once
+    }
 }
 void bosalt(png_structp) {}
 void uyari(png_structp, png_const_charp) {}
