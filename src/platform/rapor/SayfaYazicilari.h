@@ -51,7 +51,7 @@ public:
 private:
     void calis(QString baslik, QString yaratan);
     void bekle();
-    bool al(Sayfa& s);
+    bool al(std::deque<Sayfa>& sayfalar);
     void hataVer();
 
     std::mutex kilit_;
