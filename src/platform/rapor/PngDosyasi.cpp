@@ -30,11 +30,12 @@ void uyari(png_structp, png_const_charp) {}
 
 // The page's grey levels, one byte a pixel; empty when any pixel has colour.
 std::vector<uchar> griDuzeyler(const QImage& r) {
-    std::vector<uchar> g(static_cast<size_t>(r.width()) * static_cast<size_t>(r.height()));
+    const int w = r.width(), yukseklik = r.height(); // QImage's getters are calls, not inlined
+    std::vector<uchar> g(static_cast<size_t>(w) * static_cast<size_t>(yukseklik));
     uchar* h = g.data();
-    for (int y = 0; y < r.height(); ++y) {
+    for (int y = 0; y < yukseklik; ++y) {
         const auto* k = reinterpret_cast<const QRgb*>(r.constScanLine(y));
-        for (int x = 0; x < r.width(); ++x) {
+        for (int x = 0; x < w; ++x) {
             const QRgb c = k[x];
             const uchar b = static_cast<uchar>(c);
             if (static_cast<uchar>(c >> 8) != b || static_cast<uchar>(c >> 16) != b) return {};
