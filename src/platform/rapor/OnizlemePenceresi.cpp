@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -44,7 +45,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(0x80, 0x80, 0x80));
         const QRect kagit(QPoint(kMasaKenari, kMasaKenari), sayfaBoyu());
@@ -54,8 +55,10 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.translate(kagit.topLeft());
+        const double px = Birim::olcek(logicalDpiX() * olcek); // pixels per twip
         SayfaCizici::olcekle(p, logicalDpiX() * olcek);
-        cizici_.ciz(p, *sayfa);
+        const QRectF acik = QRectF(e->rect().translated(-kagit.topLeft()));
+        cizici_.ciz(p, *sayfa, QRectF(acik.topLeft() / px, acik.size() / px));
     }
 
 private:

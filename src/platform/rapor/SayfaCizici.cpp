@@ -64,14 +64,21 @@ void SayfaCizici::bosalt(QPainter& p, const Yuz& y, Toplu& t) {
     t = Toplu{};
 }
 
-void SayfaCizici::ciz(QPainter& p, const Sayfa& s) {
+void SayfaCizici::ciz(QPainter& p, const Sayfa& s, const QRectF& gorunen) {
     yuzleriHazirla(s.yazi);
+    // Rows wholly above or below the part in view are left out; an em of
+    // room keeps descenders and lines on the edge.
+    const qreal em = s.yazi.boyut;
+    auto gorunmez = [&](const QRect& r) {
+        return gorunen.isValid() && (r.bottom() + em < gorunen.top() || r.top() - em > gorunen.bottom());
+    };
     p.save();
     QPen kalem(Qt::black);
     kalem.setWidth(Birim::TwipInc / 96); // one pixel on the screen the layout was drawn for
     p.setPen(kalem);
     Toplu normal, kalin;
     for (const SayfaOgesi& o : s.ogeler) {
+        if (gorunmez(o.alan.normalized())) continue;
         switch (o.tur) {
         case SayfaOgesi::Tur::Kutu:
             // Boxes lie under text: what was gathered so far goes out first.

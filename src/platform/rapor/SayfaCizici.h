@@ -17,7 +17,10 @@ namespace Bant {
 class SayfaCizici {
 public:
     static void olcekle(QPainter& p, double dpi) { p.scale(Birim::olcek(dpi), Birim::olcek(dpi)); }
-    void ciz(QPainter& p, const Sayfa& s);
+    // `gorunen`: the part of the page in view, in twips (the screen paints
+    // only what is exposed); items wholly above or below it are skipped. A
+    // null rectangle draws everything.
+    void ciz(QPainter& p, const Sayfa& s, const QRectF& gorunen = QRectF());
     // The page's face with its size in twips (the painter's unit).
     static QFont yaziTipi(const YaziTipi& y, bool kalin);
 
