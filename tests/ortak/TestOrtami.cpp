@@ -5,6 +5,7 @@
 #include "startup/Veritabani.h"
 
 #include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
@@ -71,6 +72,11 @@ void KayitliMesajlar::kipliPencere() {
     QEventLoop dongu;
     QTimer::singleShot(50, &dongu, &QEventLoop::quit);
     dongu.exec();
+}
+
+QByteArray dosyaIcerigi(const QString& yol) {
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void ekranKaydet(QWidget* pencere, const QString& ad) {

@@ -110,6 +110,9 @@ class IzgaraModeli;
 // A filter grid holding the given template filter lines (empty lines give empty rows).
 void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar);
 
+// A file's bytes; empty when it cannot be read.
+QByteArray dosyaIcerigi(const QString& yol);
+
 class QWidget;
 // Saves a picture of the window as <name>.png in FATURA_EKRAN_KLASORU when
 // that is set (pictures for the documentation); otherwise does nothing.

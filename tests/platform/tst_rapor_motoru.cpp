@@ -1,5 +1,6 @@
 // The report engine on its own: rows from an in-memory cursor, no database,
 // no program code.
+#include "ortak/TestOrtami.h"
 #include "platform/rapor/HedefDosya.h"
 #include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/Satirlar.h"
@@ -37,11 +38,6 @@ private:
     QList<QList<Deger>> satirlar_;
     qsizetype i_ = 0;
 };
-
-QByteArray dosyaIcerigi(const QString& yol) {
-    QFile f(yol);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 Kontrol alan(const char* ad, const char* veri, int ust = 0) {
     Kontrol k;

@@ -1,6 +1,7 @@
 // The page writers' own parts: the PNG file, the reused deflate stream, the
 // per-character glyph table, and texts whose glyph numbers need escaping in
 // the PDF.
+#include "ortak/TestOrtami.h"
 #include "platform/rapor/Birimler.h"
 #include "platform/rapor/GlifTablosu.h"
 #include "platform/rapor/PngDosyasi.h"
@@ -55,11 +56,6 @@ QFont yuz() {
     QFont f(QStringLiteral("Liberation Sans Narrow"));
     f.setPixelSize(170);
     return f;
-}
-
-QByteArray dosyaIcerigi(const QString& yol) {
-    QFile f(yol);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A zlib stream as the PDF holds it (without qUncompress's length in front).

@@ -1,4 +1,7 @@
 #include "platform/rapor/GlifTablosu.h"
+#include "platform/rapor/Sigdirma.h"
+
+#include <algorithm>
 
 namespace Bant {
 
@@ -20,6 +23,25 @@ const GlifTablosu::Glif& GlifTablosu::digeri(char16_t k) {
         it = diger_.insert(k, g);
     }
     return *it;
+}
+
+void GlifTablosu::diz(const QString& metin, Dizi& d) {
+    d.glifler.clear();
+    d.ilerlemeler.clear();
+    d.birebir = std::none_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); });
+    if (d.birebir) {
+        for (QChar k : metin) {
+            const Glif& g = (*this)[k];
+            d.glifler << g.no;
+            d.ilerlemeler << g.ilerleme;
+        }
+    } else {
+        // Characters beyond the basic plane take two code units: the face maps them whole.
+        d.glifler = yuz_.glyphIndexesForString(metin);
+        d.ilerlemeler = yatayIlerlemeler(yuz_.advancesForGlyphIndexes(d.glifler));
+    }
+    d.genislik = 0;
+    for (qreal a : d.ilerlemeler) d.genislik += a;
 }
 
 } // namespace Bant

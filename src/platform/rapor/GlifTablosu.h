@@ -27,6 +27,16 @@ public:
     }
     const QRawFont& yuz() const { return yuz_; }
 
+    // A text's glyphs, their advances and their sum; the lists are reused
+    // from call to call. `birebir`: one glyph per character, in order.
+    struct Dizi {
+        QList<quint32> glifler;
+        QList<qreal> ilerlemeler;
+        qreal genislik = 0;
+        bool birebir = true;
+    };
+    void diz(const QString& metin, Dizi& d);
+
 private:
     static constexpr char16_t kDuz = 0x180; // Basic Latin to Latin Extended-A
     const Glif& digeri(char16_t k);

@@ -148,30 +148,16 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     }
     c += "BT\n";
     const Yuz* etkin = nullptr;
-    QList<quint32> glifler;
-    QList<qreal> ilerlemeler;
+    GlifTablosu::Dizi dizi;
     for (const SayfaOgesi& o : s.ogeler) {
         if (o.tur != SayfaOgesi::Tur::Metin || o.metin.isEmpty()) continue;
         Yuz& y = o.kalin ? kalin_ : normal_;
         const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
-        glifler.clear();
-        ilerlemeler.clear();
-        if (std::any_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); })) {
-            // Characters beyond the basic plane take two code units: the face maps them whole.
-            glifler = y.tasarim.glyphIndexesForString(metin);
-            ilerlemeler = yatayIlerlemeler(y.tasarim.advancesForGlyphIndexes(glifler));
-        } else {
-            for (QChar k : metin) {
-                const GlifTablosu::Glif& g = y.glifler[k];
-                glifler << g.no;
-                ilerlemeler << g.ilerleme;
-                y.kullan(g.no, k.unicode());
-            }
-        }
-        qreal gen = 0;
-        for (qreal a : ilerlemeler) gen += a;
+        y.glifler.diz(metin, dizi);
+        if (dizi.birebir)
+            for (qsizetype i = 0; i < metin.size(); ++i) y.kullan(dizi.glifler.at(i), metin.at(i).unicode());
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
-        const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, glifler.size(), gen, olcek, [&] { return ilerlemeler; });
+        const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, dizi.glifler.size(), dizi.genislik, olcek, [&] { return dizi.ilerlemeler; });
         if (etkin != &y) {
             c += (o.kalin ? "/F2 " : "/F1 ") + QByteArray::number(yazi_.boyut) + " Tf\n";
             etkin = &y;
@@ -183,7 +169,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         c += ' ';
         yuzdeYaz(c, qRound64((o.alan.top() + y.ust * olcek) * 100));
         c += " Tm (";
-        dizgiYaz(c, glifler, yer.glifSayisi);
+        dizgiYaz(c, dizi.glifler, yer.glifSayisi);
         c += ") Tj\n";
     }
     c += "ET\n";

@@ -2,7 +2,6 @@
 #include "platform/rapor/Sigdirma.h"
 
 #include <QPen>
-#include <algorithm>
 
 namespace Bant {
 
@@ -27,30 +26,15 @@ void SayfaCizici::yuzleriHazirla(const YaziTipi& y) {
 void SayfaCizici::ekle(Toplu& t, Yuz& y, const SayfaOgesi& o) {
     const QRawFont& ham = y.glifler.yuz();
     const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, ham.pixelSize());
-    QList<quint32> glifler;
-    QList<qreal> ilerlemeler;
-    if (std::any_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); })) {
-        // Characters beyond the basic plane take two code units: the face maps them whole.
-        glifler = ham.glyphIndexesForString(metin);
-        ilerlemeler = yatayIlerlemeler(ham.advancesForGlyphIndexes(glifler));
-    } else {
-        glifler.reserve(metin.size());
-        ilerlemeler.reserve(metin.size());
-        for (QChar k : metin) {
-            const GlifTablosu::Glif& g = y.glifler[k];
-            glifler << g.no;
-            ilerlemeler << g.ilerleme;
-        }
-    }
-    qreal genislik = 0;
-    for (qreal a : ilerlemeler) genislik += a;
-    const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, glifler.size(), genislik, 1.0, [&] { return ilerlemeler; });
+    GlifTablosu::Dizi d;
+    y.glifler.diz(metin, d);
+    const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, d.glifler.size(), d.genislik, 1.0, [&] { return d.ilerlemeler; });
     const qreal taban = o.alan.top() + y.ust;
     qreal x = 0;
     for (qsizetype i = 0; i < yer.glifSayisi; ++i) {
-        t.glifler << glifler.at(i);
+        t.glifler << d.glifler.at(i);
         t.konumlar << QPointF(yer.x + x, taban);
-        x += ilerlemeler.at(i);
+        x += d.ilerlemeler.at(i);
     }
 }
 
