@@ -11,6 +11,7 @@
 #include "startup/Degiskenler.h"
 #include "startup/GirisFormu.h"
 #include "startup/ProgramSonu.h"
+#include "startup/Subs.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -96,6 +97,12 @@ QString sifreOku() {
 void Toplu_Giris(const KomutSatiri& k) {
     GirisFormu giris;
     giris.yukle();
+    // The window's server box: what --server names, else sys.inf's server
+    // (the window would start from the computer's name, a guess a script
+    // cannot correct). Where sys.inf hides the box, its server is the only one.
+    if (!k.sunucu.isEmpty() && !giris.sunucuGorunur)
+        throw KullanimHatasi{QStringLiteral("--server: sys.inf fixes the server for this installation (%1)").arg(degiskenler().ServerAdi)};
+    giris.sunucu = k.sunucu.isEmpty() ? degiskenler().ServerAdi : k.sunucu;
     giris.kullaniciAdi = k.kullanici;
     // Never from the command line, where other users of the machine can read it.
     giris.sifre = qEnvironmentVariableIsSet("FATURA_SIFRE") ? qEnvironmentVariable("FATURA_SIFRE") : sifreOku();
@@ -108,7 +115,9 @@ void Toplu_Giris(const KomutSatiri& k) {
     }
     for (int i = 0; i < firmalar.size(); ++i) {
         const Firma& f = firmalar.at(i);
-        if (f.kod.trimmed() != k.firma && f.veritabani.trimmed() != k.firma) continue;
+        // Codes are typed as people say them: "demo" opens DEMO, "izmir" İZMİR.
+        const QString aranan = Buyuk_Harf(k.firma.trimmed());
+        if (Buyuk_Harf(f.kod.trimmed()) != aranan && Buyuk_Harf(f.veritabani.trimmed()) != aranan) continue;
         giris.firmaSec(i);
         Baslat();
         return;

@@ -9,7 +9,9 @@
 #include "platform/sistem/KonsolMesaj.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
+#include "platform/veritabani/SqliteBaglanti.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -58,12 +60,35 @@ int klasikCalistir(const KomutSatiri& k, Uygulama& uygulama) {
     return uygulama.calistir();
 }
 
+// Help, the versions and usage errors need no display: they are answered
+// before any window system is asked for.
+int ekransizCevapla(const KomutSatiri& k, int argc, char** argv) {
+    QCoreApplication uygulama(argc, argv);
+    const QString ad = sistem().programAdi();
+    switch (k.kip) {
+    case KomutSatiri::Kip::Yardim: std::fputs(KomutSatiri::kullanim(ad).toUtf8().constData(), stdout); return 0;
+    case KomutSatiri::Kip::Surum:
+        std::fputs(QStringLiteral("%1 %2\nQt %3\nSQLite %4\n")
+                       .arg(ad, QStringLiteral(FL_SURUM), QString::fromLatin1(qVersion()), SqliteBaglanti::kutuphaneSurumu())
+                       .toUtf8()
+                       .constData(),
+                   stdout);
+        return 0;
+    default:
+        hataYaz(k.hata);
+        hataYaz(KomutSatiri::kullanim(ad));
+        return 2;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QStringList argumanlar;
     for (int i = 1; i < argc; ++i) argumanlar << QString::fromLocal8Bit(argv[i]);
     const KomutSatiri k = KomutSatiri::coz(argumanlar);
+    if (k.kip == KomutSatiri::Kip::Yardim || k.kip == KomutSatiri::Kip::Surum || k.kip == KomutSatiri::Kip::Hata)
+        return ekransizCevapla(k, argc, argv);
 
     if (k.kip == KomutSatiri::Kip::Toplu && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -72,14 +97,6 @@ int main(int argc, char** argv) {
     Uygulama uygulama(argc, argv);
     QApplication::setApplicationName(programBasligi());
 
-    switch (k.kip) {
-    case KomutSatiri::Kip::Yardim: std::fputs(KomutSatiri::kullanim(sistem().programAdi()).toUtf8().constData(), stdout); return 0;
-    case KomutSatiri::Kip::Hata:
-        hataYaz(k.hata);
-        hataYaz(KomutSatiri::kullanim(sistem().programAdi()));
-        return 2;
-    case KomutSatiri::Kip::Toplu: return topluCalistir(k);
-    case KomutSatiri::Kip::Klasik: break;
-    }
+    if (k.kip == KomutSatiri::Kip::Toplu) return topluCalistir(k);
     return klasikCalistir(k, uygulama);
 }

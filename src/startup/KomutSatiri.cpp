@@ -20,6 +20,10 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
             k.kip = Kip::Yardim;
             return k;
         }
+        if (a == QLatin1String("--version")) {
+            k.kip = Kip::Surum;
+            return k;
+        }
         if (a == QLatin1String("--batch")) {
             // Without the five parameters the batch mode logs in with --user.
             if (i + 1 < argumanlar.size() && !argumanlar.at(i + 1).startsWith(QLatin1String("--"))) {
@@ -27,11 +31,15 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
                 parametreVar = true;
             }
             batch = true;
-        } else if (a == QLatin1String("--user") || a == QLatin1String("--company")) {
-            if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).isEmpty())
+        } else if (a == QLatin1String("--user") || a == QLatin1String("--company") || a == QLatin1String("--server")) {
+            const bool kullanici = a == QLatin1String("--user");
+            const bool firma = a == QLatin1String("--company");
+            if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).trimmed().isEmpty())
                 return hata(QStringLiteral("%1 needs a %2")
-                                .arg(a, a == QLatin1String("--user") ? QStringLiteral("user name") : QStringLiteral("company code")));
-            (a == QLatin1String("--user") ? k.kullanici : k.firma) = argumanlar.at(++i);
+                                .arg(a, kullanici ? QStringLiteral("user name")
+                                        : firma   ? QStringLiteral("company code")
+                                                  : QStringLiteral("server name")));
+            (kullanici ? k.kullanici : firma ? k.firma : k.sunucu) = argumanlar.at(++i);
         } else if (a == QLatin1String("--yes")) {
             k.evet = true;
         } else if (a == QLatin1String("--sql")) {
@@ -71,6 +79,7 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
     if (!batch) return hata(QStringLiteral("--batch is required"));
     if (parametreVar && !k.kullanici.isEmpty()) return hata(QStringLiteral("give either the five parameters or --user, not both"));
     if (!k.firma.isEmpty() && k.kullanici.isEmpty()) return hata(QStringLiteral("--company needs --user"));
+    if (!k.sunucu.isEmpty() && k.kullanici.isEmpty()) return hata(QStringLiteral("--server needs --user"));
     if (k.kullanici.isEmpty() && k.parametreler.isEmpty())
         return hata(QStringLiteral("--batch needs the five parameters \"DB|Server|UserID|SqlUser|Password\" or --user NAME"));
     return k;
@@ -80,7 +89,8 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
     return QStringLiteral("Usage:\n"
                           "  \"%1\" [DB|Server|UserID|SqlUser|Password]\n"
                           "  \"%1\" --batch \"DB|Server|UserID|SqlUser|Password\" [options]\n"
-                          "  \"%1\" --batch --user NAME [--company CODE] [options]\n"
+                          "  \"%1\" --batch --user NAME [--server NAME] [--company CODE] [options]\n"
+                          "  \"%1\" --help | --version\n"
                           "\n"
                           "  --batch   run start-up and the report without any window; messages go to\n"
                           "            standard error; exit status 0 done, 1 ended after a message,\n"
@@ -89,6 +99,8 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --user NAME               log in as the login window does (server and SQL login from\n"
                           "                            sys.inf); the password comes from FATURA_SIFRE, else from\n"
                           "                            one line of standard input\n"
+                          "  --server NAME             with --user, when sys.inf shows the login's server box:\n"
+                          "                            the server to log into (default: sys.inf's server)\n"
                           "  --company CODE            open this company (code or database name); without it the\n"
                           "                            user's companies are printed, name TAB code, one per line\n"
                           "  --template FILE           the report template instead of Master.mtr beside the program\n"
@@ -102,6 +114,7 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --text FILE               write the report as text (fixed columns, Windows-1254)\n"
                           "  --excel FILE              write the report as an Excel 97-2003 workbook\n"
                           "  --html FILE               write the report as one HTML page\n"
+                          "  --version                 the program's, Qt's and SQLite's versions\n"
                           "  The edits apply in the order given, as if typed into the filter form.\n")
         .arg(programAdi);
 }

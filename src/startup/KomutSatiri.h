@@ -7,7 +7,7 @@
 // the arguments joined by one blank. Batch: a line that starts with "--":
 //   --batch "DB|Server|UserID|SqlUser|Password" [--yes]
 struct KomutSatiri {
-    enum class Kip { Klasik, Toplu, Yardim, Hata };
+    enum class Kip { Klasik, Toplu, Yardim, Surum, Hata };
 
     Kip kip = Kip::Klasik;
     QString parametreler; // the text Parametreleri_Oku splits
@@ -34,6 +34,8 @@ struct KomutSatiri {
     // without it the user's companies are listed.
     QString kullanici;
     QString firma;
+    // --server NAME: the server when sys.inf lets the login choose it.
+    QString sunucu;
 
     static KomutSatiri coz(const QStringList& argumanlar); // without the program's name
     static QString kullanim(const QString& programAdi);

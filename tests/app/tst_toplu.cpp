@@ -27,12 +27,17 @@ class TstToplu : public QObject {
     };
 
     // `program` instead of the built one, `sifre` as FATURA_SIFRE, `girdi` on standard input.
+    // `ekransiz`: no display and no platform named, as on a server or in cron.
     Sonuc calistir(const QStringList& argumanlar, const QString& program = {}, const std::optional<QString>& sifre = {},
-                   const QByteArray& girdi = {}) {
+                   const QByteArray& girdi = {}, bool ekransiz = false) {
         QProcess p;
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar_->path());
-        ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (ekransiz) {
+            for (const char* ad : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ortam.remove(QString::fromLatin1(ad));
+        } else {
+            ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        }
         ortam.remove(QStringLiteral("FATURA_SIFRE"));
         if (sifre) ortam.insert(QStringLiteral("FATURA_SIFRE"), *sifre);
         p.setProcessEnvironment(ortam);
@@ -48,7 +53,7 @@ class TstToplu : public QObject {
     }
     // The program in a suite folder of its own, Suite/Rapor beside Suite/sys.inf
     // naming the test server, as the suite installs it.
-    QString kurulum() {
+    QString kurulum(bool sunucuKutusu = false) {
         const QString rapor = ayarlar_->filePath(QStringLiteral("Suite/Rapor"));
         QDir().mkpath(rapor);
         const QFileInfo program(qEnvironmentVariable("FATURA_PROGRAM"));
@@ -56,7 +61,7 @@ class TstToplu : public QObject {
         QFile::copy(program.filePath(), kopya);
         QFile::copy(program.dir().filePath(QStringLiteral("Master.mtr")), rapor + QStringLiteral("/Master.mtr"));
         QFile inf(ayarlar_->filePath(QStringLiteral("Suite/sys.inf")));
-        if (inf.open(QIODevice::WriteOnly)) inf.write((sunucu_->klasor() + QStringLiteral(";sa;;0\r\n")).toUtf8());
+        if (inf.open(QIODevice::WriteOnly)) inf.write((sunucu_->klasor() + QStringLiteral(";sa;;") + (sunucuKutusu ? u'1' : u'0') + QStringLiteral("\r\n")).toUtf8());
         return kopya;
     }
     QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
@@ -223,6 +228,8 @@ private slots:
                                     << "";
         QTest::newRow("veritabani adi") << QStringList{"--user", "karmena", "--company", "DEMOFIRMA", "--sql"} << "1234" << 0 << "SELECT "
                                         << "";
+        QTest::newRow("kod kucuk harfle") << QStringList{"--user", "karmena", "--company", "demo", "--sql"} << "1234" << 0 << "SELECT "
+                                          << "";
         QTest::newRow("baska firma") << QStringList{"--user", "karmena", "--company", "YOK"} << "1234" << 2 << ""
                                      << "\"YOK\" is not among the companies";
         QTest::newRow("yetkisiz kullanici") << QStringList{"--user", "stajyer", "--company", "DEMO"} << "stajyer" << 1 << ""
@@ -245,6 +252,34 @@ private slots:
             QVERIFY2(s.cikti.startsWith(cikti), qPrintable(s.cikti));
         if (hata.isEmpty())
             QCOMPARE(s.hata, QString());
+        else
+            QVERIFY2(s.hata.contains(hata), qPrintable(s.hata));
+    }
+
+    // Where sys.inf shows the server box, --server names the server, else sys.inf's is used.
+    void topluGirisSunucu_data() {
+        QTest::addColumn<bool>("kutu");
+        QTest::addColumn<QString>("sunucu"); // "-" for no --server; "SUNUCU" for the test server's folder
+        QTest::addColumn<int>("durum");
+        QTest::addColumn<QString>("hata");
+        QTest::newRow("kutu, sys.inf sunucusu") << true << "-" << 0 << "";
+        QTest::newRow("kutu, verilen sunucu") << true << "SUNUCU" << 0 << "";
+        QTest::newRow("kutu, ulasilamayan sunucu") << true << "127.0.0.1,1" << 1 << "Veri Tabanına Bağlanılamadı";
+        QTest::newRow("kutusuz kurulumda sunucu") << false << "SUNUCU" << 2 << "sys.inf fixes the server";
+    }
+    void topluGirisSunucu() {
+        QFETCH(bool, kutu);
+        QFETCH(QString, sunucu);
+        QFETCH(int, durum);
+        QFETCH(QString, hata);
+        turkceAyarlar();
+        QStringList argumanlar{QStringLiteral("--batch"), QStringLiteral("--user"), QStringLiteral("karmena"), QStringLiteral("--company"),
+                               QStringLiteral("DEMO"), QStringLiteral("--sql")};
+        if (sunucu != u'-') argumanlar << QStringLiteral("--server") << (sunucu == QLatin1String("SUNUCU") ? sunucu_->klasor() : sunucu);
+        const Sonuc s = calistir(argumanlar, kurulum(kutu), QStringLiteral("1234"));
+        QVERIFY2(s.durum == durum, qPrintable(s.hata));
+        if (hata.isEmpty())
+            QVERIFY(s.cikti.startsWith(QStringLiteral("SELECT ")));
         else
             QVERIFY2(s.hata.contains(hata), qPrintable(s.hata));
     }
@@ -388,14 +423,29 @@ private slots:
         QTest::newRow("bos pdf adi") << QStringList{"--batch", "DEMO", "--pdf", ""};
         QTest::newRow("bosluk png adi") << QStringList{"--batch", "DEMO", "--png", " "};
         QTest::newRow("bos sablon adi") << QStringList{"--batch", "DEMO", "--template", ""};
+        QTest::newRow("kullanicisiz sunucu") << QStringList{"--batch", "DEMO", "--server", "SRV"};
     }
+    // Usage errors, help and versions answer without any display.
     void kullanimHatasi() {
         QFETCH(QStringList, argumanlar);
         turkceAyarlar();
         argumanlar.replaceInStrings(QRegularExpression(QStringLiteral("^DEMO$")), demo(1));
-        const Sonuc s = calistir(argumanlar);
+        const Sonuc s = calistir(argumanlar, {}, {}, {}, true);
         QCOMPARE(s.durum, 2);
         QVERIFY(!s.hata.isEmpty());
+    }
+    void yardimVeSurum_data() {
+        QTest::addColumn<QString>("secenek");
+        QTest::addColumn<QString>("cikti");
+        QTest::newRow("yardim") << "--help" << "--batch \"DB|Server|UserID|SqlUser|Password\" [options]";
+        QTest::newRow("surum") << "--version" << "Fatura Listesi " + QStringLiteral(FL_SURUM) + "\nQt " + qVersion() + "\nSQLite 3.";
+    }
+    void yardimVeSurum() {
+        QFETCH(QString, secenek);
+        QFETCH(QString, cikti);
+        const Sonuc s = calistir({secenek}, {}, {}, {}, true);
+        QCOMPARE(s.durum, 0);
+        QVERIFY2(s.cikti.contains(cikti), qPrintable(s.cikti + s.hata));
     }
 };
 

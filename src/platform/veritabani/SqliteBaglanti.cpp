@@ -435,3 +435,5 @@ std::unique_ptr<Imlec> SqliteBaglanti::sorgula(const QString& sql) {
     }
     return std::make_unique<SqliteImlec>(db_, s);
 }
+
+QString SqliteBaglanti::kutuphaneSurumu() { return QString::fromLatin1(sqlite3_libversion()); }

@@ -20,6 +20,9 @@ public:
 
     std::unique_ptr<Imlec> sorgula(const QString& sql) override;
 
+    // The version of the SQLite library the program runs with.
+    static QString kutuphaneSurumu();
+
 private:
     sqlite3* db_ = nullptr;
     TsqlCevirici::SutunTurleri turler_; // declared column types, read once at opening
