@@ -20,7 +20,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
+void TamamBtn_Click(FiltreFormu& form, QWidget* ust, const std::function<bool()>& iptal) {
     Degiskenler& d = degiskenler();
     // A run yields to the event loop per row; a press meanwhile waits for it.
     if (d.RaporUretiliyor) return;
@@ -33,22 +33,23 @@ void TamamBtn_Click(FiltreFormu& form, QWidget* ust) {
     const QString hedef = form.RaporYeri.hucre(0, 0);
     Isyeri_Basligi(form.FiltreGrd);
     if (hedef == QStringLiteral("Ekran"))
-        Ekrana_Gonder();
+        Ekrana_Gonder(iptal);
     else if (hedef == QStringLiteral("Yazıcı"))
-        Yaziciya_Gonder(ust);
+        Yaziciya_Gonder(ust, iptal);
     else if (hedef == QStringLiteral("PDF"))
-        Pdf_Gonder(true);
+        Pdf_Gonder(true, {}, iptal);
     else if (hedef == QStringLiteral("Text"))
-        Text_Gonder(ust);
+        Text_Gonder(ust, iptal);
     else if (hedef == QStringLiteral("Excel"))
-        Excel_Gonder(ust);
+        Excel_Gonder(ust, iptal);
     else if (hedef == QStringLiteral("Html"))
-        Html_Gonder(ust);
+        Html_Gonder(ust, iptal);
 }
 
 void Filtre_Formunu_Ac() {
     auto* pencere = new FiltreFrm;
-    QObject::connect(pencere, &FiltreFrm::raporIstendi, pencere, [pencere] { TamamBtn_Click(pencere->form(), pencere); });
+    QObject::connect(pencere, &FiltreFrm::raporIstendi, pencere,
+                     [pencere] { TamamBtn_Click(pencere->form(), pencere, [pencere] { return pencere->kapaniyor(); }); });
     // Closing the form ends the program, even with a preview still open.
     QObject::connect(pencere, &QObject::destroyed, qApp, &QCoreApplication::quit);
     pencere->show();

@@ -1,14 +1,17 @@
 #pragma once
 #include "startup/KomutSatiri.h"
 
+#include <functional>
+
 class FiltreFormu;
 class FiltreFrm;
 class QWidget;
 
 // The "Tamam" handler: compose, stop on a pending message, then the output
 // target of the form's RaporYeri box. A press while a run is producing
-// pages is ignored. Failures are shown; the form stays usable.
-void TamamBtn_Click(FiltreFormu& form, QWidget* ust);
+// pages is ignored. Failures are shown; the form stays usable. `iptal`
+// stops the run (the form closing); Escape in any window does too.
+void TamamBtn_Click(FiltreFormu& form, QWidget* ust, const std::function<bool()>& iptal = {});
 
 // Opens the filter form window with its "Tamam" wired to the handler above.
 void Filtre_Formunu_Ac();

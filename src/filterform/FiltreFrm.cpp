@@ -13,6 +13,7 @@
 #include "template/Sablon.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QEvent>
@@ -181,6 +182,21 @@ bool FiltreFrm::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+void FiltreFrm::closeEvent(QCloseEvent* e) {
+    // Deleting the form under a run or a load that yields to the event loop
+    // would pull the panel, the grid and the form itself from under them.
+    if (calisiyor_ || yukleniyor_) {
+        kapanis_ = true;
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
+
+void FiltreFrm::bekleyenKapanis() {
+    if (kapanis_ && !calisiyor_ && !yukleniyor_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
 void FiltreFrm::ilkEtkinlestirme() {
     // The load yields to the event loop between look-ups, where the second
     // scheduled activation would otherwise start a load of its own.
@@ -193,6 +209,7 @@ void FiltreFrm::ilkEtkinlestirme() {
     });
     unsetCursor();
     yukleniyor_ = false;
+    bekleyenKapanis();
     // The full bar stays a moment, then clears.
     QTimer::singleShot(400, this, [this] { Bar1->setValue(0); });
 }
@@ -345,6 +362,9 @@ void FiltreFrm::TamamBtn_Click() {
     FiltreGrd->setFocus();
     FiltreGrd->setCurrentIndex(FiltreGrd->currentIndex());
     TamamBtn->setEnabled(false);
+    calisiyor_ = true;
     emit raporIstendi();
+    calisiyor_ = false;
     TamamBtn->setEnabled(true);
+    bekleyenKapanis();
 }

@@ -23,6 +23,9 @@ public:
     // The program file's name in Turkish upper case, e.g. "FATURA LİSTESİ".
     static QString pencereBasligi();
     FiltreFormu& form() { return form_; }
+    // The user closed the form while it was busy (a report run, the look-ups
+    // loading): what runs stops, then the form closes.
+    bool kapaniyor() const { return kapanis_; }
 
 signals:
     // "Tamam" or F2: the controller composes and runs the report.
@@ -30,6 +33,7 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* nesne, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
@@ -60,4 +64,8 @@ private:
     QToolButton* AraBtn;
     QPointer<QLineEdit> tarihKutusu_;
     bool yukleniyor_ = false;
+    bool calisiyor_ = false; // a report run started here is under way
+    bool kapanis_ = false;
+    // Closes the form if the user asked while it was busy.
+    void bekleyenKapanis();
 };

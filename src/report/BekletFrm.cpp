@@ -1,7 +1,6 @@
 #include "report/BekletFrm.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -50,7 +49,6 @@ void BekletFrm::renkleriDegistir() {
 }
 
 void BekletFrm::goster(const QString& mesaj) {
-    iptal_ = false;
     MesajLbl->setText(mesaj);
     sayfaLbl_->setText(QStringLiteral("Vazgeçmek için Esc"));
     const QWidget* form = parentWidget();
@@ -68,12 +66,3 @@ void BekletFrm::gizle() {
 }
 
 void BekletFrm::sayfaYapildi(int sayfa) { sayfaLbl_->setText(QStringLiteral("%1. sayfa — Vazgeçmek için Esc").arg(sayfa)); }
-
-void BekletFrm::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        iptal_ = true;
-        sayfaLbl_->setText(QStringLiteral("Vazgeçiliyor..."));
-        return;
-    }
-    QFrame::keyPressEvent(e);
-}

@@ -5,7 +5,8 @@ class QLabel;
 class QTimer;
 
 // The wait panel over the filter form while an export runs: the target's
-// message, blinking, and the pages made so far. Escape asks to cancel.
+// message, blinking, and the pages made so far. Escape stops the run
+// (RaporIptali watches for it in every window).
 class BekletFrm : public QFrame {
     Q_OBJECT
 public:
@@ -15,14 +16,10 @@ public:
     void goster(const QString& mesaj);
     void gizle();
     void sayfaYapildi(int sayfa);
-    bool iptalIstendi() const { return iptal_; }
     // The two colours swap on each blink.
     QColor zemin() const;
     QColor yazi() const;
     void renkleriDegistir();
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void renkleriUygula();
@@ -31,5 +28,4 @@ private:
     QTimer* yanip_;
     QColor zemin_;
     QColor yazi_;
-    bool iptal_ = false;
 };

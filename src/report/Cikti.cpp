@@ -1,5 +1,6 @@
 #include "report/Cikti.h"
 #include "report/AnaRapor.h"
+#include "report/RaporIptali.h"
 #include "platform/rapor/OnizlemePenceresi.h"
 #include "platform/rapor/RaporMotoru.h"
 #include "platform/rapor/ExcelYazici.h"
@@ -12,10 +13,8 @@
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "startup/Degiskenler.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QPointer>
-#include <QUrl>
 #include <memory>
 
 using namespace Bant;
@@ -37,10 +36,11 @@ private:
 
 } // namespace
 
-int Rapor_Uret(SayfaAlici& alici, const std::function<bool()>& iptal) {
+int Rapor_Uret(SayfaAlici& alici, const Iptal& iptal) {
     AnaRapor rapor;
     RaporMotoru motor(rapor, alici);
-    motor.iptal = iptal;
+    const RaporIptali durdur(iptal);
+    motor.iptal = [&durdur] { return durdur.istendi(); };
     Degiskenler& d = degiskenler();
     d.RaporUretiliyor = true;
     try {
@@ -49,16 +49,17 @@ int Rapor_Uret(SayfaAlici& alici, const std::function<bool()>& iptal) {
         d.RaporUretiliyor = false;
         throw;
     }
-    return motor.sayfaSayisi();
+    d.RaporUretiliyor = false;
+    return durdur.istendi() ? -1 : motor.sayfaSayisi();
 }
 
 QString Pdf_Yolu() { return QDir(sistem().programDizini()).filePath(QStringLiteral("Temp.pdf")); }
 
-bool Pdf_Gonder(bool ac, const QString& dosya) {
+bool Pdf_Gonder(bool ac, const QString& dosya, const Iptal& iptal) {
     const QString yol = dosya.isEmpty() ? Pdf_Yolu() : dosya;
     PdfYazici pdf(yol, AnaRapor::baslik(), programBasligi());
     try {
-        Rapor_Uret(pdf);
+        if (Rapor_Uret(pdf, iptal) < 0) return false;
     } catch (const VeritabaniHatasi& h) {
         MsgBox(h.aciklama(), Simge::Kritik);
         return false;
@@ -67,11 +68,13 @@ bool Pdf_Gonder(bool ac, const QString& dosya) {
         MsgBox(QStringLiteral("PDF dosyası yazılamadı: ") + yol, Simge::Kritik);
         return false;
     }
-    if (ac) QDesktopServices::openUrl(QUrl::fromLocalFile(yol));
+    // Without a PDF program the file would be written and nothing said.
+    if (ac && (sistem().varsayilanUygulama(QStringLiteral("application/pdf")).isEmpty() || !sistem().dosyayiAc(yol)))
+        MsgBox(PdfMesaji::goruntuleyiciYok(yol), Simge::Bilgi);
     return true;
 }
 
-void Ekrana_Gonder() {
+void Ekrana_Gonder(const Iptal& iptal) {
     // One preview window: a run while it is open goes into it again.
     static QPointer<OnizlemePenceresi> acik;
     if (acik && acik->isVisible()) {
@@ -83,21 +86,27 @@ void Ekrana_Gonder() {
     OnizlemePenceresi* pencere = acik;
     OnizlemeAlicisi alici(pencere);
     try {
-        Rapor_Uret(alici, [&alici] { return alici.kapandi(); });
+        Rapor_Uret(alici, [&alici, &iptal] { return alici.kapandi() || (iptal && iptal()); });
     } catch (const VeritabaniHatasi& h) {
         if (!alici.kapandi()) pencere->close();
         MsgBox(h.aciklama(), Simge::Kritik);
         return;
     }
-    if (!alici.kapandi()) pencere->uretimBitti();
+    if (alici.kapandi()) return;
+    // Stopped: the pages made so far stay to be read.
+    pencere->uretimBitti();
 }
 
-void Yaziciya_Gonder(QWidget* ust) {
+void Yaziciya_Gonder(QWidget* ust, const Iptal& iptal) {
     Yazici yazici(QStringLiteral("Cari Liste"));
     if (!yazici.sor(ust)) return;
     try {
-        Rapor_Uret(yazici.alici());
+        if (Rapor_Uret(yazici.alici(), iptal) < 0) {
+            yazici.vazgec();
+            return;
+        }
     } catch (const VeritabaniHatasi& h) {
+        yazici.vazgec();
         MsgBox(h.aciklama(), Simge::Kritik);
         return;
     }

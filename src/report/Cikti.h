@@ -6,25 +6,38 @@
 
 class QWidget;
 
+// A caller's own reason to stop a run under way (the form closing); Escape
+// in any of the program's windows always stops it.
+using Iptal = std::function<bool()>;
+
 // Runs a fresh main report on the composed statement into `alici`; the
-// number of pages. RaporUretiliyor is true while it runs. Data errors raise
-// VeritabaniHatasi.
-int Rapor_Uret(Bant::SayfaAlici& alici, const std::function<bool()>& iptal = {});
+// number of pages, or -1 when the run was stopped. RaporUretiliyor is true
+// while it runs. Data errors raise VeritabaniHatasi.
+int Rapor_Uret(Bant::SayfaAlici& alici, const Iptal& iptal = {});
 
 // "Temp.pdf" in the program's folder.
 QString Pdf_Yolu();
 
 // The PDF target: the report written to `dosya` (Temp.pdf when empty) and,
 // when asked, opened with the desktop's PDF viewer. A failure is shown.
-bool Pdf_Gonder(bool ac, const QString& dosya = {});
+// A stopped run keeps the previous file and opens nothing. Without a program
+// for PDF files a message says where the file was written.
+bool Pdf_Gonder(bool ac, const QString& dosya = {}, const Iptal& iptal = {});
+
+namespace PdfMesaji {
+inline QString goruntuleyiciYok(const QString& yol) {
+    return QStringLiteral("PDF dosyalarını açacak bir program bulunamadı. Rapor şu dosyaya yazıldı:\n") + yol;
+}
+} // namespace PdfMesaji
 
 // The screen target: a preview window that shows the pages as they come;
 // while one is open, the run goes into it and brings it to the front.
 // A failure is shown and closes the window.
-void Ekrana_Gonder();
+void Ekrana_Gonder(const Iptal& iptal = {});
 
-// The printer target: the print dialog first, then the pages.
-void Yaziciya_Gonder(QWidget* ust);
+// The printer target: the print dialog first, then the pages; a stopped
+// run prints nothing.
+void Yaziciya_Gonder(QWidget* ust, const Iptal& iptal = {});
 
 // The batch outputs, each written only when named, all from one run.
 struct TopluCiktilar {

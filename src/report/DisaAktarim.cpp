@@ -1,11 +1,11 @@
 #include "report/DisaAktarim.h"
 #include "report/AnaRapor.h"
 #include "report/BekletFrm.h"
-#include "report/Cikti.h"
 #include "report/Goruntuleyiciler.h"
 #include "report/TexteAtOzellikFrm.h"
 #include "platform/rapor/ExcelYazici.h"
 #include "platform/rapor/HtmlYazici.h"
+#include "platform/rapor/MetinKuyrugu.h"
 #include "platform/rapor/MetinYazici.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
@@ -20,18 +20,19 @@ using namespace Bant;
 
 namespace {
 
-// Passes the pages on and counts them on the wait panel.
+// Passes the pages on and counts them on the wait panel, while it is there.
 class SayanAlici : public SayfaAlici {
 public:
-    SayanAlici(SayfaAlici& hedef, BekletFrm& panel) : hedef_(hedef), panel_(panel) {}
+    SayanAlici(SayfaAlici& hedef, BekletFrm* panel) : hedef_(hedef), panel_(panel) {}
     void sayfa(Sayfa&& s) override {
         hedef_.sayfa(std::move(s));
-        panel_.sayfaYapildi(++sayi_);
+        ++sayi_;
+        if (panel_) panel_->sayfaYapildi(sayi_);
     }
 
 private:
     SayfaAlici& hedef_;
-    BekletFrm& panel_;
+    QPointer<BekletFrm> panel_;
     int sayi_ = 0;
 };
 
@@ -40,52 +41,64 @@ BekletFrm* panel(QWidget* form) {
     return p ? p : new BekletFrm(form);
 }
 
-} // namespace
-
-QString Disa_Aktarim_Yolu(const QString& ad) { return QDir(sistem().programDizini()).filePath(ad); }
-
-int Beklet_Ve_Uret(QWidget* form, const QString& mesaj, SayfaAlici& alici) {
+// The run of an export: the report into `alici` while the panel shows
+// `mesaj`. The number of pages, or -1 after a stop or a shown failure. The
+// panel stays up when `panel` is given (the text options come over it).
+int Beklet_Ve_Uret(QWidget* form, const QString& mesaj, SayfaAlici& alici, const Iptal& iptal, QPointer<BekletFrm>* acikKalan = nullptr) {
     QPointer<BekletFrm> p = panel(form);
     p->goster(mesaj);
-    SayanAlici sayan(alici, *p);
+    SayanAlici sayan(alici, p);
     int sayfalar = -1;
     try {
-        sayfalar = Rapor_Uret(sayan, [p] { return !p || p->iptalIstendi(); });
-        if (!p || p->iptalIstendi()) sayfalar = -1;
+        sayfalar = Rapor_Uret(sayan, iptal);
     } catch (const VeritabaniHatasi& h) {
         // The panel never waits on a run that failed.
         if (p) p->gizle();
         MsgBox(h.aciklama(), Simge::Kritik);
         return -1;
     }
-    if (p) p->gizle();
+    if (p && (sayfalar < 0 || !acikKalan)) p->gizle();
+    if (acikKalan) *acikKalan = p;
     return sayfalar;
 }
 
-void Text_Gonder(QWidget* form) {
+} // namespace
+
+QString Disa_Aktarim_Yolu(const QString& ad) { return QDir(sistem().programDizini()).filePath(ad); }
+
+void Text_Gonder(QWidget* form, const Iptal& iptal) {
     const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.txt"));
-    // The options come first: the pages are written as they are made.
+    // The pages wait in a spool file until the options are known.
+    MetinKuyrugu kuyruk;
+    if (!kuyruk.hazir()) {
+        MsgBox(QStringLiteral("Geçici dosya açılamadı: ") + QDir::tempPath(), Simge::Kritik);
+        return;
+    }
+    QPointer<BekletFrm> p;
+    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Text'e Gönderiliyor"), kuyruk, iptal, &p);
+    if (sayfalar < 0) return;
     TexteAtOzellikFrm diyalog(form);
     diyalog.exec();
-    if (!diyalog.Iptal) {
+    bool yazildi = true;
+    if (!diyalog.Iptal && sayfalar > 0) {
         MetinSecenekleri s;
         s.alanAyiraci = diyalog.AlanAyiraci->text();
         s.sayfaAyiraci = diyalog.Sayfa_Ayiraci->text();
         s.bosSatirlariGizle = diyalog.BosSatirlariGizle->isChecked();
         s.evrenselKod = diyalog.UnicodeText->isChecked();
         MetinYazici yazici(yol, s);
-        const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Text'e Gönderiliyor"), yazici);
-        if (sayfalar < 0) return;
-        if (sayfalar > 0 && !yazici.bitir()) {
-            MsgBox(QStringLiteral("Dosya yazılamadı: ") + yol, Simge::Kritik);
-            return;
-        }
+        yazildi = kuyruk.yaz(yazici) && yazici.bitir();
+    }
+    if (p) p->gizle();
+    if (!yazildi) {
+        MsgBox(QStringLiteral("Dosya yazılamadı: ") + yol, Simge::Kritik);
+        return;
     }
     const Goruntuleyici g = Metin_Duzenleyici();
     if (!Goruntule(g, yol)) MsgBox(QStringLiteral("Metin düzenleyici başlatılamadı: ") + yol, Simge::Kritik);
 }
 
-void Excel_Gonder(QWidget* form) {
+void Excel_Gonder(QWidget* form, const Iptal& iptal) {
     const Goruntuleyici g = Excel_Programi();
     if (!g.bulundu()) {
         MsgBox(GoruntuleyiciMesaji::excelYok());
@@ -93,14 +106,14 @@ void Excel_Gonder(QWidget* form) {
     }
     const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.xls"));
     ExcelYazici yazici(yol, AnaRapor::degerBicimi(), AnaRapor::baslik());
-    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Excel'e  Gönderiliyor"), yazici);
+    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Excel'e  Gönderiliyor"), yazici, iptal);
     if (sayfalar < 0) return;
     // As on the suite: a workbook or a viewer that fails after the run says nothing.
     if (sayfalar > 0 && !yazici.bitir()) return;
     Goruntule(g, yol);
 }
 
-void Html_Gonder(QWidget* form) {
+void Html_Gonder(QWidget* form, const Iptal& iptal) {
     QString mesaj;
     const Goruntuleyici g = Tarayici(mesaj);
     if (!g.bulundu()) {
@@ -109,7 +122,7 @@ void Html_Gonder(QWidget* form) {
     }
     const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.Htm"));
     HtmlYazici yazici(yol, AnaRapor::baslik());
-    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("HTML'e Gönderiliyor"), yazici);
+    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("HTML'e Gönderiliyor"), yazici, iptal);
     if (sayfalar < 0) return;
     if (sayfalar > 0 && !yazici.bitir()) {
         MsgBox(QStringLiteral("Dosya yazılamadı: ") + yol, Simge::Kritik);

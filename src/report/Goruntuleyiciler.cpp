@@ -32,7 +32,8 @@ Goruntuleyici Tarayici(QString& mesaj) {
         return {};
     }
     if (!sistem().varsayilanUygulama(QStringLiteral("text/html")).isEmpty()) return {{}, true};
-    mesaj = GoruntuleyiciMesaji::tarayiciYok();
+    // No Program Files folder in the store and no browser of the desktop.
+    mesaj = GoruntuleyiciMesaji::programFilesYok();
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "app/Denetleyici.h"
 #include "filterform/FiltreFormu.h"
+#include "filterform/FiltreFrm.h"
+#include "report/Cikti.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "ortak/TestOrtami.h"
 #include "platform/rapor/OnizlemePenceresi.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,6 +41,21 @@ class TstCikti : public QObject {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* o = qobject_cast<OnizlemePenceresi*>(w); o && o->isVisible()) l << o;
         return l;
+    }
+
+    // Presses `dugme` of the text options dialog whenever one comes up;
+    // `goruldu` (if given) learns whether the run was over by then.
+    QTimer* metinDiyaloguCevapla(QObject* ust, const QString& dugme, const std::function<void(TexteAtOzellikFrm*)>& once = {}) {
+        auto* t = new QTimer(ust);
+        connect(t, &QTimer::timeout, ust, [t, dugme, once] {
+            auto* d = qobject_cast<TexteAtOzellikFrm*>(QApplication::activeModalWidget());
+            if (!d) return;
+            t->stop();
+            if (once) once(d);
+            d->findChild<QPushButton*>(dugme)->click();
+        });
+        t->start(0);
+        return t;
     }
 
 private slots:
@@ -141,15 +159,15 @@ private slots:
         form.resize(600, 400);
         form.show();
         bool goruldu = false;
-        QTimer::singleShot(0, &form, [&] {
-            auto* d = qobject_cast<TexteAtOzellikFrm*>(QApplication::activeModalWidget());
-            if (!d) return;
+        // The options are asked once the run is over, over the wait panel.
+        metinDiyaloguCevapla(&form, dugme, [&](TexteAtOzellikFrm* d) {
+            auto* panel = form.findChild<BekletFrm*>();
             goruldu = d->windowTitle() == QStringLiteral("Text'e Yazdır") && !d->BosSatirlariGizle->isChecked() &&
-                      !d->UnicodeText->isChecked() && d->AlanAyiraci->text().isEmpty();
+                      !d->UnicodeText->isChecked() && d->AlanAyiraci->text().isEmpty() && !degiskenler().RaporUretiliyor &&
+                      panel && panel->isVisible();
             d->AlanAyiraci->setText(ayirac);
             d->UnicodeText->setChecked(evrensel);
             d->BosSatirlariGizle->setChecked(true);
-            d->findChild<QPushButton*>(dugme)->click();
         });
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Text"));
         TamamBtn_Click(*form_, &form);
@@ -185,10 +203,8 @@ private slots:
         eski.close();
         QWidget form;
         form.show();
-        QTimer::singleShot(0, &form, [] {
-            if (auto* d = qobject_cast<TexteAtOzellikFrm*>(QApplication::activeModalWidget()))
-                d->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        });
+        bool soruldu = false;
+        metinDiyaloguCevapla(&form, QStringLiteral("btnOK"), [&](TexteAtOzellikFrm*) { soruldu = true; });
         // The first page made: the user presses Escape on the panel.
         QTimer* bekci = new QTimer(&form);
         connect(bekci, &QTimer::timeout, &form, [&form] {
@@ -198,6 +214,7 @@ private slots:
         bekci->start(0);
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Text"));
         TamamBtn_Click(*form_, &form);
+        QVERIFY(!soruldu); // a stopped run asks nothing
         QVERIFY(sistem_->acilanlar.isEmpty());
         QVERIFY(eski.open(QIODevice::ReadOnly));
         QCOMPARE(eski.readAll(), QByteArray("onceki"));
@@ -253,16 +270,18 @@ private slots:
     void htmlHedefi_data() {
         QTest::addColumn<QString>("programFiles"); // "*" : a folder of the test holding the browser
         QTest::addColumn<bool>("masaustu");
-        QTest::addColumn<QString>("acilan"); // "%1" is the file, "%2" the test's folder
-        QTest::newRow("kayittaki tarayici") << "*" << true << "%2/Internet Explorer/iexplore.exe %1";
-        QTest::newRow("kayittaki tarayici yok") << "C:\\Yok" << true << "";
-        QTest::newRow("masaustu tarayicisi") << "" << true << "%1";
-        QTest::newRow("tarayici yok") << "" << false << "";
+        QTest::addColumn<QString>("acilan"); // "%1" is the file, "%2" the test's folder; empty: `mesaj` instead
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("kayittaki tarayici") << "*" << true << "%2/Internet Explorer/iexplore.exe %1" << "";
+        QTest::newRow("kayittaki tarayici yok") << "C:\\Yok" << true << "" << "İnternet Explorer Başlatılamdı.";
+        QTest::newRow("masaustu tarayicisi") << "" << true << "%1" << "";
+        QTest::newRow("tarayici yok") << "" << false << "" << "Program Files Klasörüne Ulaşılmadı";
     }
     void htmlHedefi() {
         QFETCH(QString, programFiles);
         QFETCH(bool, masaustu);
         QFETCH(QString, acilan);
+        QFETCH(QString, mesaj);
         QTemporaryDir dizin;
         sistem_->dizin = dizin.path();
         if (programFiles == QLatin1String("*")) {
@@ -282,7 +301,7 @@ private slots:
         Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
                   QStringLiteral("ProgramFilesDir"), QString());
         if (acilan.isEmpty()) {
-            QCOMPARE(kutular_->metinler(), QStringList{QStringLiteral("İnternet Explorer Başlatılamdı.")});
+            QCOMPARE(kutular_->metinler(), QStringList{mesaj});
             QVERIFY(sistem_->acilanlar.isEmpty());
             QVERIFY(!QFile::exists(yol));
             return;
@@ -295,8 +314,8 @@ private slots:
     }
 
     // The wait panel of each file target: its exact message while the run
-    // lasts, light green with the highlight-text colour, the two swapping;
-    // a statement the server rejects leaves no panel waiting and no file.
+    // lasts, light green with the highlight-text colour; a statement the
+    // server rejects leaves no panel waiting and no file.
     void beklemePaneli_data() {
         QTest::addColumn<QString>("hedef");
         QTest::addColumn<QString>("mesaj");
@@ -330,22 +349,15 @@ private slots:
         QWidget form;
         form.resize(600, 400);
         form.show();
-        QTimer::singleShot(0, &form, [] {
-            if (auto* d = qobject_cast<TexteAtOzellikFrm*>(QApplication::activeModalWidget()))
-                d->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        });
+        metinDiyaloguCevapla(&form, QStringLiteral("btnOK"));
         QStringList gorulen;
-        QList<QColor> zeminler;
+        QList<QColor> renkler;
         QTimer* bekci = new QTimer(&form);
         connect(bekci, &QTimer::timeout, &form, [&] {
             auto* p = form.findChild<BekletFrm*>();
-            if (!p || !p->isVisible()) return;
+            if (!p || !p->isVisible() || !degiskenler().RaporUretiliyor) return;
             if (!gorulen.contains(p->MesajLbl->text())) gorulen << p->MesajLbl->text();
-            if (zeminler.isEmpty()) {
-                zeminler << p->zemin() << p->yazi();
-                p->renkleriDegistir();
-                zeminler << p->zemin() << p->palette().color(QPalette::Window);
-            }
+            if (renkler.isEmpty()) renkler << p->palette().color(QPalette::Window) << p->MesajLbl->palette().color(QPalette::WindowText);
         });
         bekci->start(0);
         form_->RaporYeri.hucreYaz(0, 0, hedef);
@@ -359,49 +371,94 @@ private slots:
             return; // the server refuses before the first row: the panel never had to wait
         }
         QCOMPARE(gorulen, QStringList{mesaj});
-        QCOMPARE(zeminler.size(), 4);
-        QCOMPARE(zeminler.at(0), QColor(0x99, 0xE6, 0xAA));
-        QCOMPARE(zeminler.at(1), QApplication::palette().color(QPalette::HighlightedText));
-        QCOMPARE(zeminler.at(2), zeminler.at(1)); // swapped
-        QCOMPARE(zeminler.at(3), zeminler.at(1));
+        QCOMPARE(renkler, (QList<QColor>{QColor(0x99, 0xE6, 0xAA), QApplication::palette().color(QPalette::HighlightedText)}));
         QFont f = form.findChild<BekletFrm*>()->MesajLbl->font();
         QVERIFY(f.bold() && f.pointSize() == 12 && f.family() == QStringLiteral("Arial Narrow"));
     }
 
-    // The options dialog as the suite lays it out, in twips.
-    void metinSecenekleri() {
-        TexteAtOzellikFrm d;
-        QCOMPARE(d.windowTitle(), QStringLiteral("Text'e Yazdır"));
-        struct Beklenen {
-            const char* ad;
-            const char* metin;
-            QRect yer;
-        };
-        const Beklenen kontroller[] = {
-            {"BosSatirlariGizle", "Boş Satırları Gizle", TexteAtOzellikFrm::twip(60, 900, 1575, 255)},
-            {"UnicodeText", "Evrensel Kod", TexteAtOzellikFrm::twip(60, 1200, 1575, 255)},
-            {"btnOK", "Tamam", TexteAtOzellikFrm::twip(1980, 1080, 825, 375)},
-            {"btnCancel", "Vazgeç", TexteAtOzellikFrm::twip(2790, 1080, 855, 375)},
-        };
-        for (const Beklenen& b : kontroller) {
-            auto* w = d.findChild<QAbstractButton*>(QLatin1String(b.ad));
-            QVERIFY(w);
-            QCOMPARE(w->text(), QString::fromUtf8(b.metin));
-            // In its place; wider only where its text needs it, and clear of the buttons.
-            QCOMPARE(w->geometry().topLeft(), b.yer.topLeft());
-            QCOMPARE(w->height(), b.yer.height());
-            QVERIFY(w->width() >= b.yer.width());
-            if (!qobject_cast<QPushButton*>(w))
-                QVERIFY(!w->geometry().intersects(d.findChild<QWidget*>(QStringLiteral("btnOK"))->geometry()));
+    // The form closed, or Escape pressed in its grid, while a run is under
+    // way, through the real window: no crash, the run stops, the previous
+    // file stays and nothing else is left in the folder, nothing opens.
+    // Closing ends the form; Escape only stops the run.
+    void calismaSirasindaKapanis_data() {
+        QTest::addColumn<QString>("hedef");
+        QTest::addColumn<QString>("nasil"); // "Çıkış" clicked, Escape in the grid, the window's close box
+        QTest::addColumn<QString>("dosya");
+        for (const char* nasil : {"cikis", "escape", "kapat"}) {
+            QTest::addRow("excel %s", nasil) << "Excel" << nasil << "Temp.xls";
+            QTest::addRow("html %s", nasil) << "Html" << nasil << "Temp.Htm";
+            QTest::addRow("text %s", nasil) << "Text" << nasil << "Temp.txt";
+            QTest::addRow("pdf %s", nasil) << "PDF" << nasil << "Temp.pdf";
         }
-        QStringList etiketler;
-        for (auto* l : d.findChildren<QLabel*>(QStringLiteral("lblTag"))) etiketler << l->property("Index").toString() + l->text();
-        etiketler.sort();
-        QCOMPARE(etiketler, (QStringList{QStringLiteral("0Sayfa Ayıracı"), QStringLiteral("1Alan Ayıracı")}));
-        QVERIFY(d.AlanAyiraci->text().isEmpty() && d.Sayfa_Ayiraci->text().isEmpty());
-        QVERIFY(d.Iptal);
-        d.reject(); // the close box
-        QVERIFY(d.Iptal);
+        QTest::addRow("ekran cikis") << "Ekran" << "cikis" << "";
+        QTest::addRow("ekran escape") << "Ekran" << "escape" << "";
+    }
+    void calismaSirasindaKapanis() {
+        QFETCH(QString, hedef);
+        QFETCH(QString, nasil);
+        QFETCH(QString, dosya);
+        QTemporaryDir dizin;
+        sistem_->dizin = dizin.path();
+        QVERIFY(QFile::copy(QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr"), dizin.filePath(QStringLiteral("Master.mtr"))));
+        for (const char* mime : {"application/vnd.ms-excel", "text/html", "text/plain", "application/pdf"})
+            sistem_->varsayilanlar.insert(QLatin1String(mime), QStringLiteral("x.desktop"));
+        if (!dosya.isEmpty()) {
+            QFile eski(dizin.filePath(dosya));
+            QVERIFY(eski.open(QIODevice::WriteOnly));
+            eski.write("onceki");
+        }
+        degiskenler().DegerlerYuklendi = false;
+        Filtre_Formunu_Ac();
+        QPointer<FiltreFrm> f;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* ff = qobject_cast<FiltreFrm*>(w)) f = ff;
+        QVERIFY(f);
+        QVERIFY(QTest::qWaitFor([] { return degiskenler().DegerlerYuklendi; }, 10000));
+        f->findChild<QComboBox*>(QStringLiteral("RaporYeri"))->setCurrentText(hedef);
+        bool soruldu = false;
+        metinDiyaloguCevapla(f, QStringLiteral("btnOK"), [&](TexteAtOzellikFrm*) { soruldu = true; });
+        bool yapildi = false;
+        auto* bekci = new QTimer(f);
+        connect(bekci, &QTimer::timeout, f, [&] {
+            if (yapildi || !degiskenler().RaporUretiliyor) return;
+            yapildi = true;
+            if (nasil == QLatin1String("cikis"))
+                QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("CikisBtn")), Qt::LeftButton);
+            else if (nasil == QLatin1String("escape"))
+                QTest::keyClick(f->findChild<QWidget*>(QStringLiteral("FiltreGrd")), Qt::Key_Escape);
+            else
+                f->close();
+        });
+        bekci->start(0);
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("TamamBtn")), Qt::LeftButton);
+        QVERIFY(yapildi);
+        QVERIFY(!degiskenler().RaporUretiliyor);
+        QVERIFY(!soruldu);
+        QVERIFY2(sistem_->acilanlar.isEmpty(), qPrintable(sistem_->acilanlar.join(u' ')));
+        QVERIFY2(kutular_->kutular.isEmpty(), qPrintable(kutular_->metinler().join(u'\n')));
+        if (nasil == QLatin1String("escape")) {
+            QVERIFY(f && f->isVisible());
+            delete f;
+        } else {
+            QTRY_VERIFY(f.isNull());
+        }
+        for (auto* o : onizlemeler()) QVERIFY(!o->uretiliyor());
+        QStringList kalan = QDir(dizin.path()).entryList(QDir::Files);
+        kalan.removeOne(QStringLiteral("Master.mtr"));
+        QCOMPARE(kalan, dosya.isEmpty() ? QStringList{} : QStringList{dosya});
+        if (!dosya.isEmpty()) QCOMPARE(dosyaIcerigi(dizin.filePath(dosya)), QByteArray("onceki"));
+    }
+
+    // With no program for PDF files the PDF target says where it wrote the file.
+    void pdfGoruntuleyicisiYok() {
+        QTemporaryDir dizin;
+        sistem_->dizin = dizin.path();
+        form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("PDF"));
+        TamamBtn_Click(*form_, nullptr);
+        const QString yol = dizin.filePath(QStringLiteral("Temp.pdf"));
+        QVERIFY(QFileInfo(yol).size() > 1000);
+        QCOMPARE(kutular_->metinler(), QStringList{PdfMesaji::goruntuleyiciYok(yol)});
+        QVERIFY(sistem_->acilanlar.isEmpty());
     }
 
     void tarihMesajiCiktiUretmez() {

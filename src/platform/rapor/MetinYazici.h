@@ -2,6 +2,8 @@
 #include "platform/rapor/HedefDosya.h"
 #include "platform/rapor/Sayfa.h"
 
+class QDataStream;
+
 namespace Bant {
 
 struct MetinSecenekleri {
@@ -11,6 +13,27 @@ struct MetinSecenekleri {
     bool evrenselKod = false; // UTF-8 with a byte-order mark, else Windows-1254
 };
 
+// What the text export keeps of a page, whatever its options: the lines top
+// to bottom, each with the empty lines that stand for the gap above it, and
+// each text with its place in twips.
+struct MetinHucresi {
+    QString metin;
+    int sol = 0;
+    int genislik = 0;
+    Qt::Alignment hiza = Qt::AlignLeft;
+};
+struct MetinSatiri {
+    int bosluk = 0; // empty lines before it
+    QList<MetinHucresi> hucreler;
+};
+struct MetinSayfasi {
+    int solKenar = 0;
+    QList<MetinSatiri> satirlar;
+};
+MetinSayfasi Metin_Sayfasi(const Sayfa& s);
+QDataStream& operator<<(QDataStream& d, const MetinSayfasi& s);
+QDataStream& operator>>(QDataStream& d, MetinSayfasi& s);
+
 // The report as plain text, written as the pages arrive: each line of a page
 // one text line (CR LF), its texts joined by the field separator or, without
 // one, set in fixed columns from their positions so that a monospace editor
@@ -19,14 +42,15 @@ struct MetinSecenekleri {
 class MetinYazici : public SayfaAlici {
 public:
     MetinYazici(const QString& dosya, MetinSecenekleri secenekler);
-    void sayfa(Sayfa&& s) override;
+    void sayfa(Sayfa&& s) override { yaz(Metin_Sayfasi(s)); }
+    void yaz(const MetinSayfasi& s);
     bool bitir();
     int sayfaSayisi() const { return sayi_; }
     // Twips per character in fixed columns.
     static constexpr int kKarakter = 90;
 
 private:
-    void yaz(const QString& satir);
+    void satirYaz(const QString& satir);
 
     HedefDosya hedef_;
     MetinSecenekleri s_;
@@ -35,6 +59,6 @@ private:
 };
 
 // A line's texts in fixed columns (see above), from the page's left edge `sol`.
-QString Sabit_Sutunlu(const QList<const SayfaOgesi*>& hucreler, int sol);
+QString Sabit_Sutunlu(const QList<MetinHucresi>& hucreler, int sol);
 
 } // namespace Bant

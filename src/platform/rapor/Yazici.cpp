@@ -21,6 +21,11 @@ SayfaAlici& Yazici::alici() {
 
 bool Yazici::bitir() { return !cizici_ || cizici_->bitir(); }
 
+void Yazici::vazgec() {
+    yazici_.abort();
+    cizici_.reset();
+}
+
 bool Yazici::yazdir(QPrinter& yazici, const QList<Sayfa>& sayfalar) {
     if (sayfalar.isEmpty()) return false;
     yazici.setFullPage(true);

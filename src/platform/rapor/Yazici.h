@@ -19,6 +19,8 @@ public:
     SayfaAlici& alici();
     // Ends the job; false when the printer could not be painted on.
     bool bitir();
+    // Drops the job: what was drawn is not printed.
+    void vazgec();
 
     // The given pages on `yazici`, whole pages with no margins of its own.
     static bool yazdir(QPrinter& yazici, const QList<Sayfa>& sayfalar);
