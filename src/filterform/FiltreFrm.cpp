@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -50,9 +51,19 @@ protected:
         const QRect kutu = stil->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &o, w);
         if (!kutu.contains(static_cast<QMouseEvent*>(e)->position().toPoint())) return false;
         cevir_(i.row());
+        sonSatir_ = i.row();
+        sonCevirme_.start();
         return true;
     }
 
+public:
+    // A double click on the box inverts it once, as Space does: its first
+    // click already did, so the double click itself must not again.
+    bool azOnceCevrildi(int satir) const {
+        return satir == sonSatir_ && sonCevirme_.isValid() && sonCevirme_.elapsed() <= QApplication::doubleClickInterval();
+    }
+
+protected:
     void initStyleOption(QStyleOptionViewItem* secenek, const QModelIndex& i) const override {
         QStyledItemDelegate::initStyleOption(secenek, i);
         secenek->features |= QStyleOptionViewItem::HasCheckIndicator;
@@ -62,6 +73,8 @@ protected:
 
 private:
     std::function<void(int)> cevir_;
+    int sonSatir_ = -1;
+    QElapsedTimer sonCevirme_;
 };
 
 // Twips of the form: the screen's 96 dots to the inch.
@@ -130,7 +143,11 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
         TamamBtn_Click();
         d.RaporCalisiyor = false;
     });
-    connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, [this] { form_.Islem_Tarihi_Bugun(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, [this] {
+        // A date being typed is committed first, or it would be written over today's.
+        if (FiltreGrd->duzenleniyor()) FiltreGrd->setFocus();
+        form_.Islem_Tarihi_Bugun();
+    });
     // A text editor keeps Delete for its own text; elsewhere it resets the value.
     connect(new QShortcut(QKeySequence(Qt::Key_Delete), this), &QShortcut::activated, this, &FiltreFrm::Sil);
 
@@ -138,24 +155,28 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     form_.CoktanSecmeliGrd.duzenlenebilirAyarla(false);
     CoktanSecmeliGrd = new IzgaraGorunumu(&form_.CoktanSecmeliGrd, this);
     CoktanSecmeliGrd->setObjectName(QStringLiteral("CoktanSecmeliGrd"));
-    CoktanSecmeliGrd->setItemDelegateForColumn(
-        0, new IsaretTemsilcisi([this](int satir) { Secimi_Cevir(form_.CoktanSecmeliGrd, satir); }, CoktanSecmeliGrd));
+    auto* isaret = new IsaretTemsilcisi([this](int satir) { Secimi_Cevir(form_.CoktanSecmeliGrd, satir); }, CoktanSecmeliGrd);
+    CoktanSecmeliGrd->setItemDelegateForColumn(0, isaret);
     CoktanSecmeliGrd->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CoktanSecmeliGrd->hareketSonrasi = [](int satir, int) { return std::pair<int, int>{satir, 0}; }; // the cursor stays in Secim
     CoktanSecmeliGrd->hide();
     CoktanSecmeliGrd->installEventFilter(this);
-    connect(CoktanSecmeliGrd, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& i) { Secimi_Cevir(form_.CoktanSecmeliGrd, i.row()); });
+    connect(CoktanSecmeliGrd, &QAbstractItemView::doubleClicked, this, [this, isaret](const QModelIndex& i) {
+        if (!isaret->azOnceCevrildi(i.row())) Secimi_Cevir(form_.CoktanSecmeliGrd, i.row());
+    });
 
-    AraBtn = new QToolButton(FiltreGrd->viewport());
+    // A child of the form, not of the grid: a click on it must not give the
+    // grid the focus, which would store and close an open list before the
+    // button could.
+    AraBtn = new QToolButton(this);
     AraBtn->setObjectName(QStringLiteral("AraBtn"));
     AraBtn->setText(QStringLiteral("..."));
     AraBtn->setFocusPolicy(Qt::NoFocus);
     AraBtn->hide();
     connect(AraBtn, &QToolButton::clicked, this, &FiltreFrm::AraBtn_Click);
     connect(&form_.FiltreGrd, &IzgaraModeli::gecerliHucreDegisti, this, &FiltreFrm::Buton_Yerlestir);
-    connect(FiltreGrd->verticalScrollBar(), &QScrollBar::valueChanged, this, &FiltreFrm::Buton_Yerlestir);
-    connect(FiltreGrd->horizontalScrollBar(), &QScrollBar::valueChanged, this, &FiltreFrm::Buton_Yerlestir);
+    connect(FiltreGrd->verticalScrollBar(), &QScrollBar::valueChanged, this, &FiltreFrm::izgaraKaydi);
+    connect(FiltreGrd->horizontalScrollBar(), &QScrollBar::valueChanged, this, &FiltreFrm::izgaraKaydi);
 
     auto* alt = new QHBoxLayout;
     alt->addWidget(new QLabel(QStringLiteral("Rapor Yeri:"), this));
@@ -168,9 +189,19 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
     duzen->addWidget(FiltreGrd, 1);
     duzen->addLayout(alt);
 
+    // Long captions ("Fatura Satırlarını Göster") show whole.
+    const int baslikSutunu = form_.FiltreGrd.sutunNo(Sutun::FiltreLbl);
+    QFont kalinYazi = FiltreGrd->font();
+    kalinYazi.setBold(true);
+    const QFontMetrics olcu(kalinYazi);
+    int baslikGenisligi = FiltreGrd->columnWidth(baslikSutunu);
+    for (int satir = 0; satir < form_.FiltreGrd.satirSayisi(); ++satir)
+        baslikGenisligi = qMax(baslikGenisligi, olcu.horizontalAdvance(form_.FiltreGrd.hucre(satir, baslikSutunu)) + 12);
+    FiltreGrd->setColumnWidth(baslikSutunu, baslikGenisligi);
+
     int genislik = 40;
-    for (const auto& s : form_.FiltreGrd.sutunlar())
-        if (!s.gizli) genislik += IzgaraGorunumu::twipPiksel(s.genislikTwip);
+    for (int c = 0; c < form_.FiltreGrd.columnCount(); ++c)
+        if (!FiltreGrd->isColumnHidden(c)) genislik += FiltreGrd->columnWidth(c);
     resize(genislik, 640);
 }
 
@@ -225,9 +256,20 @@ void FiltreFrm::Buton_Yerlestir() {
     }
     // Square, as high as a row, at the cell's right end.
     const int kenar = FiltreGrd->rowHeight(1);
-    AraBtn->setGeometry(r.right() + 1 - kenar, r.top(), kenar, kenar);
+    const QPoint sagUst = FiltreGrd->viewport()->mapTo(this, QPoint(r.right() + 1 - kenar, r.top()));
+    AraBtn->setGeometry(sagUst.x(), sagUst.y(), kenar, kenar);
     AraBtn->show();
     AraBtn->raise();
+}
+
+void FiltreFrm::izgaraKaydi() {
+    // An open list would stay beside rows it does not belong to: it closes,
+    // storing as when it loses the focus.
+    if (CoktanSecmeliGrd->isVisible()) {
+        form_.secimOdagiKaybetti();
+        secimListesiniGizle();
+    }
+    Buton_Yerlestir();
 }
 
 void FiltreFrm::AraBtn_Click() {

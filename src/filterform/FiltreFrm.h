@@ -43,6 +43,7 @@ private:
     // The "..." button at the right end of the current cell of a multiple-choice row.
     void Buton_Yerlestir();
     void AraBtn_Click();
+    void izgaraKaydi();
     void secimListesiniGoster();
     void secimListesiniGizle();
     // Keys of the filter grid itself (the cell editors see their own).

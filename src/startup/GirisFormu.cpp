@@ -19,6 +19,9 @@ namespace GirisMesaji {
 QString yanlis() { return QStringLiteral("Kullanıcı adınızı ve şifrenizi kontrol ediniz."); }
 QString denemeBitti() { return QStringLiteral("Giriş Hatası Böyle Bir Kullanıcı Tanımlı Değil.Deneme Sayınız Bitmiştir."); }
 QString baglanilamadi() { return QStringLiteral("Veri Tabanına Bağlanılamadı "); }
+QString firmaYok() {
+    return QStringLiteral("Bu kullanıcıya tanımlı bir firma yok. Sistem yöneticinizden firma yetkisi isteyin; çıkmak için Esc.");
+}
 } // namespace GirisMesaji
 
 QString Kullanici_Sorgusu(const QString& ad, const QString& sifre) {

@@ -62,4 +62,6 @@ namespace GirisMesaji {
 QString yanlis();
 QString denemeBitti();
 QString baglanilamadi();
+// The company panel of a user linked to no company.
+QString firmaYok();
 } // namespace GirisMesaji

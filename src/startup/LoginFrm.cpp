@@ -105,7 +105,12 @@ LoginFrm::LoginFrm(QWidget* ust) : QWidget(ust) {
     TDBG1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TDBG1->installEventFilter(this);
     connect(TDBG1, &QAbstractItemView::doubleClicked, this, &LoginFrm::TDBG1_Sec);
+    FirmaYokLbl = new QLabel(GirisMesaji::firmaYok(), FirmaPnl);
+    FirmaYokLbl->setObjectName(QStringLiteral("FirmaYokLbl"));
+    FirmaYokLbl->setWordWrap(true);
+    FirmaYokLbl->hide();
     auto* firmaDuzeni = new QVBoxLayout(FirmaPnl);
+    firmaDuzeni->addWidget(FirmaYokLbl);
     firmaDuzeni->addWidget(TDBG1);
 
     auto* duzen = new QVBoxLayout(this);
@@ -134,7 +139,13 @@ QLineEdit* LoginFrm::metinKutusu(const QString& ad) {
 }
 
 bool LoginFrm::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && KullaniciPnl->isVisible()) sysus->setFocus(Qt::ActiveWindowFocusReason);
+    // The password box on the window's first activation. A later one (the
+    // window coming back from a message box or another program) keeps the
+    // focus where the failed attempt put it: the user name or the server.
+    if (e->type() == QEvent::WindowActivate && KullaniciPnl->isVisible() && !etkinlesti_) {
+        etkinlesti_ = true;
+        sysus->setFocus(Qt::ActiveWindowFocusReason);
+    }
     return QWidget::event(e);
 }
 
@@ -194,6 +205,8 @@ void LoginFrm::firmalariGoster() {
         firmaModeli_.hucreYaz(i + 1, 1, firmalar.at(i).kod);
     }
     firmaModeli_.kalinYap(0, 0, 0, 1, true);
+    // An empty grid would leave the user guessing why nothing opens.
+    FirmaYokLbl->setVisible(firmalar.isEmpty());
     FirmaPnl->show();
     KullaniciPnl->hide();
     if (!firmalar.isEmpty()) TDBG1->setCurrentIndex(firmaModeli_.index(1, 0));

@@ -52,4 +52,6 @@ private:
     QPushButton* CikisBtn;
     QFrame* FirmaPnl;
     IzgaraGorunumu* TDBG1;
+    QLabel* FirmaYokLbl;
+    bool etkinlesti_ = false;
 };

@@ -56,7 +56,11 @@ private slots:
         auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
         QVERIFY(grid);
         for (int c = 3; c < 10; ++c) QVERIFY(grid->isColumnHidden(c));
-        QCOMPARE(grid->columnWidth(0), IzgaraGorunumu::twipPiksel(2265));
+        // At least the template's width, and wide enough for every caption.
+        QVERIFY(grid->columnWidth(0) >= IzgaraGorunumu::twipPiksel(2265));
+        const IzgaraModeli& satirlar = f->form().FiltreGrd;
+        for (int r = 0; r < satirlar.satirSayisi(); ++r)
+            QVERIFY2(grid->fontMetrics().horizontalAdvance(satirlar.hucre(r, 0)) < grid->columnWidth(0), qPrintable(satirlar.hucre(r, 0)));
         auto* yer = f->findChild<QComboBox*>(QStringLiteral("RaporYeri"));
         QCOMPARE(yer->currentText(), QStringLiteral("Ekran"));
         QVERIFY(!yer->isEditable());
@@ -114,7 +118,7 @@ private slots:
         grid->setCurrentIndex(m.index(ambar, m.sutunNo(Sutun::Baslangic)));
         QTRY_VERIFY(dugme->isVisible());
         QCOMPARE(dugme->width(), dugme->height());
-        QVERIFY(grid->visualRect(m.index(ambar, m.sutunNo(Sutun::Baslangic))).contains(dugme->geometry().center()));
+        QVERIFY(grid->visualRect(m.index(ambar, m.sutunNo(Sutun::Baslangic))).contains(grid->viewport()->mapFrom(f.get(), dugme->geometry().center())));
         QTest::mouseClick(dugme, Qt::LeftButton);
         QTRY_VERIFY(liste->isVisible());
         QVERIFY(liste->hasFocus());
@@ -303,10 +307,121 @@ private slots:
                 continue;
             }
             ++gorunur;
-            QCOMPARE(dugme->geometry().right(), r.right());
-            QCOMPARE(dugme->geometry().top(), r.top());
+            const QRect yer(grid->viewport()->mapFrom(f.get(), dugme->geometry().topLeft()), dugme->size());
+            QCOMPARE(yer.right(), r.right());
+            QCOMPARE(yer.top(), r.top());
         }
         QVERIFY(gizli > 0 && gorunur > 0);
+    }
+
+    // A second click on "..." while the list is open stores the choice and
+    // closes the list (the press must not hand the focus to the grid first).
+    void araBtnIkinciTiklamaKapatir() {
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* dugme = f->findChild<QToolButton*>(QStringLiteral("AraBtn"));
+        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int ambar = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No"));
+        grid->setCurrentIndex(m.index(ambar, m.sutunNo(Sutun::Baslangic)));
+        QTRY_VERIFY(dugme->isVisible());
+        QTest::mouseClick(dugme, Qt::LeftButton);
+        QTRY_VERIFY(liste->isVisible() && liste->hasFocus());
+        QTest::keyClick(liste, Qt::Key_Space); // "Hepsi" off: all off
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Space); // the first warehouse on
+        const QString ilk = f->form().CoktanSecmeliGrd.hucre(1, SecimSutun::Tip);
+        QTest::mouseClick(dugme, Qt::LeftButton);
+        QVERIFY(!liste->isVisible());
+        QCOMPARE(m.hucre(ambar, Sutun::Baslangic), QStringLiteral("Secimli"));
+        QCOMPARE(m.hucre(ambar, Sutun::CoktanSecmeSecim), ilk + u',');
+    }
+
+    // A click on a cell the cursor may not stay in leaves the highlight on
+    // the cursor's cell, where typing goes: the caption column, the end of a
+    // single-value row, an option's text in the selection list.
+    void reddedilenTiklama_data() {
+        QTest::addColumn<QString>("nerede");
+        QTest::newRow("baslik sutunu") << "baslik";
+        QTest::newRow("tek degerli satirin sonu") << "bitis";
+        QTest::newRow("secenegin metni") << "secenek";
+    }
+    void reddedilenTiklama() {
+        QFETCH(QString, nerede);
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        IzgaraGorunumu* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int cari = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Cari Kodu"));
+        const int fis = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Fiş No"));
+        grid->setCurrentIndex(m.index(fis, m.sutunNo(Sutun::Baslangic)));
+        QModelIndex tiklanan = m.index(cari, m.sutunNo(nerede == QLatin1String("baslik") ? Sutun::FiltreLbl : Sutun::Bitis));
+        QModelIndex beklenen = nerede == QLatin1String("baslik") ? grid->currentIndex() : m.index(cari, m.sutunNo(Sutun::Baslangic));
+        if (nerede == QLatin1String("secenek")) {
+            grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No")), m.sutunNo(Sutun::Baslangic)));
+            QTest::mouseClick(f->findChild<QToolButton*>(QStringLiteral("AraBtn")), Qt::LeftButton);
+            grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+            QTRY_VERIFY(grid->isVisible());
+            tiklanan = f->form().CoktanSecmeliGrd.index(2, 1);
+            beklenen = f->form().CoktanSecmeliGrd.index(2, 0);
+        }
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(tiklanan).center());
+        QCOMPARE(grid->currentIndex(), beklenen);
+        QCOMPARE(grid->selectionModel()->selectedIndexes(), QModelIndexList{beklenen});
+        if (nerede == QLatin1String("secenek")) return;
+        QTest::keyClick(grid, Qt::Key_7);
+        QWidget* duzenleyici = QApplication::focusWidget();
+        QVERIFY(grid->duzenleniyor() && duzenleyici != grid);
+        QVERIFY(grid->visualRect(beklenen).contains(duzenleyici->geometry().center()));
+        grid->setFocus(); // leaving the editor commits it
+        QCOMPARE(m.hucre(beklenen.row(), beklenen.column()), QStringLiteral("7"));
+    }
+
+    // A double click on an option's box inverts it once, as Space does.
+    void kutuyaCiftTiklama() {
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No")), m.sutunNo(Sutun::Baslangic)));
+        QTest::mouseClick(f->findChild<QToolButton*>(QStringLiteral("AraBtn")), Qt::LeftButton);
+        QTRY_VERIFY(liste->isVisible());
+        const IzgaraModeli& secenekler = f->form().CoktanSecmeliGrd;
+        QVERIFY(Secili_Mi(secenekler, 0) && Secili_Mi(secenekler, 2)); // nothing stored: all ticked
+        const QRect kutu = liste->visualRect(secenekler.index(2, 0));
+        const QPoint yer(kutu.left() + 10, kutu.center().y());
+        // What the window system sends for a double click.
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, yer);
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, yer);
+        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, yer);
+        QVERIFY(!Secili_Mi(secenekler, 2));
+        QVERIFY(!Secili_Mi(secenekler, 0)); // "Hepsi" cleared, as after any other option changes
+        QVERIFY(Secili_Mi(secenekler, 1));
+    }
+
+    // The open list does not stay beside other rows: scrolling the grid
+    // stores and closes it.
+    void kaydirmaListeyiKapatir() {
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        f->resize(f->width(), 300);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int ambar = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No"));
+        grid->setCurrentIndex(m.index(ambar, m.sutunNo(Sutun::Baslangic)));
+        QTest::mouseClick(f->findChild<QToolButton*>(QStringLiteral("AraBtn")), Qt::LeftButton);
+        QTRY_VERIFY(liste->isVisible());
+        QTest::keyClick(liste, Qt::Key_Space); // "Hepsi" off: all off
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Space);
+        QScrollBar* kaydirma = grid->verticalScrollBar();
+        QVERIFY(kaydirma->maximum() > 0);
+        kaydirma->setValue(kaydirma->value() == 0 ? 1 : 0);
+        QVERIFY(!liste->isVisible());
+        QCOMPARE(m.hucre(ambar, Sutun::Baslangic), QStringLiteral("Secimli"));
     }
 
     // Delete where a list or an editor is open: the list stores all options
@@ -340,21 +455,35 @@ private slots:
     }
 
     // F9 fills today into the "İşlem Tarihi" row only; without one nothing changes.
+    // A date being typed is committed first and then overwritten.
     void f9_data() {
         QTest::addColumn<bool>("satirVar");
-        QTest::newRow("islem tarihi satiri") << true;
-        QTest::newRow("satir yok") << false;
+        QTest::addColumn<bool>("yaziliyor");
+        QTest::newRow("islem tarihi satiri") << true << false;
+        QTest::newRow("satir yok") << false << false;
+        QTest::newRow("tarih yazilirken") << true << true;
     }
     void f9() {
         QFETCH(bool, satirVar);
+        QFETCH(bool, yaziliyor);
         std::unique_ptr<FiltreFrm> f(ac());
         QVERIFY(f);
         IzgaraModeli& m = f->form().FiltreGrd;
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
         const int s = m.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
         if (!satirVar) m.hucreYaz(s, Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi "));
         QList<QStringList> once;
         for (int r = 1; r < m.satirSayisi(); ++r) once << QStringList{m.hucre(r, Sutun::Baslangic), m.hucre(r, Sutun::Bitis)};
-        QTest::keyClick(f.get(), Qt::Key_F9);
+        QWidget* hedef = f.get();
+        if (yaziliyor) {
+            grid->setCurrentIndex(m.index(s, m.sutunNo(Sutun::Baslangic)));
+            grid->setFocus();
+            QTest::keyClick(grid, '0');
+            hedef = QApplication::focusWidget();
+            QTest::keyClick(hedef, '1');
+        }
+        QTest::keyClick(hedef, Qt::Key_F9);
+        grid->setFocus(); // an editor still open would commit here
         const QString bugun = Kisa_Tarih(QDate::currentDate());
         for (int r = 1; r < m.satirSayisi(); ++r) {
             const QStringList beklenen = satirVar && r == s ? QStringList{bugun, bugun} : once.at(r - 1);

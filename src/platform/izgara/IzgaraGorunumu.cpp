@@ -114,3 +114,12 @@ void IzgaraGorunumu::currentChanged(const QModelIndex& simdiki, const QModelInde
     }
     QTableView::currentChanged(simdiki, onceki);
 }
+
+void IzgaraGorunumu::setSelection(const QRect&, QItemSelectionModel::SelectionFlags) {
+    if (selectionModel() && currentIndex().isValid()) selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+bool IzgaraGorunumu::edit(const QModelIndex& i, EditTrigger tetik, QEvent* olay) {
+    if (i.isValid() && i != currentIndex()) return false;
+    return QTableView::edit(i, tetik, olay);
+}

@@ -19,6 +19,7 @@ public:
     // Told when a cell editor has been made, before it shows the cell's text.
     std::function<void(QWidget*, int, int)> duzenleyiciAcildi;
 
+    using QTableView::edit;
     bool duzenleniyor() const { return state() == QAbstractItemView::EditingState; }
 
     static int twipPiksel(int twip) { return (twip * 96 + 720) / 1440; }
@@ -26,6 +27,11 @@ public:
 
 protected:
     void currentChanged(const QModelIndex& simdiki, const QModelIndex& onceki) override;
+    // The highlight is always the cursor's cell, where typing goes: a click
+    // on a cell the cursor may not enter selects nothing there.
+    void setSelection(const QRect& alan, QItemSelectionModel::SelectionFlags bayraklar) override;
+    // Only the cursor's cell is ever edited.
+    bool edit(const QModelIndex& i, EditTrigger tetik, QEvent* olay) override;
 
 private:
     IzgaraModeli* model_;
