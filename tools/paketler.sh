@@ -9,4 +9,5 @@ $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
   libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc \
   libgsf-1-dev libpng-dev zlib1g-dev python3-xlrd chromium \
-  fonts-liberation poppler-utils >/dev/null
+  fonts-liberation poppler-utils \
+  xvfb openbox xdotool python3-pyatspi at-spi2-core dbus >/dev/null

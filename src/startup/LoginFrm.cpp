@@ -63,12 +63,15 @@ LoginFrm::LoginFrm(QWidget* ust) : QWidget(ust) {
     KullaniciPnl->setAutoFillBackground(true);
     auto* alanlar = new QFormLayout;
     sysus_nm = metinKutusu(QStringLiteral("sysus_nm"));
+    sysus_nm->setAccessibleName(QStringLiteral("Kullanıcı Adı"));
     alanlar->addRow(new QLabel(QStringLiteral("Kullanıcı Adı  :"), KullaniciPnl), sysus_nm);
     sysus = metinKutusu(QStringLiteral("sysus"));
+    sysus->setAccessibleName(QStringLiteral("Şifre"));
     sysus->setEchoMode(QLineEdit::Password);
     sysus->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     alanlar->addRow(new QLabel(QStringLiteral("Şifre :"), KullaniciPnl), sysus);
     DB_Name = metinKutusu(QStringLiteral("DB_Name"));
+    DB_Name->setAccessibleName(QStringLiteral("Server Adı"));
     Label1 = new QLabel(QStringLiteral("Server Adı:"), KullaniciPnl);
     Label1->setObjectName(QStringLiteral("Label1"));
     alanlar->addRow(Label1, DB_Name);

@@ -1,0 +1,190 @@
+#!/usr/bin/python3
+"""The login window as a person drives it: a real X server (Xvfb) with a
+window manager (openbox), keys typed with xdotool, and the focused box read
+through the accessibility bus (AT-SPI), as a screen reader would.
+
+Run by ctest inside `dbus-run-session`; skipped (exit 77) when Xvfb, openbox,
+xdotool or pyatspi are missing. Arguments: the program, the demo generator.
+With FATURA_EKRAN_KLASORU set, screenshots of each case are saved there.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+ATLA = 77
+
+
+def gerekli():
+    for program in ("Xvfb", "openbox", "xdotool"):
+        if not shutil.which(program):
+            print(f"skipped: {program} is not installed")
+            sys.exit(ATLA)
+    try:
+        import pyatspi  # noqa: F401
+    except ImportError:
+        print("skipped: python3-pyatspi is not installed")
+        sys.exit(ATLA)
+
+
+def bekle(kosul, sure=15.0, aciklama=""):
+    son = time.time() + sure
+    while time.time() < son:
+        sonuc = kosul()
+        if sonuc:
+            return sonuc
+        time.sleep(0.1)
+    raise AssertionError(f"timed out waiting for {aciklama}")
+
+
+class Masaustu:
+    """Xvfb, openbox and the accessibility bus for one run."""
+
+    def __init__(self):
+        # The X server picks a free display and says which.
+        oku, yaz = os.pipe()
+        self.surecler = [subprocess.Popen(["Xvfb", "-displayfd", str(yaz), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                          pass_fds=(yaz,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        os.close(yaz)
+        with os.fdopen(oku) as f:
+            ekran = ":" + f.readline().strip()
+        self.ortam = dict(os.environ, DISPLAY=ekran, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                          QT_ACCESSIBILITY="1", NO_AT_BRIDGE="0")
+        self.ortam.pop("WAYLAND_DISPLAY", None)
+        bekle(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=self.ortam, capture_output=True).returncode == 0,
+              aciklama="the X server")
+        self.surecler.append(subprocess.Popen(["openbox"], env=self.ortam, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.surecler.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=self.ortam,
+                                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        os.environ.update(DISPLAY=ekran)
+        time.sleep(1.0)
+
+    def xdotool(self, *argumanlar):
+        return subprocess.run(["xdotool", *argumanlar], env=self.ortam, capture_output=True, text=True)
+
+    def pencere(self, ad):
+        return bekle(lambda: self.xdotool("search", "--onlyvisible", "--name", f"^{ad}$").stdout.split(), aciklama=ad)[-1]
+
+    def tus(self, *tuslar):
+        self.xdotool("key", "--delay", "60", *tuslar)
+        time.sleep(0.4)
+
+    def yaz(self, metin):
+        self.xdotool("type", "--delay", "40", metin)
+        time.sleep(0.3)
+
+    def resim(self, ad):
+        klasor = os.environ.get("FATURA_EKRAN_KLASORU")
+        if klasor and shutil.which("import"):
+            subprocess.run(["import", "-window", "root", os.path.join(klasor, ad + ".png")], env=self.ortam)
+
+    def kapat(self):
+        for p in reversed(self.surecler):
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+
+def odaktaki(uygulama_adi):
+    """The accessible name of the focused widget of the program."""
+    import pyatspi
+
+    def ara(nesne, derinlik=0):
+        if nesne is None or derinlik > 12:
+            return None
+        try:
+            if nesne.getState().contains(pyatspi.STATE_FOCUSED) and nesne.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_PASSWORD_TEXT,
+                                                                                         pyatspi.ROLE_ENTRY):
+                return nesne.name
+            for i in range(nesne.childCount):
+                bulunan = ara(nesne.getChildAtIndex(i), derinlik + 1)
+                if bulunan is not None:
+                    return bulunan
+        except Exception:  # an object that went away while walking
+            return None
+        return None
+
+    masa = pyatspi.Registry.getDesktop(0)
+    for i in range(masa.childCount):
+        uygulama = masa.getChildAtIndex(i)
+        if uygulama is not None and uygulama.name == uygulama_adi:
+            return ara(uygulama)
+    return None
+
+
+def kurulum(kok, program, demo_uret, sunucu_kutusu):
+    """The suite's folders: Suite/Rapor/<program> beside Suite/sys.inf."""
+    rapor = os.path.join(kok, "Suite", "Rapor")
+    os.makedirs(rapor)
+    kopya = os.path.join(rapor, os.path.basename(program))
+    shutil.copy2(program, kopya)
+    shutil.copy2(os.path.join(os.path.dirname(program), "Master.mtr"), rapor)
+    demo = os.path.join(kok, "demo")
+    subprocess.run([demo_uret, "--folder", demo, "--invoices", "200"], check=True, capture_output=True)
+    with open(os.path.join(kok, "Suite", "sys.inf"), "w", encoding="utf-8") as f:
+        f.write(f"{demo};sa;;{1 if sunucu_kutusu else 0}\r\n")
+    return kopya, demo
+
+
+def main():
+    gerekli()
+    program, demo_uret = sys.argv[1], sys.argv[2]
+    kok = tempfile.mkdtemp(prefix="fatura-masaustu-")
+    os.environ["XDG_CONFIG_HOME"] = os.path.join(kok, "xdg")
+    kopya, demo = kurulum(kok, program, demo_uret, sunucu_kutusu=True)
+    # The regional settings as the program wants them, answered once in batch mode.
+    subprocess.run([kopya, "--batch", f"DEMOFIRMA|{demo}|1|sa|æ", "--yes"], capture_output=True,
+                   env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    masa = Masaustu()
+    hatalar = []
+    try:
+        for durum, sifre, sunucu, bekleyen_kutular, beklenen in (
+            ("yanlis sifre", "9999", demo, 1, "Kullanıcı Adı"),
+            ("baglanti hatasi", "1234", "127.0.0.1,1", 3, "Server Adı"),
+        ):
+            p = subprocess.Popen([kopya], env=dict(masa.ortam, XDG_CONFIG_HOME=os.environ["XDG_CONFIG_HOME"]),
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                giris = masa.pencere("Giriş")
+                masa.xdotool("windowactivate", "--sync", giris)
+                time.sleep(0.8)
+                ilk = bekle(lambda: odaktaki("Fatura Listesi"), aciklama="the focused box")
+                if ilk != "Şifre":
+                    hatalar.append(f"{durum}: the first focus is in {ilk!r}, not the password box")
+                masa.yaz(sifre)
+                masa.tus("Down")  # to the server box, which starts with the computer's name
+                masa.tus("ctrl+a")
+                masa.yaz(sunucu)
+                masa.tus("Return")
+                for _ in range(bekleyen_kutular):
+                    masa.pencere("Fatura Listesi")
+                    time.sleep(0.5)
+                    masa.resim(f"giris-{durum.replace(' ', '-')}-kutu")
+                    masa.tus("Return")
+                time.sleep(1.0)
+                masa.resim(f"giris-{durum.replace(' ', '-')}")
+                odak = bekle(lambda: odaktaki("Fatura Listesi"), aciklama="the focused box")
+                if odak != beklenen:
+                    hatalar.append(f"{durum}: the focus is in {odak!r}, not in {beklenen!r}")
+                # What is typed now goes where the focus is.
+                masa.tus("Escape")
+                if p.wait(10) != 0:
+                    hatalar.append(f"{durum}: Escape ended the program with status {p.returncode}")
+            finally:
+                if p.poll() is None:
+                    p.kill()
+    finally:
+        masa.kapat()
+        shutil.rmtree(kok, ignore_errors=True)
+    for h in hatalar:
+        print("FAIL:", h)
+    print(f"{2 - len(set(h.split(':')[0] for h in hatalar))} passed, {len(set(h.split(':')[0] for h in hatalar))} failed")
+    return 1 if hatalar else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
