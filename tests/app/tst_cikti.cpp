@@ -163,8 +163,8 @@ private slots:
         metinDiyaloguCevapla(&form, dugme, [&](TexteAtOzellikFrm* d) {
             auto* panel = form.findChild<BekletFrm*>();
             goruldu = d->windowTitle() == QStringLiteral("Text'e Yazdır") && !d->BosSatirlariGizle->isChecked() &&
-                      !d->UnicodeText->isChecked() && d->AlanAyiraci->text().isEmpty() && !degiskenler().RaporUretiliyor &&
-                      panel && panel->isVisible();
+                      !d->UnicodeText->isChecked() && d->AlanAyiraci->text().isEmpty() && !degiskenler().RaporUretiliyor && panel &&
+                      panel->isVisible();
             d->AlanAyiraci->setText(ayirac);
             d->UnicodeText->setChecked(evrensel);
             d->BosSatirlariGizle->setChecked(true);
@@ -272,10 +272,14 @@ private slots:
         QTest::addColumn<bool>("masaustu");
         QTest::addColumn<QString>("acilan"); // "%1" is the file, "%2" the test's folder; empty: `mesaj` instead
         QTest::addColumn<QString>("mesaj");
-        QTest::newRow("kayittaki tarayici") << "*" << true << "%2/Internet Explorer/iexplore.exe %1" << "";
-        QTest::newRow("kayittaki tarayici yok") << "C:\\Yok" << true << "" << "İnternet Explorer Başlatılamdı.";
-        QTest::newRow("masaustu tarayicisi") << "" << true << "%1" << "";
-        QTest::newRow("tarayici yok") << "" << false << "" << "Program Files Klasörüne Ulaşılmadı";
+        QTest::newRow("kayittaki tarayici") << "*" << true << "%2/Internet Explorer/iexplore.exe %1"
+                                            << "";
+        QTest::newRow("kayittaki tarayici yok") << "C:\\Yok" << true << ""
+                                                << "İnternet Explorer Başlatılamdı.";
+        QTest::newRow("masaustu tarayicisi") << "" << true << "%1"
+                                             << "";
+        QTest::newRow("tarayici yok") << "" << false << ""
+                                      << "Program Files Klasörüne Ulaşılmadı";
     }
     void htmlHedefi() {
         QFETCH(QString, programFiles);
@@ -390,8 +394,12 @@ private slots:
             QTest::addRow("text %s", nasil) << "Text" << nasil << "Temp.txt";
             QTest::addRow("pdf %s", nasil) << "PDF" << nasil << "Temp.pdf";
         }
-        QTest::addRow("ekran cikis") << "Ekran" << "cikis" << "";
-        QTest::addRow("ekran escape") << "Ekran" << "escape" << "";
+        QTest::addRow("ekran cikis") << "Ekran"
+                                     << "cikis"
+                                     << "";
+        QTest::addRow("ekran escape") << "Ekran"
+                                      << "escape"
+                                      << "";
     }
     void calismaSirasindaKapanis() {
         QFETCH(QString, hedef);

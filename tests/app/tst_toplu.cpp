@@ -61,7 +61,8 @@ class TstToplu : public QObject {
         QFile::copy(program.filePath(), kopya);
         QFile::copy(program.dir().filePath(QStringLiteral("Master.mtr")), rapor + QStringLiteral("/Master.mtr"));
         QFile inf(ayarlar_->filePath(QStringLiteral("Suite/sys.inf")));
-        if (inf.open(QIODevice::WriteOnly)) inf.write((sunucu_->klasor() + QStringLiteral(";sa;;") + (sunucuKutusu ? u'1' : u'0') + QStringLiteral("\r\n")).toUtf8());
+        if (inf.open(QIODevice::WriteOnly))
+            inf.write((sunucu_->klasor() + QStringLiteral(";sa;;") + (sunucuKutusu ? u'1' : u'0') + QStringLiteral("\r\n")).toUtf8());
         return kopya;
     }
     QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
@@ -273,8 +274,8 @@ private slots:
         QFETCH(int, durum);
         QFETCH(QString, hata);
         turkceAyarlar();
-        QStringList argumanlar{QStringLiteral("--batch"), QStringLiteral("--user"), QStringLiteral("karmena"), QStringLiteral("--company"),
-                               QStringLiteral("DEMO"), QStringLiteral("--sql")};
+        QStringList argumanlar{QStringLiteral("--batch"),   QStringLiteral("--user"), QStringLiteral("karmena"),
+                               QStringLiteral("--company"), QStringLiteral("DEMO"),   QStringLiteral("--sql")};
         if (sunucu != u'-') argumanlar << QStringLiteral("--server") << (sunucu == QLatin1String("SUNUCU") ? sunucu_->klasor() : sunucu);
         const Sonuc s = calistir(argumanlar, kurulum(kutu), QStringLiteral("1234"));
         QVERIFY2(s.durum == durum, qPrintable(s.hata));
@@ -437,8 +438,10 @@ private slots:
     void yardimVeSurum_data() {
         QTest::addColumn<QString>("secenek");
         QTest::addColumn<QString>("cikti");
-        QTest::newRow("yardim") << "--help" << "--batch \"DB|Server|UserID|SqlUser|Password\" [options]";
-        QTest::newRow("surum") << "--version" << "Fatura Listesi " + QStringLiteral(FL_SURUM) + "\nQt " + qVersion() + "\nSQLite 3.";
+        QTest::newRow("yardim") << "--help"
+                                << "--batch \"DB|Server|UserID|SqlUser|Password\" [options]";
+        QTest::newRow("surum") << "--version"
+                               << "Fatura Listesi " + QStringLiteral(FL_SURUM) + "\nQt " + qVersion() + "\nSQLite 3.";
     }
     void yardimVeSurum() {
         QFETCH(QString, secenek);

@@ -118,7 +118,8 @@ private slots:
         grid->setCurrentIndex(m.index(ambar, m.sutunNo(Sutun::Baslangic)));
         QTRY_VERIFY(dugme->isVisible());
         QCOMPARE(dugme->width(), dugme->height());
-        QVERIFY(grid->visualRect(m.index(ambar, m.sutunNo(Sutun::Baslangic))).contains(grid->viewport()->mapFrom(f.get(), dugme->geometry().center())));
+        QVERIFY(grid->visualRect(m.index(ambar, m.sutunNo(Sutun::Baslangic)))
+                    .contains(grid->viewport()->mapFrom(f.get(), dugme->geometry().center())));
         QTest::mouseClick(dugme, Qt::LeftButton);
         QTRY_VERIFY(liste->isVisible());
         QVERIFY(liste->hasFocus());
