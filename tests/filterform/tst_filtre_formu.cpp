@@ -230,52 +230,6 @@ private slots:
         QCOMPARE(g().hucre(s, Sutun::Baslangic), baslangic);
     }
 
-    // The list opened with the "..." button on the demo's warehouse row: how
-    // it closes decides what the row keeps.
-    void secimListesiKapanisi_data() {
-        QTest::addColumn<QString>("kapanis");
-        QTest::addColumn<QString>("secim");
-        QTest::addColumn<QString>("baslangic");
-        QTest::newRow("dugme saklar") << "dugme"
-                                      << "2  /  Hammadde Deposu,"
-                                      << "Secimli";
-        QTest::newRow("odak kaybi saklar") << "odak"
-                                           << "2  /  Hammadde Deposu,"
-                                           << "Secimli";
-        QTest::newRow("escape birakir") << "escape"
-                                        << "4  /  İzmir Depo,"
-                                        << "Secimli";
-        QTest::newRow("escape sonra odak kaybi da birakir") << "escape+odak"
-                                                            << "4  /  İzmir Depo,"
-                                                            << "Secimli";
-    }
-    void secimListesiKapanisi() {
-        QFETCH(QString, kapanis);
-        QFETCH(QString, secim);
-        QFETCH(QString, baslangic);
-        demoFormu();
-        const int s = satir(QStringLiteral("Ambar No"));
-        form_->secimiKaydet(s, {QStringLiteral("4  /  İzmir Depo")});
-        g().gecerliHucreAyarla(s, sutun(Sutun::Baslangic));
-        form_->AraBtn_Click();
-        QVERIFY(form_->secimAcik());
-        QCOMPARE(form_->SecimSatiri, s);
-        IzgaraModeli& liste = form_->CoktanSecmeliGrd;
-        QCOMPARE(liste.hucre(0, SecimSutun::Tip), QStringLiteral("Hepsi"));
-        // Untick İzmir, tick Hammadde.
-        for (int i = 0; i < liste.satirSayisi(); ++i)
-            if (liste.hucre(i, SecimSutun::Tip).startsWith(u'4') || liste.hucre(i, SecimSutun::Tip).startsWith(u'2'))
-                Secimi_Cevir(liste, i);
-        g().gecerliHucreAyarla(s + 2, sutun(Sutun::Baslangic)); // the cursor moved on meanwhile
-        if (kapanis == QLatin1String("dugme")) form_->AraBtn_Click();
-        if (kapanis.startsWith(QLatin1String("escape"))) form_->secimdenVazgec();
-        if (kapanis.endsWith(QLatin1String("odak"))) form_->secimOdagiKaybetti();
-        QVERIFY(!form_->secimAcik());
-        QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), secim);
-        QCOMPARE(g().hucre(s, Sutun::Baslangic), baslangic);
-        if (kapanis == QLatin1String("odak")) QCOMPARE(g().gecerliSatir(), s);
-    }
-
     void etkinlestirmeBirKez() {
         demoFormu();
         const QString liste = g().hucre(satir(QStringLiteral("Şehir")), Sutun::Secenek);

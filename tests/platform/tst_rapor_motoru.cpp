@@ -2,6 +2,7 @@
 // no program code.
 #include "ortak/TestOrtami.h"
 #include "platform/rapor/HedefDosya.h"
+#include "platform/rapor/MetinKuyrugu.h"
 #include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/Satirlar.h"
 #include "platform/rapor/RaporBelgesi.h"
@@ -179,9 +180,15 @@ private slots:
         QTemporaryDir dir;
         const QString yol = dir.filePath(QStringLiteral("Temp.txt"));
         MetinYazici yazici(yol, {alanAyiraci, sayfaAyiraci, gizle, evrensel});
-        RaporMotoru motor(b, yazici);
+        // The window's text target runs into a spool first, asks its options
+        // afterwards and writes from the spool: the same text.
+        MetinKuyrugu kuyruk;
+        QVERIFY(kuyruk.hazir());
+        SayfaAlici& alici = alanAyiraci.isEmpty() ? static_cast<SayfaAlici&>(yazici) : kuyruk;
+        RaporMotoru motor(b, alici);
         motor.calistir();
         QCOMPARE(motor.sayfaSayisi(), 2);
+        if (&alici == &kuyruk) QVERIFY(kuyruk.yaz(yazici));
         QVERIFY(yazici.bitir());
         const QByteArray icerik = dosyaIcerigi(yol);
         if (evrensel) {

@@ -426,30 +426,6 @@ private slots:
         QVERIFY(!f->isVisible());
     }
 
-    // Where the focus goes after a failed attempt: the user name after a
-    // wrong password, the server box after a connection error.
-    void basarisizOdak_data() {
-        QTest::addColumn<QString>("sunucu");
-        QTest::addColumn<QString>("odak");
-        QTest::newRow("yanlis sifre") << ""
-                                      << "sysus_nm";
-        QTest::newRow("baglanti hatasi") << "/yok/boyle/bir/klasor"
-                                         << "DB_Name";
-    }
-    void basarisizOdak() {
-        QFETCH(QString, sunucu);
-        QFETCH(QString, odak);
-        sysInfYaz(QStringLiteral("1"));
-        auto f = pencere();
-        QVERIFY(f);
-        bul(f.get(), "DB_Name")->setText(sunucu.isEmpty() ? sunucu_->klasor() : sunucu);
-        bul(f.get(), "sysus")->setText(QStringLiteral("yanlis"));
-        f->TamamBtn_Click();
-        QCOMPARE(QApplication::focusWidget()->objectName(), odak);
-        QCOMPARE(f->form().denemeSayisi(), sunucu.isEmpty() ? 1 : 0);
-        QVERIFY(bul<QFrame>(f.get(), "KullaniciPnl")->isVisible());
-    }
-
     void ucuncuHataBitirir() {
         auto f = pencere();
         QVERIFY(f);
@@ -460,8 +436,8 @@ private slots:
         QCOMPARE(kutular_->metinler(), (QStringList{GirisMesaji::yanlis(), GirisMesaji::yanlis(), GirisMesaji::denemeBitti()}));
     }
 
-    // A user without a company: an empty list where choosing does nothing;
-    // Escape ends the program from either panel.
+    // A user without a company: a sentence says so over an empty list where
+    // choosing does nothing; Escape ends the program from either panel.
     void firmasizKullaniciVeEscape() {
         static bool eklendi = false;
         if (!eklendi) kullaniciEkle(11, QStringLiteral("YALNIZ"), QStringLiteral("y"), false);
@@ -475,21 +451,13 @@ private slots:
         auto* grid = bul<IzgaraGorunumu>(f.get(), "TDBG1");
         QVERIFY(grid->isVisible());
         QCOMPARE(grid->model()->rowCount(), 1);
+        QVERIFY(bul<QLabel>(f.get(), "FirmaYokLbl")->isVisible()); // said, not left to guess
         QTest::keyClick(grid, Qt::Key_Return);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(10, 40));
         QCOMPARE(baslatildi, 0);
         QVERIFY(f->isVisible());
         QTest::keyClick(grid, Qt::Key_Escape);
         QVERIFY(!f->isVisible());
-    }
-
-    void firmaSorgusu() {
-        QCOMPARE(Firma_Sorgusu(12),
-                 QStringLiteral("SELECT sysfrmlng.sysfrm_nm,sysfrmlng.sysfrm_kd,sysfrmlng.sysfrm_dbnm,sysfrmlng.sysfrm_ID,"
-                                "sysfrmlng.Mali_Yil_Baslangic,sysfrmlng.Mali_Yil_Bitis FROM sysfrmlng,sysusfrmlng WHERE "
-                                "sysfrmlng.sysfrm_ID=sysusfrmlng.sysfrm_ID and sysusfrmlng.sysus_ID=12 ORDER BY sysfrmlng.sysfrm_ID DESC"));
-        QCOMPARE(Kullanici_Sorgusu(QStringLiteral("O'NE"), QStringLiteral("a'")),
-                 QStringLiteral("SELECT sysus_ID FROM sysuslng WHERE sysus_nm='O''NE' and sysus='a'''"));
     }
 };
 
