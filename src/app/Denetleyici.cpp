@@ -67,7 +67,17 @@ void Toplu_Filtre_Formu(const KomutSatiri& k) {
     if (!k.dosyaVar()) return;
     degiskenler().RaporCalisiyor = false;
     Isyeri_Basligi(form.FiltreGrd);
-    if (!Dosyalara_Yaz({k.pdf, k.png, k.metin, k.excel, k.html})) throw ProgramSonu{1};
+    TopluCiktilar c{k.pdf, k.png, k.metin, k.excel, k.html, {}};
+    c.metinSecenekleri = {k.metinAlanAyiraci, k.metinSayfaAyiraci, k.metinBosSatirGizle, k.metinUtf8};
+    int yerineKonan = 0;
+    if (!Dosyalara_Yaz(c, &yerineKonan)) throw ProgramSonu{1};
+    if (yerineKonan > 0)
+        std::fputs(QStringLiteral("%1: %2 characters that Windows-1254 cannot hold were written as \"?\"; --text-utf8 keeps them.\n")
+                       .arg(k.metin)
+                       .arg(yerineKonan)
+                       .toUtf8()
+                       .constData(),
+                   stderr);
 }
 
 namespace {

@@ -113,7 +113,7 @@ void Yaziciya_Gonder(QWidget* ust, const Iptal& iptal) {
     if (!yazici.bitir()) MsgBox(QStringLiteral("Rapor yazıcıya gönderilemedi."), Simge::Kritik);
 }
 
-bool Dosyalara_Yaz(const TopluCiktilar& c) {
+bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
     CokluAlici alici;
     std::unique_ptr<PdfYazici> pdf;
     std::unique_ptr<PngYazici> png;
@@ -130,7 +130,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
         alici.ekle(png.get());
     }
     if (!c.metin.isEmpty()) {
-        metin = std::make_unique<MetinYazici>(c.metin, MetinSecenekleri{});
+        metin = std::make_unique<MetinYazici>(c.metin, c.metinSecenekleri);
         alici.ekle(metin.get());
     }
     if (!c.excel.isEmpty()) {
@@ -157,5 +157,6 @@ bool Dosyalara_Yaz(const TopluCiktilar& c) {
         MsgBox(QStringLiteral("Rapor dosyası yazılamadı: ") + hatali, Simge::Kritik);
         return false;
     }
+    if (yerineKonan && metin) *yerineKonan = metin->yerineKonan();
     return true;
 }

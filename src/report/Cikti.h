@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/Sayfa.h"
 
 #include <QString>
@@ -46,6 +47,8 @@ struct TopluCiktilar {
     QString metin;
     QString excel;
     QString html;
+    Bant::MetinSecenekleri metinSecenekleri;
 };
-// False after a shown failure.
-bool Dosyalara_Yaz(const TopluCiktilar& c);
+// False after a shown failure. `yerineKonan`, when given, learns how many
+// characters the text's code page could not hold.
+bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan = nullptr);

@@ -56,6 +56,13 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
              : a == QLatin1String("--text") ? k.metin
              : a == QLatin1String("--html") ? k.html
                                             : k.excel) = yol;
+        } else if (a == QLatin1String("--text-separator") || a == QLatin1String("--text-page-separator")) {
+            if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("%1 needs a text").arg(a));
+            (a == QLatin1String("--text-separator") ? k.metinAlanAyiraci : k.metinSayfaAyiraci) = argumanlar.at(++i);
+        } else if (a == QLatin1String("--text-no-empty-lines")) {
+            k.metinBosSatirGizle = true;
+        } else if (a == QLatin1String("--text-utf8")) {
+            k.metinUtf8 = true;
         } else if (a == QLatin1String("--template")) {
             if (i + 1 >= argumanlar.size() || argumanlar.at(i + 1).trimmed().isEmpty())
                 return hata(QStringLiteral("--template needs a file"));
@@ -112,6 +119,12 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --pdf FILE                write the report as PDF to FILE\n"
                           "  --png DIR                 write one PNG per report page into DIR\n"
                           "  --text FILE               write the report as text (fixed columns, Windows-1254)\n"
+                          "  --text-separator S        the text's fields separated by S (CSV quoting) instead of\n"
+                          "                            fixed columns\n"
+                          "  --text-page-separator S   a line S between the text's pages\n"
+                          "  --text-no-empty-lines     no empty lines in the text\n"
+                          "  --text-utf8               the text in UTF-8 with a byte-order mark instead of\n"
+                          "                            Windows-1254 (which writes \"?\" for what it cannot hold)\n"
                           "  --excel FILE              write the report as an Excel 97-2003 workbook\n"
                           "  --html FILE               write the report as one HTML page\n"
                           "  --version                 the program's, Qt's and SQLite's versions\n"

@@ -26,8 +26,13 @@ struct KomutSatiri {
     QString pdf;         // --pdf FILE: the report as PDF, no viewer
     QString png;         // --png DIR: one PNG per page
     QString metin;       // --text FILE: the report as text, fixed columns
-    QString excel;       // --excel FILE: the report as an Excel 97-2003 workbook
-    QString html;        // --html FILE: the report as one HTML page
+    // The text options of the "Text'e Yazdır" dialog.
+    QString metinAlanAyiraci;        // --text-separator S
+    QString metinSayfaAyiraci;       // --text-page-separator S
+    bool metinBosSatirGizle = false; // --text-no-empty-lines
+    bool metinUtf8 = false;          // --text-utf8
+    QString excel;                   // --excel FILE: the report as an Excel 97-2003 workbook
+    QString html;                    // --html FILE: the report as one HTML page
     bool dosyaVar() const { return !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty() || !excel.isEmpty() || !html.isEmpty(); }
     // The login instead of the five parameters: --user NAME, the password
     // from FATURA_SIFRE or standard input; --company CODE picks the company,

@@ -211,6 +211,40 @@ private slots:
         QVERIFY(s.hata.contains(QStringLiteral("Filtreler Düzenlenirken bir Hata Oluştu")));
     }
 
+    // The text dialog's four options on the command line; a character the
+    // code page cannot hold is written as "?" and the count said on stderr.
+    void metinSecenekleri_data() {
+        QTest::addColumn<QStringList>("secenekler");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("ayiracli utf8") << QStringList{"--text-separator",      ";",          "--text-page-separator", "----",
+                                                      "--text-no-empty-lines", "--text-utf8"}
+                                       << true;
+        QTest::newRow("sabit sutunlar 1254") << QStringList{} << false;
+    }
+    void metinSecenekleri() {
+        QFETCH(QStringList, secenekler);
+        QFETCH(bool, utf8);
+        turkceAyarlar();
+        GeciciSunucu sunucu(60);
+        sunucu.calistir(QStringLiteral("DEMOFIRMA"), QStringLiteral("UPDATE CARIKART SET Unvan = Unvan || ' ₺'"));
+        const QString yol = ayarlar_->filePath(QStringLiteral("r.txt"));
+        const Sonuc s =
+            calistir(QStringList{QStringLiteral("--batch"), QStringLiteral("DEMOFIRMA|%1|1|sa|æ").arg(sunucu.klasor()),
+                                 QStringLiteral("--set"), QStringLiteral("İşlem Tarihi=01/01/2025"), QStringLiteral("--text"), yol} +
+                     secenekler);
+        QVERIFY2(s.durum == 0, qPrintable(s.hata));
+        const QByteArray b = dosyaIcerigi(yol);
+        QCOMPARE(b.startsWith("\xEF\xBB\xBF"), utf8);
+        const QString metin = utf8 ? QString::fromUtf8(b.mid(3)) : Cp1254::coz(b);
+        const int cari = static_cast<int>(metin.count(QStringLiteral(" ₺")));
+        QCOMPARE(cari > 0, utf8);
+        QCOMPARE(s.hata.contains(QStringLiteral("--text-utf8 keeps them")), !utf8);
+        if (!utf8) return;
+        QVERIFY(metin.contains(QStringLiteral("\r\nTARİH;FİŞ NO;İŞLEM TİPİ;CARİ KOD;CARİ ÜNVAN;VADE;NET TUTAR\r\n")));
+        QVERIFY(metin.contains(QStringLiteral("\r\n----\r\n")));
+        QVERIFY(!metin.contains(QStringLiteral("\r\n\r\n")));
+    }
+
     // The batch login: one attempt; the companies, or the report of one.
     void topluGiris_data() {
         QTest::addColumn<QStringList>("argumanlar");

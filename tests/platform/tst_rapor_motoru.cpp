@@ -165,7 +165,7 @@ private slots:
         QTest::newRow("ayiracli") << ";"
                                   << "----" << true << false
                                   << QStringLiteral("ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC1;Işık;1,50\r\nC2;Çınar;1.234.567,89\r\n----\r\n"
-                                                    "ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC3;Ölçü;-2,00\r\nToplam :;1.234.567,39\r\n");
+                                                    "ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC3;Ölçü;-2,00\r\n;Toplam :;1.234.567,39\r\n");
     }
     void metinAktarimi() {
         QFETCH(QString, alanAyiraci);
@@ -197,6 +197,54 @@ private slots:
         } else {
             QCOMPARE(icerik, Cp1254::kodla(beklenen));
         }
+    }
+
+    // Fixed columns hold whatever the names: each field starts under its
+    // caption and each amount ends where its caption ends, on every page; a
+    // name longer than its column is cut, an amount never. A character the
+    // code page cannot hold is written as "?" and counted.
+    void metinSutunlari() {
+        auto para = [](const char* t) { return Deger::paradan(Para::metinden(QString::fromLatin1(t)).value()); };
+        const QString uzun = QStringLiteral("Çok Uzun Adlı Şube; Sütununa Sığmayan \"Ünvan\"");
+        ListeBelgesi b({{Deger::metinden(QStringLiteral("Işık ₺")), Deger::metinden(QStringLiteral("C1")), para("1.5")},
+                        {Deger::metinden(QStringLiteral("Çınar")), Deger::metinden(QStringLiteral("C2")), para("1234567.89")},
+                        {Deger::metinden(uzun), Deger::metinden(QStringLiteral("C3")), para("-123456789012.25")}});
+        QTemporaryDir dir;
+        const QString sabit = dir.filePath(QStringLiteral("sabit.txt"));
+        const QString csv = dir.filePath(QStringLiteral("csv.txt"));
+        MetinYazici sabitYazici(sabit, {});
+        MetinYazici csvYazici(csv, {QStringLiteral(";"), QString(), true, true});
+        CokluAlici iki;
+        iki.ekle(&sabitYazici);
+        iki.ekle(&csvYazici);
+        RaporMotoru(b, iki).calistir();
+        QVERIFY(sabitYazici.bitir() && csvYazici.bitir());
+        QCOMPARE(sabitYazici.yerineKonan(), 1);
+        QCOMPARE(csvYazici.yerineKonan(), 0);
+        const QStringList satirlar = Cp1254::coz(dosyaIcerigi(sabit)).split(QStringLiteral("\r\n"));
+        qsizetype ad = -1, tutarSonu = -1;
+        int detay = 0;
+        for (const QString& satir : satirlar) {
+            if (satir.startsWith(QStringLiteral("KOD"))) {
+                ad = satir.indexOf(QStringLiteral("AD"));
+                tutarSonu = satir.size();
+                QVERIFY(satir.endsWith(QStringLiteral("TUTAR")));
+                continue;
+            }
+            if (!satir.startsWith(u'C')) continue;
+            ++detay;
+            QVERIFY2(satir.at(ad) != u' ' && satir.at(ad - 1) == u' ', qPrintable(satir)); // the name starts under AD
+            QCOMPARE(satir.size(), tutarSonu);                                             // the amount ends under TUTAR's end
+        }
+        QCOMPARE(detay, 3);
+        const QString csvMetin = QString::fromUtf8(dosyaIcerigi(csv).mid(3));
+        QVERIFY(satirlar.join(u'\n').contains(QStringLiteral("-123.456.789.012,25")));
+        QVERIFY(!satirlar.join(u'\n').contains(uzun.left(40))); // cut to its column
+        QVERIFY(satirlar.join(u'\n').contains(QStringLiteral("Işık ?")));
+        QVERIFY(csvMetin.contains(QStringLiteral("Işık ₺")));
+        // With a separator the name is one field, quoted as CSV does.
+        QVERIFY2(csvMetin.contains(QStringLiteral("C3;\"Çok Uzun Adlı Şube; Sütununa Sığmayan \"\"Ünvan\"\"\";-123.456.789.012,25")),
+                 qPrintable(csvMetin));
     }
 
     // Lines of a page for the exports: captions set a few twips apart stand
