@@ -395,12 +395,15 @@ private slots:
             calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
                       QStringLiteral("Fatura Satırlarını Göster=Evet"), QStringLiteral("--html"), htm, QStringLiteral("--pdf"), pdf});
         QVERIFY2(s.durum == 0, qPrintable(s.hata));
-        auto sayfaSayisi = [](const QString& dosya) {
+        auto pdfBilgisi = [](const QString& dosya) {
             QProcess p;
             p.start(QStringLiteral("pdfinfo"), {dosya});
             p.waitForFinished(30000);
+            return QString::fromUtf8(p.readAllStandardOutput());
+        };
+        auto sayfaSayisi = [&](const QString& dosya) {
             static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
-            return r.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+            return r.match(pdfBilgisi(dosya)).captured(1).toInt();
         };
         const int sayfalar = sayfaSayisi(pdf);
         QVERIFY(sayfalar >= 2);
@@ -437,6 +440,8 @@ private slots:
                      ortak + QStringList{QStringLiteral("--no-pdf-header-footer"), QStringLiteral("--print-to-pdf=") + baski, url});
         QVERIFY(yazdir.waitForFinished(120000));
         QCOMPARE(sayfaSayisi(baski), sayfalar); // the print styles break where the report does
+        // On the report's paper whatever the browser's own (Letter here).
+        QVERIFY2(pdfBilgisi(baski).contains(QStringLiteral("(A4)")), qPrintable(pdfBilgisi(baski)));
         const QString resim = ayarlar_->filePath(QStringLiteral("tarayici.png"));
         QProcess ekran;
         ekran.start(tarayici, ortak + QStringList{QStringLiteral("--window-size=1000,900"), QStringLiteral("--screenshot=") + resim, url});

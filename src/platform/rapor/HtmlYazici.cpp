@@ -47,10 +47,19 @@ QString hucre(const QString& etiket, const QList<const SayfaOgesi*>& ogeler, int
 
 } // namespace
 
-HtmlYazici::HtmlYazici(const QString& dosya, const QString& baslik) : hedef_(dosya) {
-    hata_ = !hedef_.acik();
-    yaz(QStringLiteral("<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\">\n<title>") + kacir(baslik) +
-        QStringLiteral("</title>\n<style>") + QString::fromUtf8(kStil) + QStringLiteral("</style>\n</head>\n<body>\n"));
+HtmlYazici::HtmlYazici(const QString& dosya, const QString& baslik) : hedef_(dosya), baslik_(baslik) { hata_ = !hedef_.acik(); }
+
+void HtmlYazici::bas(const Sayfa* ilk) {
+    // The report's paper and margins, whatever paper the printer has: each
+    // report page one sheet. The sides keep the report's left margin.
+    QString kagit;
+    if (ilk) {
+        auto mm = [](int twip) { return QString::number(twip * 25.4 / Birim::TwipInc, 'f', 1) + QStringLiteral("mm"); };
+        kagit = QStringLiteral("@page { size: %1 %2; margin: %3 %4 %5 %4; }\n")
+                    .arg(mm(ilk->genislik), mm(ilk->yukseklik), mm(ilk->ustKenar), mm(ilk->solKenar), mm(ilk->altKenar));
+    }
+    yaz(QStringLiteral("<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\">\n<title>") + kacir(baslik_) +
+        QStringLiteral("</title>\n<style>") + kagit + QString::fromUtf8(kStil) + QStringLiteral("</style>\n</head>\n<body>\n"));
 }
 
 void HtmlYazici::yaz(const QString& metin) {
@@ -100,6 +109,7 @@ void HtmlYazici::icTablo(const QList<Satir>& ic) {
 }
 
 void HtmlYazici::sayfa(Sayfa&& s) {
+    if (sayi_ == 0) bas(&s);
     const QList<Satir> hepsi = Sayfa_Satirlari(s);
     const qsizetype baslik = Baslik_Satiri(hepsi);
     if (sayi_++ == 0 && baslik >= 0) sutunlar_ = Sutunlar(hepsi.at(baslik));
@@ -133,6 +143,7 @@ void HtmlYazici::sayfa(Sayfa&& s) {
 }
 
 bool HtmlYazici::bitir() {
+    if (sayi_ == 0) bas(nullptr);
     yaz(QStringLiteral("</body>\n</html>\n"));
     if (hata_) {
         hedef_.vazgec();

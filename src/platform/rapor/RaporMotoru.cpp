@@ -162,6 +162,8 @@ void RaporMotoru::yeniSayfa() {
     sayfa_.genislik = a.genislik;
     sayfa_.yukseklik = a.yukseklik;
     sayfa_.solKenar = a.solKenar;
+    sayfa_.ustKenar = a.ustKenar;
+    sayfa_.altKenar = a.altKenar;
     sayfa_.yazi = a.yazi;
     sayfa_.ogeler.reserve(ogeKapasitesi_); // pages of a report hold about as many items each
     sayfaAcik_ = true;

@@ -35,6 +35,8 @@ struct Sayfa {
     int genislik = Birim::A4Genislik; // the paper, twips
     int yukseklik = Birim::A4Yukseklik;
     int solKenar = 0; // where the sections start, twips from the paper's left
+    int ustKenar = 0; // the margins above the page header and below the footer, twips
+    int altKenar = 0;
     YaziTipi yazi;
     QList<SayfaOgesi> ogeler;
 };
