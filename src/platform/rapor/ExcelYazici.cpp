@@ -1,6 +1,6 @@
 #include "platform/rapor/ExcelYazici.h"
 
-#include <QMap>
+#include <QRegularExpression>
 
 namespace Bant {
 
@@ -8,7 +8,27 @@ namespace {
 
 bool sayiBicimi(const QString& b) { return b.contains(u'0') || b.contains(u'#'); }
 
+// The double nearest a value's four-decimal text, not a float's noise.
+double dortBasamak(double d) { return QString::number(d, 'f', 4).toDouble(); }
+
+// "#,##0.###" shows "25," for a whole 25: a whole value goes without the
+// optional decimals.
+QString tamSayiBicimi(const QString& b, double d) {
+    const qsizetype nokta = b.indexOf(u'.');
+    if (nokta < 0 || d != std::floor(d)) return b;
+    const QString ondalik = b.mid(nokta + 1);
+    return std::all_of(ondalik.cbegin(), ondalik.cend(), [](QChar c) { return c == u'#'; }) ? b.left(nokta) : b;
+}
+
 } // namespace
+
+QString ExcelYazici::Sayfa_Adi(const QString& ad, int no) {
+    static const QRegularExpression yasak(QStringLiteral(R"([\[\]:*?/\\])"));
+    QString temiz = QString(ad).remove(yasak).trimmed();
+    if (temiz.isEmpty()) temiz = QStringLiteral("Rapor");
+    const QString ek = no > 1 ? QStringLiteral(" (%1)").arg(no) : QString();
+    return temiz.left(31 - ek.size()).trimmed() + ek;
+}
 
 ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi)
     : dosya_(dosya), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi) {
@@ -17,18 +37,23 @@ ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString&
 
 void ExcelYazici::yeniSayfa() {
     ++sayfaSayisi_;
-    kitap_.sayfaEkle(sayfaSayisi_ == 1 ? sayfaAdi_ : QStringLiteral("%1 (%2)").arg(sayfaAdi_.left(24)).arg(sayfaSayisi_));
+    kitap_.sayfaEkle(Sayfa_Adi(sayfaAdi_, sayfaSayisi_));
     satir_ = 0;
-    if (basliklar_.isEmpty()) return;
-    // The captions again on top of the new sheet.
-    const int xf = kitap_.bicim({}, true);
-    for (int i = 0; i < basliklar_.size(); ++i) kitap_.metin(0, i, basliklar_.at(i), xf);
-    kitap_.baslikSatiri(0, static_cast<int>(basliklar_.size()));
-    satir_ = 1;
+    // The captions again on top of a new sheet.
+    if (sayfaSayisi_ > 1 && !basliklar_.isEmpty()) basliklariYaz();
 }
 
-void ExcelYazici::hucreYaz(int sutun, const QList<const SayfaOgesi*>& ogeler, bool baslik) {
-    const SayfaOgesi& o = *ogeler.first();
+void ExcelYazici::basliklariYaz() {
+    const int xf = kitap_.bicim({}, true);
+    const QStringList hepsi = basliklar_ + icBasliklar_;
+    for (int i = 0; i < hepsi.size(); ++i) kitap_.metin(satir_, i, hepsi.at(i), xf);
+    kitap_.baslikSatiri(satir_, static_cast<int>(hepsi.size()));
+    ++satir_;
+    baslikBekliyor_ = false;
+}
+
+void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool baslik) {
+    const SayfaOgesi& o = ogeler.first();
     const bool sag = o.hiza & Qt::AlignRight;
     if (ogeler.size() == 1 && !baslik) {
         const Deger& d = o.deger;
@@ -37,8 +62,8 @@ void ExcelYazici::hucreYaz(int sutun, const QList<const SayfaOgesi*>& ogeler, bo
         case Deger::Tur::Ondalik:
         case Deger::Tur::Tamsayi: {
             // The amount's own digits, not a binary approximation of a sum.
-            const double n = d.tur() == Deger::Tur::Para ? d.para().metin().toDouble() : d.ondalik();
-            kitap_.sayi(satir_, sutun, n, kitap_.bicim(o.bicim, o.kalin, true));
+            const double n = d.tur() == Deger::Tur::Para ? d.para().metin().toDouble() : dortBasamak(d.ondalik());
+            kitap_.sayi(satir_, sutun, n, kitap_.bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
             return;
         }
         case Deger::Tur::Tarih: {
@@ -58,7 +83,7 @@ void ExcelYazici::hucreYaz(int sutun, const QList<const SayfaOgesi*>& ogeler, bo
                 bool tamam = false;
                 const double n = m.trimmed().toDouble(&tamam);
                 if (tamam) {
-                    kitap_.sayi(satir_, sutun, n, kitap_.bicim(o.bicim, o.kalin, true));
+                    kitap_.sayi(satir_, sutun, dortBasamak(n), kitap_.bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
                     return;
                 }
             }
@@ -68,21 +93,37 @@ void ExcelYazici::hucreYaz(int sutun, const QList<const SayfaOgesi*>& ogeler, bo
     }
     QStringList metinler;
     bool kalin = baslik;
-    for (const SayfaOgesi* x : ogeler) {
-        metinler << x->metin;
-        kalin = kalin || x->kalin;
+    for (const SayfaOgesi& x : ogeler) {
+        metinler << x.metin;
+        kalin = kalin || x.kalin;
     }
     kitap_.metin(satir_, sutun, metinler.join(u' '), kitap_.bicim({}, kalin, sag && ogeler.size() == 1));
 }
 
-void ExcelYazici::satirYaz(const Satir& s, bool baslik) {
-    if (satir_ >= ExcelKitabi::kEnFazlaSatir) yeniSayfa();
-    // A sub-report's lines stand one column in, in the columns of their own captions.
-    if (s.ic && !icte_) icSutunlar_ = Sutunlar(s);
-    icte_ = s.ic;
-    const auto hucreler = s.ic ? icSutunlar_.dagit(s.hucreler, 1) : sutunlar_.dagit(s.hucreler);
-    for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it) hucreYaz(it.key(), it.value(), baslik);
+ExcelYazici::Kuyruk ExcelYazici::kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik) const {
+    Kuyruk k;
+    k.baslik = baslik;
+    for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it)
+        for (const SayfaOgesi* o : it.value()) k.hucreler[it.key()] << *o;
+    return k;
+}
+
+void ExcelYazici::satirYaz(const Kuyruk& k) {
+    for (auto it = k.hucreler.cbegin(); it != k.hucreler.cend(); ++it) hucreYaz(it.key(), it.value(), k.baslik);
     ++satir_;
+}
+
+void ExcelYazici::bosalt() {
+    if (bekleyen_.isEmpty()) return;
+    if (baslikBekliyor_) basliklariYaz();
+    // An invoice and its lines never part at a sheet's end.
+    if (satir_ + bekleyen_.size() > ExcelKitabi::kEnFazlaSatir && satir_ > 1) yeniSayfa();
+    for (const Kuyruk& k : std::as_const(bekleyen_)) {
+        if (satir_ >= ExcelKitabi::kEnFazlaSatir) yeniSayfa();
+        satirYaz(k);
+    }
+    bekleyen_.clear();
+    faturaVar_ = false;
 }
 
 void ExcelYazici::sayfa(Sayfa&& s) {
@@ -92,25 +133,74 @@ void ExcelYazici::sayfa(Sayfa&& s) {
         baslik = Baslik_Satiri(satirlar);
         if (baslik >= 0) {
             sutunlar_ = Sutunlar(satirlar.at(baslik));
-            for (int i = 0; i < sutunlar_.sayi(); ++i) basliklar_ << sutunlar_.baslik(i);
+            for (int i = 0; i < sutunlar_.sayi(); ++i) {
+                basliklar_ << sutunlar_.baslik(i);
+                for (const SayfaOgesi* o : satirlar.at(baslik).hucreler)
+                    if (sutunlar_.sutun(o->alan) == i) kitap_.sutunGenisligi(i, o->alan.width() / 100);
+            }
         }
     }
+    const int icKayma = qMax(1, sutunlar_.sayi());
     for (qsizetype i = 0; i < satirlar.size(); ++i) {
         const Satir& st = satirlar.at(i);
-        const bool sayfaBolumu = st.bolum == Bolum::Tur::PageHeader || st.bolum == Bolum::Tur::PageFooter;
         if (i == baslik) {
-            const int satir = satir_;
-            satirYaz(st, true);
-            kitap_.baslikSatiri(satir, sutunlar_.sayi());
-            for (const SayfaOgesi* o : st.hucreler) kitap_.sutunGenisligi(sutunlar_.sutun(o->alan), o->alan.width() / 100);
+            // Written with the first rows, once the lines' captions are known too.
+            baslikBekliyor_ = true;
             continue;
         }
+        const bool sayfaBolumu = st.bolum == Bolum::Tur::PageHeader || st.bolum == Bolum::Tur::PageFooter;
         // The first page's header stands once on top; no other page's header or footer.
-        if (sayfaBolumu && (sayi_ > 1 || (baslik >= 0 && i > baslik) || st.bolum == Bolum::Tur::PageFooter)) continue;
-        satirYaz(st);
+        if (sayfaBolumu) {
+            if (sayi_ == 1 && baslik >= 0 && i < baslik && st.bolum == Bolum::Tur::PageHeader) satirYaz(kuyruga(sutunlar_.dagit(st.hucreler)));
+            continue;
+        }
+        if (st.ic) {
+            // The first line under an invoice is its lines' captions: taken once
+            // for the caption row.
+            const bool icBaslik = !icte_;
+            icte_ = true;
+            if (icBaslik) {
+                if (icBasliklar_.isEmpty()) {
+                    icSutunlar_ = Sutunlar(st);
+                    for (int c = 0; c < icSutunlar_.sayi(); ++c) icBasliklar_ << icSutunlar_.baslik(c);
+                }
+                continue;
+            }
+            bekleyen_ << kuyruga(icSutunlar_.dagit(st.hucreler, icKayma));
+            continue;
+        }
+        icte_ = false;
+        if (st.bolum == Bolum::Tur::Detail) {
+            // A new invoice: the one before is complete with its lines.
+            if (faturaVar_) bosalt();
+            faturaVar_ = true;
+        }
+        if (st.bolum == Bolum::Tur::GroupHeader1) {
+            // "ŞEHİR : Adana" in one cell.
+            Kuyruk k;
+            for (const SayfaOgesi* o : st.hucreler) k.hucreler[0] << *o;
+            k.baslik = true;
+            bekleyen_ << k;
+            continue;
+        }
+        QMap<int, QList<const SayfaOgesi*>> hucreler = sutunlar_.dagit(st.hucreler);
+        if (st.bolum == Bolum::Tur::GroupFooter1) {
+            altlikSutunlari_.clear();
+            for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it)
+                for (qsizetype n = 0; n < it.value().size(); ++n) altlikSutunlari_ << it.key();
+        } else if (st.bolum == Bolum::Tur::ReportFooter && altlikSutunlari_.size() == st.hucreler.size()) {
+            // The grand total's label and figures under the group totals'.
+            hucreler.clear();
+            for (qsizetype n = 0; n < st.hucreler.size(); ++n) hucreler[altlikSutunlari_.at(n)] << st.hucreler.at(n);
+        }
+        bekleyen_ << kuyruga(hucreler);
     }
 }
 
-bool ExcelYazici::bitir() { return !kitap_.hataVar() && kitap_.yaz(dosya_); }
+bool ExcelYazici::bitir() {
+    bosalt();
+    if (baslikBekliyor_) basliklariYaz();
+    return !kitap_.hataVar() && kitap_.yaz(dosya_);
+}
 
 } // namespace Bant

@@ -2,15 +2,20 @@
 #include "platform/rapor/ExcelKitabi.h"
 #include "platform/rapor/Satirlar.h"
 
+#include <QMap>
+
 namespace Bant {
 
 // The report as a spreadsheet, not a picture of its pages: the first page's
 // header on top, the column captions once (frozen, with an auto-filter), then
-// one row per printed line of the body (invoices, group headers and footers,
-// the grand total), a sub-report's lines indented under their row. Amounts
-// are numbers with the report's format, dates date cells, page headers and
-// footers are not repeated. A sheet holds 65,536 rows; the rows go on on a
-// new sheet under the captions again.
+// one row per printed line of the body. An invoice's lines stand in columns
+// of their own to the right of the invoice's, under their own captions in the
+// caption row, so that no invoice column holds a line's value. A group's
+// title is one cell; the grand total's cells stand in the group totals'
+// columns. Amounts are numbers with the report's format, dates date cells,
+// page headers and footers are not repeated. A sheet holds 65,536 rows; the
+// rows go on on a new sheet under the captions again, an invoice always on
+// the sheet of its lines.
 class ExcelYazici : public SayfaAlici {
 public:
     // `bicim`: the regional separators, to read amounts a report set as text.
@@ -20,9 +25,21 @@ public:
     bool bitir();
     int sayfaSayisi() const { return sayi_; }
 
+    // A sheet's name as spreadsheet programs allow it: without []:*?/\,
+    // at most 31 characters, the continuation number `no` (from 2) included.
+    static QString Sayfa_Adi(const QString& ad, int no);
+
 private:
-    void satirYaz(const Satir& s, bool baslik = false);
-    void hucreYaz(int sutun, const QList<const SayfaOgesi*>& ogeler, bool baslik);
+    // A row waiting to be written: copies of its texts by column.
+    struct Kuyruk {
+        QMap<int, QList<SayfaOgesi>> hucreler;
+        bool baslik = false;
+    };
+    Kuyruk kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik = false) const;
+    void bosalt();
+    void satirYaz(const Kuyruk& k);
+    void basliklariYaz();
+    void hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool baslik);
     void yeniSayfa();
 
     QString dosya_;
@@ -30,9 +47,14 @@ private:
     QString sayfaAdi_;
     ExcelKitabi kitap_;
     Sutunlar sutunlar_;
-    Sutunlar icSutunlar_; // a sub-report's, from the first of its lines under a row
-    bool icte_ = false;
+    Sutunlar icSutunlar_; // the invoice lines', from the first of their caption rows
     QStringList basliklar_;
+    QStringList icBasliklar_;
+    QList<int> altlikSutunlari_; // where the group total's texts stood, in order
+    QList<Kuyruk> bekleyen_;     // rows of the invoice being read, with what came before it
+    bool baslikBekliyor_ = false;
+    bool faturaVar_ = false; // an invoice among the waiting rows
+    bool icte_ = false;
     int satir_ = 0;
     int sayfaSayisi_ = 0; // sheets
     int sayi_ = 0;        // report pages
