@@ -331,17 +331,23 @@ private slots:
         QVERIFY(pdf.read(5) == "%PDF-");
     }
 
-    // The workbook read back by an independent reader: the captions frozen
-    // with an auto-filter, every invoice's date a date cell and its amount a
-    // number equal to the amount the report prints (its text output of the
-    // same run), the grand total too.
+    // The workbook read back by independent readers (xlrd; LibreOffice):
+    // the captions frozen with an auto-filter, the invoice lines in columns of
+    // their own, every invoice's date a date cell and its amount a number
+    // equal to the amount the report prints (its text output of the same
+    // run), every number the double of at most four decimals, whole
+    // quantities without a decimal separator; the totals SUBTOTAL formulas
+    // over their rows keeping the report's figures; groups folding; printed
+    // on A4, one page wide, with the captions on every page.
     void excelCiktisi() {
         turkceAyarlar();
         const QString xls = ayarlar_->filePath(QStringLiteral("r.xls"));
         const QString txt = ayarlar_->filePath(QStringLiteral("r.txt"));
+        const QString pdf = ayarlar_->filePath(QStringLiteral("rapor.pdf"));
         const Sonuc s =
             calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
-                      QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--excel"), xls, QStringLiteral("--text"), txt});
+                      QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"), QStringLiteral("Fatura Satırlarını Göster=Evet"),
+                      QStringLiteral("--excel"), xls, QStringLiteral("--text"), txt, QStringLiteral("--pdf"), pdf});
         QVERIFY2(s.durum == 0, qPrintable(s.hata));
         QProcess okuyucu;
         okuyucu.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/xls_oku.py"), xls});
@@ -353,7 +359,10 @@ private slots:
         QCOMPARE(sayfa.value(QStringLiteral("ad")).toString(), QStringLiteral("FATURA LİSTESİ"));
         const QJsonArray satirlar = sayfa.value(QStringLiteral("satirlar")).toArray();
         const int dondurulmus = sayfa.value(QStringLiteral("dondurulmus")).toInt();
-        QCOMPARE(satirlar.at(dondurulmus - 1).toArray().last().toArray().at(1).toString(), QStringLiteral("NET TUTAR"));
+        const QJsonArray basliklar = satirlar.at(dondurulmus - 1).toArray();
+        QCOMPARE(basliklar.at(6).toArray().at(1).toString(), QStringLiteral("NET TUTAR"));
+        QCOMPARE(basliklar.at(7).toArray().at(1).toString(), QStringLiteral("Satır Tipi")); // the lines' own captions
+        QCOMPARE(basliklar.last().toArray().at(1).toString(), QStringLiteral("Net Tutar"));
 
         // The report's amounts as printed: the last field of each invoice line.
         QFile metin(txt);
@@ -369,8 +378,21 @@ private slots:
         QVERIFY2(basilan.size() > 3, qPrintable(QString::number(basilan.size())));
         auto tl = [](double d) { return QLocale(QLocale::Turkish).toString(d, 'f', 2); };
         QStringList hucreler;
+        int kalemler = 0;
         for (qsizetype r = dondurulmus; r < satirlar.size(); ++r) {
             const QJsonArray satir = satirlar.at(r).toArray();
+            bool kalem = false, fatura = false;
+            for (int c = 0; c < satir.size(); ++c) {
+                const QJsonArray h = satir.at(c).toArray();
+                if (h.at(0).toInt() == 0) continue;
+                (c >= 7 ? kalem : fatura) = true;
+                if (h.at(0).toInt() != 2) continue;
+                const double d = h.at(1).toDouble();
+                QVERIFY2(d == QString::number(d, 'f', 4).toDouble(), qPrintable(QString::number(d, 'g', 17)));
+                if (d == std::floor(d) && c == 11) QCOMPARE(h.at(2).toString(), QStringLiteral("#,##0")); // "25", not "25,"
+            }
+            QVERIFY2(!(kalem && fatura), qPrintable(QString::number(r))); // no invoice column holds a line's value
+            kalemler += kalem;
             const QJsonArray tarih = satir.at(0).toArray();
             if (tarih.at(0).toInt() != 3) continue; // not an invoice
             QCOMPARE(tarih.at(2).toString(), QStringLiteral("dd.mm.yyyy"));
@@ -380,8 +402,44 @@ private slots:
             hucreler << tl(tutar.at(1).toDouble());
         }
         QCOMPARE(hucreler, basilan);
+        QVERIFY(kalemler > basilan.size());
         QVERIFY(!genelToplam.isEmpty());
         QCOMPARE(tl(satirlar.last().toArray().at(6).toArray().at(1).toDouble()), genelToplam);
+
+        if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()) QSKIP("LibreOffice is installed by the test command");
+        QProcess lo;
+        lo.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/kitap_denetle.py"), xls, ayarlar_->filePath(QStringLiteral("lo"))});
+        QVERIFY(lo.waitForFinished(300000));
+        QVERIFY2(lo.exitCode() == 0, lo.readAllStandardError().constData());
+        const QJsonObject b = QJsonDocument::fromJson(lo.readAllStandardOutput()).object();
+        QCOMPARE(b.value(QStringLiteral("basliklar")).toString(), QStringLiteral("$%1:$%1").arg(dondurulmus));
+        QCOMPARE(b.value(QStringLiteral("kagit")).toInt(), 9); // A4
+        QCOMPARE(b.value(QStringLiteral("yon")).toString(), QStringLiteral("landscape"));
+        QVERIFY(b.value(QStringLiteral("sigdir")).toBool());
+        QCOMPARE(b.value(QStringLiteral("genislik")).toInt(), 1);
+        QCOMPARE(b.value(QStringLiteral("yukseklik")).toInt(), 0);
+        QCOMPARE(b.value(QStringLiteral("duzeyler")).toArray(), (QJsonArray{0, 1, 2}));
+        const QJsonArray formuller = b.value(QStringLiteral("formuller")).toArray();
+        QVERIFY(formuller.size() >= 2);
+        static const QRegularExpression altToplam(QStringLiteral(R"(^=SUBTOTAL\(9[,;]\$G\$(\d+):\$G\$(\d+)\)$)"));
+        for (const QJsonValue& f : formuller) {
+            const QJsonArray a = f.toArray();
+            QCOMPARE(a.at(1).toInt(), 7); // NET TUTAR
+            const auto m = altToplam.match(a.at(2).toString());
+            QVERIFY2(m.hasMatch(), qPrintable(a.at(2).toString()));
+            QVERIFY(m.captured(2).toInt() == a.at(0).toInt() - 1); // the rows above it
+        }
+        // The grand total over the whole body, from under the captions.
+        QCOMPARE(altToplam.match(formuller.last().toArray().at(2).toString()).captured(1).toInt(), dondurulmus + 1);
+        auto sayfalar = [](const QString& dosya) {
+            QProcess p;
+            p.start(QStringLiteral("pdfinfo"), {dosya});
+            p.waitForFinished(30000);
+            static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
+            return r.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+        };
+        QVERIFY(sayfalar(ayarlar_->filePath(QStringLiteral("lo/r.pdf"))) <= sayfalar(pdf)); // no more sheets than report pages
     }
 
     // The HTML page: well formed for an independent parser, one section per

@@ -41,7 +41,27 @@ enum : quint16 {
     NUMBER = 0x0203,
     WINDOW2 = 0x023E,
     PANE = 0x0041,
+    FORMULA = 0x0006,
+    ROW = 0x0208,
+    GUTS = 0x0080,
+    WSBOOL = 0x0081,
+    LEFTMARGIN = 0x0026,
+    RIGHTMARGIN = 0x0027,
+    TOPMARGIN = 0x0028,
+    BOTTOMMARGIN = 0x0029,
+    SETUP = 0x00A1,
 };
+
+// Tokens of a formula.
+enum : quint8 {
+    ptgInt = 0x1E,
+    ptgArea = 0x25,    // reference class
+    ptgArea3d = 0x3B,  // reference class
+    ptgFuncVar = 0x42, // value class
+};
+constexpr quint16 kSubtotal = 344;
+// Paper A4 is wider across than this many characters of the default font fit.
+constexpr int kDikeyKarakter = 100;
 
 // The default style formats every workbook carries before its own.
 constexpr int kStilSayisi = 16;
@@ -127,6 +147,7 @@ struct ExcelKitabi::Sayfa {
     int sonSutun = -1;
     int baslik = -1;
     int baslikSutunu = 0;
+    int enDerinDuzey = 0;
     QHash<int, int> genislik;
 };
 
@@ -198,6 +219,56 @@ void ExcelKitabi::sayi(int satir, int sutun, double d, int xfNo) {
         int& g = sayfalar_.last()->genislik[sutun];
         g = qMax(g, 14);
     }
+}
+
+void ExcelKitabi::altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int xfNo) {
+    QByteArray f;
+    u8(f, ptgInt);
+    u16(f, static_cast<quint16>(islev));
+    const bool tekSayfa = araliklar.size() == 1 && araliklar.first().sayfa == sayfaNo();
+    for (const Aralik& a : araliklar) {
+        if (tekSayfa) {
+            u8(f, ptgArea);
+        } else {
+            u8(f, ptgArea3d);
+            u16(f, static_cast<quint16>(a.sayfa)); // the sheet's entry in EXTERNSHEET
+        }
+        u16(f, static_cast<quint16>(a.ilk));
+        u16(f, static_cast<quint16>(a.son));
+        u16(f, static_cast<quint16>(a.sutun));
+        u16(f, static_cast<quint16>(a.sutun));
+    }
+    u8(f, ptgFuncVar);
+    u8(f, static_cast<quint8>(1 + araliklar.size()));
+    u16(f, kSubtotal);
+    QByteArray b;
+    u16(b, static_cast<quint16>(satir));
+    u16(b, static_cast<quint16>(sutun));
+    u16(b, static_cast<quint16>(xfNo));
+    f64(b, sonuc);
+    u16(b, 0);
+    u32(b, 0);
+    u16(b, static_cast<quint16>(f.size()));
+    hucreYaz(kayitBaytlari(FORMULA, b + f), satir, sutun);
+    if (!sayfalar_.isEmpty()) {
+        int& g = sayfalar_.last()->genislik[sutun];
+        g = qMax(g, 14);
+    }
+}
+
+void ExcelKitabi::satirDuzeyi(int satir, int duzey) {
+    if (duzey <= 0 || sayfalar_.isEmpty()) return;
+    QByteArray b;
+    u16(b, static_cast<quint16>(satir));
+    u16(b, 0);
+    u16(b, 0);
+    u16(b, 0x00FF); // the default height
+    u16(b, 0);
+    u16(b, 0);
+    u16(b, static_cast<quint16>(0x0100 | (duzey & 0x07))); // level; the reserved bit set
+    u16(b, 0x000F);                                        // the default cell format
+    hucreYaz(kayitBaytlari(ROW, b), satir, 0);
+    sayfalar_.last()->enDerinDuzey = qMax(sayfalar_.last()->enDerinDuzey, duzey);
 }
 
 void ExcelKitabi::baslikSatiri(int satir, int sutunSayisi) {
@@ -273,6 +344,28 @@ QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar) const {
         u16(b, static_cast<quint16>(i));
     }
     g += kayitBaytlari(EXTERNSHEET, b);
+    // The caption row printed on every page: the built-in Print_Titles.
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        const Sayfa& s = *sayfalar_.at(i);
+        if (s.baslik < 0) continue;
+        b.clear();
+        u16(b, 0x0020); // built in
+        u8(b, 0);
+        u8(b, 1);
+        u16(b, 11);
+        u16(b, 0);
+        u16(b, static_cast<quint16>(i + 1));
+        u32(b, 0);
+        u8(b, 0);
+        u8(b, 0x07); // Print_Titles
+        u8(b, ptgArea3d);
+        u16(b, static_cast<quint16>(i));
+        u16(b, static_cast<quint16>(s.baslik));
+        u16(b, static_cast<quint16>(s.baslik));
+        u16(b, 0);
+        u16(b, 0x00FF);
+        g += kayitBaytlari(NAME, b);
+    }
     for (int i = 0; i < sayfalar_.size(); ++i) {
         const Sayfa& s = *sayfalar_.at(i);
         if (s.baslik < 0 || s.baslikSutunu <= 0) continue;
@@ -300,8 +393,40 @@ QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar) const {
 
 QByteArray ExcelKitabi::sayfaBasi(const Sayfa& s) const {
     QByteArray h = bof(0x0010);
+    auto kayit = [&h](quint16 tur, const QByteArray& veri) { h += kayitBaytlari(tur, veri); };
+    QByteArray b;
+    // Folding groups: the outline's gutter and levels; totals below their rows.
+    u16(b, 0);
+    u16(b, 0);
+    u16(b, static_cast<quint16>(s.enDerinDuzey > 0 ? s.enDerinDuzey + 1 : 0));
+    u16(b, 0);
+    kayit(GUTS, b);
+    b.clear();
+    u16(b, 0x01C1 | (s.enDerinDuzey > 0 ? 0x0400 : 0)); // fit to page, totals below and right, the outline shown
+    kayit(WSBOOL, b);
+    for (const auto& [tur, twip] : {std::pair{LEFTMARGIN, baski_.sol}, std::pair{RIGHTMARGIN, baski_.sag}, std::pair{TOPMARGIN, baski_.ust},
+                                    std::pair{BOTTOMMARGIN, baski_.alt}}) {
+        b.clear();
+        f64(b, twip / 1440.0);
+        kayit(tur, b);
+    }
+    int genislik = 0;
+    for (auto it = s.genislik.cbegin(); it != s.genislik.cend(); ++it) genislik += qBound(6, it.value() + 2, 62);
+    b.clear();
+    u16(b, 9);   // A4
+    u16(b, 100); // scale, unused when fitting
+    u16(b, 1);
+    u16(b, 1); // one page wide
+    u16(b, 0); // as many pages down as it takes
+    u16(b, genislik > kDikeyKarakter ? 0x0000 : 0x0002);
+    u16(b, 600);
+    u16(b, 600);
+    f64(b, 0.3);
+    f64(b, 0.3);
+    u16(b, 1);
+    kayit(SETUP, b);
     for (auto it = s.genislik.cbegin(); it != s.genislik.cend(); ++it) {
-        QByteArray b;
+        b.clear();
         u16(b, static_cast<quint16>(it.key()));
         u16(b, static_cast<quint16>(it.key()));
         u16(b, static_cast<quint16>(qBound(6, it.value() + 2, 62) * 256));
@@ -311,11 +436,11 @@ QByteArray ExcelKitabi::sayfaBasi(const Sayfa& s) const {
         h += kayitBaytlari(COLINFO, b);
     }
     if (s.baslik >= 0 && s.baslikSutunu > 0) {
-        QByteArray b;
+        b.clear();
         u16(b, static_cast<quint16>(s.baslikSutunu));
         h += kayitBaytlari(AUTOFILTERINFO, b);
     }
-    QByteArray b;
+    b.clear();
     u32(b, 0);
     u32(b, static_cast<quint32>(s.sonSatir + 1));
     u16(b, 0);

@@ -26,12 +26,30 @@ public:
     int bicim(const QString& sayiBicimi, bool kalin = false, bool sagaYasli = false);
 
     void sayfaEkle(const QString& ad);
+    // The current sheet, from 0.
+    int sayfaNo() const { return static_cast<int>(sayfalar_.size()) - 1; }
     void metin(int satir, int sutun, const QString& metin, int bicim);
     void sayi(int satir, int sutun, double sayi, int bicim);
+    // Rows `ilk` to `son` of one column of a sheet.
+    struct Aralik {
+        int sayfa, ilk, son, sutun;
+    };
+    // SUBTOTAL(islev; araliklar...) with its result `sonuc` kept, so that a
+    // reader shows it before calculating: 9 sums, and follows the filter.
+    void altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim);
+    // The row's outline level (0 none), given before its cells.
+    void satirDuzeyi(int satir, int duzey);
     // Rows above `satir` stay in view while scrolling; an auto-filter over
     // the columns of that caption row.
     void baslikSatiri(int satir, int sutunSayisi);
     void sutunGenisligi(int sutun, int karakter);
+    // How every sheet prints: the margins in twips; on A4, across when its
+    // columns are wider than the paper, one page wide, the caption row on
+    // every page.
+    struct Baski {
+        int sol = 560, sag = 560, ust = 720, alt = 720;
+    };
+    void baskiAyarla(const Baski& b) { baski_ = b; }
 
     // Writes the workbook to `dosya` (no temporary file beside it: the caller
     // chooses the path); false on failure.
@@ -52,6 +70,7 @@ private:
     QStringList bicimler_;          // custom number formats, from 164 on
     QList<QList<int>> xfler_;       // font, format, alignment of the cell formats
     QHash<QString, int> xfAnahtar_; // the arguments of bicim() to its index
+    Baski baski_;
     bool hata_ = false;
 };
 

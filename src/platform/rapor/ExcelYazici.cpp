@@ -49,7 +49,9 @@ void ExcelYazici::basliklariYaz() {
     for (int i = 0; i < hepsi.size(); ++i) kitap_.metin(satir_, i, hepsi.at(i), xf);
     kitap_.baslikSatiri(satir_, static_cast<int>(hepsi.size()));
     ++satir_;
+    if (!baslikBekliyor_) return;
     baslikBekliyor_ = false;
+    govdeBasi_ = grupBasi_ = {kitap_.sayfaNo(), satir_};
 }
 
 void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool baslik) {
@@ -108,9 +110,35 @@ ExcelYazici::Kuyruk ExcelYazici::kuyruga(const QMap<int, QList<const SayfaOgesi*
     return k;
 }
 
+QList<ExcelKitabi::Aralik> ExcelYazici::aralik(Yer bas, int sutun) const {
+    QList<ExcelKitabi::Aralik> l;
+    const int simdiki = kitap_.sayfaNo();
+    for (int s = bas.sayfa; s <= simdiki; ++s) {
+        // A continuation sheet's rows start under its caption row.
+        const int ilk = s == bas.sayfa ? bas.satir : 1;
+        const int son = s == simdiki ? satir_ - 1 : ExcelKitabi::kEnFazlaSatir - 1;
+        if (son >= ilk) l.append({s, ilk, son, sutun});
+    }
+    return l;
+}
+
 void ExcelYazici::satirYaz(const Kuyruk& k) {
-    for (auto it = k.hucreler.cbegin(); it != k.hucreler.cend(); ++it) hucreYaz(it.key(), it.value(), k.baslik);
+    using T = Kuyruk::Tur;
+    kitap_.satirDuzeyi(satir_, k.duzey);
+    for (auto it = k.hucreler.cbegin(); it != k.hucreler.cend(); ++it) {
+        const SayfaOgesi& o = it.value().first();
+        const bool toplam = (k.tur == T::GrupToplami || k.tur == T::GenelToplam) && it.value().size() == 1 &&
+                            tutarSutunlari_.contains(it.key()) && o.deger.tur() == Deger::Tur::Para;
+        const QList<ExcelKitabi::Aralik> a =
+            toplam ? aralik(k.tur == T::GrupToplami ? grupBasi_ : govdeBasi_, it.key()) : QList<ExcelKitabi::Aralik>{};
+        if (!a.isEmpty()) {
+            kitap_.altToplam(satir_, it.key(), 9, a, o.deger.para().metin().toDouble(), kitap_.bicim(o.bicim, o.kalin, true));
+            continue;
+        }
+        hucreYaz(it.key(), it.value(), k.baslik);
+    }
     ++satir_;
+    if (k.tur == T::GrupBasi) grupBasi_ = {kitap_.sayfaNo(), satir_};
 }
 
 void ExcelYazici::bosalt() {
@@ -130,6 +158,8 @@ void ExcelYazici::sayfa(Sayfa&& s) {
     const QList<Satir> satirlar = Sayfa_Satirlari(s);
     qsizetype baslik = -1;
     if (sayi_++ == 0) {
+        // The report's margins; its print width is centred, so the right one is the left one.
+        kitap_.baskiAyarla({s.solKenar, s.solKenar, s.ustKenar, s.altKenar});
         baslik = Baslik_Satiri(satirlar);
         if (baslik >= 0) {
             sutunlar_ = Sutunlar(satirlar.at(baslik));
@@ -151,7 +181,8 @@ void ExcelYazici::sayfa(Sayfa&& s) {
         const bool sayfaBolumu = st.bolum == Bolum::Tur::PageHeader || st.bolum == Bolum::Tur::PageFooter;
         // The first page's header stands once on top; no other page's header or footer.
         if (sayfaBolumu) {
-            if (sayi_ == 1 && baslik >= 0 && i < baslik && st.bolum == Bolum::Tur::PageHeader) satirYaz(kuyruga(sutunlar_.dagit(st.hucreler)));
+            if (sayi_ == 1 && baslik >= 0 && i < baslik && st.bolum == Bolum::Tur::PageHeader)
+                satirYaz(kuyruga(sutunlar_.dagit(st.hucreler)));
             continue;
         }
         if (st.ic) {
@@ -166,7 +197,9 @@ void ExcelYazici::sayfa(Sayfa&& s) {
                 }
                 continue;
             }
-            bekleyen_ << kuyruga(icSutunlar_.dagit(st.hucreler, icKayma));
+            Kuyruk k = kuyruga(icSutunlar_.dagit(st.hucreler, icKayma));
+            k.duzey = gruplu_ ? 2 : 1;
+            bekleyen_ << k;
             continue;
         }
         icte_ = false;
@@ -180,6 +213,8 @@ void ExcelYazici::sayfa(Sayfa&& s) {
             Kuyruk k;
             for (const SayfaOgesi* o : st.hucreler) k.hucreler[0] << *o;
             k.baslik = true;
+            k.tur = Kuyruk::Tur::GrupBasi;
+            gruplu_ = true;
             bekleyen_ << k;
             continue;
         }
@@ -193,7 +228,17 @@ void ExcelYazici::sayfa(Sayfa&& s) {
             hucreler.clear();
             for (qsizetype n = 0; n < st.hucreler.size(); ++n) hucreler[altlikSutunlari_.at(n)] << st.hucreler.at(n);
         }
-        bekleyen_ << kuyruga(hucreler);
+        Kuyruk k = kuyruga(hucreler);
+        if (st.bolum == Bolum::Tur::Detail) {
+            k.duzey = gruplu_ ? 1 : 0;
+            for (auto it = k.hucreler.cbegin(); it != k.hucreler.cend(); ++it) {
+                const Deger::Tur t = it.value().first().deger.tur();
+                if (t == Deger::Tur::Para || t == Deger::Tur::Ondalik) tutarSutunlari_.insert(it.key());
+            }
+        }
+        if (st.bolum == Bolum::Tur::GroupFooter1) k.tur = Kuyruk::Tur::GrupToplami;
+        if (st.bolum == Bolum::Tur::ReportFooter) k.tur = Kuyruk::Tur::GenelToplam;
+        bekleyen_ << k;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/rapor/Satirlar.h"
 
 #include <QMap>
+#include <QSet>
 
 namespace Bant {
 
@@ -12,7 +13,11 @@ namespace Bant {
 // of their own to the right of the invoice's, under their own captions in the
 // caption row, so that no invoice column holds a line's value. A group's
 // title is one cell; the grand total's cells stand in the group totals'
-// columns. Amounts are numbers with the report's format, dates date cells,
+// columns. Group totals and the grand total are SUBTOTAL formulas over their
+// rows with the report's figure kept as their result, so they follow the
+// auto-filter; a group's rows fold in an outline. The sheets print on A4, one
+// page wide, with the caption row on every page. Amounts are numbers with
+// the report's format, dates date cells,
 // page headers and footers are not repeated. A sheet holds 65,536 rows; the
 // rows go on on a new sheet under the captions again, an invoice always on
 // the sheet of its lines.
@@ -32,9 +37,19 @@ public:
 private:
     // A row waiting to be written: copies of its texts by column.
     struct Kuyruk {
+        enum class Tur { Satir, GrupBasi, GrupToplami, GenelToplam };
         QMap<int, QList<SayfaOgesi>> hucreler;
         bool baslik = false;
+        Tur tur = Tur::Satir;
+        int duzey = 0; // outline level: a group's invoices 1, their lines one more
     };
+    // Where a row stands: its sheet and row.
+    struct Yer {
+        int sayfa = 0;
+        int satir = 0;
+    };
+    // One column from `bas` to the row above the current one, over sheets.
+    QList<ExcelKitabi::Aralik> aralik(Yer bas, int sutun) const;
     Kuyruk kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik = false) const;
     void bosalt();
     void satirYaz(const Kuyruk& k);
@@ -52,6 +67,10 @@ private:
     QStringList icBasliklar_;
     QList<int> altlikSutunlari_; // where the group total's texts stood, in order
     QList<Kuyruk> bekleyen_;     // rows of the invoice being read, with what came before it
+    QSet<int> tutarSutunlari_;   // columns where invoices have amounts: their totals are formulas
+    bool gruplu_ = false;
+    Yer govdeBasi_;
+    Yer grupBasi_;
     bool baslikBekliyor_ = false;
     bool faturaVar_ = false; // an invoice among the waiting rows
     bool icte_ = false;
