@@ -3,6 +3,7 @@
 // the PDF.
 #include "ortak/TestOrtami.h"
 #include "platform/rapor/Birimler.h"
+#include "platform/rapor/ExcelKitabi.h"
 #include "platform/rapor/GlifTablosu.h"
 #include "platform/rapor/PngDosyasi.h"
 #include "platform/rapor/SayfaCizici.h"
@@ -11,6 +12,9 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -249,6 +253,44 @@ private slots:
 
     // Texts whose glyph numbers hold the bytes of "(", ")", "\" and the line
     // ends go into the PDF's literal strings escaped and read back whole.
+    // The workbook's shared strings read back by xlrd: each text once however
+    // often it stands, long texts whole up to 32,767 characters (running on
+    // over record boundaries, in one-byte and two-byte form alike), longer
+    // ones cut there.
+    void kitapMetinleri() {
+        QTemporaryDir dizin;
+        const QString yol = dizin.filePath(QStringLiteral("m.xls"));
+        const QString uzun = QStringLiteral("Işık ").repeated(9000);  // two-byte characters, 45,000
+        const QString latin = QStringLiteral("Cafe ").repeated(3000); // one byte each, 15,000
+        ExcelKitabi kitap;
+        kitap.sayfaEkle(QStringLiteral("S"));
+        const int xf = kitap.bicim({});
+        for (int r = 0; r < 3000; ++r) kitap.metin(r, 0, QStringLiteral("Satış Faturası"), xf);
+        kitap.metin(0, 1, uzun, xf);
+        kitap.metin(1, 1, latin, xf);
+        kitap.metin(2, 1, uzun.left(8000), xf);
+        QVERIFY(kitap.yaz(yol));
+        QVERIFY(QFileInfo(yol).size() < 200000); // the repeated text is not stored 3,000 times
+        QProcess okuyucu;
+        okuyucu.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/xls_oku.py"), yol});
+        QVERIFY(okuyucu.waitForFinished(60000));
+        QVERIFY2(okuyucu.exitCode() == 0, okuyucu.readAllStandardError().constData());
+        const QJsonArray satirlar = QJsonDocument::fromJson(okuyucu.readAllStandardOutput())
+                                        .object()
+                                        .value(QStringLiteral("sayfalar"))
+                                        .toArray()
+                                        .first()
+                                        .toObject()
+                                        .value(QStringLiteral("satirlar"))
+                                        .toArray();
+        QCOMPARE(satirlar.size(), 3000);
+        auto hucre = [&](int r, int c) { return satirlar.at(r).toArray().at(c).toArray().at(1).toString(); };
+        QCOMPARE(hucre(0, 1), uzun.left(32767));
+        QCOMPARE(hucre(1, 1), latin);
+        QCOMPARE(hucre(2, 1), uzun.left(8000));
+        QCOMPARE(hucre(2999, 0), QStringLiteral("Satış Faturası"));
+    }
+
     void pdfKacisliDizgiler() {
         const QRawFont ham = QRawFont::fromFont(yuz());
         GlifTablosu t(ham);

@@ -37,7 +37,10 @@ enum : quint16 {
     COLINFO = 0x007D,
     AUTOFILTERINFO = 0x009D,
     DIMENSIONS = 0x0200,
-    LABEL = 0x0204,
+    LABELSST = 0x00FD,
+    SST = 0x00FC,
+    EXTSST = 0x00FF,
+    CONTINUE = 0x003C,
     NUMBER = 0x0203,
     WINDOW2 = 0x023E,
     PANE = 0x0041,
@@ -66,8 +69,10 @@ constexpr int kDikeyKarakter = 100;
 // The default style formats every workbook carries before its own.
 constexpr int kStilSayisi = 16;
 constexpr int kIlkBicim = 164;
-// The longest text a LABEL cell holds.
-constexpr int kEnUzunMetin = 255;
+// The longest text a cell holds.
+constexpr int kEnUzunMetin = 32767;
+// The most data one record carries; the rest goes on in CONTINUE records.
+constexpr int kKayitVerisi = 8224;
 
 void u8(QByteArray& b, quint8 v) { b.append(static_cast<char>(v)); }
 void u16(QByteArray& b, quint16 v) {
@@ -196,12 +201,19 @@ void ExcelKitabi::hucreYaz(const QByteArray& k, int satir, int sutun) {
 }
 
 void ExcelKitabi::metin(int satir, int sutun, const QString& m, int xfNo) {
+    const QString kisa = m.left(kEnUzunMetin);
+    auto it = metinNo_.constFind(kisa);
+    if (it == metinNo_.constEnd()) {
+        it = metinNo_.insert(kisa, static_cast<quint32>(metinler_.size()));
+        metinler_ << kisa;
+    }
+    ++metinKullanimi_;
     QByteArray b;
     u16(b, static_cast<quint16>(satir));
     u16(b, static_cast<quint16>(sutun));
     u16(b, static_cast<quint16>(xfNo));
-    metin16(b, m.left(kEnUzunMetin));
-    hucreYaz(kayitBaytlari(LABEL, b), satir, sutun);
+    u32(b, it.value());
+    hucreYaz(kayitBaytlari(LABELSST, b), satir, sutun);
     if (!sayfalar_.isEmpty()) {
         int& g = sayfalar_.last()->genislik[sutun];
         g = qMax(g, static_cast<int>(qMin(m.size(), qsizetype(60))));
@@ -283,7 +295,50 @@ void ExcelKitabi::sutunGenisligi(int sutun, int karakter) {
     g = qMax(g, karakter);
 }
 
-QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar) const {
+QByteArray ExcelKitabi::paylasilanMetinler(quint32 konum) const {
+    // SST and its CONTINUE records; a text's characters may run on into the
+    // next record, which then starts with their width flag again. EXTSST
+    // points at every `adim`-th text, for readers that look them up.
+    const int adim = qMax(8, static_cast<int>((metinler_.size() + 127) / 128));
+    QByteArray kayitlar, veri, isaretler;
+    u32(veri, metinKullanimi_);
+    u32(veri, static_cast<quint32>(metinler_.size()));
+    quint16 tur = SST;
+    auto kapat = [&] {
+        kayitlar += kayitBaytlari(tur, veri);
+        veri.clear();
+        tur = CONTINUE;
+    };
+    for (int i = 0; i < metinler_.size(); ++i) {
+        const QString& m = metinler_.at(i);
+        const bool genis = std::any_of(m.cbegin(), m.cend(), [](QChar c) { return c.unicode() >= 0x100; });
+        const int karakter = genis ? 2 : 1;
+        if (veri.size() + 3 + karakter > kKayitVerisi) kapat(); // a text's head never parts from its first character
+        if (i % adim == 0) {
+            u32(isaretler, konum + static_cast<quint32>(kayitlar.size() + 4 + veri.size()));
+            u16(isaretler, static_cast<quint16>(4 + veri.size()));
+            u16(isaretler, 0);
+        }
+        u16(veri, static_cast<quint16>(m.size()));
+        u8(veri, genis ? 1 : 0);
+        for (qsizetype k = 0; k < m.size(); ++k) {
+            if (veri.size() + karakter > kKayitVerisi) {
+                kapat();
+                u8(veri, genis ? 1 : 0);
+            }
+            if (genis)
+                u16(veri, m.at(k).unicode());
+            else
+                u8(veri, static_cast<quint8>(m.at(k).unicode()));
+        }
+    }
+    kapat();
+    QByteArray ext;
+    u16(ext, static_cast<quint16>(adim));
+    return kayitlar + kayitBaytlari(EXTSST, ext + isaretler);
+}
+
+QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar, const QByteArray& sst) const {
     QByteArray g = bof(0x0005);
     QByteArray b;
     u16(b, 1200); // the texts are Unicode
@@ -387,8 +442,7 @@ QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar) const {
         u16(b, static_cast<quint16>(s.baslikSutunu - 1));
         g += kayitBaytlari(NAME, b);
     }
-    g += kayitBaytlari(EOF_, {});
-    return g;
+    return g + sst + kayitBaytlari(EOF_, {});
 }
 
 QByteArray ExcelKitabi::sayfaBasi(const Sayfa& s) const {
@@ -485,12 +539,16 @@ bool ExcelKitabi::yaz(const QString& dosya) {
         baslar << sayfaBasi(*sayfalar_.at(i));
         sonlar << sayfaSonu(*sayfalar_.at(i), i == 0);
     }
-    quint32 konum = static_cast<quint32>(genel(QList<quint32>(sayfalar_.size(), 0)).size());
+    // The string table stands at the end of the globals, whose size does not
+    // depend on where the sheets start.
+    const quint32 sstYeri = static_cast<quint32>(genel(QList<quint32>(sayfalar_.size(), 0), {}).size() - 4);
+    const QByteArray sst = paylasilanMetinler(sstYeri);
+    quint32 konum = static_cast<quint32>(genel(QList<quint32>(sayfalar_.size(), 0), sst).size());
     for (int i = 0; i < sayfalar_.size(); ++i) {
         konumlar << konum;
         konum += static_cast<quint32>(baslar.at(i).size() + sayfalar_.at(i)->govde->size() + sonlar.at(i).size());
     }
-    const QByteArray g = genel(konumlar);
+    const QByteArray g = genel(konumlar, sst);
 
     gsf_init();
     GError* hata = nullptr;

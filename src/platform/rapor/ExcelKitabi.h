@@ -9,7 +9,8 @@ class QTemporaryFile;
 namespace Bant {
 
 // An Excel 97-2003 workbook (BIFF8 records in an OLE2 compound file) built
-// cell by cell in row order. Each sheet's cells go to a temporary file as
+// cell by cell in row order. Texts go through the shared string table, each
+// stored once, up to 32,767 characters. Each sheet's cells go to a temporary file as
 // they come, so memory does not grow with the rows; the file is composed at
 // `bitir()`, when the sizes the workbook's index needs are known.
 class ExcelKitabi {
@@ -61,12 +62,17 @@ public:
 
 private:
     struct Sayfa;
-    QByteArray genel(const QList<quint32>& konumlar) const;
+    QByteArray genel(const QList<quint32>& konumlar, const QByteArray& sst) const;
     QByteArray sayfaBasi(const Sayfa& s) const;
     QByteArray sayfaSonu(const Sayfa& s, bool ilk) const;
     void hucreYaz(const QByteArray& kayit, int satir, int sutun);
 
+    // The shared strings: each text once, the cells refer to it by number.
+    QByteArray paylasilanMetinler(quint32 konum) const;
     QList<std::shared_ptr<Sayfa>> sayfalar_;
+    QHash<QString, quint32> metinNo_;
+    QStringList metinler_;
+    quint32 metinKullanimi_ = 0;
     QStringList bicimler_;          // custom number formats, from 164 on
     QList<QList<int>> xfler_;       // font, format, alignment of the cell formats
     QHash<QString, int> xfAnahtar_; // the arguments of bicim() to its index
