@@ -420,6 +420,9 @@ private slots:
         QCOMPARE(b.value(QStringLiteral("genislik")).toInt(), 1);
         QCOMPARE(b.value(QStringLiteral("yukseklik")).toInt(), 0);
         QCOMPARE(b.value(QStringLiteral("duzeyler")).toArray(), (QJsonArray{0, 1, 2}));
+        // The auto-filter with its arrows, in LibreOffice and in Gnumeric (which needs the drop-down objects).
+        QVERIFY(b.value(QStringLiteral("filtre")).toString().startsWith(QStringLiteral("A%1:Q").arg(dondurulmus)));
+        QCOMPARE(b.value(QStringLiteral("gnumericFiltre")).toString(), b.value(QStringLiteral("filtre")).toString());
         const QJsonArray formuller = b.value(QStringLiteral("formuller")).toArray();
         QVERIFY(formuller.size() >= 2);
         static const QRegularExpression altToplam(QStringLiteral(R"(^=SUBTOTAL\(9[,;]\$G\$(\d+):\$G\$(\d+)\)$)"));

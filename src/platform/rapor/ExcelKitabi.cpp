@@ -53,7 +53,25 @@ enum : quint16 {
     TOPMARGIN = 0x0028,
     BOTTOMMARGIN = 0x0029,
     SETUP = 0x00A1,
+    MSODRAWINGGROUP = 0x00EB,
+    MSODRAWING = 0x00EC,
+    OBJ = 0x005D,
 };
+
+// Drawing records (the Office drawing format inside the workbook): a
+// record's head is its version and instance, its type and its length.
+QByteArray cizim(quint16 surumVeOrnek, quint16 tur, const QByteArray& icerik, quint32 uzunluk = 0xFFFFFFFF) {
+    QByteArray b;
+    b.append(static_cast<char>(surumVeOrnek & 0xFF));
+    b.append(static_cast<char>(surumVeOrnek >> 8));
+    b.append(static_cast<char>(tur & 0xFF));
+    b.append(static_cast<char>(tur >> 8));
+    const quint32 n = uzunluk == 0xFFFFFFFF ? static_cast<quint32>(icerik.size()) : uzunluk;
+    for (int i = 0; i < 4; ++i) b.append(static_cast<char>((n >> (8 * i)) & 0xFF));
+    return b + icerik;
+}
+// Shape identifiers come in blocks of 1024 per drawing; a sheet is drawing n from 1.
+constexpr quint32 kSekilBlogu = 1024;
 
 // Tokens of a formula.
 enum : quint8 {
@@ -141,6 +159,46 @@ QByteArray xf(int font, int bicim, bool stil, quint8 hiza) {
     u32(b, 0);
     u16(b, 0x20C0);
     return kayitBaytlari(XF, b);
+}
+
+// The drop-down arrow of one filtered column: a combo box shape anchored on
+// the caption cell, and its OBJ record.
+QByteArray okSekli(quint32 sekil, int sutun, int satir) {
+    QByteArray fsp;
+    u32(fsp, sekil);
+    u32(fsp, 0x0A00); // it has an anchor and a shape type
+    QByteArray ozellikler;
+    for (const auto& [no, deger] : {std::pair<quint16, quint32>{0x007F, 0x01040104},
+                                    {0x00BF, 0x00080008},
+                                    {0x01BF, 0x00010000},
+                                    {0x01FF, 0x00080000},
+                                    {0x03BF, 0x000A0000}}) {
+        u16(ozellikler, no);
+        u32(ozellikler, deger);
+    }
+    QByteArray capa;
+    u16(capa, 1);
+    for (int v : {sutun, 0, satir, 0, sutun + 1, 0, satir + 1, 0}) u16(capa, static_cast<quint16>(v));
+    return cizim(0x000F, 0xF004,
+                 cizim(0x0C92, 0xF00A, fsp) + cizim(0x0053, 0xF00B, ozellikler) + cizim(0x0000, 0xF010, capa) + cizim(0x0000, 0xF011, {}));
+}
+
+QByteArray okNesnesi(int no) {
+    QByteArray b;
+    u16(b, 0x15); // common object data: a combo box
+    u16(b, 0x12);
+    u16(b, 0x14);
+    u16(b, static_cast<quint16>(no));
+    u16(b, 0x2101);
+    b.append(12, '\0');
+    u16(b, 0x0C); // scroll bar data
+    u16(b, 0x14);
+    b.append(20, '\0');
+    u16(b, 0x13); // list box data
+    u16(b, 0x10);
+    for (quint16 v : {0, 0, 0, 0x0301, 0, 0x0002, 0x0014, 0x0082}) u16(b, v);
+    u32(b, 0); // end
+    return kayitBaytlari(OBJ, b);
 }
 
 } // namespace
@@ -442,6 +500,28 @@ QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar, const QByteArray& 
         u16(b, static_cast<quint16>(s.baslikSutunu - 1));
         g += kayitBaytlari(NAME, b);
     }
+    // The drawing group of the filter arrows: one drawing per sheet with an
+    // auto-filter, its arrows numbered in that drawing's block.
+    QByteArray kumeler;
+    quint32 cizimler = 0, sekiller = 0, enBuyuk = 0;
+    for (int i = 0; i < sayfalar_.size(); ++i) {
+        const Sayfa& s = *sayfalar_.at(i);
+        if (s.baslik < 0 || s.baslikSutunu <= 0) continue;
+        ++cizimler;
+        const quint32 n = static_cast<quint32>(s.baslikSutunu) + 1;
+        u32(kumeler, static_cast<quint32>(i + 1));
+        u32(kumeler, n);
+        sekiller += n;
+        enBuyuk = (static_cast<quint32>(i) + 1) * kSekilBlogu + n - 1;
+    }
+    if (cizimler > 0) {
+        b.clear();
+        u32(b, enBuyuk + 1);
+        u32(b, cizimler + 1);
+        u32(b, sekiller);
+        u32(b, cizimler);
+        g += kayitBaytlari(MSODRAWINGGROUP, cizim(0x000F, 0xF000, cizim(0x0000, 0xF006, b + kumeler)));
+    }
     return g + sst + kayitBaytlari(EOF_, {});
 }
 
@@ -503,8 +583,38 @@ QByteArray ExcelKitabi::sayfaBasi(const Sayfa& s) const {
     return h + kayitBaytlari(DIMENSIONS, b);
 }
 
-QByteArray ExcelKitabi::sayfaSonu(const Sayfa& s, bool ilk) const {
+QByteArray ExcelKitabi::sayfaSonu(const Sayfa& s, bool ilk, int no) const {
     const bool dondur = s.baslik >= 0;
+    QByteArray t;
+    if (s.baslik >= 0 && s.baslikSutunu > 0) {
+        // The filter's arrows over the captions: the sheet's drawing, the
+        // first record opening its containers for all the shapes that follow.
+        const quint32 blok = static_cast<quint32>(no + 1) * kSekilBlogu;
+        QByteArray oklar;
+        for (int c = 0; c < s.baslikSutunu; ++c) oklar += okSekli(blok + 1 + static_cast<quint32>(c), c, s.baslik);
+        const qsizetype birOk = oklar.size() / s.baslikSutunu;
+        QByteArray grup;
+        u32(grup, 0);
+        u32(grup, 0);
+        u32(grup, 0);
+        u32(grup, 0);
+        QByteArray ata;
+        u32(ata, blok);
+        u32(ata, 0x0005); // the group that holds the sheet's shapes
+        const QByteArray kok = cizim(0x000F, 0xF004, cizim(0x0001, 0xF009, grup) + cizim(0x0002, 0xF00A, ata));
+        QByteArray dg;
+        u32(dg, static_cast<quint32>(s.baslikSutunu) + 1);
+        u32(dg, blok + static_cast<quint32>(s.baslikSutunu));
+        const QByteArray fdg = cizim(static_cast<quint16>(((no + 1) << 4) | 0), 0xF008, dg);
+        const quint32 grupUzunlugu = static_cast<quint32>(kok.size() + oklar.size());
+        const QByteArray grupBasi = cizim(0x000F, 0xF003, {}, grupUzunlugu);
+        const QByteArray kap = cizim(0x000F, 0xF002, {}, static_cast<quint32>(fdg.size() + grupBasi.size()) + grupUzunlugu);
+        for (int c = 0; c < s.baslikSutunu; ++c) {
+            const QByteArray ok = oklar.mid(c * birOk, birOk);
+            t += kayitBaytlari(MSODRAWING, c == 0 ? kap + fdg + grupBasi + kok + ok : ok);
+            t += okNesnesi(c + 1);
+        }
+    }
     QByteArray b;
     quint16 bayrak = 0x0002 | 0x0004 | 0x0010 | 0x0020 | 0x0080;
     if (ilk) bayrak |= 0x0200 | 0x0400;
@@ -517,7 +627,7 @@ QByteArray ExcelKitabi::sayfaSonu(const Sayfa& s, bool ilk) const {
     u16(b, 0);
     u16(b, 0);
     u32(b, 0);
-    QByteArray t = kayitBaytlari(WINDOW2, b);
+    t += kayitBaytlari(WINDOW2, b);
     if (dondur) {
         b.clear();
         u16(b, 0);
@@ -537,7 +647,7 @@ bool ExcelKitabi::yaz(const QString& dosya) {
     QList<quint32> konumlar;
     for (int i = 0; i < sayfalar_.size(); ++i) {
         baslar << sayfaBasi(*sayfalar_.at(i));
-        sonlar << sayfaSonu(*sayfalar_.at(i), i == 0);
+        sonlar << sayfaSonu(*sayfalar_.at(i), i == 0, i);
     }
     // The string table stands at the end of the globals, whose size does not
     // depend on where the sheets start.

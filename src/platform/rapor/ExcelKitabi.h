@@ -64,7 +64,8 @@ private:
     struct Sayfa;
     QByteArray genel(const QList<quint32>& konumlar, const QByteArray& sst) const;
     QByteArray sayfaBasi(const Sayfa& s) const;
-    QByteArray sayfaSonu(const Sayfa& s, bool ilk) const;
+    // `no`: the sheet's place, which numbers its drawing.
+    QByteArray sayfaSonu(const Sayfa& s, bool ilk, int no) const;
     void hucreYaz(const QByteArray& kayit, int satir, int sutun);
 
     // The shared strings: each text once, the cells refer to it by number.
