@@ -67,7 +67,7 @@ void Toplu_Filtre_Formu(const KomutSatiri& k) {
     if (!k.dosyaVar()) return;
     degiskenler().RaporCalisiyor = false;
     Isyeri_Basligi(form.FiltreGrd);
-    TopluCiktilar c{k.pdf, k.png, k.metin, k.excel, k.html, {}};
+    TopluCiktilar c{k.pdf, k.png, k.metin, k.excel, k.html, {}, k.xlsx};
     c.metinSecenekleri = {k.metinAlanAyiraci, k.metinSayfaAyiraci, k.metinBosSatirGizle, k.metinUtf8};
     int yerineKonan = 0;
     if (!Dosyalara_Yaz(c, &yerineKonan)) throw ProgramSonu{1};

@@ -120,6 +120,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
     std::unique_ptr<MetinYazici> metin;
     std::unique_ptr<ExcelYazici> excel;
     std::unique_ptr<HtmlYazici> html;
+    std::unique_ptr<ExcelYazici> xlsx;
     if (!c.pdf.isEmpty()) {
         pdf = std::make_unique<PdfYazici>(c.pdf, AnaRapor::baslik(), programBasligi());
         alici.ekle(pdf.get());
@@ -137,6 +138,10 @@ bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
         excel = std::make_unique<ExcelYazici>(c.excel, AnaRapor::degerBicimi(), AnaRapor::baslik());
         alici.ekle(excel.get());
     }
+    if (!c.xlsx.isEmpty()) {
+        xlsx = std::make_unique<ExcelYazici>(c.xlsx, AnaRapor::degerBicimi(), AnaRapor::baslik(), true);
+        alici.ekle(xlsx.get());
+    }
     if (!c.html.isEmpty()) {
         html = std::make_unique<HtmlYazici>(c.html, AnaRapor::baslik());
         alici.ekle(html.get());
@@ -151,6 +156,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
                            : png && png->hataVar()    ? c.pngKlasoru
                            : metin && !metin->bitir() ? c.metin
                            : excel && !excel->bitir() ? c.excel
+                           : xlsx && !xlsx->bitir()   ? c.xlsx
                            : html && !html->bitir()   ? c.html
                                                       : QString();
     if (!hatali.isEmpty()) {

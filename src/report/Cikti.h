@@ -48,6 +48,7 @@ struct TopluCiktilar {
     QString excel;
     QString html;
     Bant::MetinSecenekleri metinSecenekleri;
+    QString xlsx;
 };
 // False after a shown failure. `yerineKonan`, when given, learns how many
 // characters the text's code page could not hold.

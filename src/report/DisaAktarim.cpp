@@ -3,6 +3,7 @@
 #include "report/BekletFrm.h"
 #include "report/Goruntuleyiciler.h"
 #include "report/TexteAtOzellikFrm.h"
+#include "startup/Subs.h"
 #include "platform/rapor/ExcelYazici.h"
 #include "platform/rapor/HtmlYazici.h"
 #include "platform/rapor/MetinKuyrugu.h"
@@ -98,14 +99,21 @@ void Text_Gonder(QWidget* form, const Iptal& iptal) {
     if (!Goruntule(g, yol)) MsgBox(QStringLiteral("Metin düzenleyici başlatılamadı: ") + yol, Simge::Kritik);
 }
 
+bool Xlsx_Secili() {
+    return Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("Software\\Fatura Listesi"), QStringLiteral("ExcelBicimi"))
+               .trimmed()
+               .compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
+}
+
 void Excel_Gonder(QWidget* form, const Iptal& iptal) {
-    const Goruntuleyici g = Excel_Programi();
+    const bool xlsx = Xlsx_Secili();
+    const Goruntuleyici g = Excel_Programi(xlsx);
     if (!g.bulundu()) {
         MsgBox(GoruntuleyiciMesaji::excelYok());
         return;
     }
-    const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.xls"));
-    ExcelYazici yazici(yol, AnaRapor::degerBicimi(), AnaRapor::baslik());
+    const QString yol = Disa_Aktarim_Yolu(xlsx ? QStringLiteral("Temp.xlsx") : QStringLiteral("Temp.xls"));
+    ExcelYazici yazici(yol, AnaRapor::degerBicimi(), AnaRapor::baslik(), xlsx);
     const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Excel'e  Gönderiliyor"), yazici, iptal);
     if (sayfalar < 0) return;
     // As on the suite: a workbook or a viewer that fails after the run says nothing.

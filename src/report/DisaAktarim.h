@@ -14,8 +14,11 @@ class QWidget;
 // opens what is there.
 // The text target runs first and asks its options afterwards.
 void Text_Gonder(QWidget* form, const Iptal& iptal = {});
-// Without a program for the workbook: its message, and nothing runs.
+// Without a program for the workbook: its message, and nothing runs. Writes
+// Temp.xls, or Temp.xlsx when the settings store says so (HKEY_CURRENT_USER,
+// "Software\Fatura Listesi", ExcelBicimi = "xlsx").
 void Excel_Gonder(QWidget* form, const Iptal& iptal = {});
+bool Xlsx_Secili();
 // Without a browser: its message, and nothing runs.
 void Html_Gonder(QWidget* form, const Iptal& iptal = {});
 

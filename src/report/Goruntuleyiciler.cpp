@@ -13,13 +13,15 @@ QString yerel(QString yol) { return yol.replace(u'\\', u'/'); }
 
 } // namespace
 
-Goruntuleyici Excel_Programi() {
+Goruntuleyici Excel_Programi(bool xlsx) {
     for (const char* surum : {"10.0", "11.0", "12.0", "13.0", "14.0"}) {
         const QString yol =
             hklm(QStringLiteral("SOFTWARE\\Microsoft\\Office\\%1\\Excel\\InstallRoot").arg(QLatin1String(surum)), QStringLiteral("Path"));
         if (!yol.isEmpty()) return {yerel(yol + QStringLiteral("Excel.Exe")), false};
     }
-    if (!sistem().varsayilanUygulama(QStringLiteral("application/vnd.ms-excel")).isEmpty()) return {{}, true};
+    const QString tur = xlsx ? QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")
+                             : QStringLiteral("application/vnd.ms-excel");
+    if (!sistem().varsayilanUygulama(tur).isEmpty()) return {{}, true};
     return {};
 }
 

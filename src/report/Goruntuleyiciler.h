@@ -11,7 +11,8 @@ struct Goruntuleyici {
     bool bulundu() const { return masaustu || !program.isEmpty(); }
 };
 
-Goruntuleyici Excel_Programi();
+// `xlsx`: the desktop's program for Office Open XML rather than for .xls.
+Goruntuleyici Excel_Programi(bool xlsx = false);
 // The browser; `mesaj` gets the message when there is none.
 Goruntuleyici Tarayici(QString& mesaj);
 Goruntuleyici Metin_Duzenleyici();

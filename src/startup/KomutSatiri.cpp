@@ -45,7 +45,7 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
         } else if (a == QLatin1String("--sql")) {
             k.sqlYaz = true;
         } else if (a == QLatin1String("--pdf") || a == QLatin1String("--png") || a == QLatin1String("--text") ||
-                   a == QLatin1String("--excel") || a == QLatin1String("--html")) {
+                   a == QLatin1String("--excel") || a == QLatin1String("--xlsx") || a == QLatin1String("--html")) {
             if (i + 1 >= argumanlar.size())
                 return hata(QStringLiteral("%1 needs a %2")
                                 .arg(a, a == QLatin1String("--png") ? QStringLiteral("folder") : QStringLiteral("file")));
@@ -55,6 +55,7 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
              : a == QLatin1String("--png")  ? k.png
              : a == QLatin1String("--text") ? k.metin
              : a == QLatin1String("--html") ? k.html
+             : a == QLatin1String("--xlsx") ? k.xlsx
                                             : k.excel) = yol;
         } else if (a == QLatin1String("--text-separator") || a == QLatin1String("--text-page-separator")) {
             if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("%1 needs a text").arg(a));
@@ -126,6 +127,8 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --text-utf8               the text in UTF-8 with a byte-order mark instead of\n"
                           "                            Windows-1254 (which writes \"?\" for what it cannot hold)\n"
                           "  --excel FILE              write the report as an Excel 97-2003 workbook\n"
+                          "  --xlsx FILE               write the report as an Office Open XML workbook (one sheet\n"
+                          "                            up to 1,048,576 rows)\n"
                           "  --html FILE               write the report as one HTML page\n"
                           "  --version                 the program's, Qt's and SQLite's versions\n"
                           "  The edits apply in the order given, as if typed into the filter form.\n")

@@ -32,8 +32,11 @@ struct KomutSatiri {
     bool metinBosSatirGizle = false; // --text-no-empty-lines
     bool metinUtf8 = false;          // --text-utf8
     QString excel;                   // --excel FILE: the report as an Excel 97-2003 workbook
+    QString xlsx;                    // --xlsx FILE: the report as an Office Open XML workbook
     QString html;                    // --html FILE: the report as one HTML page
-    bool dosyaVar() const { return !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty() || !excel.isEmpty() || !html.isEmpty(); }
+    bool dosyaVar() const {
+        return !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty() || !excel.isEmpty() || !xlsx.isEmpty() || !html.isEmpty();
+    }
     // The login instead of the five parameters: --user NAME, the password
     // from FATURA_SIFRE or standard input; --company CODE picks the company,
     // without it the user's companies are listed.

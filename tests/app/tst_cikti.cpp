@@ -68,6 +68,7 @@ private slots:
         Degiskenler& d = degiskenler();
         d.AnaParaFormat = QStringLiteral("#,##0.00");
         d.sysfrm_nm = QStringLiteral("Anadolu Ticaret");
+        Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Software\\Fatura Listesi"), QStringLiteral("ExcelBicimi"), QString());
         form_ = std::make_unique<FiltreFormu>();
         QCOMPARE(form_->yukle(QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr")), QString());
         form_->etkinlestir();
@@ -229,14 +230,21 @@ private slots:
         QTest::addColumn<QStringList>("surumler"); // "version=path"
         QTest::addColumn<bool>("masaustu");
         QTest::addColumn<QString>("acilan"); // "%1" is the file
-        QTest::newRow("en eski surum") << QStringList{"14.0=C:\\Office14\\", "11.0=C:\\Office11\\"} << true << "C:/Office11/Excel.Exe %1";
-        QTest::newRow("masaustu programi") << QStringList{} << true << "%1";
-        QTest::newRow("program yok") << QStringList{} << false << "";
+        QTest::addColumn<bool>("xlsx");      // the settings store asks for Office Open XML
+        QTest::newRow("en eski surum") << QStringList{"14.0=C:\\Office14\\", "11.0=C:\\Office11\\"} << true << "C:/Office11/Excel.Exe %1"
+                                       << false;
+        QTest::newRow("masaustu programi") << QStringList{} << true << "%1" << false;
+        QTest::newRow("program yok") << QStringList{} << false << "" << false;
+        QTest::newRow("xlsx ayari") << QStringList{} << true << "%1" << true;
     }
     void excelHedefi() {
         QFETCH(QStringList, surumler);
         QFETCH(bool, masaustu);
         QFETCH(QString, acilan);
+        QFETCH(bool, xlsx);
+        if (xlsx)
+            Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Software\\Fatura Listesi"), QStringLiteral("ExcelBicimi"),
+                      QStringLiteral("xlsx"));
         QTemporaryDir dizin;
         sistem_->dizin = dizin.path();
         for (const char* v : {"10.0", "11.0", "12.0", "13.0", "14.0"})
@@ -246,8 +254,11 @@ private slots:
             Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE,
                       QStringLiteral("SOFTWARE\\Microsoft\\Office\\%1\\Excel\\InstallRoot").arg(s.section(u'=', 0, 0)),
                       QStringLiteral("Path"), s.section(u'=', 1));
-        if (masaustu) sistem_->varsayilanlar.insert(QStringLiteral("application/vnd.ms-excel"), QStringLiteral("calc.desktop"));
-        const QString yol = dizin.filePath(QStringLiteral("Temp.xls"));
+        if (masaustu)
+            sistem_->varsayilanlar.insert(xlsx ? QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")
+                                               : QStringLiteral("application/vnd.ms-excel"),
+                                          QStringLiteral("calc.desktop"));
+        const QString yol = dizin.filePath(xlsx ? QStringLiteral("Temp.xlsx") : QStringLiteral("Temp.xls"));
         QWidget form;
         form.show();
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Excel"));
@@ -262,7 +273,9 @@ private slots:
         QVERIFY(kutular_->kutular.isEmpty());
         QCOMPARE(sistem_->acilanlar, QStringList{acilan.arg(yol)});
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.read(8), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")); // a compound document
+        // A compound document, or a zip package.
+        QCOMPARE(f.read(xlsx ? 2 : 8), xlsx ? QByteArray("PK") : QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
+        QCOMPARE(QDir(dizin.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(yol).fileName()}); // nothing beside it
     }
 
     // The HTML target: the settings store's browser when it names one (and

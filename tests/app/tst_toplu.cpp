@@ -445,6 +445,52 @@ private slots:
         QVERIFY(sayfalar(ayarlar_->filePath(QStringLiteral("lo/r.pdf"))) <= sayfalar(pdf)); // no more sheets than report pages
     }
 
+    // The .xlsx of a run holds the .xls's cells, each with its value and
+    // format, on one sheet, with the same captions frozen under an
+    // auto-filter, the same SUBTOTAL formulas, outline and print titles.
+    void xlsxCiktisi() {
+        turkceAyarlar();
+        const QString xls = ayarlar_->filePath(QStringLiteral("r.xls"));
+        const QString xlsx = ayarlar_->filePath(QStringLiteral("r.xlsx"));
+        const Sonuc s =
+            calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
+                      QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"), QStringLiteral("Fatura Satırlarını Göster=Evet"),
+                      QStringLiteral("--excel"), xls, QStringLiteral("--xlsx"), xlsx});
+        QVERIFY2(s.durum == 0, qPrintable(s.hata));
+        auto oku = [](const char* betik, const QString& dosya) {
+            QProcess p;
+            p.start(QStringLiteral("/usr/bin/python3"),
+                    {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/") + QLatin1String(betik), dosya});
+            p.waitForFinished(120000);
+            return QJsonDocument::fromJson(p.readAllStandardOutput()).object().value(QStringLiteral("sayfalar")).toArray();
+        };
+        const QJsonArray eski = oku("xls_oku.py", xls);
+        const QJsonArray yeni = oku("xlsx_oku.py", xlsx);
+        QCOMPARE(yeni.size(), 1);
+        QCOMPARE(eski.size(), 1);
+        const QJsonObject a = eski.first().toObject(), b = yeni.first().toObject();
+        QCOMPARE(b.value(QStringLiteral("ad")), a.value(QStringLiteral("ad")));
+        QCOMPARE(b.value(QStringLiteral("dondurulmus")), a.value(QStringLiteral("dondurulmus")));
+        const QJsonArray as = a.value(QStringLiteral("satirlar")).toArray(), bs = b.value(QStringLiteral("satirlar")).toArray();
+        QCOMPARE(bs.size(), as.size());
+        for (qsizetype r = 0; r < as.size(); ++r) {
+            const QJsonArray x = as.at(r).toArray(), y = bs.at(r).toArray();
+            for (qsizetype c = 0; c < qMax(x.size(), y.size()); ++c) {
+                const QJsonArray hx = x.at(c).toArray(), hy = y.at(c).toArray();
+                if (hx.at(0).toInt() == 0 && hy.at(0).toInt() == 0) continue;
+                QVERIFY2(hx.at(0) == hy.at(0) && hx.at(1) == hy.at(1), qPrintable(QStringLiteral("%1,%2").arg(r).arg(c)));
+                if (hx.at(0).toInt() >= 2) QCOMPARE(hy.at(2).toString(), hx.at(2).toString());
+            }
+        }
+        const int donuk = b.value(QStringLiteral("dondurulmus")).toInt();
+        QCOMPARE(b.value(QStringLiteral("basliklar")).toString(), QStringLiteral("$%1:$%1").arg(donuk));
+        QCOMPARE(b.value(QStringLiteral("filtre")).toString(), QStringLiteral("A%1:Q%2").arg(donuk).arg(bs.size()));
+        QCOMPARE(b.value(QStringLiteral("duzeyler")).toArray(), (QJsonArray{1, 2})); // rows without a level are not listed
+        const QJsonArray f = b.value(QStringLiteral("formuller")).toArray();
+        QVERIFY(f.size() >= 2);
+        QCOMPARE(f.last().toArray().at(2).toString(), QStringLiteral("=SUBTOTAL(9,$G$%1:$G$%2)").arg(donuk + 1).arg(bs.size() - 1));
+    }
+
     // The HTML page: well formed for an independent parser, one section per
     // report page, the captions, amounts right-aligned; in a real browser it
     // shows the report's text and prints on as many sheets as the report has pages.

@@ -81,8 +81,6 @@ enum : quint8 {
     ptgFuncVar = 0x42, // value class
 };
 constexpr quint16 kSubtotal = 344;
-// Paper A4 is wider across than this many characters of the default font fit.
-constexpr int kDikeyKarakter = 100;
 
 // The default style formats every workbook carries before its own.
 constexpr int kStilSayisi = 16;
@@ -221,7 +219,7 @@ ExcelKitabi::ExcelKitabi() {
 
 ExcelKitabi::~ExcelKitabi() = default;
 
-double ExcelKitabi::tarihSayisi(int yil, int ay, int gun) { return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate(yil, ay, gun))); }
+double Kitap::tarihSayisi(int yil, int ay, int gun) { return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate(yil, ay, gun))); }
 
 int ExcelKitabi::bicim(const QString& sayiBicimi, bool kalin, bool sagaYasli) {
     const QString anahtar = sayiBicimi + u'|' + QString::number(kalin) + QString::number(sagaYasli);

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/rapor/Kitap.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -13,52 +15,29 @@ namespace Bant {
 // stored once, up to 32,767 characters. Each sheet's cells go to a temporary file as
 // they come, so memory does not grow with the rows; the file is composed at
 // `bitir()`, when the sizes the workbook's index needs are known.
-class ExcelKitabi {
+class ExcelKitabi : public Kitap {
 public:
     static constexpr int kEnFazlaSatir = 65536;
 
     ExcelKitabi();
-    ~ExcelKitabi();
+    ~ExcelKitabi() override;
     ExcelKitabi(const ExcelKitabi&) = delete;
     ExcelKitabi& operator=(const ExcelKitabi&) = delete;
 
-    // A cell format: the number format ("" general, "#,##0.00", "dd.mm.yyyy"),
-    // bold, right-aligned. The same arguments give the same index.
-    int bicim(const QString& sayiBicimi, bool kalin = false, bool sagaYasli = false);
-
-    void sayfaEkle(const QString& ad);
-    // The current sheet, from 0.
-    int sayfaNo() const { return static_cast<int>(sayfalar_.size()) - 1; }
-    void metin(int satir, int sutun, const QString& metin, int bicim);
-    void sayi(int satir, int sutun, double sayi, int bicim);
-    // Rows `ilk` to `son` of one column of a sheet.
-    struct Aralik {
-        int sayfa, ilk, son, sutun;
-    };
-    // SUBTOTAL(islev; araliklar...) with its result `sonuc` kept, so that a
-    // reader shows it before calculating: 9 sums, and follows the filter.
-    void altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim);
-    // The row's outline level (0 none), given before its cells.
-    void satirDuzeyi(int satir, int duzey);
-    // Rows above `satir` stay in view while scrolling; an auto-filter over
-    // the columns of that caption row.
-    void baslikSatiri(int satir, int sutunSayisi);
-    void sutunGenisligi(int sutun, int karakter);
-    // How every sheet prints: the margins in twips; on A4, across when its
-    // columns are wider than the paper, one page wide, the caption row on
-    // every page.
-    struct Baski {
-        int sol = 560, sag = 560, ust = 720, alt = 720;
-    };
-    void baskiAyarla(const Baski& b) { baski_ = b; }
-
-    // Writes the workbook to `dosya` (no temporary file beside it: the caller
-    // chooses the path); false on failure.
-    bool yaz(const QString& dosya);
-    bool hataVar() const { return hata_; }
-
-    // Days since 30 December 1899: how the workbook stores a date.
-    static double tarihSayisi(int yil, int ay, int gun);
+    int enFazlaSatir() const override { return kEnFazlaSatir; }
+    int bicim(const QString& sayiBicimi, bool kalin = false, bool sagaYasli = false) override;
+    void sayfaEkle(const QString& ad) override;
+    int sayfaNo() const override { return static_cast<int>(sayfalar_.size()) - 1; }
+    void metin(int satir, int sutun, const QString& metin, int bicim) override;
+    void sayi(int satir, int sutun, double sayi, int bicim) override;
+    void altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim) override;
+    void satirDuzeyi(int satir, int duzey) override;
+    void baslikSatiri(int satir, int sutunSayisi) override;
+    void sutunGenisligi(int sutun, int karakter) override;
+    void baskiAyarla(const Baski& b) override { baski_ = b; }
+    // No temporary file beside it: the caller chooses the path.
+    bool yaz(const QString& dosya) override;
+    bool hataVar() const override { return hata_; }
 
 private:
     struct Sayfa;

@@ -1,4 +1,12 @@
 #include "platform/rapor/ExcelYazici.h"
+#include "platform/rapor/ExcelKitabi.h"
+#include "platform/rapor/XlsxKitabi.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
 
 #include <QRegularExpression>
 
@@ -30,28 +38,39 @@ QString ExcelYazici::Sayfa_Adi(const QString& ad, int no) {
     return temiz.left(31 - ek.size()).trimmed() + ek;
 }
 
-ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi)
-    : dosya_(dosya), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi) {
+ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx)
+    : dosya_(dosya), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi), xlsx_(xlsx) {
+    const QFileInfo hedef(dosya);
+    gecici_ = hedef.dir().filePath(QStringLiteral(".%1.%2.yaziliyor").arg(hedef.fileName()).arg(QCoreApplication::applicationPid()));
+    if (xlsx)
+        kitap_ = std::make_unique<XlsxKitabi>(gecici_);
+    else
+        kitap_ = std::make_unique<ExcelKitabi>();
     yeniSayfa();
+}
+
+ExcelYazici::~ExcelYazici() {
+    kitap_.reset();
+    QFile::remove(gecici_);
 }
 
 void ExcelYazici::yeniSayfa() {
     ++sayfaSayisi_;
-    kitap_.sayfaEkle(Sayfa_Adi(sayfaAdi_, sayfaSayisi_));
+    kitap_->sayfaEkle(Sayfa_Adi(sayfaAdi_, sayfaSayisi_));
     satir_ = 0;
     // The captions again on top of a new sheet.
     if (sayfaSayisi_ > 1 && !basliklar_.isEmpty()) basliklariYaz();
 }
 
 void ExcelYazici::basliklariYaz() {
-    const int xf = kitap_.bicim({}, true);
+    const int xf = kitap_->bicim({}, true);
     const QStringList hepsi = basliklar_ + icBasliklar_;
-    for (int i = 0; i < hepsi.size(); ++i) kitap_.metin(satir_, i, hepsi.at(i), xf);
-    kitap_.baslikSatiri(satir_, static_cast<int>(hepsi.size()));
+    for (int i = 0; i < hepsi.size(); ++i) kitap_->metin(satir_, i, hepsi.at(i), xf);
+    kitap_->baslikSatiri(satir_, static_cast<int>(hepsi.size()));
     ++satir_;
     if (!baslikBekliyor_) return;
     baslikBekliyor_ = false;
-    govdeBasi_ = grupBasi_ = {kitap_.sayfaNo(), satir_};
+    govdeBasi_ = grupBasi_ = {kitap_->sayfaNo(), satir_};
 }
 
 void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool baslik) {
@@ -65,16 +84,16 @@ void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool basl
         case Deger::Tur::Tamsayi: {
             // The amount's own digits, not a binary approximation of a sum.
             const double n = d.tur() == Deger::Tur::Para ? d.para().metin().toDouble() : dortBasamak(d.ondalik());
-            kitap_.sayi(satir_, sutun, n, kitap_.bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
+            kitap_->sayi(satir_, sutun, n, kitap_->bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
             return;
         }
         case Deger::Tur::Tarih: {
             const QDateTime t = d.tarih();
             const QDate g = t.date();
-            const double gun = ExcelKitabi::tarihSayisi(g.year(), g.month(), g.day()) + t.time().msecsSinceStartOfDay() / 86400000.0;
+            const double gun = Kitap::tarihSayisi(g.year(), g.month(), g.day()) + t.time().msecsSinceStartOfDay() / 86400000.0;
             const bool saatli = t.time() != QTime(0, 0);
-            kitap_.sayi(satir_, sutun, gun,
-                        kitap_.bicim(saatli ? QStringLiteral("dd.mm.yyyy hh:mm:ss") : QStringLiteral("dd.mm.yyyy"), o.kalin, sag));
+            kitap_->sayi(satir_, sutun, gun,
+                         kitap_->bicim(saatli ? QStringLiteral("dd.mm.yyyy hh:mm:ss") : QStringLiteral("dd.mm.yyyy"), o.kalin, sag));
             return;
         }
         case Deger::Tur::Bos:
@@ -85,7 +104,7 @@ void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool basl
                 bool tamam = false;
                 const double n = m.trimmed().toDouble(&tamam);
                 if (tamam) {
-                    kitap_.sayi(satir_, sutun, dortBasamak(n), kitap_.bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
+                    kitap_->sayi(satir_, sutun, dortBasamak(n), kitap_->bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
                     return;
                 }
             }
@@ -99,7 +118,7 @@ void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool basl
         metinler << x.metin;
         kalin = kalin || x.kalin;
     }
-    kitap_.metin(satir_, sutun, metinler.join(u' '), kitap_.bicim({}, kalin, sag && ogeler.size() == 1));
+    kitap_->metin(satir_, sutun, metinler.join(u' '), kitap_->bicim({}, kalin, sag && ogeler.size() == 1));
 }
 
 ExcelYazici::Kuyruk ExcelYazici::kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik) const {
@@ -110,13 +129,13 @@ ExcelYazici::Kuyruk ExcelYazici::kuyruga(const QMap<int, QList<const SayfaOgesi*
     return k;
 }
 
-QList<ExcelKitabi::Aralik> ExcelYazici::aralik(Yer bas, int sutun) const {
-    QList<ExcelKitabi::Aralik> l;
-    const int simdiki = kitap_.sayfaNo();
+QList<Kitap::Aralik> ExcelYazici::aralik(Yer bas, int sutun) const {
+    QList<Kitap::Aralik> l;
+    const int simdiki = kitap_->sayfaNo();
     for (int s = bas.sayfa; s <= simdiki; ++s) {
         // A continuation sheet's rows start under its caption row.
         const int ilk = s == bas.sayfa ? bas.satir : 1;
-        const int son = s == simdiki ? satir_ - 1 : ExcelKitabi::kEnFazlaSatir - 1;
+        const int son = s == simdiki ? satir_ - 1 : kitap_->enFazlaSatir() - 1;
         if (son >= ilk) l.append({s, ilk, son, sutun});
     }
     return l;
@@ -124,30 +143,29 @@ QList<ExcelKitabi::Aralik> ExcelYazici::aralik(Yer bas, int sutun) const {
 
 void ExcelYazici::satirYaz(const Kuyruk& k) {
     using T = Kuyruk::Tur;
-    kitap_.satirDuzeyi(satir_, k.duzey);
+    kitap_->satirDuzeyi(satir_, k.duzey);
     for (auto it = k.hucreler.cbegin(); it != k.hucreler.cend(); ++it) {
         const SayfaOgesi& o = it.value().first();
         const bool toplam = (k.tur == T::GrupToplami || k.tur == T::GenelToplam) && it.value().size() == 1 &&
                             tutarSutunlari_.contains(it.key()) && o.deger.tur() == Deger::Tur::Para;
-        const QList<ExcelKitabi::Aralik> a =
-            toplam ? aralik(k.tur == T::GrupToplami ? grupBasi_ : govdeBasi_, it.key()) : QList<ExcelKitabi::Aralik>{};
+        const QList<Kitap::Aralik> a = toplam ? aralik(k.tur == T::GrupToplami ? grupBasi_ : govdeBasi_, it.key()) : QList<Kitap::Aralik>{};
         if (!a.isEmpty()) {
-            kitap_.altToplam(satir_, it.key(), 9, a, o.deger.para().metin().toDouble(), kitap_.bicim(o.bicim, o.kalin, true));
+            kitap_->altToplam(satir_, it.key(), 9, a, o.deger.para().metin().toDouble(), kitap_->bicim(o.bicim, o.kalin, true));
             continue;
         }
         hucreYaz(it.key(), it.value(), k.baslik);
     }
     ++satir_;
-    if (k.tur == T::GrupBasi) grupBasi_ = {kitap_.sayfaNo(), satir_};
+    if (k.tur == T::GrupBasi) grupBasi_ = {kitap_->sayfaNo(), satir_};
 }
 
 void ExcelYazici::bosalt() {
     if (bekleyen_.isEmpty()) return;
     if (baslikBekliyor_) basliklariYaz();
     // An invoice and its lines never part at a sheet's end.
-    if (satir_ + bekleyen_.size() > ExcelKitabi::kEnFazlaSatir && satir_ > 1) yeniSayfa();
+    if (satir_ + bekleyen_.size() > kitap_->enFazlaSatir() && satir_ > 1) yeniSayfa();
     for (const Kuyruk& k : std::as_const(bekleyen_)) {
-        if (satir_ >= ExcelKitabi::kEnFazlaSatir) yeniSayfa();
+        if (satir_ >= kitap_->enFazlaSatir()) yeniSayfa();
         satirYaz(k);
     }
     bekleyen_.clear();
@@ -159,14 +177,14 @@ void ExcelYazici::sayfa(Sayfa&& s) {
     qsizetype baslik = -1;
     if (sayi_++ == 0) {
         // The report's margins; its print width is centred, so the right one is the left one.
-        kitap_.baskiAyarla({s.solKenar, s.solKenar, s.ustKenar, s.altKenar});
+        kitap_->baskiAyarla({s.solKenar, s.solKenar, s.ustKenar, s.altKenar});
         baslik = Baslik_Satiri(satirlar);
         if (baslik >= 0) {
             sutunlar_ = Sutunlar(satirlar.at(baslik));
             for (int i = 0; i < sutunlar_.sayi(); ++i) {
                 basliklar_ << sutunlar_.baslik(i);
                 for (const SayfaOgesi* o : satirlar.at(baslik).hucreler)
-                    if (sutunlar_.sutun(o->alan) == i) kitap_.sutunGenisligi(i, o->alan.width() / 100);
+                    if (sutunlar_.sutun(o->alan) == i) kitap_->sutunGenisligi(i, o->alan.width() / 100);
             }
         }
     }
@@ -245,7 +263,11 @@ void ExcelYazici::sayfa(Sayfa&& s) {
 bool ExcelYazici::bitir() {
     bosalt();
     if (baslikBekliyor_) basliklariYaz();
-    return !kitap_.hataVar() && kitap_.yaz(dosya_);
+    if (kitap_->hataVar()) return false;
+    if (xlsx_) return kitap_->yaz(dosya_); // it writes beside the target itself
+    // The workbook beside the target first, then in its place in one step.
+    if (!kitap_->yaz(gecici_)) return false;
+    return std::rename(QFile::encodeName(gecici_).constData(), QFile::encodeName(dosya_).constData()) == 0;
 }
 
 } // namespace Bant

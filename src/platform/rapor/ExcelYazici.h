@@ -1,8 +1,9 @@
 #pragma once
-#include "platform/rapor/ExcelKitabi.h"
+#include "platform/rapor/Kitap.h"
 #include "platform/rapor/Satirlar.h"
 
 #include <QMap>
+#include <memory>
 #include <QSet>
 
 namespace Bant {
@@ -18,13 +19,18 @@ namespace Bant {
 // auto-filter; a group's rows fold in an outline. The sheets print on A4, one
 // page wide, with the caption row on every page. Amounts are numbers with
 // the report's format, dates date cells,
-// page headers and footers are not repeated. A sheet holds 65,536 rows; the
-// rows go on on a new sheet under the captions again, an invoice always on
-// the sheet of its lines.
+// page headers and footers are not repeated. A sheet holds 65,536 rows (an
+// .xlsx one 1,048,576); the rows go on on a new sheet under the captions
+// again, an invoice always on the sheet of its lines. The file takes the
+// target's place only at `bitir()`.
 class ExcelYazici : public SayfaAlici {
 public:
     // `bicim`: the regional separators, to read amounts a report set as text.
-    ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi);
+    // `xlsx`: Office Open XML instead of Excel 97-2003.
+    ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx = false);
+    ~ExcelYazici() override; // without bitir(): nothing is left beside the target
+    ExcelYazici(const ExcelYazici&) = delete;
+    ExcelYazici& operator=(const ExcelYazici&) = delete;
     void sayfa(Sayfa&& s) override;
     // Writes the workbook; false when it could not be written.
     bool bitir();
@@ -49,7 +55,7 @@ private:
         int satir = 0;
     };
     // One column from `bas` to the row above the current one, over sheets.
-    QList<ExcelKitabi::Aralik> aralik(Yer bas, int sutun) const;
+    QList<Kitap::Aralik> aralik(Yer bas, int sutun) const;
     Kuyruk kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik = false) const;
     void bosalt();
     void satirYaz(const Kuyruk& k);
@@ -58,9 +64,11 @@ private:
     void yeniSayfa();
 
     QString dosya_;
+    QString gecici_; // beside the target until the workbook is complete
     DegerBicimi bicim_;
     QString sayfaAdi_;
-    ExcelKitabi kitap_;
+    bool xlsx_ = false;
+    std::unique_ptr<Kitap> kitap_;
     Sutunlar sutunlar_;
     Sutunlar icSutunlar_; // the invoice lines', from the first of their caption rows
     QStringList basliklar_;
