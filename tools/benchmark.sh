@@ -4,6 +4,7 @@
 #     the same layout on a ReportLab canvas, in alternating pairs; the ratio of
 #     their CPU is the figure that counts on a shared machine;
 #  2. the batch PDF of the plain list, grouped, with invoice lines, long names;
+#     the .xls, .xlsx, text and HTML exports of the plain list against its PDF;
 #  3. about 1,000 PNG pages;
 #  4. the preview off screen: the report into it, then pages 1-200 painted.
 # Usage: tools/benchmark.sh [invoices] [pairs]   (defaults 100000 and 3)
@@ -73,6 +74,19 @@ SON=$((730 * 10000 / FATURA))
 [ "$SON" -lt 1 ] && SON=1
 BITIS=$(date -d "2025-01-01 +$SON days" +%d/%m/%Y)
 olc "with invoice lines (~10000 inv.)" --set "İşlem Tarihi=01/01/2025" --end "İşlem Tarihi=$BITIS" --set "Fatura Satırlarını Göster=Evet"
+
+echo
+echo "2b. The file exports of the plain list, each against the PDF of the same list (CPU ratio):"
+zamanla "$PROGRAM" --batch "$DEMO" "${TUM[@]}" --pdf "$IS/liste.pdf"
+read -r pdfc w kb <<<"$OLCUM"
+satir "  PDF" "$pdfc" "$w" "$kb" "$(pdfinfo "$IS/liste.pdf" | awk '/^Pages:/ {print $2}')"
+for cikti in excel:xls xlsx:xlsx text:txt html:htm; do
+    zamanla "$PROGRAM" --batch "$DEMO" "${TUM[@]}" --"${cikti%%:*}" "$IS/liste.${cikti##*:}"
+    read -r c w kb <<<"$OLCUM"
+    printf "  %-34s %6.2f s CPU %6.2f s wall %6d MB  %6.2fx the PDF, %d MB file\n" "${cikti%%:*}" "$c" "$w" $((kb / 1024)) \
+        "$(awk "BEGIN {print $c / $pdfc}")" $(($(stat -c %s "$IS/liste.${cikti##*:}") / 1048576))
+done
+/usr/bin/python3 -c "import openpyxl, sys; print('  .xlsx sheets:', len(openpyxl.load_workbook(sys.argv[1], read_only=True).sheetnames))" "$IS/liste.xlsx"
 
 echo
 echo "3. PNG pages at 150 dpi (the plain list of about 57,000 invoices):"

@@ -48,7 +48,10 @@ int XlsxKitabi::bicim(const QString& sayiBicimi, bool kalin, bool sagaYasli) {
     const QString anahtar = sayiBicimi + u'|' + QString::number(kalin) + QString::number(sagaYasli);
     const auto it = bicimNo_.constFind(anahtar);
     if (it != bicimNo_.constEnd()) return it.value();
-    lxw_format* f = kitap_ ? workbook_add_format(kitap_) : nullptr;
+    // The plain format is the library's default: a format object of its own
+    // would be looked up anew for every cell.
+    const bool duz = sayiBicimi.isEmpty() && !kalin && !sagaYasli;
+    lxw_format* f = kitap_ && !duz ? workbook_add_format(kitap_) : nullptr;
     if (f) {
         if (!sayiBicimi.isEmpty()) format_set_num_format(f, sayiBicimi.toUtf8().constData());
         if (kalin) format_set_bold(f);
