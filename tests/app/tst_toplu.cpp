@@ -405,6 +405,27 @@ private slots:
         QVERIFY(kalemler > basilan.size());
         QVERIFY(!genelToplam.isEmpty());
         QCOMPARE(tl(satirlar.last().toArray().at(6).toArray().at(1).toDouble()), genelToplam);
+        // A group's title in one cell; the grand total's label under the group totals' label.
+        auto dolu = [](const QJsonArray& satir) {
+            QList<int> l;
+            for (int c = 0; c < satir.size(); ++c)
+                if (satir.at(c).toArray().at(0).toInt() != 0) l << c;
+            return l;
+        };
+        int gruplar = 0;
+        QList<int> grupToplami;
+        for (qsizetype r = dondurulmus; r < satirlar.size(); ++r) {
+            const QJsonArray satir = satirlar.at(r).toArray();
+            const QString ilk = satir.at(0).toArray().at(1).toString();
+            if (ilk.startsWith(QStringLiteral("ŞEHİR"))) {
+                ++gruplar;
+                QCOMPARE(dolu(satir), QList<int>{0});
+                QVERIFY2(ilk.contains(QStringLiteral(" : ")), qPrintable(ilk));
+            }
+            if (ilk.startsWith(QStringLiteral("KAYIT SAYISI"))) grupToplami = dolu(satir);
+        }
+        QVERIFY(gruplar > 2);
+        QCOMPARE(dolu(satirlar.last().toArray()), grupToplami);
 
         if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()) QSKIP("LibreOffice is installed by the test command");
         QProcess lo;

@@ -4,6 +4,7 @@
 #include "ortak/TestOrtami.h"
 #include "platform/rapor/Birimler.h"
 #include "platform/rapor/ExcelKitabi.h"
+#include "platform/rapor/ExcelYazici.h"
 #include "platform/rapor/GlifTablosu.h"
 #include "platform/rapor/PngDosyasi.h"
 #include "platform/rapor/SayfaCizici.h"
@@ -289,6 +290,26 @@ private slots:
         QCOMPARE(hucre(1, 1), latin);
         QCOMPARE(hucre(2, 1), uzun.left(8000));
         QCOMPARE(hucre(2999, 0), QStringLiteral("Satış Faturası"));
+    }
+
+    // Sheet names spreadsheet programs accept: no []:*?/\, at most 31
+    // characters with the continuation number.
+    void sayfaAdi_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<int>("no");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("duz") << "FATURA LİSTESİ" << 1 << "FATURA LİSTESİ";
+        QTest::newRow("devam") << "FATURA LİSTESİ" << 2 << "FATURA LİSTESİ (2)";
+        QTest::newRow("yasak isaretler") << "Satış [2026]: A/B\\C*?" << 1 << "Satış 2026 ABC";
+        QTest::newRow("uzun") << QString(40, u'Ş') << 1 << QString(31, u'Ş');
+        QTest::newRow("uzun devam") << QString(40, u'Ş') << 12 << QString(26, u'Ş') + " (12)";
+        QTest::newRow("yalniz isaret") << "[]" << 1 << "Rapor";
+    }
+    void sayfaAdi() {
+        QFETCH(QString, ad);
+        QFETCH(int, no);
+        QFETCH(QString, beklenen);
+        QCOMPARE(ExcelYazici::Sayfa_Adi(ad, no), beklenen);
     }
 
     void pdfKacisliDizgiler() {

@@ -1,5 +1,6 @@
 #include "ortak/TestOrtami.h"
 #include "platform/metin/SayiBicimi.h"
+#include "platform/rapor/ExcelYazici.h"
 #include "platform/rapor/RaporMotoru.h"
 #include "platform/rapor/SayfaYazicilari.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
@@ -332,6 +333,47 @@ private slots:
         // A line whose item is not in the list prints its amounts without code and name.
         QCOMPARE(metinler(p, QStringLiteral("txtStok_Kod")), (QStringList{"STK0001", "STK0002", "HZM001"}));
         QCOMPARE(metinler(p, QStringLiteral("txtSatir_Tipi")).size(), 4);
+    }
+
+    // At a sheet's end an invoice moves to the next sheet with its lines:
+    // no sheet starts with lines whose invoice stands on the sheet before.
+    void kalemlerFaturaylaKalir() {
+        struct Kayitci : Bant::Kitap {
+            QList<QMap<int, QList<int>>> sayfalar; // per sheet: row -> columns written
+            int enFazlaSatir() const override { return 7; }
+            int bicim(const QString&, bool, bool) override { return 0; }
+            void sayfaEkle(const QString&) override { sayfalar.append(QMap<int, QList<int>>()); }
+            int sayfaNo() const override { return static_cast<int>(sayfalar.size()) - 1; }
+            void metin(int r, int c, const QString&, int) override { sayfalar.last()[r] << c; }
+            void sayi(int r, int c, double, int) override { sayfalar.last()[r] << c; }
+            void altToplam(int r, int c, int, const QList<Aralik>&, double, int) override { sayfalar.last()[r] << c; }
+            void satirDuzeyi(int, int) override {}
+            void baslikSatiri(int, int) override {}
+            void sutunGenisligi(int, int) override {}
+            void baskiAyarla(const Baski&) override {}
+            bool yaz(const QString&) override { return true; }
+            bool hataVar() const override { return false; }
+        };
+        degiskenler().DetayGoster = true;
+        auto kitap = std::make_unique<Kayitci>();
+        Kayitci* k = kitap.get();
+        {
+            Bant::ExcelYazici yazici(std::move(kitap), dir_.filePath(QStringLiteral("k.xls")), AnaRapor::degerBicimi(),
+                                     QStringLiteral("K"));
+            for (Sayfa s : uret()) yazici.sayfa(std::move(s));
+            QVERIFY(yazici.bitir());
+            QVERIFY(k->sayfalar.size() >= 3);
+            const int kalemSutunu = 7; // the lines' columns start after the invoice's seven
+            int kalemler = 0;
+            for (qsizetype i = 1; i < k->sayfalar.size(); ++i) {
+                const QMap<int, QList<int>>& sayfa = k->sayfalar.at(i);
+                QVERIFY(sayfa.lastKey() < 7);
+                const QList<int> ilk = sayfa.value(1); // the first row under the captions
+                QVERIFY2(!ilk.isEmpty() && ilk.first() < kalemSutunu, qPrintable(QString::number(i)));
+                for (const QList<int>& satir : sayfa) kalemler += satir.first() >= kalemSutunu;
+            }
+            QVERIFY(kalemler > 0);
+        }
     }
 
     void virgulTemizle_data() {

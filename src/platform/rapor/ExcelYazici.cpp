@@ -49,6 +49,13 @@ ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString&
     yeniSayfa();
 }
 
+ExcelYazici::ExcelYazici(std::unique_ptr<Kitap> kitap, const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi)
+    : dosya_(dosya), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi), kitap_(std::move(kitap)) {
+    const QFileInfo hedef(dosya);
+    gecici_ = hedef.dir().filePath(QStringLiteral(".%1.%2.yaziliyor").arg(hedef.fileName()).arg(QCoreApplication::applicationPid()));
+    yeniSayfa();
+}
+
 ExcelYazici::~ExcelYazici() {
     kitap_.reset();
     QFile::remove(gecici_);
@@ -267,7 +274,7 @@ bool ExcelYazici::bitir() {
     if (xlsx_) return kitap_->yaz(dosya_); // it writes beside the target itself
     // The workbook beside the target first, then in its place in one step.
     if (!kitap_->yaz(gecici_)) return false;
-    return std::rename(QFile::encodeName(gecici_).constData(), QFile::encodeName(dosya_).constData()) == 0;
+    return !QFile::exists(gecici_) || std::rename(QFile::encodeName(gecici_).constData(), QFile::encodeName(dosya_).constData()) == 0;
 }
 
 } // namespace Bant

@@ -28,6 +28,8 @@ public:
     // `bicim`: the regional separators, to read amounts a report set as text.
     // `xlsx`: Office Open XML instead of Excel 97-2003.
     ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx = false);
+    // Into a workbook of the caller's (an .xls written to `dosya` at bitir()).
+    ExcelYazici(std::unique_ptr<Kitap> kitap, const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi);
     ~ExcelYazici() override; // without bitir(): nothing is left beside the target
     ExcelYazici(const ExcelYazici&) = delete;
     ExcelYazici& operator=(const ExcelYazici&) = delete;

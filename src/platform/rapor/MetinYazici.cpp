@@ -36,9 +36,9 @@ MetinSayfasi Metin_Sayfasi(const Sayfa& s) {
             break;
         }
     for (qsizetype i = 1; i < m.satirlar.size(); ++i) {
-        const MetinSatiri& s = m.satirlar.at(i);
-        MetinSatiri& o = m.satirlar[i - 1];
-        if (s.ic && s.bolum == Bolum::Tur::Detail && o.ic && o.bolum != Bolum::Tur::Detail) o.baslik = true;
+        const MetinSatiri& bu = m.satirlar.at(i);
+        MetinSatiri& ust = m.satirlar[i - 1];
+        if (bu.ic && bu.bolum == Bolum::Tur::Detail && ust.ic && ust.bolum != Bolum::Tur::Detail) ust.baslik = true;
     }
     return m;
 }
