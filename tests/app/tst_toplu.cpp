@@ -510,6 +510,19 @@ private slots:
         const QJsonArray f = b.value(QStringLiteral("formuller")).toArray();
         QVERIFY(f.size() >= 2);
         QCOMPARE(f.last().toArray().at(2).toString(), QStringLiteral("=SUBTOTAL(9,$G$%1:$G$%2)").arg(donuk + 1).arg(bs.size() - 1));
+
+        // Recalculated by LibreOffice: the grand total is the sum of the
+        // invoices, and with a filter applied the sum of those in view.
+        if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()) QSKIP("LibreOffice is installed by the test command");
+        QProcess lo;
+        lo.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/suzgec_toplami.py"), xlsx, ayarlar_->filePath(QStringLiteral("lo"))});
+        QVERIFY(lo.waitForFinished(300000));
+        QVERIFY2(lo.exitCode() == 0, lo.readAllStandardError().constData());
+        const QJsonObject t = QJsonDocument::fromJson(lo.readAllStandardOutput()).object();
+        QCOMPARE(t.value(QStringLiteral("genel")).toDouble(), t.value(QStringLiteral("hepsi")).toDouble());
+        QCOMPARE(t.value(QStringLiteral("suzgecli")).toDouble(), t.value(QStringLiteral("gorunen")).toDouble());
+        QVERIFY(t.value(QStringLiteral("suzgecli")).toDouble() < t.value(QStringLiteral("genel")).toDouble());
     }
 
     // The HTML page: well formed for an independent parser, one section per
