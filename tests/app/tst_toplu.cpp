@@ -65,6 +65,17 @@ class TstToplu : public QObject {
             inf.write((sunucu_->klasor() + QStringLiteral(";sa;;") + (sunucuKutusu ? u'1' : u'0') + QStringLiteral("\r\n")).toUtf8());
         return kopya;
     }
+    // What pdfinfo says of a PDF file, and its page count.
+    static QString pdfBilgisi(const QString& dosya) {
+        QProcess p;
+        p.start(QStringLiteral("pdfinfo"), {dosya});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    static int pdfSayfalari(const QString& dosya) {
+        static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
+        return r.match(pdfBilgisi(dosya)).captured(1).toInt();
+    }
     QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
     void turkceAyarlar() {
         qputenv("XDG_CONFIG_HOME", ayarlar_->path().toUtf8());
@@ -456,14 +467,7 @@ private slots:
         }
         // The grand total over the whole body, from under the captions.
         QCOMPARE(altToplam.match(formuller.last().toArray().at(2).toString()).captured(1).toInt(), dondurulmus + 1);
-        auto sayfalar = [](const QString& dosya) {
-            QProcess p;
-            p.start(QStringLiteral("pdfinfo"), {dosya});
-            p.waitForFinished(30000);
-            static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
-            return r.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
-        };
-        QVERIFY(sayfalar(ayarlar_->filePath(QStringLiteral("lo/r.pdf"))) <= sayfalar(pdf)); // no more sheets than report pages
+        QVERIFY(pdfSayfalari(ayarlar_->filePath(QStringLiteral("lo/r.pdf"))) <= pdfSayfalari(pdf)); // no more sheets than report pages
     }
 
     // The .xlsx of a run holds the .xls's cells, each with its value and
@@ -536,17 +540,7 @@ private slots:
             calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
                       QStringLiteral("Fatura Satırlarını Göster=Evet"), QStringLiteral("--html"), htm, QStringLiteral("--pdf"), pdf});
         QVERIFY2(s.durum == 0, qPrintable(s.hata));
-        auto pdfBilgisi = [](const QString& dosya) {
-            QProcess p;
-            p.start(QStringLiteral("pdfinfo"), {dosya});
-            p.waitForFinished(30000);
-            return QString::fromUtf8(p.readAllStandardOutput());
-        };
-        auto sayfaSayisi = [&](const QString& dosya) {
-            static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
-            return r.match(pdfBilgisi(dosya)).captured(1).toInt();
-        };
-        const int sayfalar = sayfaSayisi(pdf);
+        const int sayfalar = pdfSayfalari(pdf);
         QVERIFY(sayfalar >= 2);
 
         QProcess denetci;
@@ -580,7 +574,7 @@ private slots:
         yazdir.start(tarayici,
                      ortak + QStringList{QStringLiteral("--no-pdf-header-footer"), QStringLiteral("--print-to-pdf=") + baski, url});
         QVERIFY(yazdir.waitForFinished(120000));
-        QCOMPARE(sayfaSayisi(baski), sayfalar); // the print styles break where the report does
+        QCOMPARE(pdfSayfalari(baski), sayfalar); // the print styles break where the report does
         // On the report's paper whatever the browser's own (Letter here).
         QVERIFY2(pdfBilgisi(baski).contains(QStringLiteral("(A4)")), qPrintable(pdfBilgisi(baski)));
         const QString resim = ayarlar_->filePath(QStringLiteral("tarayici.png"));

@@ -199,6 +199,23 @@ QByteArray okNesnesi(int no) {
     return kayitBaytlari(OBJ, b);
 }
 
+// A built-in name of sheet `sayfa` (its entry in EXTERNSHEET) over an area.
+QByteArray yerlesikAd(quint8 ad, bool gizli, int sayfa, int ilkSatir, int sonSatir, int ilkSutun, int sonSutun) {
+    QByteArray b;
+    u16(b, gizli ? 0x0021 : 0x0020); // built in, hidden or not
+    u8(b, 0);
+    u8(b, 1);
+    u16(b, 11);
+    u16(b, 0);
+    u16(b, static_cast<quint16>(sayfa + 1));
+    u32(b, 0);
+    u8(b, 0);
+    u8(b, ad);
+    u8(b, ptgArea3d);
+    for (int v : {sayfa, ilkSatir, sonSatir, ilkSutun, sonSutun}) u16(b, static_cast<quint16>(v));
+    return kayitBaytlari(NAME, b);
+}
+
 } // namespace
 
 struct ExcelKitabi::Sayfa {
@@ -455,48 +472,13 @@ QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar, const QByteArray& 
         u16(b, static_cast<quint16>(i));
     }
     g += kayitBaytlari(EXTERNSHEET, b);
-    // The caption row printed on every page: the built-in Print_Titles.
+    // The caption row printed on every page (Print_Titles), and the
+    // auto-filter's range, a hidden _FilterDatabase: built-in names of the sheet.
     for (int i = 0; i < sayfalar_.size(); ++i) {
         const Sayfa& s = *sayfalar_.at(i);
         if (s.baslik < 0) continue;
-        b.clear();
-        u16(b, 0x0020); // built in
-        u8(b, 0);
-        u8(b, 1);
-        u16(b, 11);
-        u16(b, 0);
-        u16(b, static_cast<quint16>(i + 1));
-        u32(b, 0);
-        u8(b, 0);
-        u8(b, 0x07); // Print_Titles
-        u8(b, ptgArea3d);
-        u16(b, static_cast<quint16>(i));
-        u16(b, static_cast<quint16>(s.baslik));
-        u16(b, static_cast<quint16>(s.baslik));
-        u16(b, 0);
-        u16(b, 0x00FF);
-        g += kayitBaytlari(NAME, b);
-    }
-    for (int i = 0; i < sayfalar_.size(); ++i) {
-        const Sayfa& s = *sayfalar_.at(i);
-        if (s.baslik < 0 || s.baslikSutunu <= 0) continue;
-        b.clear();
-        u16(b, 0x0021); // hidden, built in
-        u8(b, 0);
-        u8(b, 1);
-        u16(b, 11);
-        u16(b, 0);
-        u16(b, static_cast<quint16>(i + 1));
-        u32(b, 0);
-        u8(b, 0);
-        u8(b, 0x0D); // _FilterDatabase
-        u8(b, 0x3B); // the area of a sheet
-        u16(b, static_cast<quint16>(i));
-        u16(b, static_cast<quint16>(s.baslik));
-        u16(b, static_cast<quint16>(qMax(s.baslik, s.sonSatir)));
-        u16(b, 0);
-        u16(b, static_cast<quint16>(s.baslikSutunu - 1));
-        g += kayitBaytlari(NAME, b);
+        g += yerlesikAd(0x07, false, i, s.baslik, s.baslik, 0, 0xFF);
+        if (s.baslikSutunu > 0) g += yerlesikAd(0x0D, true, i, s.baslik, qMax(s.baslik, s.sonSatir), 0, s.baslikSutunu - 1);
     }
     // The drawing group of the filter arrows: one drawing per sheet with an
     // auto-filter, its arrows numbered in that drawing's block.

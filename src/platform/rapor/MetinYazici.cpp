@@ -97,7 +97,8 @@ QString Sabit_Sutunlu(const QList<MetinHucresi>& hucreler, int sol) {
 MetinIzgarasi::MetinIzgarasi(const MetinSatiri& basliklar, const QList<const MetinSatiri*>& satirlar, int solKenar) {
     QList<int> yerler, sonlar; // where each caption's field starts and ends, in characters
     for (const MetinHucresi& h : basliklar.hucreler) {
-        sutunlar_.append({h.sol, h.sol + h.genislik, 0, static_cast<int>(h.metin.size()), false});
+        araliklar_.append({h.sol, h.sol + h.genislik});
+        sutunlar_.append({0, static_cast<int>(h.metin.size()), false});
         yerler << qMax(0, (h.sol - solKenar) / MetinYazici::kKarakter);
         sonlar << qMax(yerler.last() + 1, (h.sol + h.genislik - solKenar) / MetinYazici::kKarakter);
     }
@@ -124,28 +125,7 @@ MetinIzgarasi::MetinIzgarasi(const MetinSatiri& basliklar, const QList<const Met
     }
 }
 
-int MetinIzgarasi::sutun(const MetinHucresi& h) const {
-    int enIyi = -1;
-    int enCok = 0;
-    for (int i = 0; i < sutunlar_.size(); ++i) {
-        const int ortak = qMin(h.sol + h.genislik, sutunlar_.at(i).sag) - qMax(h.sol, sutunlar_.at(i).sol);
-        if (ortak > enCok) {
-            enCok = ortak;
-            enIyi = i;
-        }
-    }
-    if (enIyi >= 0) return enIyi;
-    const int orta = h.sol + h.genislik / 2;
-    int enYakin = INT_MAX;
-    for (int i = 0; i < sutunlar_.size(); ++i) {
-        const int uzaklik = qAbs((sutunlar_.at(i).sol + sutunlar_.at(i).sag) / 2 - orta);
-        if (uzaklik < enYakin) {
-            enYakin = uzaklik;
-            enIyi = i;
-        }
-    }
-    return qMax(enIyi, 0);
-}
+int MetinIzgarasi::sutun(const MetinHucresi& h) const { return En_Yakin_Aralik(araliklar_, h.sol, h.sol + h.genislik); }
 
 QString MetinIzgarasi::sabit(const MetinSatiri& satir) const {
     QString s;

@@ -57,10 +57,10 @@ public:
 
 private:
     struct Sutun {
-        int sol, sag;      // the caption's field, twips
         int bas, genislik; // characters
         bool sag_ = false; // right-aligned
     };
+    QList<QPair<int, int>> araliklar_; // the captions' fields, twips
     QList<Sutun> sutunlar_;
 };
 

@@ -46,13 +46,11 @@ Sutunlar::Sutunlar(const Satir& basliklar) {
     }
 }
 
-int Sutunlar::sutun(const QRect& alan) const {
-    const int sol = alan.left();
-    const int sag = alan.left() + alan.width();
+int En_Yakin_Aralik(const QList<QPair<int, int>>& araliklar, int sol, int sag) {
     int enIyi = -1;
     int enCok = 0;
-    for (int i = 0; i < araliklar_.size(); ++i) {
-        const int ortak = qMin(sag, araliklar_.at(i).second) - qMax(sol, araliklar_.at(i).first);
+    for (int i = 0; i < araliklar.size(); ++i) {
+        const int ortak = qMin(sag, araliklar.at(i).second) - qMax(sol, araliklar.at(i).first);
         if (ortak > enCok) {
             enCok = ortak;
             enIyi = i;
@@ -61,8 +59,8 @@ int Sutunlar::sutun(const QRect& alan) const {
     if (enIyi >= 0) return enIyi;
     const int orta = (sol + sag) / 2;
     int enYakin = INT_MAX;
-    for (int i = 0; i < araliklar_.size(); ++i) {
-        const int uzaklik = qAbs((araliklar_.at(i).first + araliklar_.at(i).second) / 2 - orta);
+    for (int i = 0; i < araliklar.size(); ++i) {
+        const int uzaklik = qAbs((araliklar.at(i).first + araliklar.at(i).second) / 2 - orta);
         if (uzaklik < enYakin) {
             enYakin = uzaklik;
             enIyi = i;
@@ -70,6 +68,8 @@ int Sutunlar::sutun(const QRect& alan) const {
     }
     return qMax(enIyi, 0);
 }
+
+int Sutunlar::sutun(const QRect& alan) const { return En_Yakin_Aralik(araliklar_, alan.left(), alan.left() + alan.width()); }
 
 QMap<int, QList<const SayfaOgesi*>> Sutunlar::dagit(const QList<const SayfaOgesi*>& hucreler, int kayma, int enFazla) const {
     QMap<int, QList<const SayfaOgesi*>> m;

@@ -43,6 +43,10 @@ private:
     QStringList basliklar_;
 };
 
+// Of `araliklar` (from, to), the one that overlaps `sol`..`sag` most, else
+// the one whose middle is nearest; 0 when there are none.
+int En_Yakin_Aralik(const QList<QPair<int, int>>& araliklar, int sol, int sag);
+
 // The line of column captions among a first page's lines: the last line of
 // its page header; -1 when the page has no header.
 qsizetype Baslik_Satiri(const QList<Satir>& satirlar);
