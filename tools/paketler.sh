@@ -8,7 +8,7 @@ $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
   cmake ninja-build g++ pkg-config git clang clang-format clang-tidy libclang-rt-14-dev \
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
   libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc \
-  libgsf-1-dev libpng-dev zlib1g-dev libxlsxwriter-dev python3-xlrd chromium \
+  libgsf-1-dev libpng-dev zlib1g-dev libdeflate-dev libxlsxwriter-dev qpdf python3-xlrd chromium \
   fonts-liberation poppler-utils \
   xvfb openbox xdotool python3-pyatspi at-spi2-core dbus \
   libreoffice-calc-nogui python3-openpyxl gnumeric >/dev/null

@@ -1,31 +1,29 @@
 #include "platform/rapor/Sikistirici.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 namespace Bant {
 
+// libdeflate compresses a whole buffer in one call, several times faster
+// than zlib's streaming deflate at the same ratio; a page's content is
+// always whole when it is compressed.
 struct Sikistirici::Durum {
-    z_stream z{};
-    bool hazir = false;
+    libdeflate_compressor* c = nullptr;
 };
 
-Sikistirici::Sikistirici(int duzey) : d_(std::make_unique<Durum>()) { d_->hazir = deflateInit(&d_->z, duzey) == Z_OK; }
+Sikistirici::Sikistirici(int duzey) : d_(std::make_unique<Durum>()) { d_->c = libdeflate_alloc_compressor(duzey); }
 
 Sikistirici::~Sikistirici() {
-    if (d_->hazir) deflateEnd(&d_->z);
+    if (d_->c) libdeflate_free_compressor(d_->c);
 }
 
 QByteArray Sikistirici::sikistir(const QByteArray& veri) {
-    if (!d_->hazir || deflateReset(&d_->z) != Z_OK) return {};
-    z_stream& z = d_->z;
-    QByteArray cikti(static_cast<qsizetype>(deflateBound(&z, static_cast<uLong>(veri.size()))), Qt::Uninitialized);
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(veri.constData()));
-    z.avail_in = static_cast<uInt>(veri.size());
-    z.next_out = reinterpret_cast<Bytef*>(cikti.data());
-    z.avail_out = static_cast<uInt>(cikti.size());
-    // The bound holds the whole stream, so one call finishes it.
-    if (deflate(&z, Z_FINISH) != Z_STREAM_END) return {};
-    cikti.truncate(static_cast<qsizetype>(z.total_out));
+    if (!d_->c) return {};
+    QByteArray cikti(static_cast<qsizetype>(libdeflate_zlib_compress_bound(d_->c, static_cast<size_t>(veri.size()))), Qt::Uninitialized);
+    const size_t n = libdeflate_zlib_compress(d_->c, veri.constData(), static_cast<size_t>(veri.size()), cikti.data(),
+                                              static_cast<size_t>(cikti.size()));
+    if (n == 0) return {};
+    cikti.truncate(static_cast<qsizetype>(n));
     return cikti;
 }
 
