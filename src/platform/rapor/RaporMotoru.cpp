@@ -101,12 +101,22 @@ QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
     return bloklar;
 }
 
-void RaporMotoru::bagla(Bolum& b, const QStringList& adlar, const QList<Deger>& satir) {
-    for (Kontrol& k : b.kontroller) {
-        if (k.tur != Kontrol::Tur::Alan || k.veriAlani.isEmpty()) continue;
-        const qsizetype i = sutunNo(adlar, k.veriAlani);
-        if (i >= 0) k.degerAyarla(satir.at(i));
+void RaporMotoru::baglariKur(const QStringList& adlar) {
+    alanBaglari_.clear();
+    ozetBaglari_.clear();
+    for (Bolum* b : b_.bolumler()) {
+        QList<Bag> baglar;
+        for (Kontrol& k : b->kontroller) {
+            if (k.tur != Kontrol::Tur::Alan || k.veriAlani.isEmpty()) continue;
+            const qsizetype i = sutunNo(adlar, k.veriAlani);
+            if (i >= 0) baglar.append({&k, i});
+        }
+        alanBaglari_.append(baglar);
     }
+    for (Bolum* b : {&b_.GroupFooter1, &b_.ReportFooter})
+        for (Kontrol& k : b->kontroller)
+            if (k.tur == Kontrol::Tur::Ozet) ozetBaglari_.append({&k, sutunNo(adlar, k.veriAlani)});
+    grupSutunu_ = b_.GroupHeader1.grupAlani.isEmpty() ? -1 : sutunNo(adlar, b_.GroupHeader1.grupAlani);
 }
 
 qsizetype RaporMotoru::sutunNo(const QStringList& adlar, const QString& ad) {
@@ -122,22 +132,19 @@ qsizetype RaporMotoru::sutunNo(const QStringList& adlar, const QString& ad) {
     return bulunan;
 }
 
-void RaporMotoru::ozetleriBiriktir(const QStringList& adlar, const QList<Deger>& satir) {
-    for (Bolum* b : {&b_.GroupFooter1, &b_.ReportFooter}) {
-        for (Kontrol& k : b->kontroller) {
-            if (k.tur != Kontrol::Tur::Ozet) continue;
-            const qsizetype i = sutunNo(adlar, k.veriAlani);
-            if (i < 0 || satir.at(i).bosMu()) continue;
-            Birikim& t = ozetler_[&k];
-            if (k.ozetTuru == Kontrol::OzetTuru::Toplam) {
-                try {
-                    t.toplam += satir.at(i).para();
-                } catch (const Para::AralikDisi& h) {
-                    throw VeritabaniHatasi(HataNo::TurUyusmazligi, HataMetni::tutarAralikDisi(k.veriAlani, h.deger()));
-                }
+void RaporMotoru::ozetleriBiriktir(const QList<Deger>& satir) {
+    for (const Bag& bag : std::as_const(ozetBaglari_)) {
+        if (bag.sutun < 0 || satir.at(bag.sutun).bosMu()) continue;
+        Kontrol& k = *bag.kontrol;
+        Birikim& t = ozetler_[&k];
+        if (k.ozetTuru == Kontrol::OzetTuru::Toplam) {
+            try {
+                t.toplam += satir.at(bag.sutun).para();
+            } catch (const Para::AralikDisi& h) {
+                throw VeritabaniHatasi(HataNo::TurUyusmazligi, HataMetni::tutarAralikDisi(k.veriAlani, h.deger()));
             }
-            ++t.sayi;
         }
+        ++t.sayi;
     }
 }
 
@@ -228,6 +235,7 @@ void RaporMotoru::calistir() {
     const QStringList adlar = imlec->alanAdlari();
     sutunlar_.clear();
     ozetler_.clear();
+    baglariKur(adlar);
     if (!icIce_) yeniSayfa();
     yerlestir(bolumBloklari(b_.ReportHeader));
 
@@ -251,13 +259,11 @@ void RaporMotoru::calistir() {
         if (iptal && iptal()) break;
         b_.ActiveReport_FetchData(false);
         Deger anahtar;
-        if (anahtarli) {
-            const qsizetype i = sutunNo(adlar, b_.GroupHeader1.grupAlani);
-            if (i >= 0) anahtar = satir.at(i);
-        }
+        if (anahtarli && grupSutunu_ >= 0) anahtar = satir.at(grupSutunu_);
         const bool yeniGrup = grupVar && (ilk || (anahtarli && !(anahtar == onceki)));
         if (yeniGrup && !ilk) grupBitir();
-        for (Bolum* b : b_.bolumler()) bagla(*b, adlar, satir);
+        for (const QList<Bag>& baglar : std::as_const(alanBaglari_))
+            for (const Bag& bag : baglar) bag.kontrol->degerAyarla(satir.at(bag.sutun));
         if (yeniGrup && b_.GroupHeader1.gorunur) {
             if (b_.GroupHeader1.yeniSayfa && !ilk && !icIce_ && y_ > govdeBasi_) {
                 sayfayiBitir();
@@ -268,7 +274,7 @@ void RaporMotoru::calistir() {
         onceki = anahtar;
         b_.Detail_Format();
         yerlestir(bolumBloklari(b_.Detail), [this] { b_.Detail_BeforePrint(); });
-        ozetleriBiriktir(adlar, satir);
+        ozetleriBiriktir(satir);
         ilk = false;
     }
     b_.ActiveReport_FetchData(true);

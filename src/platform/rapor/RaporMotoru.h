@@ -32,8 +32,14 @@ private:
     };
 
     QList<Blok> bolumBloklari(Bolum& b);
-    void bagla(Bolum& b, const QStringList& adlar, const QList<Deger>& satir);
-    void ozetleriBiriktir(const QStringList& adlar, const QList<Deger>& satir);
+    // Each bound control with its column, found once per run: a lookup by
+    // name for every control of every row cost a tenth of a run.
+    struct Bag {
+        Kontrol* kontrol;
+        qsizetype sutun;
+    };
+    void baglariKur(const QStringList& adlar);
+    void ozetleriBiriktir(const QList<Deger>& satir);
     void ozetleriYaz(Bolum& b);
     void ozetleriSifirla(Kontrol::Kapsam kapsam);
     void yerlestir(QList<Blok> bloklar, const std::function<void()>& yazdirmadan = {});
@@ -54,6 +60,9 @@ private:
     bool icIce_ = false; // a sub-report: sections go to toplanan_, not to pages
     QList<Blok> toplanan_;
     QHash<QString, qsizetype> sutunlar_;
+    QList<QList<Bag>> alanBaglari_; // per section of b_.bolumler(), in that order
+    QList<Bag> ozetBaglari_;        // the summaries of the group and report footers
+    qsizetype grupSutunu_ = -1;
     int sayfaNo_ = 0;
     int blokNo_ = 0; // sections laid out so far, sub-reports included
     struct Birikim {
