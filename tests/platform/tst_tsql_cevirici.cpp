@@ -65,6 +65,34 @@ private slots:
         QCOMPARE(TsqlCevirici::sqliteye(tsql), sqlite);
     }
 
+    // One sort for grouping and order: the ordered terms lead the grouping,
+    // the order goes on with the rest of it. Anything else stays as it is.
+    void siralamayiBirlestir_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("beklenen");
+        const QString bas = QStringLiteral("SELECT f.a, c.b, f.c FROM f JOIN c ON (c.id=f.cid) WHERE f.t >= '2026-01-01 00:00:00'");
+        QTest::newRow("sira gruplamanin icinde")
+            << bas + " GROUP BY f.a, c.b, f.c ORDER BY c.b, f.a" << bas + " GROUP BY c.b, f.a, f.c ORDER BY c.b, f.a, f.c";
+        QTest::newRow("azalan") << bas + " GROUP BY f.a, c.b ORDER BY c.b DESC" << bas + " GROUP BY c.b, f.a ORDER BY c.b DESC, f.a";
+        QTest::newRow("having korunur") << bas + " GROUP BY f.a, c.b HAVING SUM(f.c) > 1 ORDER BY c.b"
+                                        << bas + " GROUP BY c.b, f.a HAVING SUM(f.c) > 1 ORDER BY c.b, f.a";
+        QTest::newRow("gruplanmayan sira") << bas + " GROUP BY f.a ORDER BY c.b" << bas + " GROUP BY f.a ORDER BY c.b";
+        QTest::newRow("gruplamasiz") << bas + " ORDER BY c.b" << bas + " ORDER BY c.b";
+        QTest::newRow("alt sorgudaki gruplama") << "SELECT a FROM (SELECT a FROM t GROUP BY a, b) ORDER BY a"
+                                                << "SELECT a FROM (SELECT a FROM t GROUP BY a, b) ORDER BY a";
+        QTest::newRow("metindeki kelimeler") << "SELECT 'GROUP BY x ORDER BY y' FROM t"
+                                             << "SELECT 'GROUP BY x ORDER BY y' FROM t";
+        QTest::newRow("birlesim") << "SELECT a FROM t GROUP BY a, b UNION SELECT a FROM u ORDER BY a"
+                                  << "SELECT a FROM t GROUP BY a, b UNION SELECT a FROM u ORDER BY a";
+        QTest::newRow("islevli terim") << "SELECT a FROM t GROUP BY a, DATE(t.d, '+1 day') ORDER BY date(t.d, '+1 day')"
+                                       << "SELECT a FROM t GROUP BY DATE(t.d, '+1 day'), a ORDER BY date(t.d, '+1 day'), a";
+    }
+    void siralamayiBirlestir() {
+        QFETCH(QString, sql);
+        QFETCH(QString, beklenen);
+        QCOMPARE(TsqlCevirici::siralamayiBirlestir(sql), beklenen);
+    }
+
     void ondalikMetni_data() {
         QTest::addColumn<double>("sayi");
         QTest::addColumn<QString>("metin");

@@ -482,6 +482,88 @@ QString ondalikMetni(double d) {
 
 QString tarihDonusumHatasi() { return QStringLiteral("Conversion failed when converting date and/or time from character string."); }
 
-QString sqliteye(const QString& tsql, const SutunTurleri& turler) { return Cevirici(ayir(tsql), turler).cevir(); }
+QString siralamayiBirlestir(const QString& sql) {
+    const std::vector<Jeton> j = ayir(sql);
+    auto kelime = [&j](size_t i, const char* k) {
+        return j[i].tur == Jeton::Kimlik && j[i].s.compare(QLatin1String(k), Qt::CaseInsensitive) == 0;
+    };
+    // The next word after `i`, spaces and comments passed over.
+    auto sonraki = [&j](size_t i) {
+        ++i;
+        while (i < j.size() && (j[i].tur == Jeton::Bosluk || j[i].tur == Jeton::Yorum)) ++i;
+        return i;
+    };
+    // The outer statement's GROUP BY, HAVING and ORDER BY; anything after the
+    // order (LIMIT, UNION) leaves the statement as it is.
+    size_t grupBasi = 0, grupSonu = 0, sira = 0, siraBasi = 0;
+    int derinlik = 0;
+    for (size_t i = 0; i < j.size(); ++i) {
+        if (isaretMi(j[i], u'(')) ++derinlik;
+        if (isaretMi(j[i], u')')) --derinlik;
+        if (derinlik != 0 || j[i].tur != Jeton::Kimlik) continue;
+        if (kelime(i, "UNION") || kelime(i, "LIMIT") || kelime(i, "EXCEPT") || kelime(i, "INTERSECT")) return sql;
+        const size_t by = sonraki(i);
+        if (by >= j.size() || !kelime(by, "BY")) {
+            if (kelime(i, "HAVING") && grupBasi && !grupSonu) grupSonu = i;
+            continue;
+        }
+        if (kelime(i, "GROUP")) grupBasi = by + 1;
+        if (kelime(i, "ORDER")) {
+            if (grupBasi && !grupSonu) grupSonu = i;
+            sira = i;
+            siraBasi = by + 1;
+        }
+    }
+    if (!grupBasi || !siraBasi || siraBasi < grupBasi) return sql;
+    // The terms of a list, split at its top-level commas.
+    auto terimler = [&j](size_t bas, size_t son) {
+        QStringList l;
+        QString t;
+        int d = 0;
+        for (size_t i = bas; i < son; ++i) {
+            if (isaretMi(j[i], u'(')) ++d;
+            if (isaretMi(j[i], u')')) --d;
+            if (d == 0 && isaretMi(j[i], u',')) {
+                l << t.trimmed();
+                t.clear();
+                continue;
+            }
+            t += j[i].s;
+        }
+        l << t.trimmed();
+        return l;
+    };
+    const QStringList grup = terimler(grupBasi, grupSonu);
+    const QStringList siralama = terimler(siraBasi, j.size());
+    auto anahtar = [](QString t) {
+        t = t.simplified();
+        for (const char* yon : {" ASC", " DESC"})
+            if (t.endsWith(QLatin1String(yon), Qt::CaseInsensitive)) t.chop(static_cast<qsizetype>(qstrlen(yon)));
+        return t.toUpper();
+    };
+    QStringList grupAnahtarlari;
+    for (const QString& g : grup) grupAnahtarlari << anahtar(g);
+    QStringList oncekiler, kalanlar;
+    QList<bool> kullanildi(grup.size(), false);
+    for (const QString& o : siralama) {
+        const qsizetype i = grupAnahtarlari.indexOf(anahtar(o));
+        if (i < 0) return sql; // an order by something not grouped: left as it is
+        if (!kullanildi.at(i)) oncekiler << grup.at(i);
+        kullanildi[i] = true;
+    }
+    for (qsizetype i = 0; i < grup.size(); ++i)
+        if (!kullanildi.at(i)) kalanlar << grup.at(i);
+    QString bas;
+    for (size_t i = 0; i < grupBasi; ++i) bas += j[i].s;
+    QString arasi; // HAVING, when there is one
+    for (size_t i = grupSonu; i < sira; ++i) arasi += j[i].s;
+    QString orderBy;
+    for (size_t i = sira; i < siraBasi; ++i) orderBy += j[i].s;
+    const QStringList yeniSira = siralama + kalanlar;
+    return bas + u' ' + (oncekiler + kalanlar).join(QStringLiteral(", ")) + u' ' + arasi.trimmed() +
+           (arasi.trimmed().isEmpty() ? QString() : QStringLiteral(" ")) + orderBy.trimmed() + u' ' + yeniSira.join(QStringLiteral(", "));
+}
+
+QString sqliteye(const QString& tsql, const SutunTurleri& turler) { return siralamayiBirlestir(Cevirici(ayir(tsql), turler).cevir()); }
 
 } // namespace TsqlCevirici

@@ -25,6 +25,13 @@ using SutunTurleri = QHash<QString, QString>;
 // by money keeps four decimals.
 QString sqliteye(const QString& tsql, const SutunTurleri& turler = {});
 
+// When every ORDER BY term of the outer statement is a GROUP BY term, the
+// GROUP BY lists those terms first and the ORDER BY goes on with the rest of
+// the grouping, so that the store sorts once, and rows come as soon as their
+// group is complete. The same rows, in the same order but for ties, which
+// then come by the grouping. Any other statement stays as it is.
+QString siralamayiBirlestir(const QString& sql);
+
 bool tarihDenemesi(const QString& icerik);
 
 // A FLOAT or REAL value as the server writes it as text (RTRIM, CONVERT to
