@@ -10,5 +10,5 @@ $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
   libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc \
   libgsf-1-dev libpng-dev zlib1g-dev libdeflate-dev libxlsxwriter-dev qpdf python3-xlrd chromium \
   fonts-liberation poppler-utils \
-  xvfb openbox xdotool python3-pyatspi at-spi2-core dbus \
+  xvfb openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus \
   libreoffice-calc-nogui python3-openpyxl gnumeric >/dev/null

@@ -18,7 +18,7 @@ ATLA = 77
 
 
 def gerekli():
-    for program in ("Xvfb", "openbox", "xdotool"):
+    for program in ("Xvfb", "openbox", "xdotool", "xprop", "dbus-send"):
         if not shutil.which(program):
             print(f"skipped: {program} is not installed")
             sys.exit(ATLA)
@@ -43,10 +43,18 @@ class Masaustu:
     """Xvfb, openbox and the accessibility bus for one run."""
 
     def __init__(self):
+        self.surecler = []
+        try:
+            self._kur()
+        except AssertionError:
+            self.kapat()
+            raise
+
+    def _kur(self):
         # The X server picks a free display and says which.
         oku, yaz = os.pipe()
-        self.surecler = [subprocess.Popen(["Xvfb", "-displayfd", str(yaz), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                          pass_fds=(yaz,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        self.surecler.append(subprocess.Popen(["Xvfb", "-displayfd", str(yaz), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                              pass_fds=(yaz,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         os.close(yaz)
         with os.fdopen(oku) as f:
             ekran = ":" + f.readline().strip()
@@ -56,10 +64,18 @@ class Masaustu:
         bekle(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=self.ortam, capture_output=True).returncode == 0,
               aciklama="the X server")
         self.surecler.append(subprocess.Popen(["openbox"], env=self.ortam, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        # The window manager announces itself on the root window once it manages windows.
+        bekle(lambda: "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.ortam, capture_output=True,
+                                                      text=True).stdout, 30, "the window manager")
         self.surecler.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=self.ortam,
                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         os.environ.update(DISPLAY=ekran)
-        time.sleep(1.0)
+        # A program started before the accessibility bus answers never joins
+        # it: wait for the bus, and for its registry to list applications.
+        bekle(lambda: subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                                      "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0, 30, "the accessibility bus")
+        import pyatspi
+        bekle(lambda: pyatspi.Registry.getDesktop(0) is not None, 30, "the accessibility registry")
 
     def xdotool(self, *argumanlar):
         return subprocess.run(["xdotool", *argumanlar], env=self.ortam, capture_output=True, text=True)
@@ -87,6 +103,12 @@ class Masaustu:
                 p.wait(5)
             except subprocess.TimeoutExpired:
                 p.kill()
+
+
+def uygulamaVar(uygulama_adi):
+    import pyatspi
+    masa = pyatspi.Registry.getDesktop(0)
+    return any(masa.getChildAtIndex(i) is not None and masa.getChildAtIndex(i).name == uygulama_adi for i in range(masa.childCount))
 
 
 def odaktaki(uygulama_adi):
@@ -139,44 +161,72 @@ def main():
     # The regional settings as the program wants them, answered once in batch mode.
     subprocess.run([kopya, "--batch", f"DEMOFIRMA|{demo}|1|sa|æ", "--yes"], capture_output=True,
                    env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    masa = Masaustu()
+    # A desktop that does not come up in time (a loaded machine) is started anew.
+    for deneme in range(3):
+        try:
+            masa = Masaustu()
+            break
+        except AssertionError as e:
+            print(f"the desktop did not start: {e}")
+            if deneme == 2:
+                raise
+
+    def dene(durum, sifre, sunucu, bekleyen_kutular, beklenen):
+        """One case; what went wrong. A window or a bus that never answers raises."""
+        sorunlar = []
+        p = subprocess.Popen([kopya], env=dict(masa.ortam, XDG_CONFIG_HOME=os.environ["XDG_CONFIG_HOME"]),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            giris = masa.pencere("Giriş")
+            bekle(lambda: uygulamaVar("Fatura Listesi"), 30, "the program on the accessibility bus")
+            # Activated, as a click on the window would; until the desktop says it is.
+            bekle(lambda: masa.xdotool("windowactivate", "--sync", giris).returncode == 0 and
+                  masa.xdotool("getactivewindow").stdout.strip() == giris, 20, "the window's activation")
+            time.sleep(0.8)
+            ilk = bekle(lambda: odaktaki("Fatura Listesi"), aciklama="the focused box")
+            if ilk != "Şifre":
+                sorunlar.append(f"{durum}: the first focus is in {ilk!r}, not the password box")
+            masa.yaz(sifre)
+            masa.tus("Down")  # to the server box, which starts with the computer's name
+            masa.tus("ctrl+a")
+            masa.yaz(sunucu)
+            masa.tus("Return")
+            for _ in range(bekleyen_kutular):
+                masa.pencere("Fatura Listesi")
+                time.sleep(0.5)
+                masa.resim(f"giris-{durum.replace(' ', '-')}-kutu")
+                masa.tus("Return")
+            time.sleep(1.0)
+            masa.resim(f"giris-{durum.replace(' ', '-')}")
+            odak = bekle(lambda: odaktaki("Fatura Listesi"), aciklama="the focused box")
+            if odak != beklenen:
+                sorunlar.append(f"{durum}: the focus is in {odak!r}, not in {beklenen!r}")
+            # What is typed now goes where the focus is.
+            masa.tus("Escape")
+            if p.wait(10) != 0:
+                sorunlar.append(f"{durum}: Escape ended the program with status {p.returncode}")
+        finally:
+            if p.poll() is None:
+                p.kill()
+                p.wait(10)
+        return sorunlar
+
     hatalar = []
     try:
-        for durum, sifre, sunucu, bekleyen_kutular, beklenen in (
+        for durum in (
             ("yanlis sifre", "9999", demo, 1, "Kullanıcı Adı"),
             ("baglanti hatasi", "1234", "127.0.0.1,1", 3, "Server Adı"),
         ):
-            p = subprocess.Popen([kopya], env=dict(masa.ortam, XDG_CONFIG_HOME=os.environ["XDG_CONFIG_HOME"]),
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            try:
-                giris = masa.pencere("Giriş")
-                masa.xdotool("windowactivate", "--sync", giris)
-                time.sleep(0.8)
-                ilk = bekle(lambda: odaktaki("Fatura Listesi"), aciklama="the focused box")
-                if ilk != "Şifre":
-                    hatalar.append(f"{durum}: the first focus is in {ilk!r}, not the password box")
-                masa.yaz(sifre)
-                masa.tus("Down")  # to the server box, which starts with the computer's name
-                masa.tus("ctrl+a")
-                masa.yaz(sunucu)
-                masa.tus("Return")
-                for _ in range(bekleyen_kutular):
-                    masa.pencere("Fatura Listesi")
-                    time.sleep(0.5)
-                    masa.resim(f"giris-{durum.replace(' ', '-')}-kutu")
-                    masa.tus("Return")
-                time.sleep(1.0)
-                masa.resim(f"giris-{durum.replace(' ', '-')}")
-                odak = bekle(lambda: odaktaki("Fatura Listesi"), aciklama="the focused box")
-                if odak != beklenen:
-                    hatalar.append(f"{durum}: the focus is in {odak!r}, not in {beklenen!r}")
-                # What is typed now goes where the focus is.
-                masa.tus("Escape")
-                if p.wait(10) != 0:
-                    hatalar.append(f"{durum}: Escape ended the program with status {p.returncode}")
-            finally:
-                if p.poll() is None:
-                    p.kill()
+            # A desktop that did not answer in time gets a second try; a wrong focus does not.
+            for deneme in range(2):
+                try:
+                    hatalar += dene(*durum)
+                    break
+                except AssertionError as e:
+                    if deneme:
+                        hatalar.append(f"{durum[0]}: {e}")
+                    else:
+                        print(f"{durum[0]}: {e}; trying once more")
     finally:
         masa.kapat()
         shutil.rmtree(kok, ignore_errors=True)
