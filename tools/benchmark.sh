@@ -83,8 +83,8 @@ satir "  PDF" "$pdfc" "$w" "$kb" "$(pdfinfo "$IS/liste.pdf" | awk '/^Pages:/ {pr
 for cikti in excel:xls xlsx:xlsx text:txt html:htm; do
     zamanla "$PROGRAM" --batch "$DEMO" "${TUM[@]}" --"${cikti%%:*}" "$IS/liste.${cikti##*:}"
     read -r c w kb <<<"$OLCUM"
-    printf "  %-34s %6.2f s CPU %6.2f s wall %6d MB  %6.2fx the PDF, %d MB file\n" "${cikti%%:*}" "$c" "$w" $((kb / 1024)) \
-        "$(awk "BEGIN {print $c / $pdfc}")" $(($(stat -c %s "$IS/liste.${cikti##*:}") / 1048576))
+    printf "  %-34s %6.2f s CPU %6.2f s wall %6d MB  %6.2fx the PDF, %.1f MB file\n" "${cikti%%:*}" "$c" "$w" $((kb / 1024)) \
+        "$(awk "BEGIN {print $c / $pdfc}")" "$(awk "BEGIN {print $(stat -c %s "$IS/liste.${cikti##*:}") / 1048576}")"
 done
 /usr/bin/python3 -c "import openpyxl, sys; print('  .xlsx sheets:', len(openpyxl.load_workbook(sys.argv[1], read_only=True).sheetnames))" "$IS/liste.xlsx"
 
