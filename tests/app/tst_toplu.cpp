@@ -76,6 +76,18 @@ class TstToplu : public QObject {
         static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
         return r.match(pdfBilgisi(dosya)).captured(1).toInt();
     }
+    // One of tests/veri's independent readers: its JSON, or in `hata` what went wrong.
+    static QJsonObject okuyucu(const char* betik, const QStringList& argumanlar, QString& hata) {
+        QProcess p;
+        p.start(QStringLiteral("/usr/bin/python3"),
+                QStringList{QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/") + QLatin1String(betik)} + argumanlar);
+        if (!p.waitForFinished(300000)) {
+            hata = QLatin1String(betik) + QStringLiteral(" did not finish");
+            return {};
+        }
+        if (p.exitCode() != 0) hata = QString::fromUtf8(p.readAllStandardError());
+        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    }
     QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
     void turkceAyarlar() {
         qputenv("XDG_CONFIG_HOME", ayarlar_->path().toUtf8());
@@ -364,11 +376,9 @@ private slots:
                       QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"), QStringLiteral("Fatura Satırlarını Göster=Evet"),
                       QStringLiteral("--excel"), xls, QStringLiteral("--text"), txt, QStringLiteral("--pdf"), pdf});
         QVERIFY2(s.durum == 0, qPrintable(s.hata));
-        QProcess okuyucu;
-        okuyucu.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/xls_oku.py"), xls});
-        QVERIFY(okuyucu.waitForFinished(60000));
-        QVERIFY2(okuyucu.exitCode() == 0, okuyucu.readAllStandardError().constData());
-        const QJsonObject kitap = QJsonDocument::fromJson(okuyucu.readAllStandardOutput()).object();
+        QString hata;
+        const QJsonObject kitap = okuyucu("xls_oku.py", {xls}, hata);
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QVERIFY(kitap.value(QStringLiteral("adlar")).toArray().contains(QStringLiteral("_FilterDatabase")));
         const QJsonObject sayfa = kitap.value(QStringLiteral("sayfalar")).toArray().first().toObject();
         QCOMPARE(sayfa.value(QStringLiteral("ad")).toString(), QStringLiteral("FATURA LİSTESİ"));
@@ -443,12 +453,8 @@ private slots:
         QCOMPARE(dolu(satirlar.last().toArray()), grupToplami);
 
         if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()) QSKIP("LibreOffice is installed by the test command");
-        QProcess lo;
-        lo.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/kitap_denetle.py"), xls, ayarlar_->filePath(QStringLiteral("lo"))});
-        QVERIFY(lo.waitForFinished(300000));
-        QVERIFY2(lo.exitCode() == 0, lo.readAllStandardError().constData());
-        const QJsonObject b = QJsonDocument::fromJson(lo.readAllStandardOutput()).object();
+        const QJsonObject b = okuyucu("kitap_denetle.py", {xls, ayarlar_->filePath(QStringLiteral("lo"))}, hata);
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(b.value(QStringLiteral("basliklar")).toString(), QStringLiteral("$%1:$%1").arg(dondurulmus));
         QCOMPARE(b.value(QStringLiteral("kagit")).toInt(), 9); // A4
         QCOMPARE(b.value(QStringLiteral("yon")).toString(), QStringLiteral("landscape"));
@@ -486,15 +492,10 @@ private slots:
                       QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"), QStringLiteral("Fatura Satırlarını Göster=Evet"),
                       QStringLiteral("--excel"), xls, QStringLiteral("--xlsx"), xlsx});
         QVERIFY2(s.durum == 0, qPrintable(s.hata));
-        auto oku = [](const char* betik, const QString& dosya) {
-            QProcess p;
-            p.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/") + QLatin1String(betik), dosya});
-            p.waitForFinished(120000);
-            return QJsonDocument::fromJson(p.readAllStandardOutput()).object().value(QStringLiteral("sayfalar")).toArray();
-        };
-        const QJsonArray eski = oku("xls_oku.py", xls);
-        const QJsonArray yeni = oku("xlsx_oku.py", xlsx);
+        QString hata;
+        const QJsonArray eski = okuyucu("xls_oku.py", {xls}, hata).value(QStringLiteral("sayfalar")).toArray();
+        const QJsonArray yeni = okuyucu("xlsx_oku.py", {xlsx}, hata).value(QStringLiteral("sayfalar")).toArray();
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(yeni.size(), 1);
         QCOMPARE(eski.size(), 1);
         const QJsonObject a = eski.first().toObject(), b = yeni.first().toObject();
@@ -522,12 +523,8 @@ private slots:
         // Recalculated by LibreOffice: the grand total is the sum of the
         // invoices, and with a filter applied the sum of those in view.
         if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()) QSKIP("LibreOffice is installed by the test command");
-        QProcess lo;
-        lo.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/suzgec_toplami.py"), xlsx, ayarlar_->filePath(QStringLiteral("lo"))});
-        QVERIFY(lo.waitForFinished(300000));
-        QVERIFY2(lo.exitCode() == 0, lo.readAllStandardError().constData());
-        const QJsonObject t = QJsonDocument::fromJson(lo.readAllStandardOutput()).object();
+        const QJsonObject t = okuyucu("suzgec_toplami.py", {xlsx, ayarlar_->filePath(QStringLiteral("lo"))}, hata);
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(t.value(QStringLiteral("genel")).toDouble(), t.value(QStringLiteral("hepsi")).toDouble());
         QCOMPARE(t.value(QStringLiteral("suzgecli")).toDouble(), t.value(QStringLiteral("gorunen")).toDouble());
         QVERIFY(t.value(QStringLiteral("suzgecli")).toDouble() < t.value(QStringLiteral("genel")).toDouble());
@@ -547,11 +544,9 @@ private slots:
         const int sayfalar = pdfSayfalari(pdf);
         QVERIFY(sayfalar >= 2);
 
-        QProcess denetci;
-        denetci.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/html_denetle.py"), htm});
-        QVERIFY(denetci.waitForFinished(60000));
-        QVERIFY2(denetci.exitCode() == 0, denetci.readAllStandardError().constData());
-        const QJsonObject o = QJsonDocument::fromJson(denetci.readAllStandardOutput()).object();
+        QString hata;
+        const QJsonObject o = okuyucu("html_denetle.py", {htm}, hata);
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(o.value(QStringLiteral("hatalar")).toArray().size(), 0);
         QCOMPARE(o.value(QStringLiteral("acik")).toArray().size(), 0);
         QCOMPARE(o.value(QStringLiteral("bolumler")).toInt(), sayfalar);

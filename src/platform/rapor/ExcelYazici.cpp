@@ -38,21 +38,24 @@ QString ExcelYazici::Sayfa_Adi(const QString& ad, int no) {
     return temiz.left(31 - ek.size()).trimmed() + ek;
 }
 
-ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx)
-    : dosya_(dosya), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi), xlsx_(xlsx) {
+namespace {
+
+// Beside the target, hidden, until the workbook is complete.
+QString geciciYol(const QString& dosya) {
     const QFileInfo hedef(dosya);
-    gecici_ = hedef.dir().filePath(QStringLiteral(".%1.%2.yaziliyor").arg(hedef.fileName()).arg(QCoreApplication::applicationPid()));
-    if (xlsx)
-        kitap_ = std::make_unique<XlsxKitabi>(gecici_);
-    else
-        kitap_ = std::make_unique<ExcelKitabi>();
-    yeniSayfa();
+    return hedef.dir().filePath(QStringLiteral(".%1.%2.yaziliyor").arg(hedef.fileName()).arg(QCoreApplication::applicationPid()));
+}
+
+} // namespace
+
+ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx)
+    : ExcelYazici(xlsx ? std::unique_ptr<Kitap>(std::make_unique<XlsxKitabi>(geciciYol(dosya))) : std::make_unique<ExcelKitabi>(), dosya,
+                  std::move(bicim), sayfaAdi) {
+    xlsx_ = xlsx;
 }
 
 ExcelYazici::ExcelYazici(std::unique_ptr<Kitap> kitap, const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi)
-    : dosya_(dosya), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi), kitap_(std::move(kitap)) {
-    const QFileInfo hedef(dosya);
-    gecici_ = hedef.dir().filePath(QStringLiteral(".%1.%2.yaziliyor").arg(hedef.fileName()).arg(QCoreApplication::applicationPid()));
+    : dosya_(dosya), gecici_(geciciYol(dosya)), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi), kitap_(std::move(kitap)) {
     yeniSayfa();
 }
 
