@@ -159,7 +159,7 @@ void AnaRapor::ActiveReport_ReportStart() {
     uzunTarihBicimi_ = Uzun_Tarih_Bicimi();
 
     // The report reads on a connection of its own, shared with its invoice lines.
-    baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
+    baglanti_ = d.Baglanti_ ? d.Baglanti_->ikinci() : Baglanti::ac(d.BaglantiCumlesi);
     veri = [this, sql = d.RaporSQL] { return baglanti_->sorgula(sql); };
     sistem().panoyaKoy(d.RaporSQL);
     k_->raporbaslik->metin = baslik();

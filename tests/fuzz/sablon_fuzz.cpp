@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boyut) {
     }
     const SorguSonucu sonuc = Sorgu_Birlestir(ortam, {}, satirlar);
     try {
-        TsqlCevirici::sqliteye(sonuc.durum.RaporSQL, {{QStringLiteral("net_tutar"), QStringLiteral("MONEY")}});
+        TsqlCevirici::sqliteye(sonuc.durum.RaporSQL, {{{QStringLiteral("net_tutar"), QStringLiteral("MONEY")}}, {}, {}});
     } catch (const VeritabaniHatasi&) {}
     return 0;
 }

@@ -50,8 +50,13 @@ void SqliteYazici::veritabani(const QString& ad) {
 void SqliteYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
     if (ekle_) sqlite3_finalize(ekle_);
     QStringList tanim, adlar, yerler;
+    QStringList& metinler = metinSutunlari_[ad];
     for (const TabloSutunu& s : sutunlar) {
-        tanim << s.ad + u' ' + s.tur + (metinTuru(s.tur) ? QStringLiteral(" COLLATE RTRIM") : QString());
+        if (s.birincil)
+            tanim << s.ad + QStringLiteral(" INTEGER PRIMARY KEY");
+        else
+            tanim << s.ad + u' ' + s.tur + (metinTuru(s.tur) ? QStringLiteral(" COLLATE RTRIM") : QString());
+        if (metinTuru(s.tur)) metinler << s.ad.toLower();
         adlar << s.ad;
         yerler << QStringLiteral("?");
     }
@@ -88,8 +93,16 @@ void SqliteYazici::satir(const QList<Deger>& degerler) {
 
 void SqliteYazici::gorunum(const QString& ad, const QString& sql) { calistir(QStringLiteral("CREATE VIEW %1 AS %2").arg(ad, sql)); }
 
-void SqliteYazici::dizin(const QString& tablo, const QString& sutunlar) {
-    calistir(QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%3)").arg(tablo).arg(++dizinNo_).arg(sutunlar));
+void SqliteYazici::dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) {
+    QStringList anahtar = sutunlar.split(u',');
+    for (QString& s : anahtar) {
+        s = s.trimmed();
+        if (anahtar.size() > 1 && metinSutunlari_.value(tablo).contains(s.toLower())) s += QStringLiteral(" COLLATE BINARY");
+    }
+    calistir(QStringLiteral("CREATE %1INDEX IX_%2_%3 ON %2 (%4)")
+                 .arg(tur == DizinTuru::Benzersiz ? QStringLiteral("UNIQUE ") : QString(), tablo)
+                 .arg(++dizinNo_)
+                 .arg(anahtar.join(QStringLiteral(", "))));
 }
 
 void SqliteYazici::bitir() { kapat(); }
@@ -146,7 +159,7 @@ void TsqlYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
         // Unicode columns keep every Turkish letter whatever the server's collation.
         QString tur = s.tur;
         if (tur.startsWith(QLatin1String("VARCHAR"), Qt::CaseInsensitive)) tur.prepend(u'N');
-        tanim << QStringLiteral("[%1] %2 NULL").arg(s.ad, tur);
+        tanim << QStringLiteral("[%1] %2 %3").arg(s.ad, tur, s.birincil ? QStringLiteral("NOT NULL PRIMARY KEY") : QStringLiteral("NULL"));
         adlar << u'[' + s.ad + u']';
     }
     out_ << QStringLiteral("CREATE TABLE dbo.[%1] (%2);\nGO\n").arg(ad, tanim.join(QStringLiteral(", ")));
@@ -172,9 +185,12 @@ void TsqlYazici::gorunum(const QString& ad, const QString& sql) {
     out_ << QStringLiteral("CREATE VIEW dbo.[%1] AS %2;\nGO\n").arg(ad, metin);
 }
 
-void TsqlYazici::dizin(const QString& tablo, const QString& sutunlar) {
+void TsqlYazici::dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) {
     topluyuBitir();
-    out_ << QStringLiteral("CREATE INDEX IX_%1_%2 ON dbo.[%1] (%3);\nGO\n").arg(tablo).arg(++dizinNo_).arg(sutunlar);
+    out_ << QStringLiteral("CREATE %1INDEX IX_%2_%3 ON dbo.[%2] (%4);\nGO\n")
+                .arg(tur == DizinTuru::Benzersiz ? QStringLiteral("UNIQUE ") : QString(), tablo)
+                .arg(++dizinNo_)
+                .arg(sutunlar);
 }
 
 void TsqlYazici::bitir() {

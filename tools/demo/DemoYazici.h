@@ -2,6 +2,7 @@
 #include "platform/veritabani/Deger.h"
 
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTextStream>
@@ -14,7 +15,10 @@ struct sqlite3_stmt;
 struct TabloSutunu {
     QString ad;
     QString tur;
+    bool birincil = false; // the table's primary key
 };
+
+enum class DizinTuru { Duz, Benzersiz };
 
 // Where the demo company goes: the embedded store's files or a T-SQL script.
 // Calls come in order: veritabani, then per table tablo + satir..., then
@@ -26,12 +30,16 @@ public:
     virtual void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) = 0;
     virtual void satir(const QList<Deger>& degerler) = 0;
     virtual void gorunum(const QString& ad, const QString& sql) = 0;
-    virtual void dizin(const QString& tablo, const QString& sutunlar) = 0;
+    virtual void dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) = 0;
     virtual void bitir() = 0;
 };
 
 // "<klasor>/<database>.sqlite", written anew; text columns compare as SQL
-// Server does (trailing blanks ignored).
+// Server does (trailing blanks ignored). A whole-number primary key is the
+// table's row id. A text column in a key of several columns is kept in byte
+// order: the program compares text in the Turkish order, and an index of
+// several columns whose text is held in another order would make it fall
+// back to byte order for every report.
 class SqliteYazici : public DemoYazici {
 public:
     explicit SqliteYazici(const QString& klasor) : klasor_(klasor) {}
@@ -40,7 +48,7 @@ public:
     void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) override;
     void satir(const QList<Deger>& degerler) override;
     void gorunum(const QString& ad, const QString& sql) override;
-    void dizin(const QString& tablo, const QString& sutunlar) override;
+    void dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) override;
     void bitir() override;
 
 private:
@@ -51,6 +59,7 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* ekle_ = nullptr;
     int dizinNo_ = 0;
+    QHash<QString, QStringList> metinSutunlari_; // per table
 };
 
 // A script that sqlcmd loads into a real SQL Server: databases, tables, rows.
@@ -61,7 +70,7 @@ public:
     void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) override;
     void satir(const QList<Deger>& degerler) override;
     void gorunum(const QString& ad, const QString& sql) override;
-    void dizin(const QString& tablo, const QString& sutunlar) override;
+    void dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) override;
     void bitir() override;
 
 private:
@@ -91,8 +100,8 @@ public:
     void gorunum(const QString& ad, const QString& sql) override {
         for (auto& y : y_) y->gorunum(ad, sql);
     }
-    void dizin(const QString& t, const QString& s) override {
-        for (auto& y : y_) y->dizin(t, s);
+    void dizin(const QString& t, const QString& s, DizinTuru tur) override {
+        for (auto& y : y_) y->dizin(t, s, tur);
     }
     void bitir() override {
         for (auto& y : y_) y->bitir();

@@ -12,6 +12,9 @@ class Baglanti {
 public:
     virtual ~Baglanti() = default;
     virtual std::unique_ptr<Imlec> sorgula(const QString& sql) = 0;
+    // A further connection to the same database with the same login, for a
+    // reader that runs beside this one; it shares what was learnt at opening.
+    virtual std::shared_ptr<Baglanti> ikinci() const = 0;
 
     // Opens the back end that the connection string names: the embedded store
     // when "Data Source" is an existing folder, else SQL Server through ODBC.

@@ -176,7 +176,12 @@ struct Giris {
 
 } // namespace
 
-OdbcBaglanti::OdbcBaglanti(const QString& odbcCumlesi, QDeadlineTimer son, int sorguZamanAsimiSn) : sorguZamanAsimi_(sorguZamanAsimiSn) {
+std::shared_ptr<Baglanti> OdbcBaglanti::ikinci() const {
+    return std::make_shared<OdbcBaglanti>(cumle_, QDeadlineTimer(std::chrono::seconds(Baglanti::girisZamanAsimi())), sorguZamanAsimi_);
+}
+
+OdbcBaglanti::OdbcBaglanti(const QString& odbcCumlesi, QDeadlineTimer son, int sorguZamanAsimiSn)
+    : cumle_(odbcCumlesi), sorguZamanAsimi_(sorguZamanAsimiSn) {
     auto g = std::make_shared<Giris>();
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &g->env)))
         throw VeritabaniHatasi(HataNo::Genel, QStringLiteral("ODBC environment could not be created"));

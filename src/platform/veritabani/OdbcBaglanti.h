@@ -20,8 +20,10 @@ public:
     OdbcBaglanti& operator=(const OdbcBaglanti&) = delete;
 
     std::unique_ptr<Imlec> sorgula(const QString& sql) override;
+    std::shared_ptr<Baglanti> ikinci() const override;
 
 private:
+    QString cumle_;
     void* env_ = nullptr;
     void* dbc_ = nullptr;
     int sorguZamanAsimi_ = 60;

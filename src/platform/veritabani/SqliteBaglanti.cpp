@@ -1,5 +1,6 @@
 #include "platform/veritabani/SqliteBaglanti.h"
 #include "platform/metin/TarihKalibi.h"
+#include "platform/veritabani/SqliteSemasi.h"
 #include "platform/veritabani/TsqlCevirici.h"
 #include "platform/veritabani/TurkceSiralama.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
@@ -66,96 +67,6 @@ void fnMetin(sqlite3_context* c, int, sqlite3_value** a) {
 
 int fnSiralama(void*, int na, const void* a, int nb, const void* b) {
     return Turkce_Karsilastir(QByteArrayView(static_cast<const char*>(a), na), QByteArrayView(static_cast<const char*>(b), nb));
-}
-
-QByteArray sondakiBosluksuz(QByteArray b) {
-    while (b.endsWith(' ')) b.chop(1);
-    return b;
-}
-
-// Whether the keys of an index held in the built-in RTRIM order stand in the
-// Turkish order too (codes of digits do): only then may lookups through it
-// use the Turkish order.
-bool turkceSiradaMi(sqlite3* db, const QString& sema, const QString& tablo, const QString& dizin, const QString& sutun) {
-    auto ad = [](const QString& s) { return u'"' + QString(s).replace(u'"', QLatin1String("\"\"")) + u'"'; };
-    const QByteArray q = QStringLiteral("SELECT %1 FROM %2.%3 INDEXED BY %4 WHERE %1 IS NOT NULL ORDER BY %1")
-                             .arg(ad(sutun), ad(sema), ad(tablo), ad(dizin))
-                             .toUtf8();
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(s);
-        return false;
-    }
-    bool sirali = true;
-    QByteArray onceki;
-    bool ilk = true;
-    while (sirali && sqlite3_step(s) == SQLITE_ROW) {
-        const auto* m = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-        const QByteArray su = sondakiBosluksuz(QByteArray(m, sqlite3_column_bytes(s, 0)));
-        if (!ilk) {
-            const int k = Turkce_Karsilastir(onceki, su);
-            sirali = k < 0 || (k == 0 && onceki == su);
-        }
-        onceki = su;
-        ilk = false;
-    }
-    sqlite3_finalize(s);
-    return sirali;
-}
-
-// An index keyed by the built-in RTRIM order is read with the Turkish order
-// once the collation is replaced; unless its keys stand in both orders,
-// lookups through it would miss rows, and the store keeps the built-in order.
-bool turkceSiralamaGuvenli(sqlite3* db) {
-    static const char* sql = "SELECT m.name, l.name, x.name, x.coll FROM %1.sqlite_master m, pragma_index_list(m.name, '%1') l,"
-                             " pragma_index_xinfo(l.name, '%1') x WHERE m.type='table' AND x.key=1 ORDER BY l.name, x.seqno";
-    struct Anahtar {
-        QString sema, tablo, dizin, sutun;
-        bool rtrim;
-    };
-    for (const char* sema : {"main", "Defination_DB"}) {
-        const QByteArray q = QString::fromLatin1(sql).arg(QLatin1String(sema)).toUtf8();
-        sqlite3_stmt* s = nullptr;
-        QList<Anahtar> anahtarlar;
-        if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
-            while (sqlite3_step(s) == SQLITE_ROW)
-                anahtarlar.append({QString::fromLatin1(sema), u8(sqlite3_column_text(s, 0)), u8(sqlite3_column_text(s, 1)),
-                                   u8(sqlite3_column_text(s, 2)),
-                                   u8(sqlite3_column_text(s, 3)).compare(QLatin1String("RTRIM"), Qt::CaseInsensitive) == 0});
-        }
-        sqlite3_finalize(s);
-        for (const Anahtar& a : anahtarlar) {
-            if (!a.rtrim) continue;
-            qsizetype sutunSayisi = 0;
-            for (const Anahtar& b : anahtarlar) sutunSayisi += b.dizin == a.dizin ? 1 : 0;
-            if (sutunSayisi > 1 || !turkceSiradaMi(db, a.sema, a.tablo, a.dizin, a.sutun)) return false;
-        }
-    }
-    return true;
-}
-
-// The declared types of the columns of every table and view, for the
-// translation of divisions.
-TsqlCevirici::SutunTurleri sutunTurleri(sqlite3* db) {
-    TsqlCevirici::SutunTurleri t;
-    for (const char* sema : {"main", "Defination_DB"}) {
-        const QByteArray q = QStringLiteral("SELECT m.name, p.name, p.type FROM %1.sqlite_master m, pragma_table_info(m.name, '%1') p"
-                                            " WHERE m.type IN ('table','view')")
-                                 .arg(QLatin1String(sema))
-                                 .toUtf8();
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
-            while (sqlite3_step(s) == SQLITE_ROW) {
-                const QString tablo = u8(sqlite3_column_text(s, 0)).toLower(), sutun = u8(sqlite3_column_text(s, 1)).toLower();
-                const QString tur = u8(sqlite3_column_text(s, 2)).toUpper();
-                t.insert(tablo + u'.' + sutun, tur);
-                const auto o = t.constFind(sutun);
-                t.insert(sutun, o == t.constEnd() || *o == tur ? tur : QString());
-            }
-        }
-        sqlite3_finalize(s);
-    }
-    return t;
 }
 
 void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
@@ -369,7 +280,7 @@ int yetki(void*, int islem, const char* ad, const char* deger, const char*, cons
 
 } // namespace
 
-SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
+SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b, std::shared_ptr<const SqliteSemasi> sema) : b_(b), sema_(std::move(sema)) {
     girisDenetle(b);
     const QDir klasor(b.veriKaynagi);
     const QString dosya = klasor.filePath(b.katalog + QStringLiteral(".sqlite"));
@@ -412,15 +323,22 @@ SqliteBaglanti::SqliteBaglanti(const BaglantiCumlesi& b) {
     // The store's text columns are declared COLLATE RTRIM (trailing blanks
     // ignored, as the server compares); here that name takes the server's
     // Turkish case-insensitive order. Ordinary SQLite tools keep the built-in one.
-    turler_ = sutunTurleri(db_);
-    if (turkceSiralamaGuvenli(db_)) sqlite3_create_collation_v2(db_, "RTRIM", SQLITE_UTF8, nullptr, fnSiralama, nullptr);
+    if (!sema_) {
+        sema_ = SqliteSemasi::oku(db_);
+        if (!sema_->turkceEngeli.isEmpty())
+            qWarning().noquote() << QStringLiteral("%1: %2; its text is sorted and compared by its bytes, not in the Turkish order.")
+                                        .arg(QDir::toNativeSeparators(dosya), sema_->turkceEngeli);
+    }
+    if (sema_->turkceEngeli.isEmpty()) sqlite3_create_collation_v2(db_, "RTRIM", SQLITE_UTF8, nullptr, fnSiralama, nullptr);
     sqlite3_set_authorizer(db_, yetki, nullptr);
 }
 
 SqliteBaglanti::~SqliteBaglanti() { sqlite3_close_v2(db_); }
 
+std::shared_ptr<Baglanti> SqliteBaglanti::ikinci() const { return std::make_shared<SqliteBaglanti>(b_, sema_); }
+
 std::unique_ptr<Imlec> SqliteBaglanti::sorgula(const QString& sql) {
-    const QByteArray metin = TsqlCevirici::sqliteye(sql, turler_).toUtf8();
+    const QByteArray metin = TsqlCevirici::sqliteye(sql, sema_->ceviri).toUtf8();
     sqlite3_stmt* s = nullptr;
     if (sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &s, nullptr) != SQLITE_OK) {
         const QString m = QString::fromUtf8(sqlite3_errmsg(db_));

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/veritabani/Baglanti.h"
 #include "platform/veritabani/BaglantiCumlesi.h"
-#include "platform/veritabani/TsqlCevirici.h"
+#include "platform/veritabani/SqliteSemasi.h"
 
 struct sqlite3;
 
@@ -13,17 +13,20 @@ struct sqlite3;
 // it every login is accepted.
 class SqliteBaglanti : public Baglanti {
 public:
-    explicit SqliteBaglanti(const BaglantiCumlesi& b);
+    // A store's schema is read by its first connection; `sema` passes it to a further one.
+    explicit SqliteBaglanti(const BaglantiCumlesi& b, std::shared_ptr<const SqliteSemasi> sema = {});
     ~SqliteBaglanti() override;
     SqliteBaglanti(const SqliteBaglanti&) = delete;
     SqliteBaglanti& operator=(const SqliteBaglanti&) = delete;
 
     std::unique_ptr<Imlec> sorgula(const QString& sql) override;
+    std::shared_ptr<Baglanti> ikinci() const override;
 
     // The version of the SQLite library the program runs with.
     static QString kutuphaneSurumu();
 
 private:
     sqlite3* db_ = nullptr;
-    TsqlCevirici::SutunTurleri turler_; // declared column types, read once at opening
+    BaglantiCumlesi b_;
+    std::shared_ptr<const SqliteSemasi> sema_;
 };

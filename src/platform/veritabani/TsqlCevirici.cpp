@@ -1,4 +1,6 @@
 #include "platform/veritabani/TsqlCevirici.h"
+#include "platform/veritabani/SqlJetonlari.h"
+#include "platform/veritabani/SqliteGruplama.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 
 #include <QDate>
@@ -8,77 +10,6 @@
 #include <vector>
 
 namespace {
-
-struct Jeton {
-    enum Tur { Bosluk, Yorum, Metin, Kimlik, Isaret, Diger } tur;
-    QString s;
-};
-
-bool kimlikBasi(QChar c) { return c.isLetter() || c == u'_' || c == u'@' || c == u'#'; }
-bool kimlikDevami(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$'; }
-
-std::vector<Jeton> ayir(const QString& t) {
-    std::vector<Jeton> j;
-    const qsizetype n = t.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const QChar c = t.at(i);
-        qsizetype b = i;
-        if (c.isSpace()) {
-            while (i < n && t.at(i).isSpace()) ++i;
-            j.push_back({Jeton::Bosluk, t.mid(b, i - b)});
-        } else if (c == u'-' && i + 1 < n && t.at(i + 1) == u'-') {
-            while (i < n && t.at(i) != u'\n') ++i;
-            j.push_back({Jeton::Yorum, t.mid(b, i - b)});
-        } else if (c == u'/' && i + 1 < n && t.at(i + 1) == u'*') {
-            const qsizetype son = t.indexOf(QLatin1String("*/"), i + 2);
-            i = son < 0 ? n : son + 2;
-            j.push_back({Jeton::Yorum, t.mid(b, i - b)});
-        } else if (c == u'\'' || ((c == u'N' || c == u'n') && i + 1 < n && t.at(i + 1) == u'\'')) {
-            if (c != u'\'') {
-                ++i;
-                ++b;
-            } // N'...' is a Unicode literal; SQLite text always is
-            ++i;
-            while (i < n) {
-                if (t.at(i) == u'\'') {
-                    if (i + 1 < n && t.at(i + 1) == u'\'') {
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                ++i;
-            }
-            j.push_back({Jeton::Metin, t.mid(b, i - b)});
-        } else if (c == u'[' || c == u'"') {
-            const QChar kapa = c == u'[' ? u']' : u'"';
-            ++i;
-            while (i < n && t.at(i) != kapa) ++i;
-            if (i < n) ++i;
-            j.push_back({Jeton::Kimlik, t.mid(b, i - b)});
-        } else if (kimlikBasi(c)) {
-            while (i < n && kimlikDevami(t.at(i))) ++i;
-            j.push_back({Jeton::Kimlik, t.mid(b, i - b)});
-        } else if (c.isDigit()) {
-            while (i < n && (t.at(i).isLetterOrNumber() || t.at(i) == u'.')) ++i;
-            j.push_back({Jeton::Diger, t.mid(b, i - b)});
-        } else {
-            ++i;
-            j.push_back({Jeton::Isaret, QString(c)});
-        }
-    }
-    return j;
-}
-
-QString cozulmusAd(const Jeton& j) {
-    if (j.tur != Jeton::Kimlik) return {};
-    if (j.s.startsWith(u'[') || j.s.startsWith(u'"')) return j.s.mid(1, j.s.size() - 2).toLower();
-    return j.s.toLower();
-}
-
-bool isaretMi(const Jeton& j, QChar c) { return j.tur == Jeton::Isaret && j.s.size() == 1 && j.s.at(0) == c; }
 
 class Cevirici {
 public:
@@ -482,88 +413,10 @@ QString ondalikMetni(double d) {
 
 QString tarihDonusumHatasi() { return QStringLiteral("Conversion failed when converting date and/or time from character string."); }
 
-QString siralamayiBirlestir(const QString& sql) {
-    const std::vector<Jeton> j = ayir(sql);
-    auto kelime = [&j](size_t i, const char* k) {
-        return j[i].tur == Jeton::Kimlik && j[i].s.compare(QLatin1String(k), Qt::CaseInsensitive) == 0;
-    };
-    // The next word after `i`, spaces and comments passed over.
-    auto sonraki = [&j](size_t i) {
-        ++i;
-        while (i < j.size() && (j[i].tur == Jeton::Bosluk || j[i].tur == Jeton::Yorum)) ++i;
-        return i;
-    };
-    // The outer statement's GROUP BY, HAVING and ORDER BY; anything after the
-    // order (LIMIT, UNION) leaves the statement as it is.
-    size_t grupBasi = 0, grupSonu = 0, sira = 0, siraBasi = 0;
-    int derinlik = 0;
-    for (size_t i = 0; i < j.size(); ++i) {
-        if (isaretMi(j[i], u'(')) ++derinlik;
-        if (isaretMi(j[i], u')')) --derinlik;
-        if (derinlik != 0 || j[i].tur != Jeton::Kimlik) continue;
-        if (kelime(i, "UNION") || kelime(i, "LIMIT") || kelime(i, "EXCEPT") || kelime(i, "INTERSECT")) return sql;
-        const size_t by = sonraki(i);
-        if (by >= j.size() || !kelime(by, "BY")) {
-            if (kelime(i, "HAVING") && grupBasi && !grupSonu) grupSonu = i;
-            continue;
-        }
-        if (kelime(i, "GROUP")) grupBasi = by + 1;
-        if (kelime(i, "ORDER")) {
-            if (grupBasi && !grupSonu) grupSonu = i;
-            sira = i;
-            siraBasi = by + 1;
-        }
-    }
-    if (!grupBasi || !siraBasi || siraBasi < grupBasi) return sql;
-    // The terms of a list, split at its top-level commas.
-    auto terimler = [&j](size_t bas, size_t son) {
-        QStringList l;
-        QString t;
-        int d = 0;
-        for (size_t i = bas; i < son; ++i) {
-            if (isaretMi(j[i], u'(')) ++d;
-            if (isaretMi(j[i], u')')) --d;
-            if (d == 0 && isaretMi(j[i], u',')) {
-                l << t.trimmed();
-                t.clear();
-                continue;
-            }
-            t += j[i].s;
-        }
-        l << t.trimmed();
-        return l;
-    };
-    const QStringList grup = terimler(grupBasi, grupSonu);
-    const QStringList siralama = terimler(siraBasi, j.size());
-    auto anahtar = [](QString t) {
-        t = t.simplified();
-        for (const char* yon : {" ASC", " DESC"})
-            if (t.endsWith(QLatin1String(yon), Qt::CaseInsensitive)) t.chop(static_cast<qsizetype>(qstrlen(yon)));
-        return t.toUpper();
-    };
-    QStringList grupAnahtarlari;
-    for (const QString& g : grup) grupAnahtarlari << anahtar(g);
-    QStringList oncekiler, kalanlar;
-    QList<bool> kullanildi(grup.size(), false);
-    for (const QString& o : siralama) {
-        const qsizetype i = grupAnahtarlari.indexOf(anahtar(o));
-        if (i < 0) return sql; // an order by something not grouped: left as it is
-        if (!kullanildi.at(i)) oncekiler << grup.at(i);
-        kullanildi[i] = true;
-    }
-    for (qsizetype i = 0; i < grup.size(); ++i)
-        if (!kullanildi.at(i)) kalanlar << grup.at(i);
-    QString bas;
-    for (size_t i = 0; i < grupBasi; ++i) bas += j[i].s;
-    QString arasi; // HAVING, when there is one
-    for (size_t i = grupSonu; i < sira; ++i) arasi += j[i].s;
-    QString orderBy;
-    for (size_t i = sira; i < siraBasi; ++i) orderBy += j[i].s;
-    const QStringList yeniSira = siralama + kalanlar;
-    return bas + u' ' + (oncekiler + kalanlar).join(QStringLiteral(", ")) + u' ' + arasi.trimmed() +
-           (arasi.trimmed().isEmpty() ? QString() : QStringLiteral(" ")) + orderBy.trimmed() + u' ' + yeniSira.join(QStringLiteral(", "));
+QString sqliteye(const QString& tsql, const Sema& sema) {
+    const QString sqlite = Cevirici(ayir(tsql), sema.turler).cevir();
+    const QString akan = SqliteGruplama::gereksizGruplamayiKaldir(sqlite, sema.anahtarlar, sema.harmanlar);
+    return akan != sqlite ? akan : SqliteGruplama::siralamayiBirlestir(sqlite);
 }
-
-QString sqliteye(const QString& tsql, const SutunTurleri& turler) { return siralamayiBirlestir(Cevirici(ayir(tsql), turler).cevir()); }
 
 } // namespace TsqlCevirici

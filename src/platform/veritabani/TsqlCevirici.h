@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/veritabani/SqliteGruplama.h"
+
 #include <QHash>
 #include <QString>
 
@@ -16,21 +18,22 @@ namespace TsqlCevirici {
 // tables declare differently maps to the empty text.
 using SutunTurleri = QHash<QString, QString>;
 
+// What the translation knows of the store it writes for.
+struct Sema {
+    SutunTurleri turler;
+    SqliteGruplama::Anahtarlar anahtarlar;
+    SqliteGruplama::Harmanlar harmanlar;
+};
+
 // Throws VeritabaniHatasi with the server's conversion message for a
 // 'M/D/YYYY'-like literal (digits, blanks and at least two slashes) that is
 // no date: the server reads such a literal as a date where the program
 // writes one, and fails.
 // With the column types, a division whose operand is a MONEY column divides
 // as the server does: never as whole numbers, and money by a whole number or
-// by money keeps four decimals.
-QString sqliteye(const QString& tsql, const SutunTurleri& turler = {});
-
-// When every ORDER BY term of the outer statement is a GROUP BY term, the
-// GROUP BY lists those terms first and the ORDER BY goes on with the rest of
-// the grouping, so that the store sorts once, and rows come as soon as their
-// group is complete. The same rows, in the same order but for ties, which
-// then come by the grouping. Any other statement stays as it is.
-QString siralamayiBirlestir(const QString& sql);
+// by money keeps four decimals. With the keys, a grouping that cannot merge
+// rows is dropped; else grouping and order share one sort (SqliteGruplama).
+QString sqliteye(const QString& tsql, const Sema& sema = {});
 
 bool tarihDenemesi(const QString& icerik);
 
