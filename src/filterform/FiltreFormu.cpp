@@ -2,6 +2,7 @@
 #include "filterform/SecimListesi.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "filterform/Secenekler.h"
+#include "platform/veritabani/VeritabaniHatasi.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/Degiskenler.h"
 #include "template/Sablon.h"
@@ -68,13 +69,50 @@ QString FiltreFormu::yukle(const QString& sablonYolu) {
 void FiltreFormu::etkinlestir(const std::function<void(int, int)>& ilerleme) {
     Degiskenler& d = degiskenler();
     if (d.DegerlerYuklendi) return;
-    Secenekleri_Doldur(FiltreGrd, ilerleme);
+    const Doldurulanlar d2 = Secenekleri_Doldur(FiltreGrd, ilerleme);
+    ilkKullanimda_ = QSet<int>(d2.ilkKullanimda.begin(), d2.ilkKullanimda.end());
+    uzunListeler_ = QSet<int>(d2.uzun.begin(), d2.uzun.end());
     d.DegerlerYuklendi = true;
+}
+
+void FiltreFormu::listeyiHazirla(int satir) {
+    if (!ilkKullanimda_.remove(satir)) return;
+    const QString baslik = FiltreGrd.hucre(satir, Sutun::FiltreLbl);
+    try {
+        if (const std::optional<QString> liste = Deger_Listesi_Al(baslik)) {
+            FiltreGrd.hucreYaz(satir, Sutun::Secenek, *liste);
+        } else {
+            FiltreGrd.hucreYaz(satir, Sutun::Secenek, Liste_Basi(baslik));
+            uzunListeler_.insert(satir);
+        }
+    } catch (const VeritabaniHatasi&) {
+        // Shown already; the template's list stays.
+    }
+}
+
+bool FiltreFormu::listeyeUyar(int satir, const QString& deger) {
+    if (ilkKullanimda_.contains(satir) || uzunListeler_.contains(satir)) {
+        const QString baslik = FiltreGrd.hucre(satir, Sutun::FiltreLbl);
+        const QString bas = Liste_Basi(baslik);
+        try {
+            return bas.startsWith(u'|') || deger == bas || Listede_Var(baslik, deger);
+        } catch (const VeritabaniHatasi&) { return false; } // shown already
+    }
+    const QString liste = FiltreGrd.hucre(satir, Sutun::Secenek);
+    return liste.isEmpty() || liste.startsWith(u'|') || liste.split(u'|').contains(deger);
 }
 
 bool FiltreFormu::hareketOncesi(int satir, int sutun) {
     if (sutun == FiltreGrd.sutunNo(Sutun::FiltreLbl)) return false;
-    FiltreGrd.acilirListeAyarla(FiltreGrd.hucre(satir, Sutun::Secenek));
+    listeyiHazirla(satir);
+    IzgaraModeli::Baslayanlar baslayanlar;
+    if (uzunListeler_.contains(satir))
+        baslayanlar = [baslik = FiltreGrd.hucre(satir, Sutun::FiltreLbl)](const QString& onEk) {
+            try {
+                return Baslayan_Degerler(baslik, onEk);
+            } catch (const VeritabaniHatasi&) { return QStringList(); } // shown already
+        };
+    FiltreGrd.acilirListeAyarla(FiltreGrd.hucre(satir, Sutun::Secenek), baslayanlar);
     FiltreGrd.duzenlenebilirAyarla(!FiltreGrd.hucre(satir, Sutun::FiltreLbl).isEmpty());
     return true;
 }

@@ -2,6 +2,7 @@
 #include "platform/izgara/IzgaraModeli.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 
@@ -69,6 +70,15 @@ public:
     // Rows whose caption is exactly `baslik`.
     QList<int> satirlar(const QString& baslik) const;
 
+    // Whether the row's drop-down list allows `deger`: a free list any text,
+    // a pick-only list its own items. A list not held whole asks the database.
+    bool listeyeUyar(int satir, const QString& deger);
+
 private:
+    // A list read at first use is read now; a long one stays with the database.
+    void listeyiHazirla(int satir);
+
     bool secimAcik_ = false;
+    QSet<int> ilkKullanimda_;
+    QSet<int> uzunListeler_;
 };

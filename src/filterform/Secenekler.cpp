@@ -1,17 +1,22 @@
 #include "filterform/Secenekler.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "platform/izgara/IzgaraModeli.h"
+#include "platform/veritabani/SqlMetni.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
+#include "query/Sorgu.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QRegularExpression>
 
 namespace {
 
-enum class Tur { R, P, Cift, Bugun };
+// R and P: the two query forms; Cift: a two-column list; Bugun: today's
+// date; Satir: the line types, which the report itself defines.
+enum class Tur { R, P, Cift, Bugun, Satir };
 
 struct Kaynak {
     const char* baslik;
@@ -19,33 +24,36 @@ struct Kaynak {
     const char* tablo; // for pairs: the query key (S1, S2, A1, A2, I1, I2)
     const char* sutun;
     bool hepsi;
+    // Grows with the company (customers, stock, transactions): read on first
+    // use, not at activation, so that start-up does not grow with the company.
+    bool buyuyen = false;
 };
 
 // In the order the captions are tried. An empty table stands for the report's main table.
 constexpr Kaynak kKaynaklar[] = {
-    {"Cari Kodu", Tur::R, "CARIKART", "Cari_Kod", false},
-    {"Cari Ünvanı", Tur::R, "CARIKART", "Unvan", false},
-    {"Cari Özel Kod1", Tur::R, "CARIKART", "O_Kod1", true},
-    {"Cari Özel Kod2", Tur::R, "CARIKART", "O_Kod2", true},
-    {"Cari Özel Kod3", Tur::R, "CARIKART", "O_Kod3", true},
-    {"Cari Grup Kodu", Tur::R, "CARIKART", "Grup_Kod", true},
-    {"İlçe", Tur::R, "CARIKART", "Ilce", true},
-    {"Şehir", Tur::R, "CARIKART", "Sehir", true},
-    {"Vergi Dairesi", Tur::R, "CARIKART", "Vergi_Dairesi", true},
+    {"Cari Kodu", Tur::R, "CARIKART", "Cari_Kod", false, true},
+    {"Cari Ünvanı", Tur::R, "CARIKART", "Unvan", false, true},
+    {"Cari Özel Kod1", Tur::R, "CARIKART", "O_Kod1", true, true},
+    {"Cari Özel Kod2", Tur::R, "CARIKART", "O_Kod2", true, true},
+    {"Cari Özel Kod3", Tur::R, "CARIKART", "O_Kod3", true, true},
+    {"Cari Grup Kodu", Tur::R, "CARIKART", "Grup_Kod", true, true},
+    {"İlçe", Tur::R, "CARIKART", "Ilce", true, true},
+    {"Şehir", Tur::R, "CARIKART", "Sehir", true, true},
+    {"Vergi Dairesi", Tur::R, "CARIKART", "Vergi_Dairesi", true, true},
     {"Kasa Kodu", Tur::R, "KASAKART", "Kasa_Kod", true},
     {"Kasa Adı", Tur::R, "KASAKART", "Kasa_Ad", true},
     {"Kasa Özel Kodu", Tur::R, "KASAKART", "O_Kod", true},
-    {"Stok Kodu", Tur::R, "STOKKART", "Stok_Kod", false},
-    {"Stok Adı", Tur::R, "STOKKART", "Stok_Ad", false},
-    {"KDV", Tur::R, "STOKKART", "KDV", true},
-    {"Ana Birim", Tur::R, "STOKKART", "Ana_Birim", true},
-    {"2. Birim", Tur::R, "STOKKART", "Birim2", true},
-    {"3. Birim", Tur::R, "STOKKART", "Birim3", true},
-    {"Üretici Firma", Tur::R, "STOKKART", "Uretici_Firma", true},
-    {"Stok Özel Kod1", Tur::R, "STOKKART", "O_Kod", true},
-    {"Stok Özel Kod2", Tur::R, "STOKKART", "O_Kod2", true},
-    {"Stok Özel Kod3", Tur::R, "STOKKART", "O_Kod3", true},
-    {"Stok Grup Kodu", Tur::R, "STOKKART", "Grup_Kod", true},
+    {"Stok Kodu", Tur::R, "STOKKART", "Stok_Kod", false, true},
+    {"Stok Adı", Tur::R, "STOKKART", "Stok_Ad", false, true},
+    {"KDV", Tur::R, "STOKKART", "KDV", true, true},
+    {"Ana Birim", Tur::R, "STOKKART", "Ana_Birim", true, true},
+    {"2. Birim", Tur::R, "STOKKART", "Birim2", true, true},
+    {"3. Birim", Tur::R, "STOKKART", "Birim3", true, true},
+    {"Üretici Firma", Tur::R, "STOKKART", "Uretici_Firma", true, true},
+    {"Stok Özel Kod1", Tur::R, "STOKKART", "O_Kod", true, true},
+    {"Stok Özel Kod2", Tur::R, "STOKKART", "O_Kod2", true, true},
+    {"Stok Özel Kod3", Tur::R, "STOKKART", "O_Kod3", true, true},
+    {"Stok Grup Kodu", Tur::R, "STOKKART", "Grup_Kod", true, true},
     {"Banka Adı", Tur::R, "HESAPKART", "Banka_Ad", false},
     {"Banka Özel Kodu", Tur::R, "HESAPKART", "O_Kod", true},
     {"Anlaşma Taksit Sayısı", Tur::R, "POSANLASMA", "Taksit_Sayisi", true},
@@ -64,15 +72,15 @@ constexpr Kaynak kKaynaklar[] = {
     {"İndirim Adı", Tur::R, "INDIRIMTANIM", "Ad", true},
     {"Sablon Kodu", Tur::P, "SABLONKART", "Sablon_Kod", true},
     {"Sablon Adı", Tur::P, "SABLONKART", "Sablon_Ad", true},
-    {"İşlem Özel Kodu", Tur::P, "", "O_Kod", true},
-    {"İşlem Belge No", Tur::P, "", "Belge_No", true},
+    {"İşlem Özel Kodu", Tur::P, "", "O_Kod", true, true},
+    {"İşlem Belge No", Tur::P, "", "Belge_No", true, true},
     {"Doviz Kod", Tur::P, "DOVIZTANIM", "Doviz_Kod", true},
     {"Doviz Ad", Tur::P, "DOVIZTANIM", "Doviz_Ad", true},
-    {"Fatura Özel Kod", Tur::P, "FATURAKART", "O_Kod", true},
+    {"Fatura Özel Kod", Tur::P, "FATURAKART", "O_Kod", true, true},
     {"Raporlama Tarihi", Tur::Bugun, "", "", false},
     {"İşyeri Kodu", Tur::Cift, "I1", "", true},
     {"İşyeri Adı", Tur::Cift, "I2", "", true},
-    {"Satır Tipi", Tur::P, "FATURAHAREKET", "Satir_Tipi", true},
+    {"Satır Tipi", Tur::Satir, "FATURAHAREKET", "Satir_Tipi", true},
 };
 
 const Kaynak* kaynak(const QString& baslik) {
@@ -109,19 +117,49 @@ QString listeMetni(const Deger& v) {
     }
 }
 
-// Runs the query and calls `satir` for each record whose Deger holds
-// something; true when the query gave any record, empty ones included.
-template <typename F> bool oku(const QString& sql, F&& satir) {
-    Degiskenler& d = degiskenler();
-    Kayit_Ac(d.OrtakKayit, sql);
+int alanNo(const Imlec& imlec, const char* ad) {
+    const QStringList& adlar = imlec.alanAdlari();
+    for (int i = 0; i < adlar.size(); ++i)
+        if (adlar.at(i).compare(QLatin1String(ad), Qt::CaseInsensitive) == 0) return i;
+    throw VeritabaniHatasi(HataNo::AlanYok, HataMetni::alanYok());
+}
+
+// Streams the query and calls `satir(deger, kayit, imlec)` for each record
+// whose Deger holds something, until it returns false; true when the query
+// gave any record, empty ones included.
+template <typename F> bool oku(const QString& sql, F&& satir, const QString& gosterilen = {}) {
     bool kayitVar = false;
-    while (!d.OrtakKayit->Eof()) {
-        kayitVar = true;
-        const QString deger = listeMetni(d.OrtakKayit->Fields(QStringLiteral("Deger")));
-        if (!deger.isEmpty()) satir(deger);
-        d.OrtakKayit->MoveNext();
-    }
+    int deger = -1;
+    Kayit_Oku(
+        sql,
+        [&](const Imlec& imlec, const QList<Deger>& kayit) {
+            if (deger < 0) deger = alanNo(imlec, "Deger");
+            kayitVar = true;
+            const QString v = listeMetni(kayit.at(deger));
+            return v.isEmpty() || satir(v, kayit, imlec);
+        },
+        gosterilen);
     return kayitVar;
+}
+
+// The column a one-column list reads, and its table.
+QString kaynakSutunu(const Kaynak& k) { return QString::fromLatin1(k.sutun); }
+QString kaynakTablosu(const Kaynak& k) { return *k.tablo ? QString::fromLatin1(k.tablo) : degiskenler().RaporKodu; }
+
+// A text as a LIKE pattern matching what starts with it: its wildcards
+// escaped with "!", which SQL Server and the embedded store both take.
+QString onEkKalibi(const QString& onEk) {
+    QString s;
+    for (const QChar c : onEk) {
+        if (c == u'!' || c == u'%' || c == u'_' || c == u'[') s += u'!';
+        s += c;
+    }
+    return tirnakIci(s) + u'%';
+}
+
+const Kaynak* tekSutunluKaynak(const QString& baslik) {
+    const Kaynak* k = kaynak(baslik);
+    return k && (k->tur == Tur::R || k->tur == Tur::P || k->tur == Tur::Satir) ? k : nullptr;
 }
 
 } // namespace
@@ -130,34 +168,97 @@ QString Secenek_Sorgusu(const QString& baslik) {
     const Kaynak* k = kaynak(baslik);
     if (!k || k->tur == Tur::Bugun) return {};
     if (k->tur == Tur::Cift) return ciftSorgusu(QString::fromLatin1(k->tablo));
-    const QString tablo = *k->tablo ? QString::fromLatin1(k->tablo) : degiskenler().RaporKodu;
-    const QString sutun = QString::fromLatin1(k->sutun);
+    const QString tablo = kaynakTablosu(*k);
+    const QString sutun = kaynakSutunu(*k);
     if (k->tur == Tur::R) return QStringLiteral("SELECT DISTINCT RTRIM(%1) as Deger FROM %2 ORDER BY RTRIM(%1)").arg(sutun, tablo);
     return QStringLiteral("SELECT DISTINCT %1 as Deger FROM %2").arg(sutun, tablo);
 }
 
-QString Deger_Listesi_Al(const QString& baslik) {
+bool Ilk_Kullanimda_Okunur(const QString& baslik) {
     const Kaynak* k = kaynak(baslik);
-    if (!k) return {};
+    return k && k->buyuyen;
+}
+
+QString Liste_Basi(const QString& baslik) {
+    const Kaynak* k = kaynak(baslik);
+    return k && k->hepsi ? QStringLiteral("Hepsi") : QStringLiteral("|");
+}
+
+std::optional<QString> Deger_Listesi_Al(const QString& baslik) {
+    const Kaynak* k = tekSutunluKaynak(baslik);
+    if (!k) return QString();
+    const QString hepsi = k->hepsi ? QStringLiteral("Hepsi") : QString();
+    if (k->tur == Tur::Satir) return hepsi + u'|' + Satir_Tipleri().join(u'|') + u'|';
     QString liste;
+    int sayi = 0;
     // Only an empty result gives no separator: records with nothing in them still open the list.
-    if (oku(Secenek_Sorgusu(baslik), [&liste](const QString& v) { liste += v + u'|'; })) liste.prepend(u'|');
-    return k->hepsi ? QStringLiteral("Hepsi") + liste : liste;
+    const bool kayitVar = oku(Secenek_Sorgusu(baslik), [&](const QString& v, const QList<Deger>&, const Imlec&) {
+        liste += v;
+        liste += u'|';
+        return ++sayi <= kEnCokSecenek;
+    });
+    if (sayi > kEnCokSecenek) return std::nullopt;
+    if (kayitVar) liste.prepend(u'|');
+    return hepsi + liste;
+}
+
+void Secenek_Sorgusunu_Dene(const QString& baslik) {
+    const Kaynak* k = tekSutunluKaynak(baslik);
+    if (!k || k->tur == Tur::Satir) return;
+    oku(
+        QStringLiteral("SELECT TOP 0 %1 as Deger FROM %2").arg(kaynakSutunu(*k), kaynakTablosu(*k)),
+        [](const QString&, const QList<Deger>&, const Imlec&) { return false; }, Secenek_Sorgusu(baslik));
+}
+
+QStringList Baslayan_Degerler(const QString& baslik, const QString& onEk) {
+    const Kaynak* k = tekSutunluKaynak(baslik);
+    if (!k) return {};
+    if (k->tur == Tur::Satir)
+        return Satir_Tipleri().filter(
+            QRegularExpression(u'^' + QRegularExpression::escape(onEk), QRegularExpression::CaseInsensitiveOption));
+    const QString sutun = kaynakSutunu(*k);
+    const QString deger = k->tur == Tur::R ? QStringLiteral("RTRIM(%1)").arg(sutun) : sutun;
+    const QString sql = QStringLiteral("SELECT DISTINCT TOP %1 %2 as Deger FROM %3 WHERE %4 LIKE N'%5' ESCAPE '!' ORDER BY %2")
+                            .arg(kOnEkSiniri)
+                            .arg(deger, kaynakTablosu(*k), sutun, onEkKalibi(onEk));
+    QStringList l;
+    oku(sql, [&l](const QString& v, const QList<Deger>&, const Imlec&) {
+        l << v;
+        return true;
+    });
+    return l;
+}
+
+bool Listede_Var(const QString& baslik, const QString& deger) {
+    const Kaynak* k = tekSutunluKaynak(baslik);
+    if (!k) return false;
+    if (k->tur == Tur::Satir) return Satir_Tipleri().contains(deger);
+    const QString sutun = kaynakSutunu(*k);
+    bool var = false;
+    oku(QStringLiteral("SELECT TOP 1 %1 as Deger FROM %2 WHERE %1 = N'%3'").arg(sutun, kaynakTablosu(*k), tirnakIci(deger)),
+        [&](const QString& v, const QList<Deger>&, const Imlec&) {
+            var = v == deger;
+            return false;
+        });
+    return var;
 }
 
 QString CiftDeger_Listesi_Al(const QString& baslik) {
     const Kaynak* k = kaynak(baslik);
     if (!k) return {};
-    Degiskenler& d = degiskenler();
     QString liste;
-    const bool kayitVar = oku(Secenek_Sorgusu(baslik), [&](const QString& v) {
-        liste += v + QStringLiteral("  /  ") + listeMetni(d.OrtakKayit->Fields(QStringLiteral("Deger2"))) + u',';
+    int deger2 = -1;
+    const bool kayitVar = oku(Secenek_Sorgusu(baslik), [&](const QString& v, const QList<Deger>& kayit, const Imlec& imlec) {
+        if (deger2 < 0) deger2 = alanNo(imlec, "Deger2");
+        liste += v + QStringLiteral("  /  ") + listeMetni(kayit.at(deger2)) + u',';
+        return true;
     });
     if (kayitVar) liste.prepend(u',');
     return k->hepsi ? QStringLiteral("Hepsi") + liste : liste;
 }
 
-void Secenekleri_Doldur(IzgaraModeli& grid, const std::function<void(int, int)>& ilerleme) {
+Doldurulanlar Secenekleri_Doldur(IzgaraModeli& grid, const std::function<void(int, int)>& ilerleme) {
+    Doldurulanlar sonuc;
     const int enFazla = grid.satirSayisi() - 1;
     int deger = 1;
     if (ilerleme) ilerleme(deger, enFazla);
@@ -167,18 +268,27 @@ void Secenekleri_Doldur(IzgaraModeli& grid, const std::function<void(int, int)>&
         const Kaynak* k = kaynak(baslik);
         if (!k) continue;
         try {
-            if (k->tur == Tur::Bugun)
+            if (k->tur == Tur::Bugun) {
                 grid.hucreYaz(s, Sutun::Baslangic, Kisa_Tarih(QDate::currentDate()));
-            else if (k->tur == Tur::Cift)
+            } else if (k->tur == Tur::Cift) {
                 grid.hucreYaz(s, Sutun::CoktanSecmeSecenek, CiftDeger_Listesi_Al(baslik));
-            else
-                grid.hucreYaz(s, Sutun::Secenek, Deger_Listesi_Al(baslik));
+            } else if (k->buyuyen) {
+                // Only whether the query can run: a missing table is told now, as it would be.
+                Secenek_Sorgusunu_Dene(baslik);
+                sonuc.ilkKullanimda << s;
+            } else if (const std::optional<QString> liste = Deger_Listesi_Al(baslik)) {
+                grid.hucreYaz(s, Sutun::Secenek, *liste);
+            } else {
+                grid.hucreYaz(s, Sutun::Secenek, Liste_Basi(baslik));
+                sonuc.uzun << s;
+            }
         } catch (const VeritabaniHatasi&) {
             // The failure has been shown; the template's list stays.
         }
         if (ilerleme) ilerleme(qMin(++deger, enFazla), enFazla);
     }
     if (ilerleme) ilerleme(enFazla, enFazla);
+    return sonuc;
 }
 
 void Isyeri_Basligi(const IzgaraModeli& grid) {

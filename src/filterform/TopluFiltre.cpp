@@ -14,10 +14,9 @@ using Tur = KomutSatiri::Duzenleme::Tur;
 [[noreturn]] void hata(const QString& metin) { throw KullanimHatasi{metin}; }
 
 // A pick-only list ("a|b", not starting with "|") takes only its own items.
-void listedeOlmali(const IzgaraModeli& g, int satir, const QString& baslik, const QString& deger) {
-    const QString liste = g.hucre(satir, Sutun::Secenek);
-    if (liste.isEmpty() || liste.startsWith(u'|')) return;
-    if (!liste.split(u'|').contains(deger)) hata(QStringLiteral("\"%1\" is not in the list of \"%2\": %3").arg(deger, baslik, liste));
+void listedeOlmali(FiltreFormu& form, int satir, const QString& baslik, const QString& deger) {
+    if (form.listeyeUyar(satir, deger)) return;
+    hata(QStringLiteral("\"%1\" is not in the list of \"%2\": %3").arg(deger, baslik, form.FiltreGrd.hucre(satir, Sutun::Secenek)));
 }
 
 // The option a choice names: its whole text, or the code before "  /  ".
@@ -43,7 +42,7 @@ void Toplu_Duzenlemeleri_Uygula(FiltreFormu& form, const QList<KomutSatiri::Duze
                 if (form.cokluSecimSatiri(s)) hata(QStringLiteral("\"%1\" is a multiple choice: use --choose").arg(d.baslik));
                 const QString tip = g.hucre(s, Sutun::Tip);
                 if (d.tur == Tur::Bitis && !Aralik_Mi(Satir_Tipi(tip))) hata(QStringLiteral("\"%1\" has no end value").arg(d.baslik));
-                listedeOlmali(g, s, d.baslik, d.deger);
+                listedeOlmali(form, s, d.baslik, d.deger);
                 form.duzenle(s, d.tur == Tur::Baslangic ? Sutun::Baslangic : Sutun::Bitis, d.deger);
                 break;
             }

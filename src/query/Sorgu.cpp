@@ -17,6 +17,15 @@ const QChar kYerTutucu = u'æ';
 // line) can hold.
 const QChar kAyrilmis = QChar(0xDFFF);
 
+} // namespace
+
+// The same four types as the condition for "Hepsi" below names.
+QStringList Satir_Tipleri() {
+    return {QStringLiteral("Mal"), QStringLiteral("Hizmet"), QStringLiteral("Masraf"), QStringLiteral("İndirim")};
+}
+
+namespace {
+
 QString satirTipiKosulu(const QString& deger) {
     if (deger != QLatin1String("Hepsi")) return QStringLiteral("FATURAHAREKET.Satir_Tipi=") + Sql_Degeri(deger, QStringLiteral("'"));
     return QStringLiteral("FATURAHAREKET.Satir_Tipi='Mal' OR FATURAHAREKET.Satir_Tipi='Hizmet' OR "

@@ -2,6 +2,7 @@
 #include "template/FiltreSatiri.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class IzgaraModeli;
@@ -70,6 +71,9 @@ Yerlesim Join_Konumu(const QString& sql, const QString& alan);
 
 // True when the row's Girsin reads as true and the row is not hidden.
 bool Satir_Aktif(const FiltreSatiri& satir);
+
+// The invoice line types the report selects, in the order "Hepsi" names them.
+QStringList Satir_Tipleri();
 
 namespace KosulMesaji {
 QString tarih();

@@ -34,6 +34,30 @@ void Baglan(const QString& kullanici, const QString& sifre, const QString& veriT
     d.BaglantiCumlesi = entegre;
 }
 
+namespace {
+
+void hatayiGoster(const VeritabaniHatasi& h, const QString& sql) {
+    MsgBox(h.aciklama(), Simge::Kritik);
+    MsgBox(sql, Simge::Kritik);
+    sistem().panoyaKoy(sql);
+}
+
+} // namespace
+
+void Kayit_Oku(const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir, const QString& gosterilen) {
+    try {
+        Degiskenler& d = degiskenler();
+        if (!d.Baglanti_) d.Baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
+        const std::unique_ptr<Imlec> imlec = d.Baglanti_->sorgula(sql);
+        QList<Deger> s;
+        while (imlec->sonraki(s))
+            if (!satir(*imlec, s)) break;
+    } catch (const VeritabaniHatasi& h) {
+        hatayiGoster(h, gosterilen.isEmpty() ? sql : gosterilen);
+        throw;
+    }
+}
+
 void Kayit_Ac(std::shared_ptr<KayitSeti>& kayit, const QString& sql) {
     if (!kayit) kayit = std::make_shared<KayitSeti>();
     try {
@@ -41,9 +65,5 @@ void Kayit_Ac(std::shared_ptr<KayitSeti>& kayit, const QString& sql) {
         Degiskenler& d = degiskenler();
         if (!d.Baglanti_) d.Baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
         kayit->Open(*d.Baglanti_, sql);
-    } catch (const VeritabaniHatasi& h) {
-        MsgBox(h.aciklama(), Simge::Kritik);
-        MsgBox(sql, Simge::Kritik);
-        sistem().panoyaKoy(sql);
-    }
+    } catch (const VeritabaniHatasi& h) { hatayiGoster(h, sql); }
 }

@@ -2,6 +2,7 @@
 #include "platform/veritabani/KayitSeti.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 // The connection strings the program opens its connection with, SQL login
@@ -17,3 +18,9 @@ void Baglan(const QString& kullanici, const QString& sifre, const QString& veriT
 // shows the error and the statement, leaves the statement on the clipboard
 // and returns with the set closed.
 void Kayit_Ac(std::shared_ptr<KayitSeti>& kayit, const QString& sql);
+
+// Runs the statement on the program's connection and gives each row to
+// `satir` as it comes, keeping none; `satir` returns false to stop early.
+// A failure is shown as Kayit_Ac shows it, with `gosterilen` (or the
+// statement) as the statement, and then reaches the caller.
+void Kayit_Oku(const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir, const QString& gosterilen = {});

@@ -19,6 +19,11 @@ private slots:
                                     << "SELECT a FROM Defination_DB.Kullanici";
         QTest::newRow("dort parcali sutun") << "SELECT Defination_DB.dbo.Kullanici.BR FROM Defination_DB.dbo.Kullanici"
                                             << "SELECT Defination_DB.Kullanici.BR FROM Defination_DB.Kullanici";
+        QTest::newRow("ilk n satir")
+            << "SELECT DISTINCT TOP 10001 Belge_No as Deger FROM FATURAKART WHERE Belge_No LIKE N'A1%' ORDER BY Belge_No"
+            << "SELECT DISTINCT Belge_No as Deger FROM FATURAKART WHERE Belge_No LIKE 'A1%' ORDER BY Belge_No LIMIT 10001";
+        QTest::newRow("alt sorgudaki top kalir") << "SELECT a FROM (SELECT TOP 1 a FROM t) x"
+                                                 << "SELECT a FROM (SELECT TOP 1 a FROM t) x";
         QTest::newRow("dbo adli sutun kalir") << "SELECT t.dbo FROM t"
                                               << "SELECT t.dbo FROM t";
         QTest::newRow("isnull") << "SELECT ISNULL(a,0), isnull (b, 'x') FROM t"

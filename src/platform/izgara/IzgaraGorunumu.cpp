@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -24,13 +26,32 @@ public:
         if (liste.isEmpty()) return QStyledItemDelegate::createEditor(ust, secenek, i);
         auto* kutu = new QComboBox(ust);
         const bool serbest = liste.startsWith(u'|');
-        kutu->setEditable(serbest);
         QStringList ogeler = liste.split(u'|');
         if (serbest) ogeler.removeFirst();
         while (!ogeler.isEmpty() && ogeler.last().isEmpty()) ogeler.removeLast();
         kutu->addItems(ogeler);
         kutu->setMaxVisibleItems(20);
+        kutu->setEditable(serbest || model_->baslayanlar());
+        if (const auto baslayanlar = model_->baslayanlar()) {
+            // The items follow what is typed, once typing pauses.
+            kutu->setCompleter(nullptr);
+            auto* bekleme = new QTimer(kutu);
+            bekleme->setSingleShot(true);
+            bekleme->setInterval(200);
+            connect(kutu, &QComboBox::editTextChanged, bekleme, qOverload<>(&QTimer::start));
+            connect(bekleme, &QTimer::timeout, kutu, [kutu, ogeler, baslayanlar] { ogeleriYenile(kutu, ogeler, baslayanlar); });
+        }
         return kutu;
+    }
+    static void ogeleriYenile(QComboBox* kutu, const QStringList& sabitler, const IzgaraModeli::Baslayanlar& baslayanlar) {
+        const QString metin = kutu->currentText();
+        const int imlec = kutu->lineEdit()->cursorPosition();
+        const QSignalBlocker dur(kutu);
+        kutu->clear();
+        kutu->addItems(sabitler);
+        kutu->addItems(baslayanlar(metin));
+        kutu->setEditText(metin);
+        kutu->lineEdit()->setCursorPosition(imlec);
     }
     void setEditorData(QWidget* editor, const QModelIndex& i) const override {
         if (auto* kutu = qobject_cast<QComboBox*>(editor)) {
@@ -46,7 +67,13 @@ public:
     }
     void setModelData(QWidget* editor, QAbstractItemModel* m, const QModelIndex& i) const override {
         if (auto* kutu = qobject_cast<QComboBox*>(editor)) {
-            m->setData(i, kutu->currentText(), Qt::EditRole);
+            const QString metin = kutu->currentText();
+            // A long pick-only list takes only its own items: anything else leaves the cell as it was.
+            const auto& baslayanlar = model_->baslayanlar();
+            if (baslayanlar && !model_->acilirListe().startsWith(u'|') &&
+                kutu->findText(metin, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0 && !baslayanlar(metin).contains(metin))
+                return;
+            m->setData(i, metin, Qt::EditRole);
             return;
         }
         QStyledItemDelegate::setModelData(editor, m, i);

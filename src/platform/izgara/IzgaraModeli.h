@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QHash>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // A grid of text cells addressed by row number and column key, with the
@@ -51,8 +52,15 @@ public:
     void gecerliHucreAyarla(int satir, int sutun);
 
     // "a|b|c": pick only; "|a|b": free entry besides the items; empty: no list.
+    // A list too long to hold gives `baslayanlar`: the items that start with a
+    // text, offered besides its own items as the user types.
+    using Baslayanlar = std::function<QStringList(const QString& onEk)>;
     const QString& acilirListe() const { return liste_; }
-    void acilirListeAyarla(const QString& liste) { liste_ = liste; }
+    const Baslayanlar& baslayanlar() const { return baslayanlar_; }
+    void acilirListeAyarla(const QString& liste, Baslayanlar baslayanlar = {}) {
+        liste_ = liste;
+        baslayanlar_ = std::move(baslayanlar);
+    }
     bool duzenlenebilir() const { return duzenlenebilir_; }
     void duzenlenebilirAyarla(bool evet) { duzenlenebilir_ = evet; }
 
@@ -87,5 +95,6 @@ private:
     int satir_ = 0;
     int sutun_ = 0;
     QString liste_;
+    Baslayanlar baslayanlar_;
     bool duzenlenebilir_ = false;
 };

@@ -413,8 +413,34 @@ QString ondalikMetni(double d) {
 
 QString tarihDonusumHatasi() { return QStringLiteral("Conversion failed when converting date and/or time from character string."); }
 
+namespace {
+
+// "SELECT [DISTINCT] TOP n ..." of the outer statement as "SELECT [DISTINCT] ... LIMIT n".
+QString ustSinir(const QString& sql) {
+    const std::vector<Jeton> j = ayir(sql);
+    auto sonraki = [&j](size_t i) {
+        ++i;
+        while (i < j.size() && (j[i].tur == Jeton::Bosluk || j[i].tur == Jeton::Yorum)) ++i;
+        return i;
+    };
+    size_t i = 0;
+    while (i < j.size() && j[i].tur != Jeton::Kimlik) ++i;
+    if (i >= j.size() || cozulmusAd(j[i]) != QLatin1String("select")) return sql;
+    size_t top = sonraki(i);
+    if (top < j.size() && cozulmusAd(j[top]) == QLatin1String("distinct")) top = sonraki(top);
+    const size_t n = top < j.size() ? sonraki(top) : j.size();
+    if (n >= j.size() || cozulmusAd(j[top]) != QLatin1String("top") || j[n].tur != Jeton::Diger) return sql;
+    QString s;
+    const size_t devam = n + 1 < j.size() && j[n + 1].tur == Jeton::Bosluk ? n + 2 : n + 1;
+    for (size_t k = 0; k < j.size(); ++k)
+        if (k < top || k >= devam) s += j[k].s;
+    return s.trimmed() + QStringLiteral(" LIMIT ") + j[n].s;
+}
+
+} // namespace
+
 QString sqliteye(const QString& tsql, const Sema& sema) {
-    const QString sqlite = Cevirici(ayir(tsql), sema.turler).cevir();
+    const QString sqlite = ustSinir(Cevirici(ayir(tsql), sema.turler).cevir());
     const QString akan = SqliteGruplama::gereksizGruplamayiKaldir(sqlite, sema.anahtarlar, sema.harmanlar);
     return akan != sqlite ? akan : SqliteGruplama::siralamayiBirlestir(sqlite);
 }

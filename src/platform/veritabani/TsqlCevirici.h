@@ -6,7 +6,7 @@
 
 // Rewrites the T-SQL that the program itself writes into SQLite's dialect for
 // the embedded store. Not a general T-SQL emulator: it knows three-part and
-// "dbo." names, ISNULL, CONVERT, DATEADD/DATEDIFF, RTRIM/LTRIM, N'' literals
+// "dbo." names, the outer SELECT TOP n, ISNULL, CONVERT, DATEADD/DATEDIFF, RTRIM/LTRIM, N'' literals
 // and 'MM/DD/YYYY' date literals; what it does not know passes through
 // unchanged. Text made by RTRIM, LTRIM and CONVERT takes the store's text
 // collation (named RTRIM, as the store's text columns declare it) and numbers
