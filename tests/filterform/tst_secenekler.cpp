@@ -144,7 +144,7 @@ private slots:
                                QStringLiteral("Satır Tipi;Hepsi;;;FATURAHAREKET.Satir_Tipi;Hepsi;TK;True;;;")});
         firma(QStringLiteral("DROP TABLE KASAKART; DROP TABLE FATURAKART"));
         QList<std::pair<int, int>> adimlar;
-        const Doldurulanlar d = Secenekleri_Doldur(grid, [&adimlar](int d, int m) { adimlar.append({d, m}); });
+        const Doldurulanlar d = Secenekleri_Doldur(grid, [&adimlar](int deger, int enFazla) { adimlar.append({deger, enFazla}); });
         QCOMPARE(grid.hucre(1, Sutun::Secenek), QStringLiteral("Hepsi|TL|USD|EUR|GBP|"));
         // Failed look-ups were reported with their lists' queries and left the template's lists,
         // a list read on first use as much as one read now.
