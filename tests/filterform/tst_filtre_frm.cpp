@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QToolButton>
+#include "filterform/Secenekler.h"
+
 #include <QtTest>
 
 // The filter form as a window: the grid shows the rows, the value cells
@@ -107,6 +109,36 @@ private slots:
         grid->setCurrentIndex(m.index(satir + 1, m.sutunNo(Sutun::Baslangic))); // commits the editor
         QCOMPARE(m.hucre(satir, Sutun::Baslangic), secilen);
         ekranKaydet(f.get(), serbest ? QStringLiteral("filtre-serbest") : QStringLiteral("filtre-liste"));
+    }
+
+    // A pick-only list too long for a drop-down: typing offers the values
+    // that start with the text; Enter stores only one of them.
+    void uzunListeYazarakSecilir() {
+        sunucu_->calistir(QStringLiteral("DEMOFIRMA"),
+                          QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 100000 UNION ALL SELECT i+1 FROM n WHERE i<%1)"
+                                         " INSERT INTO CARIKART (Cari_ID, Grup_Kod) SELECT i, printf('G%05d', i - 100000) FROM n")
+                              .arg(100000 + kEnCokSecenek));
+        std::unique_ptr<FiltreFrm> f(ac());
+        QVERIFY(f);
+        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        IzgaraModeli& m = f->form().FiltreGrd;
+        const int satir = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Cari Grup Kodu"));
+        grid->setFocus();
+        grid->setCurrentIndex(m.index(satir, m.sutunNo(Sutun::Baslangic)));
+        for (const auto& [yazilan, saklanan] : {std::pair{"G0001", "Hepsi"}, std::pair{"G00012", "G00012"}}) {
+            QTest::keyClick(grid, yazilan[0]);
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(yazilan + 1));
+            auto* kutu = grid->findChild<QComboBox*>();
+            QVERIFY(kutu);
+            // "Hepsi", then G00010 to G00019 (or G00012 alone).
+            const int beklenen = QByteArray(yazilan).size() == 5 ? 11 : 2;
+            QVERIFY(QTest::qWaitFor([kutu, beklenen] { return kutu->count() == beklenen; }));
+            QCOMPARE(kutu->itemText(1), QStringLiteral("G0001%1").arg(beklenen == 11 ? 0 : 2));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(QTest::qWaitFor([grid] { return !grid->duzenleniyor(); }));
+            QCOMPARE(m.hucre(satir, Sutun::Baslangic), QString::fromLatin1(saklanan));
+        }
+        QVERIFY(kutular_->kutular.isEmpty());
     }
 
     // The "..." button of a multiple-choice row opens the check list over the

@@ -32,6 +32,8 @@ public:
         kutu->addItems(ogeler);
         kutu->setMaxVisibleItems(20);
         kutu->setEditable(serbest || model_->baslayanlar());
+        // Enter commits the text; it never becomes an item of the list.
+        kutu->setInsertPolicy(QComboBox::NoInsert);
         if (const auto baslayanlar = model_->baslayanlar()) {
             // The items follow what is typed, once typing pauses.
             kutu->setCompleter(nullptr);
@@ -61,6 +63,8 @@ public:
                 kutu->setCurrentIndex(yer);
             else if (kutu->isEditable())
                 kutu->setEditText(metin);
+            // As in a text cell, what is typed replaces the cell's text.
+            if (kutu->isEditable()) kutu->lineEdit()->selectAll();
             return;
         }
         QStyledItemDelegate::setEditorData(editor, i);
