@@ -6,7 +6,10 @@
 #  2. the batch PDF of the plain list, grouped, with invoice lines, long names;
 #     the .xls, .xlsx, text and HTML exports of the plain list against its PDF;
 #  3. about 1,000 PNG pages;
-#  4. the preview off screen: the report into it, then pages 1-200 painted.
+#  4. the preview off screen: the report into it, then pages 1-200 painted;
+#  5. long texts;
+#  6. a company of a million invoices beside the first one: start-up, the
+#     first page in the preview, the whole PDF (MILYON=0 skips it).
 # Usage: tools/benchmark.sh [invoices] [pairs]   (defaults 100000 and 3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -67,7 +70,11 @@ olc() { # name, then the batch options
 }
 echo
 echo "2. Batch PDF, whole process (start-up, look-ups, query, layout, PDF):"
+zamanla "$PROGRAM" --batch "$DEMO" "${TUM[@]}" --sql
+read -r BASLANGIC _ _ <<<"$OLCUM"
+satir "start-up alone (--sql)" $OLCUM ""
 olc "plain list ($FATURA invoices)" "${TUM[@]}"
+read -r LISTE _ _ <<<"$OLCUM"
 olc "grouped by customer" "${GRUP[@]}"
 # About a tenth of the invoices, each with its lines.
 SON=$((730 * 10000 / FATURA))
@@ -110,3 +117,21 @@ for uzunluk in 0 100000; do
     DEMO="DEMOFIRMA|$IS/metin$uzunluk|1|sa|æ"
     olc "names of $uzunluk chars" "${TUM[@]}"
 done
+
+echo
+echo "6. A million invoices beside the $FATURA above:"
+if [ "${MILYON:-1}" = 0 ]; then
+    echo "  skipped (MILYON=0)"
+    exit 0
+fi
+/usr/bin/time -f "  generator: %e s, %M KB" build/tools/demo_uret --folder "$IS/milyon" --invoices 1000000
+DEMO="DEMOFIRMA|$IS/milyon|1|sa|æ"
+zamanla "$PROGRAM" --batch "$DEMO" "${TUM[@]}" --sql
+read -r c _ _ <<<"$OLCUM"
+satir "start-up alone (--sql)" $OLCUM ""
+printf "  %.1fx the CPU at %d invoices (target: at most 2x, under 48 MB)\n" "$(awk "BEGIN {print $c / ($BASLANGIC > 0.01 ? $BASLANGIC : 0.01)}")" "$FATURA"
+olc "plain list (1000000 invoices)" "${TUM[@]}"
+read -r c _ _ <<<"$OLCUM"
+printf "  %.1fx the CPU at %d invoices (target: at most 11x, under 10 s wall and 64 MB)\n" "$(awk "BEGIN {print $c / $LISTE}")" "$FATURA"
+build/tools/onizleme_olc --pages 1 --template build/Rapor/Master.mtr --batch "$DEMO" "${TUM[@]}" | grep "first page" |
+    sed 's/^/  (target: under 1 s) /'
