@@ -258,6 +258,11 @@ private slots:
                                           << "3";
         QTest::newRow("dateadd tarih verir") << "SELECT DATEADD(day, 30, Tarih) AS x FROM T WHERE ID=1"
                                              << "2025-03-02";
+        QTest::newRow("dateadd saati korur, yil doner") << "SELECT CONVERT(varchar(30), DATEADD(dd, 1, Tarih), 120) AS x FROM T WHERE ID=3"
+                                                        << "2027-01-01 14:30:00";
+        QTest::newRow("dateadd bos gun")
+            << "SELECT ISNULL(CONVERT(varchar(30), DATEADD(day, Oran, Tarih), 120), 'yok') AS x FROM T WHERE ID=2"
+            << "yok";
         QTest::newRow("len sondaki boslugu saymaz") << "SELECT LEN('ab  ') AS x"
                                                     << "2";
         QTest::newRow("year") << "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3"
@@ -271,6 +276,23 @@ private slots:
                                            << "Ali %18";
         QTest::newRow("tamsayi bolu tamsayi tam kalir") << "SELECT ID/2 AS x FROM T WHERE ID=3"
                                                         << "1";
+    }
+    // Beyond the server's years 1753 to 9999 an addition fails as the server's does.
+    void dateaddTasmasi_data() {
+        QTest::addColumn<QString>("ifade");
+        QTest::newRow("gun") << "DATEADD(day, 3000000, Tarih)";
+        QTest::newRow("gun geri") << "DATEADD(dd, -100000, Tarih)";
+        QTest::newRow("ay") << "DATEADD(month, 100000, Tarih)";
+    }
+    void dateaddTasmasi() {
+        QFETCH(QString, ifade);
+        auto b = ac(QStringLiteral("gomulu"));
+        KayitSeti k;
+        QString mesaj;
+        try {
+            k.Open(*b, QStringLiteral("SELECT %1 AS x FROM T WHERE ID=1").arg(ifade));
+        } catch (const VeritabaniHatasi& h) { mesaj = h.aciklama(); }
+        QVERIFY2(mesaj.contains(QStringLiteral("caused an overflow")), qPrintable(mesaj));
     }
     void tsqlGomuluDepoda() {
         QFETCH(QString, sql);

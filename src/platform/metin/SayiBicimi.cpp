@@ -16,17 +16,16 @@ struct Desen {
 
 Desen coz(const QString& bicim) {
     Desen d;
-    const qsizetype nokta = bicim.indexOf(u'.');
-    const QString tam = nokta < 0 ? bicim : bicim.left(nokta);
-    d.grupla = tam.contains(u',');
-    d.enAzTam = static_cast<int>(tam.count(u'0'));
-    d.nokta = nokta >= 0;
-    if (nokta >= 0) {
-        for (QChar c : bicim.mid(nokta + 1)) {
-            if (c == u'0')
-                ++d.sabitKesir;
-            else if (c == u'#')
-                ++d.istegeBagliKesir;
+    for (const QChar c : bicim) {
+        if (c == u'.') {
+            d.nokta = true;
+        } else if (!d.nokta) {
+            d.grupla = d.grupla || c == u',';
+            d.enAzTam += c == u'0' ? 1 : 0;
+        } else if (c == u'0') {
+            ++d.sabitKesir;
+        } else if (c == u'#') {
+            ++d.istegeBagliKesir;
         }
     }
     return d;
@@ -58,15 +57,43 @@ QString yaz(bool negatif, QString rakamlar, const Desen& d, const QString& ondal
 
 } // namespace
 
+// Money is formatted from its whole number of ten-thousandths, digit by
+// digit, without passing through text: a report formats one per field.
 QString bicimle(Para deger, const QString& bicim, const QString& ondalik, const QString& binlik) {
     const Desen d = coz(bicim);
     const int kesirler = d.sabitKesir + d.istegeBagliKesir;
     if (kesirler > 4) return bicimle(deger.ondalik(), bicim, ondalik, binlik);
     const Para y = deger.yuvarla(kesirler);
-    QString rakamlar = (y.ham() < 0 ? -y : y).metin(); // "123.4500"
-    rakamlar.chop(4 - kesirler);
-    if (rakamlar.endsWith(u'.')) rakamlar.chop(1);
-    return yaz(y.ham() < 0, rakamlar, d, ondalik, binlik);
+    const bool negatif = y.ham() < 0;
+    const Para::Ham mutlak = negatif ? -y.ham() : y.ham();
+    Para::Ham tam = mutlak / Para::kBirim;
+    int kesir = static_cast<int>(mutlak % Para::kBirim);
+    for (int i = kesirler; i < 4; ++i) kesir /= 10;
+    // The fraction's digits, those beyond the fixed ones dropped while they are zeros.
+    char16_t kesirRakamlari[4];
+    int kesirSayisi = kesirler;
+    for (int i = kesirler - 1; i >= 0; --i, kesir /= 10) kesirRakamlari[i] = static_cast<char16_t>(u'0' + kesir % 10);
+    while (kesirSayisi > d.sabitKesir && kesirRakamlari[kesirSayisi - 1] == u'0') --kesirSayisi;
+    // The integer's digits from the right.
+    char16_t tamRakamlari[48];
+    int tamSayisi = 0;
+    for (; tam > 0; tam /= 10) tamRakamlari[tamSayisi++] = static_cast<char16_t>(u'0' + static_cast<int>(tam % 10));
+    bool sifir = tamSayisi == 0;
+    for (int i = 0; i < kesirSayisi; ++i) sifir = sifir && kesirRakamlari[i] == u'0';
+    if (tamSayisi == 0 && d.enAzTam > 0) tamRakamlari[tamSayisi++] = u'0';
+    while (tamSayisi < d.enAzTam && tamSayisi < 48) tamRakamlari[tamSayisi++] = u'0';
+    QString s;
+    s.reserve(tamSayisi + tamSayisi / 3 * binlik.size() + ondalik.size() + kesirSayisi + 1);
+    if (negatif && !sifir) s += u'-';
+    for (int i = tamSayisi - 1; i >= 0; --i) {
+        s += QChar(tamRakamlari[i]);
+        if (d.grupla && i > 0 && i % 3 == 0) s += binlik;
+    }
+    if (d.nokta) {
+        s += ondalik;
+        s.append(reinterpret_cast<const QChar*>(kesirRakamlari), kesirSayisi);
+    }
+    return s;
 }
 
 QString bicimle(double deger, const QString& bicim, const QString& ondalik, const QString& binlik) {

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QUrl>
+#include <cstdio>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace {
@@ -79,9 +81,41 @@ void fnParca(sqlite3_context* c, int, sqlite3_value** a) {
     sqlite3_result_int(c, hangi == 0 ? t.date().year() : hangi == 1 ? t.date().month() : t.date().day());
 }
 
+// Days added to a date as the store keeps it ("YYYY-MM-DD HH:MM:SS"), on
+// the text: the server's datetime knows no time zones, and a report adds
+// days to a date on every row. False when the text is not such a date.
+bool gunEkle(sqlite3_context* c, sqlite3_value* tarih, qint64 n) {
+    if (sqlite3_value_type(tarih) != SQLITE_TEXT || sqlite3_value_bytes(tarih) != 19) return false;
+    const auto* s = reinterpret_cast<const char*>(sqlite3_value_text(tarih));
+    for (int i = 0; i < 19; ++i) {
+        const char beklenen = i == 4 || i == 7 ? '-' : i == 10 ? ' ' : i == 13 || i == 16 ? ':' : '0';
+        if (beklenen == '0' ? (s[i] < '0' || s[i] > '9') : s[i] != beklenen) return false;
+    }
+    auto sayi = [s](int bas, int uzunluk) {
+        int v = 0;
+        for (int i = bas; i < bas + uzunluk; ++i) v = v * 10 + (s[i] - '0');
+        return v;
+    };
+    const QDate gun(sayi(0, 4), sayi(5, 2), sayi(8, 2));
+    if (!gun.isValid()) return false;
+    const QDate r = gun.addDays(n);
+    if (!r.isValid() || r.year() < 1753 || r.year() > 9999) {
+        sqlite3_result_error(c, "Adding a value to a 'datetime' column caused an overflow.", -1);
+        return true;
+    }
+    char sonuc[20];
+    std::snprintf(sonuc, sizeof sonuc, "%04d-%02d-%02d", r.year(), r.month(), r.day());
+    std::memcpy(sonuc + 10, s + 10, 9);
+    sqlite3_result_text(c, sonuc, 19, SQLITE_TRANSIENT);
+    return true;
+}
+
 void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
     // Date parts are ASCII keywords: compared as bytes.
     const QByteArray parca = QByteArray(reinterpret_cast<const char*>(sqlite3_value_text(a[0]))).toLower();
+    if ((parca == "day" || parca == "dd" || parca == "d") && sqlite3_value_type(a[1]) != SQLITE_NULL &&
+        gunEkle(c, a[2], sqlite3_value_int64(a[1])))
+        return;
     const QDateTime t = tarihArg(a[2]);
     if (!t.isValid() || sqlite3_value_type(a[1]) == SQLITE_NULL) {
         sqlite3_result_null(c);
