@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Debian packages the program, its tests and its tools need.
+# Debian packages the program, its tests, its tools and its own package need.
 set -euo pipefail
 SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
@@ -11,4 +11,6 @@ $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
   libgsf-1-dev libpng-dev zlib1g-dev libdeflate-dev libxlsxwriter-dev qpdf python3-xlrd chromium \
   fonts-liberation poppler-utils \
   xvfb openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus \
-  libreoffice-calc-nogui python3-openpyxl gnumeric >/dev/null
+  libreoffice-calc-nogui python3-openpyxl gnumeric \
+  help2man librsvg2-bin dpkg-dev lintian appstream \
+  cups printer-driver-cups-pdf >/dev/null

@@ -58,17 +58,18 @@ void Filtre_Formunu_Ac() {
 void Toplu_Filtre_Formu(const KomutSatiri& k) {
     FiltreFormu form;
     Toplu_Formu_Hazirla(k, form);
-    if (!k.sqlYaz && !k.dosyaVar()) return;
+    if (!k.sqlYaz && !k.ciktiVar()) return;
     Toplu_Sorgu_Olustur(form);
     if (k.sqlYaz) {
         std::fputs((degiskenler().RaporSQL + u'\n').toUtf8().constData(), stdout);
         std::fflush(stdout);
     }
-    if (!k.dosyaVar()) return;
+    if (!k.ciktiVar()) return;
     degiskenler().RaporCalisiyor = false;
     Isyeri_Basligi(form.FiltreGrd);
-    TopluCiktilar c{k.pdf, k.png, k.metin, k.excel, k.html, {}, k.xlsx};
+    TopluCiktilar c{k.pdf, k.png, k.metin, k.excel, k.html, {}, k.xlsx, std::nullopt};
     c.metinSecenekleri = {k.metinAlanAyiraci, k.metinSayfaAyiraci, k.metinBosSatirGizle, k.metinUtf8};
+    if (k.yazdir) c.yazici = k.yazici;
     int yerineKonan = 0;
     if (!Dosyalara_Yaz(c, &yerineKonan)) throw ProgramSonu{1};
     if (yerineKonan > 0)

@@ -146,10 +146,26 @@ bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
         html = std::make_unique<HtmlYazici>(c.html, AnaRapor::baslik());
         alici.ekle(html.get());
     }
+    std::unique_ptr<Yazici> yazici;
+    if (c.yazici) {
+        yazici = std::make_unique<Yazici>(QStringLiteral("Cari Liste"));
+        if (!yazici->sec(*c.yazici)) {
+            MsgBox(c.yazici->isEmpty() ? QStringLiteral("Varsayılan yazıcı bulunamadı.")
+                                       : QStringLiteral("Yazıcı bulunamadı: ") + *c.yazici,
+                   Simge::Kritik);
+            return false;
+        }
+        alici.ekle(&yazici->alici());
+    }
     try {
         Rapor_Uret(alici);
     } catch (const VeritabaniHatasi& h) {
+        if (yazici) yazici->vazgec();
         MsgBox(h.aciklama(), Simge::Kritik);
+        return false;
+    }
+    if (yazici && !yazici->bitir()) {
+        MsgBox(QStringLiteral("Rapor yazıcıya gönderilemedi."), Simge::Kritik);
         return false;
     }
     const QString hatali = pdf && !pdf->bitir()       ? c.pdf

@@ -3,6 +3,7 @@
 #include "platform/rapor/Sayfa.h"
 
 #include <QString>
+#include <optional>
 #include <functional>
 
 class QWidget;
@@ -49,6 +50,8 @@ struct TopluCiktilar {
     QString html;
     Bant::MetinSecenekleri metinSecenekleri;
     QString xlsx;
+    // The printer, without its dialog: its name, empty for the default one.
+    std::optional<QString> yazici;
 };
 // False after a shown failure. `yerineKonan`, when given, learns how many
 // characters the text's code page could not hold.

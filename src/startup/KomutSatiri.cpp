@@ -57,6 +57,10 @@ KomutSatiri KomutSatiri::coz(const QStringList& argumanlar) {
              : a == QLatin1String("--html") ? k.html
              : a == QLatin1String("--xlsx") ? k.xlsx
                                             : k.excel) = yol;
+        } else if (a == QLatin1String("--print")) {
+            k.yazdir = true;
+            // The printer's name is optional: a next argument that is an option is none.
+            if (i + 1 < argumanlar.size() && !argumanlar.at(i + 1).startsWith(QLatin1String("--"))) k.yazici = argumanlar.at(++i).trimmed();
         } else if (a == QLatin1String("--text-separator") || a == QLatin1String("--text-page-separator")) {
             if (i + 1 >= argumanlar.size()) return hata(QStringLiteral("%1 needs a text").arg(a));
             (a == QLatin1String("--text-separator") ? k.metinAlanAyiraci : k.metinSayfaAyiraci) = argumanlar.at(++i);
@@ -130,6 +134,8 @@ QString KomutSatiri::kullanim(const QString& programAdi) {
                           "  --xlsx FILE               write the report as an Office Open XML workbook (one sheet\n"
                           "                            up to 1,048,576 rows)\n"
                           "  --html FILE               write the report as one HTML page\n"
+                          "  --print [PRINTER]         print the report on PRINTER, without the print dialog\n"
+                          "                            (default: the system's default printer)\n"
                           "  --version                 the program's, Qt's and SQLite's versions\n"
                           "  The edits apply in the order given, as if typed into the filter form.\n")
         .arg(programAdi);

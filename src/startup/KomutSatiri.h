@@ -34,8 +34,12 @@ struct KomutSatiri {
     QString excel;                   // --excel FILE: the report as an Excel 97-2003 workbook
     QString xlsx;                    // --xlsx FILE: the report as an Office Open XML workbook
     QString html;                    // --html FILE: the report as one HTML page
-    bool dosyaVar() const {
-        return !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty() || !excel.isEmpty() || !xlsx.isEmpty() || !html.isEmpty();
+    // --print [PRINTER]: the report on a printer, the default one when none is named.
+    bool yazdir = false;
+    QString yazici;
+    // Whether the run has anything to write or print.
+    bool ciktiVar() const {
+        return yazdir || !pdf.isEmpty() || !png.isEmpty() || !metin.isEmpty() || !excel.isEmpty() || !xlsx.isEmpty() || !html.isEmpty();
     }
     // The login instead of the five parameters: --user NAME, the password
     // from FATURA_SIFRE or standard input; --company CODE picks the company,

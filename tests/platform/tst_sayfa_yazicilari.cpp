@@ -16,7 +16,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -308,6 +310,38 @@ private slots:
         QFETCH(int, no);
         QFETCH(QString, beklenen);
         QCOMPARE(ExcelYazici::Sayfa_Adi(ad, no), beklenen);
+    }
+
+    // A printer takes each page on the paper and in the orientation it was laid out for, whatever it was set to.
+    void kagitSayfayiIzler_data() {
+        QTest::addColumn<int>("genislik");
+        QTest::addColumn<int>("yukseklik");
+        QTest::addColumn<int>("kagit");
+        QTest::addColumn<int>("yon");
+        QTest::newRow("A4 dikey") << Birim::A4Genislik << Birim::A4Yukseklik << int(QPageSize::A4) << int(QPageLayout::Portrait);
+        QTest::newRow("A4 yatay") << Birim::A4Yukseklik << Birim::A4Genislik << int(QPageSize::A4) << int(QPageLayout::Landscape);
+        QTest::newRow("A5 dikey") << 8391 << 11906 << int(QPageSize::A5) << int(QPageLayout::Portrait);
+    }
+    void kagitSayfayiIzler() {
+        QFETCH(int, genislik);
+        QFETCH(int, yukseklik);
+        QFETCH(int, kagit);
+        QFETCH(int, yon);
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        QPdfWriter yazici(&b);
+        yazici.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+        Bant::SayfaliCizici cizici(yazici, yazici.resolution());
+        for (int i = 0; i < 2; ++i) {
+            Bant::Sayfa s;
+            s.genislik = genislik;
+            s.yukseklik = yukseklik;
+            cizici.sayfa(std::move(s));
+            QCOMPARE(int(yazici.pageLayout().pageSize().id()), kagit);
+            QCOMPARE(int(yazici.pageLayout().orientation()), yon);
+            QCOMPARE(yazici.pageLayout().margins(), QMarginsF());
+        }
+        QVERIFY(cizici.bitir());
     }
 
     void pdfKacisliDizgiler() {

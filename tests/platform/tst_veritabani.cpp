@@ -571,25 +571,81 @@ private slots:
         QTest::newRow("sql girisi, port; ; ve } iceren sifre butun kalir")
             << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;l}i;Initial Catalog=DEMO;Data Source=db.local,1433"
             << "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD={g1z;l}}i};TDS_Version=7.4;ClientCharset=UTF-8;Timeout="
-               "5;";
+               "5;Encryption=request;";
         QTest::newRow("; iceren kullanici ve veritabani")
             << "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=a;b;Password=;Initial Catalog=D;1;Data Source=h"
-            << "DRIVER={FreeTDS};SERVER=h;DATABASE={D;1};UID={a;b};PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+            << "DRIVER={FreeTDS};SERVER=h;DATABASE={D;1};UID={a;b};PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;";
         QTest::newRow("kume parantezli deger")
             << "Data Source=h;Initial Catalog=D;User ID=u;Password={x;}}y};"
-            << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD={x;}}y};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+            << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD={x;}}y};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;";
         QTest::newRow("entegre")
             << "Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=x;Initial Catalog=DEMO;Data "
                "Source=SRV\\SQL2019"
-            << "DRIVER={FreeTDS};SERVER=SRV\\SQL2019;DATABASE=DEMO;Trusted_Connection=Yes;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+            << "DRIVER={FreeTDS};SERVER=SRV\\SQL2019;DATABASE=DEMO;Trusted_Connection=Yes;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;"
+               "Encryption=request;";
         QTest::newRow("sifre alani yok")
             << "User ID=u;Initial Catalog=D;Data Source=h"
-            << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;";
+            << "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;";
     }
     void odbcCumlesi() {
         QFETCH(QString, ado);
         QFETCH(QString, odbc);
         QCOMPARE(odbcCumlesiOlustur(BaglantiCumlesi::ayristir(ado), 5), odbc);
+    }
+
+    // FATURA_SIFRELEME chooses the encryption for both logins; an unknown
+    // value means the default, request.
+    void sifreleme_data() {
+        QTest::addColumn<QString>("ayar");
+        QTest::addColumn<QString>("surucu");
+        QTest::addColumn<bool>("entegre");
+        QTest::addColumn<QString>("son");
+        QTest::newRow("varsayilan") << ""
+                                    << "" << false << "Encryption=request;";
+        QTest::newRow("zorunlu") << "require"
+                                 << "" << false << "Encryption=require;";
+        QTest::newRow("zorunlu, entegre giris") << "Require"
+                                                << "" << true << "Encryption=require;";
+        QTest::newRow("kapali") << " off "
+                                << "" << false << "Encryption=off;";
+        QTest::newRow("bilinmeyen deger") << "always"
+                                          << "" << false << "Encryption=request;";
+        QTest::newRow("microsoft surucusu, zorunlu") << "require"
+                                                     << "ODBC Driver 18 for SQL Server" << false << ";Encrypt=yes;";
+        QTest::newRow("microsoft surucusu, istege bagli") << "request"
+                                                          << "ODBC Driver 18 for SQL Server" << false << ";Encrypt=no;";
+    }
+    void sifreleme() {
+        QFETCH(QString, ayar);
+        QFETCH(QString, surucu);
+        QFETCH(bool, entegre);
+        QFETCH(QString, son);
+        qputenv("FATURA_SIFRELEME", ayar.toUtf8());
+        qputenv("FATURA_ODBC_SURUCU", surucu.toUtf8());
+        BaglantiCumlesi b;
+        b.veriKaynagi = QStringLiteral("h");
+        b.katalog = QStringLiteral("D");
+        b.entegreGuvenlik = entegre;
+        const QString cumle = odbcCumlesiOlustur(b, 5);
+        qunsetenv("FATURA_SIFRELEME");
+        qunsetenv("FATURA_ODBC_SURUCU");
+        QVERIFY2(cumle.endsWith(son), qPrintable(cumle));
+        QCOMPARE(cumle.count(QLatin1String("Encrypt")), 1);
+    }
+
+    // A SQL Server session reads dates month first whatever the login's
+    // language; other servers are told nothing.
+    void oturumKomutlari_data() {
+        QTest::addColumn<QString>("dbms");
+        QTest::addColumn<QStringList>("komutlar");
+        QTest::newRow("sql server") << "Microsoft SQL Server" << QStringList{"SET DATEFORMAT mdy"};
+        QTest::newRow("sqlite odbc") << "SQLite" << QStringList{};
+        QTest::newRow("bilinmiyor") << "" << QStringList{};
+    }
+    void oturumKomutlari() {
+        QFETCH(QString, dbms);
+        QFETCH(QStringList, komutlar);
+        QCOMPARE(OdbcBaglanti::oturumKomutlari(dbms), komutlar);
     }
 
     void odbcDegerKacisi() {

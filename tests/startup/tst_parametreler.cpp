@@ -86,6 +86,28 @@ private slots:
         QTest::newRow("bos png klasoru") << QStringList{"--batch", "A", "--png", "  "} << int(K::Hata) << "A" << false;
         QTest::newRow("pdf adi") << QStringList{"--batch", "A", "--pdf", "r.pdf"} << int(K::Toplu) << "A" << false;
     }
+    // --print takes a printer's name when one follows; none means the default printer.
+    void yazdirSecenegi_data() {
+        QTest::addColumn<QStringList>("argumanlar");
+        QTest::addColumn<QString>("yazici");
+        QTest::addColumn<QString>("pdf");
+        QTest::newRow("adsiz, sonda") << QStringList{"--batch", "A", "--print"} << ""
+                                      << "";
+        QTest::newRow("adsiz, secenekten once") << QStringList{"--batch", "A", "--print", "--pdf", "r.pdf"} << ""
+                                                << "r.pdf";
+        QTest::newRow("adiyla") << QStringList{"--batch", "A", "--print", " Muhasebe 2 ", "--pdf", "r.pdf"} << "Muhasebe 2"
+                                << "r.pdf";
+    }
+    void yazdirSecenegi() {
+        QFETCH(QStringList, argumanlar);
+        QFETCH(QString, yazici);
+        QFETCH(QString, pdf);
+        const KomutSatiri k = KomutSatiri::coz(argumanlar);
+        QCOMPARE(int(k.kip), int(KomutSatiri::Kip::Toplu));
+        QVERIFY(k.yazdir && k.ciktiVar());
+        QCOMPARE(k.yazici, yazici);
+        QCOMPARE(k.pdf, pdf);
+    }
     void komutSatiri() {
         QFETCH(QStringList, argumanlar);
         QFETCH(int, kip);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <functional>
@@ -32,8 +33,23 @@ private:
 };
 } // namespace
 
+namespace {
+
+// The device's paper as the page wants it: its size (the nearest standard
+// one, so a printer picks its tray) and orientation, no margins of its own.
+void kagitAyarla(QPagedPaintDevice& cihaz, const Sayfa& s) {
+    const bool yatay = s.genislik > s.yukseklik;
+    const QSizeF nokta(qMin(s.genislik, s.yukseklik) / 20.0, qMax(s.genislik, s.yukseklik) / 20.0);
+    const QPageSize boyut(nokta, QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+    const QPageLayout duzen(boyut, yatay ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+    if (!cihaz.pageLayout().isEquivalentTo(duzen)) cihaz.setPageLayout(duzen);
+}
+
+} // namespace
+
 void SayfaliCizici::sayfa(Sayfa&& s) {
     if (hata_) return;
+    kagitAyarla(cihaz_, s);
     if (ilk_) {
         ilk_ = false;
         if (!ressam_.begin(&cihaz_)) {

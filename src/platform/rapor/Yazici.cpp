@@ -1,6 +1,7 @@
 #include "platform/rapor/Yazici.h"
 
 #include <QPrintDialog>
+#include <QPrinterInfo>
 
 namespace Bant {
 
@@ -9,6 +10,14 @@ Yazici::Yazici(const QString& belgeAdi) : yazici_(QPrinter::HighResolution) { ya
 bool Yazici::sor(QWidget* ust) {
     QPrintDialog diyalog(&yazici_, ust);
     return diyalog.exec() == QDialog::Accepted;
+}
+
+bool Yazici::sec(const QString& ad) {
+    const QPrinterInfo bilgi = ad.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(ad);
+    if (bilgi.isNull()) return false;
+    yazici_.setOutputFormat(QPrinter::NativeFormat);
+    yazici_.setPrinterName(bilgi.printerName());
+    return true;
 }
 
 SayfaAlici& Yazici::alici() {

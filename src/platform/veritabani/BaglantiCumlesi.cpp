@@ -129,6 +129,15 @@ QString odbcCumlesiOlustur(const BaglantiCumlesi& b, int girisZamanAsimiSn) {
         p << QStringLiteral("TDS_Version=") + tds;
         p << QStringLiteral("ClientCharset=UTF-8");
         p << QStringLiteral("Timeout=%1").arg(girisZamanAsimiSn);
+        p << QStringLiteral("Encryption=") + sifreleme();
+    } else {
+        // Microsoft's driver: encrypted when the site requires it, else as the server asks.
+        p << (sifreleme() == QLatin1String("require") ? QStringLiteral("Encrypt=yes") : QStringLiteral("Encrypt=no"));
     }
     return p.join(u';') + u';';
+}
+
+QString sifreleme() {
+    const QString s = qEnvironmentVariable("FATURA_SIFRELEME").trimmed().toLower();
+    return s == QLatin1String("require") || s == QLatin1String("off") ? s : QStringLiteral("request");
 }

@@ -24,5 +24,11 @@ QString Cumle_Degeri(const QString& deger);
 // The ODBC connection string for a SQL Server named by the connection string.
 // The driver is FreeTDS unless FATURA_ODBC_SURUCU names another; FreeTDS
 // speaks TDS 7.4 (SQL Server 2012 and later) unless FATURA_TDS_SURUMU says
-// otherwise.
+// otherwise. The connection is encrypted as sifreleme() says.
 QString odbcCumlesiOlustur(const BaglantiCumlesi& b, int girisZamanAsimiSn);
+
+// How a SQL Server connection is encrypted, from FATURA_SIFRELEME: "require"
+// (encrypted or no connection), "off" (never), else "request" (when the
+// server can). Whether the server's certificate is checked is FreeTDS's own
+// setting ("ca file" in freetds.conf); without one it is not.
+QString sifreleme();

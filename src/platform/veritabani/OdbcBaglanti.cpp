@@ -229,6 +229,19 @@ OdbcBaglanti::OdbcBaglanti(const QString& odbcCumlesi, QDeadlineTimer son, int s
     dbc_ = g->dbc;
     // The program never writes; drivers that cannot promise it just refuse the attribute.
     SQLSetConnectAttr(g->dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+    SQLCHAR dbms[128] = {};
+    SQLSMALLINT dbmsUz = 0;
+    SQLGetInfo(g->dbc, SQL_DBMS_NAME, dbms, sizeof dbms, &dbmsUz);
+    for (const QString& komut : oturumKomutlari(QString::fromUtf8(reinterpret_cast<const char*>(dbms))))
+        sorgula(komut); // errors reach the caller, and the destructor closes the connection
+}
+
+QStringList OdbcBaglanti::oturumKomutlari(const QString& dbmsAdi) {
+    // The composer writes dates as 'MM/DD/YYYY', which SQL Server reads by the
+    // session's date order, and that follows the login's language: a Turkish
+    // login would read '12/31/2026' as day 12 of month 31.
+    if (dbmsAdi.contains(QLatin1String("SQL Server"), Qt::CaseInsensitive)) return {QStringLiteral("SET DATEFORMAT mdy")};
+    return {};
 }
 
 OdbcBaglanti::~OdbcBaglanti() {

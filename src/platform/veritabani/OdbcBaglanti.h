@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/veritabani/Baglanti.h"
 
+#include <QStringList>
+
 // The error number of a driver's SQLSTATE: 28000 (invalid authorization) is
 // the refused login the program tells apart; anything else keeps `varsayilan`.
 qint64 Odbc_Hata_Numarasi(const QString& sqlstate, qint64 varsayilan);
@@ -21,6 +23,9 @@ public:
 
     std::unique_ptr<Imlec> sorgula(const QString& sql) override;
     std::shared_ptr<Baglanti> ikinci() const override;
+
+    // What the connection runs once it is made, given the server's product name.
+    static QStringList oturumKomutlari(const QString& dbmsAdi);
 
 private:
     QString cumle_;
