@@ -32,6 +32,7 @@ QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
         return o;
     };
     Blok ana;
+    ana.ogeler.reserve(static_cast<qsizetype>(b.kontroller.size()) + 1); // an item per control, a box besides a label's text
     int enAlt = b.yukseklik;
     const Kontrol* alt = nullptr;
     for (Kontrol& k : b.kontroller) {
