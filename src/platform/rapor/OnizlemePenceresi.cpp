@@ -7,10 +7,15 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QWheelEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollArea>
@@ -32,6 +37,7 @@ class SayfaGorunumu : public QWidget {
 public:
     explicit SayfaGorunumu(QWidget* ust) : QWidget(ust) { setAutoFillBackground(true); }
     const Sayfa* sayfa = nullptr;
+    int vurgulu = -1;   // the item a find stands on, marked on the page
     double olcek = 1.0; // of the screen's own resolution
     // The paper's size in twips: the shown page's, A4 before the first one.
     QSize kagitTwip() const { return sayfa ? QSize(sayfa->genislik, sayfa->yukseklik) : QSize(Birim::A4Genislik, Birim::A4Yukseklik); }
@@ -42,6 +48,15 @@ public:
     void boyutla() {
         setFixedSize(sayfaBoyu() + QSize(2 * kMasaKenari, 2 * kMasaKenari));
         update();
+    }
+
+    // Where an item stands in this widget's pixels.
+    QRect ogeYeri(int oge) const {
+        if (!sayfa || oge < 0 || oge >= sayfa->ogeler.size()) return {};
+        const double px = Birim::olcek(logicalDpiX() * olcek);
+        const QRect a = sayfa->ogeler.at(oge).alan;
+        return QRect(kMasaKenari + qRound(a.left() * px), kMasaKenari + qRound(a.top() * px), qRound(a.width() * px),
+                     qRound(a.height() * px));
     }
 
 protected:
@@ -59,6 +74,12 @@ protected:
         SayfaCizici::olcekle(p, logicalDpiX() * olcek);
         const QRectF acik = QRectF(e->rect().translated(-kagit.topLeft()));
         cizici_.ciz(p, *sayfa, QRectF(acik.topLeft() / px, acik.size() / px));
+        if (vurgulu >= 0 && vurgulu < sayfa->ogeler.size()) {
+            const QRect alan = sayfa->ogeler.at(vurgulu).alan.adjusted(-30, -20, 30, 20);
+            p.fillRect(alan, QColor(255, 214, 0, 90));
+            p.setPen(QPen(QColor(230, 120, 0), 15));
+            p.drawRect(alan);
+        }
     }
 
 private:
@@ -70,9 +91,14 @@ QToolButton* dugme(QWidget* ust, const QString& metin, const QString& ipucu) {
     auto* d = new QToolButton(ust);
     d->setText(metin);
     d->setToolTip(ipucu);
+    // Screen readers say what the button does, not the arrow drawn on it.
+    d->setAccessibleName(ipucu);
     d->setAutoRaise(true);
     return d;
 }
+
+// The zoom presets' percentages, the steps of Ctrl+wheel and Ctrl+plus/minus.
+constexpr int kOlcekler[] = {25, 50, 75, 100, 125, 150, 200, 300, 400};
 } // namespace
 
 OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWidget(ust, Qt::Window) {
@@ -87,9 +113,31 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     auto* pdf = dugme(this, QStringLiteral("PDF Kaydet..."), QStringLiteral("Raporu PDF dosyası olarak kaydet"));
     auto* kapat = dugme(this, QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat"));
     durum_ = new QLabel(this);
+    durum_->setObjectName(QStringLiteral("SayfaEtiketi"));
+    durum_->setAccessibleName(QStringLiteral("Sayfa"));
+    sayfaKutusu_ = new QLineEdit(this);
+    sayfaKutusu_->setObjectName(QStringLiteral("SayfaKutusu"));
+    sayfaKutusu_->setAccessibleName(QStringLiteral("Sayfa numarası"));
+    sayfaKutusu_->setToolTip(QStringLiteral("Sayfa numarasını yazıp Enter'a basın"));
+    sayfaKutusu_->setValidator(new QIntValidator(1, 9999999, sayfaKutusu_));
+    sayfaKutusu_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    sayfaKutusu_->setAlignment(Qt::AlignRight);
     olcek_ = new QComboBox(this);
-    olcek_->addItems({QStringLiteral("Sayfa Genişliği"), QStringLiteral("Tüm Sayfa"), QStringLiteral("%50"), QStringLiteral("%75"),
-                      QStringLiteral("%100"), QStringLiteral("%150"), QStringLiteral("%200")});
+    olcek_->setObjectName(QStringLiteral("Olcek"));
+    olcek_->setAccessibleName(QStringLiteral("Yakınlaştırma"));
+    olcek_->addItems({QStringLiteral("Sayfa Genişliği"), QStringLiteral("Tüm Sayfa")});
+    for (const int yuzde : kOlcekler) olcek_->addItem(QStringLiteral("%%1").arg(yuzde));
+    olcek_->setCurrentIndex(0);
+    ara_ = new QLineEdit(this);
+    ara_->setObjectName(QStringLiteral("Ara"));
+    ara_->setAccessibleName(QStringLiteral("Ara"));
+    ara_->setPlaceholderText(QStringLiteral("Ara (Ctrl+F)"));
+    ara_->setToolTip(QStringLiteral("Enter veya F3: sonraki, Shift+F3: önceki"));
+    ara_->setClearButtonEnabled(true);
+    ara_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("M")) * 14);
+    not_ = new QLabel(this);
+    not_->setObjectName(QStringLiteral("AramaNotu"));
+    not_->setAccessibleName(QStringLiteral("Arama sonucu"));
     connect(ilk, &QToolButton::clicked, this, [this] { sayfayaGit(0); });
     connect(onceki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ - 1); });
     connect(sonraki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ + 1); });
@@ -98,9 +146,29 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     connect(pdf, &QToolButton::clicked, this, &OnizlemePenceresi::pdfIstegi);
     connect(kapat, &QToolButton::clicked, this, &QWidget::close);
     connect(olcek_, &QComboBox::currentIndexChanged, this, [this] { sigdir(); });
+    connect(sayfaKutusu_, &QLineEdit::returnPressed, this, [this] { sayfayaGit(sayfaKutusu_->text().toInt() - 1); });
+    connect(ara_, &QLineEdit::returnPressed, this, [this] { bul(ara_->text()); });
+    connect(ara_, &QLineEdit::textChanged, this, [this] { notYaz({}); });
+    auto kisayol = [this](const QKeySequence& tus, auto&& is) {
+        auto* k = new QShortcut(tus, this);
+        k->setContext(Qt::WindowShortcut);
+        connect(k, &QShortcut::activated, this, is);
+    };
+    kisayol(QKeySequence::Find, [this] {
+        ara_->setFocus();
+        ara_->selectAll();
+    });
+    kisayol(QKeySequence(Qt::Key_F3), [this] { bul(ara_->text()); });
+    kisayol(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { bul(ara_->text(), true); });
+    kisayol(QKeySequence::ZoomIn, [this] { adimla(1); });
+    kisayol(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { adimla(1); });
+    kisayol(QKeySequence::ZoomOut, [this] { adimla(-1); });
+    kisayol(QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { sayfayaGit(0); });
+    kisayol(QKeySequence(Qt::CTRL | Qt::Key_End), [this] { sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); });
 
     auto* arac = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{ilk, onceki, durum_, sonraki, son, olcek_, yazdir, pdf}) arac->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{ilk, onceki, sayfaKutusu_, durum_, sonraki, son, olcek_, yazdir, pdf, ara_, not_})
+        arac->addWidget(w);
     arac->addStretch();
     arac->addWidget(kapat);
     gorunum_ = new SayfaGorunumu(this);
@@ -108,6 +176,8 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     kaydirma_->setWidget(gorunum_);
     kaydirma_->setAlignment(Qt::AlignHCenter);
     kaydirma_->setBackgroundRole(QPalette::Dark);
+    kaydirma_->setAccessibleName(QStringLiteral("Rapor sayfası"));
+    kaydirma_->viewport()->installEventFilter(this);
     auto* duzen = new QVBoxLayout(this);
     duzen->addLayout(arac);
     duzen->addWidget(kaydirma_, 1);
@@ -120,17 +190,66 @@ void OnizlemePenceresi::sayfa(Sayfa&& s) {
     sayfalar_.append(std::move(s));
     if (sayfalar_.size() == 1) sayfayaGit(0);
     durumuYenile();
+    if (bekleyenArama_) {
+        if (const auto yer = arayici_.ilk(sayfalar_, *bekleyenArama_)) {
+            bekleyenArama_.reset();
+            notYaz({});
+            bulunanaGit(*yer);
+        } else {
+            bekleyenArama_ = static_cast<int>(sayfalar_.size());
+        }
+    }
 }
 
 void OnizlemePenceresi::uretimBitti() {
     uretiliyor_ = false;
+    if (bekleyenArama_) {
+        bekleyenArama_.reset();
+        notYaz(QStringLiteral("Bulunamadı"));
+    }
     durumuYenile();
 }
+
+void OnizlemePenceresi::bul(const QString& metin, bool geri) {
+    if (metin.isEmpty()) return;
+    if (metin != arayici_.aranan()) {
+        arayici_.aranan(metin);
+        bulunan_.reset();
+    }
+    bekleyenArama_.reset();
+    // From the match shown, else from the top (or foot) of the shown page.
+    SayfaArayici::Yer nereden{gecerli_, geri ? static_cast<int>(sayfalar_.value(gecerli_).ogeler.size()) : -1};
+    if (bulunan_ && bulunan_->sayfa < sayfalar_.size()) nereden = *bulunan_;
+    const auto sonuc = arayici_.bul(sayfalar_, nereden, geri);
+    if (!sonuc) {
+        if (uretiliyor_) {
+            bekleyenArama_ = static_cast<int>(sayfalar_.size());
+            notYaz(QStringLiteral("Aranıyor..."));
+        } else {
+            notYaz(QStringLiteral("Bulunamadı"));
+        }
+        return;
+    }
+    notYaz(sonuc->dondu ? (geri ? QStringLiteral("Sona dönüldü") : QStringLiteral("Başa dönüldü")) : QString());
+    bulunanaGit(sonuc->yer);
+}
+
+void OnizlemePenceresi::bulunanaGit(SayfaArayici::Yer yer) {
+    bulunan_ = yer;
+    sayfayaGit(yer.sayfa);
+    const QRect alan = gorunum_->ogeYeri(yer.oge);
+    kaydirma_->ensureVisible(alan.center().x(), alan.center().y(), alan.width() / 2 + 60, alan.height() / 2 + 60);
+}
+
+void OnizlemePenceresi::notYaz(const QString& not_metni) { not_->setText(not_metni); }
 
 void OnizlemePenceresi::yenidenBasla() {
     gorunum_->sayfa = nullptr;
     sayfalar_.clear();
     gecerli_ = 0;
+    bulunan_.reset();
+    bekleyenArama_.reset();
+    notYaz({});
     uretiliyor_ = true;
     gorunum_->update();
     durumuYenile();
@@ -146,6 +265,7 @@ void OnizlemePenceresi::sayfayaGit(int i) {
     gorunum_->update();
     kaydirma_->verticalScrollBar()->setValue(0);
     durumuYenile();
+    sayfaKutusu_->setText(QString::number(gecerli_ + 1));
 }
 
 void OnizlemePenceresi::durumuYenile() {
@@ -153,11 +273,28 @@ void OnizlemePenceresi::durumuYenile() {
     durum_->setText(QStringLiteral(" Sayfa %1 / %2 ").arg(sayfalar_.isEmpty() ? 0 : gecerli_ + 1).arg(n));
     // The page list may have grown: the pointer must follow the storage.
     if (!sayfalar_.isEmpty()) gorunum_->sayfa = &sayfalar_.at(gecerli_);
+    gorunum_->vurgulu = bulunan_ && bulunan_->sayfa == gecerli_ ? bulunan_->oge : -1;
+    if (!sayfaKutusu_->hasFocus()) sayfaKutusu_->setText(sayfalar_.isEmpty() ? QString() : QString::number(gecerli_ + 1));
 }
 
 void OnizlemePenceresi::yakinlastir(double olcek) {
     gorunum_->olcek = olcek;
     gorunum_->boyutla();
+}
+
+double OnizlemePenceresi::olcek() const { return gorunum_->olcek; }
+
+void OnizlemePenceresi::adimla(int yon) {
+    const int simdiki = qRound(gorunum_->olcek * 100);
+    int hedef = yon > 0 ? kOlcekler[std::size(kOlcekler) - 1] : kOlcekler[0];
+    for (const int yuzde : kOlcekler) {
+        if (yon > 0 && yuzde > simdiki) {
+            hedef = yuzde;
+            break;
+        }
+        if (yon < 0 && yuzde < simdiki) hedef = yuzde;
+    }
+    olcek_->setCurrentText(QStringLiteral("%%1").arg(hedef));
 }
 
 void OnizlemePenceresi::sigdir() {
@@ -187,11 +324,38 @@ void OnizlemePenceresi::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_PageDown: sayfayaGit(gecerli_ + 1); return;
     case Qt::Key_PageUp: sayfayaGit(gecerli_ - 1); return;
-    case Qt::Key_Home: sayfayaGit(0); return;
-    case Qt::Key_End: sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); return;
+    // Home and End: the top and foot of the page; with Ctrl (a shortcut) the first and last page.
+    case Qt::Key_Home: kaydirma_->verticalScrollBar()->setValue(0); return;
+    case Qt::Key_End: kaydirma_->verticalScrollBar()->setValue(kaydirma_->verticalScrollBar()->maximum()); return;
     case Qt::Key_Escape: close(); return;
     default: QWidget::keyPressEvent(e);
     }
+}
+
+bool OnizlemePenceresi::eventFilter(QObject* nesne, QEvent* e) {
+    if (nesne == kaydirma_->viewport() && e->type() == QEvent::Wheel) return tekerlek(static_cast<QWheelEvent*>(e));
+    return QWidget::eventFilter(nesne, e);
+}
+
+bool OnizlemePenceresi::tekerlek(QWheelEvent* e) {
+    const int yon = e->angleDelta().y();
+    if (yon == 0) return false;
+    if (e->modifiers() & Qt::ControlModifier) {
+        adimla(yon > 0 ? 1 : -1);
+        return true;
+    }
+    // At the foot of a page the wheel runs on to the next one, at its top back to the previous.
+    QScrollBar* kaydirma = kaydirma_->verticalScrollBar();
+    if (yon < 0 && kaydirma->value() == kaydirma->maximum() && gecerli_ + 1 < sayfalar_.size()) {
+        sayfayaGit(gecerli_ + 1);
+        return true;
+    }
+    if (yon > 0 && kaydirma->value() == 0 && gecerli_ > 0) {
+        sayfayaGit(gecerli_ - 1);
+        kaydirma->setValue(kaydirma->maximum());
+        return true;
+    }
+    return false;
 }
 
 void OnizlemePenceresi::closeEvent(QCloseEvent* e) {

@@ -1,10 +1,13 @@
 #pragma once
+#include "platform/rapor/SayfaArayici.h"
 #include "platform/rapor/SayfaCizici.h"
 
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPrinter;
 class QScrollArea;
 class QToolButton;
@@ -12,7 +15,10 @@ class QToolButton;
 namespace Bant {
 
 // The preview window: pages appear as the report produces them; page
-// navigation, zoom, fit width or page, print and save as PDF.
+// navigation (buttons, a page box, keys, the wheel running on across pages),
+// find across the pages (Ctrl+F, F3, Shift+F3; it goes on in the pages still
+// to come), zoom (presets, fit width or page, Ctrl+wheel and Ctrl+plus/minus
+// in steps), print and save as PDF.
 class OnizlemePenceresi : public QWidget, public SayfaAlici {
     Q_OBJECT
 public:
@@ -28,6 +34,11 @@ public:
     int gecerliSayfa() const { return gecerli_; }
     void sayfayaGit(int i);
     void yakinlastir(double olcek); // 1.0 = actual size
+    double olcek() const;
+    // The next (or previous) place that holds `metin`, as F3 (Shift+F3) finds it.
+    void bul(const QString& metin, bool geri = false);
+    // The item the last find stands on, when it is on the shown page.
+    std::optional<SayfaArayici::Yer> bulunan() const { return bulunan_; }
     // Prints every page on the given printer; true when something was printed.
     bool yazdir(QPrinter& yazici);
     bool pdfKaydet(const QString& dosya);
@@ -40,9 +51,14 @@ protected:
     void resizeEvent(class QResizeEvent* e) override;
     void showEvent(class QShowEvent* e) override;
     void keyPressEvent(class QKeyEvent* e) override;
+    bool eventFilter(QObject* nesne, class QEvent* e) override;
 
 private:
     void durumuYenile();
+    void bulunanaGit(SayfaArayici::Yer yer);
+    void notYaz(const QString& not_);
+    void adimla(int yon); // one zoom step up (1) or down (-1)
+    bool tekerlek(class QWheelEvent* e);
     void sigdir();
     void yazdirIstegi();
     void pdfIstegi();
@@ -51,9 +67,16 @@ private:
     QScrollArea* kaydirma_;
     QLabel* durum_;
     QComboBox* olcek_;
+    QLineEdit* sayfaKutusu_;
+    QLineEdit* ara_;
+    QLabel* not_;
     QList<Sayfa> sayfalar_;
     int gecerli_ = 0;
     bool uretiliyor_ = true;
+    SayfaArayici arayici_;
+    std::optional<SayfaArayici::Yer> bulunan_;
+    // A find that found nothing while the report runs goes on from this page as pages arrive.
+    std::optional<int> bekleyenArama_;
 };
 
 } // namespace Bant
