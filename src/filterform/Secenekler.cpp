@@ -130,7 +130,7 @@ int alanNo(const Imlec& imlec, const char* ad) {
 template <typename F> bool oku(const QString& sql, F&& satir, const QString& gosterilen = {}) {
     bool kayitVar = false;
     int deger = -1;
-    Kayit_Oku(
+    Kayitlari_Dolas(
         sql,
         [&](const Imlec& imlec, const QList<Deger>& kayit) {
             if (deger < 0) deger = alanNo(imlec, "Deger");

@@ -12,6 +12,7 @@
 #include "platform/sistem/Sistem.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "startup/Degiskenler.h"
+#include "startup/Subs.h"
 
 #include <QDir>
 #include <QPointer>
@@ -81,6 +82,14 @@ void Ekrana_Gonder(const Iptal& iptal) {
         acik->yenidenBasla();
     } else {
         acik = new OnizlemePenceresi(AnaRapor::baslik());
+        acik->disaAktarmaAyarla(AnaRapor::degerBicimi(), {});
+        // The window comes back as the user left it: size, place, zoom.
+        const QString anahtar = QStringLiteral("Software\\Fatura Listesi");
+        acik->gorunumDurumunuYukle(Kayit_Oku(Kok::HKEY_CURRENT_USER, anahtar, QStringLiteral("Onizleme")));
+        OnizlemePenceresi* pencere = acik;
+        QObject::connect(pencere, &OnizlemePenceresi::kapandi, pencere, [pencere, anahtar] {
+            Kayit_Yaz(Kok::HKEY_CURRENT_USER, anahtar, QStringLiteral("Onizleme"), pencere->gorunumDurumu());
+        });
         acik->show();
     }
     OnizlemePenceresi* pencere = acik;

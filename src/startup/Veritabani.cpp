@@ -44,7 +44,7 @@ void hatayiGoster(const VeritabaniHatasi& h, const QString& sql) {
 
 } // namespace
 
-void Kayit_Oku(const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir, const QString& gosterilen) {
+void Kayitlari_Dolas(const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir, const QString& gosterilen) {
     try {
         Degiskenler& d = degiskenler();
         if (!d.Baglanti_) d.Baglanti_ = Baglanti::ac(d.BaglantiCumlesi);

@@ -23,4 +23,5 @@ void Kayit_Ac(std::shared_ptr<KayitSeti>& kayit, const QString& sql);
 // `satir` as it comes, keeping none; `satir` returns false to stop early.
 // A failure is shown as Kayit_Ac shows it, with `gosterilen` (or the
 // statement) as the statement, and then reaches the caller.
-void Kayit_Oku(const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir, const QString& gosterilen = {});
+void Kayitlari_Dolas(const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir,
+                     const QString& gosterilen = {});

@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +71,7 @@ private slots:
         d.AnaParaFormat = QStringLiteral("#,##0.00");
         d.sysfrm_nm = QStringLiteral("Anadolu Ticaret");
         Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Software\\Fatura Listesi"), QStringLiteral("ExcelBicimi"), QString());
+        Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Software\\Fatura Listesi"), QStringLiteral("Onizleme"), QString());
         form_ = std::make_unique<FiltreFormu>();
         QCOMPARE(form_->yukle(QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr")), QString());
         form_->etkinlestir();
@@ -100,8 +103,44 @@ private slots:
         ekranKaydet(o, QStringLiteral("onizleme"));
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("onizleme.pdf"));
-        QVERIFY(o->pdfKaydet(pdf));
+        QVERIFY(o->kaydet(OnizlemePenceresi::Bicim::Pdf, pdf));
         QVERIFY(QFileInfo(pdf).size() > 1000);
+    }
+
+    // "Kaydet" in the preview writes the pages it holds by the targets' own
+    // writers: its workbook equals the Excel target's of the same filters cell for cell.
+    void onizlemedenExcel() {
+        TamamBtn_Click(*form_, nullptr);
+        const auto acik = onizlemeler();
+        QCOMPARE(acik.size(), 1);
+        QTemporaryDir dir;
+        const QString onizlemeden = dir.filePath(QStringLiteral("onizleme.xls")), hedef = dir.filePath(QStringLiteral("hedef.xls"));
+        QVERIFY(acik.first()->kaydet(OnizlemePenceresi::Bicim::Xls, onizlemeden));
+        TopluCiktilar c;
+        c.excel = hedef;
+        QVERIFY(Dosyalara_Yaz(c));
+        QString hata;
+        const QJsonObject a = veriOkuyucusu("xls_oku.py", {onizlemeden}, hata), b = veriOkuyucusu("xls_oku.py", {hedef}, hata);
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
+        QVERIFY(!a.value(QStringLiteral("sayfalar")).toArray().isEmpty());
+        QCOMPARE(a, b);
+        QVERIFY(kutular_->kutular.isEmpty());
+    }
+
+    // The preview comes back as the user left it: size and zoom.
+    void onizlemeGorunumuHatirlanir() {
+        TamamBtn_Click(*form_, nullptr);
+        OnizlemePenceresi* ilk = onizlemeler().value(0);
+        QVERIFY(ilk);
+        ilk->resize(900, 640);
+        ilk->findChild<QComboBox*>(QStringLiteral("Olcek"))->setCurrentText(QStringLiteral("%150"));
+        ilk->close();
+        QCoreApplication::processEvents();
+        TamamBtn_Click(*form_, nullptr);
+        OnizlemePenceresi* ikinci = onizlemeler().value(0);
+        QVERIFY(ikinci && ikinci != ilk);
+        QCOMPARE(ikinci->size(), QSize(900, 640));
+        QCOMPARE(qRound(ikinci->olcek() * 100), 150);
     }
 
     // A second run while the preview is open goes into the same window,

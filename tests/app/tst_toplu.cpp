@@ -76,18 +76,6 @@ class TstToplu : public QObject {
         static const QRegularExpression r(QStringLiteral(R"(Pages:\s+(\d+))"));
         return r.match(pdfBilgisi(dosya)).captured(1).toInt();
     }
-    // One of tests/veri's independent readers: its JSON, or in `hata` what went wrong.
-    static QJsonObject okuyucu(const char* betik, const QStringList& argumanlar, QString& hata) {
-        QProcess p;
-        p.start(QStringLiteral("/usr/bin/python3"),
-                QStringList{QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/") + QLatin1String(betik)} + argumanlar);
-        if (!p.waitForFinished(300000)) {
-            hata = QLatin1String(betik) + QStringLiteral(" did not finish");
-            return {};
-        }
-        if (p.exitCode() != 0) hata = QString::fromUtf8(p.readAllStandardError());
-        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    }
     QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
     void turkceAyarlar() {
         qputenv("XDG_CONFIG_HOME", ayarlar_->path().toUtf8());
@@ -377,7 +365,7 @@ private slots:
                       QStringLiteral("--excel"), xls, QStringLiteral("--text"), txt, QStringLiteral("--pdf"), pdf});
         QVERIFY2(s.durum == 0, qPrintable(s.hata));
         QString hata;
-        const QJsonObject kitap = okuyucu("xls_oku.py", {xls}, hata);
+        const QJsonObject kitap = veriOkuyucusu("xls_oku.py", {xls}, hata);
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QVERIFY(kitap.value(QStringLiteral("adlar")).toArray().contains(QStringLiteral("_FilterDatabase")));
         const QJsonObject sayfa = kitap.value(QStringLiteral("sayfalar")).toArray().first().toObject();
@@ -453,7 +441,7 @@ private slots:
         QCOMPARE(dolu(satirlar.last().toArray()), grupToplami);
 
         if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()) QSKIP("LibreOffice is installed by the test command");
-        const QJsonObject b = okuyucu("kitap_denetle.py", {xls, ayarlar_->filePath(QStringLiteral("lo"))}, hata);
+        const QJsonObject b = veriOkuyucusu("kitap_denetle.py", {xls, ayarlar_->filePath(QStringLiteral("lo"))}, hata);
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(b.value(QStringLiteral("basliklar")).toString(), QStringLiteral("$%1:$%1").arg(dondurulmus));
         QCOMPARE(b.value(QStringLiteral("kagit")).toInt(), 9); // A4
@@ -493,8 +481,8 @@ private slots:
                       QStringLiteral("--excel"), xls, QStringLiteral("--xlsx"), xlsx});
         QVERIFY2(s.durum == 0, qPrintable(s.hata));
         QString hata;
-        const QJsonArray eski = okuyucu("xls_oku.py", {xls}, hata).value(QStringLiteral("sayfalar")).toArray();
-        const QJsonArray yeni = okuyucu("xlsx_oku.py", {xlsx}, hata).value(QStringLiteral("sayfalar")).toArray();
+        const QJsonArray eski = veriOkuyucusu("xls_oku.py", {xls}, hata).value(QStringLiteral("sayfalar")).toArray();
+        const QJsonArray yeni = veriOkuyucusu("xlsx_oku.py", {xlsx}, hata).value(QStringLiteral("sayfalar")).toArray();
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(yeni.size(), 1);
         QCOMPARE(eski.size(), 1);
@@ -523,7 +511,7 @@ private slots:
         // Recalculated by LibreOffice: the grand total is the sum of the
         // invoices, and with a filter applied the sum of those in view.
         if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()) QSKIP("LibreOffice is installed by the test command");
-        const QJsonObject t = okuyucu("suzgec_toplami.py", {xlsx, ayarlar_->filePath(QStringLiteral("lo"))}, hata);
+        const QJsonObject t = veriOkuyucusu("suzgec_toplami.py", {xlsx, ayarlar_->filePath(QStringLiteral("lo"))}, hata);
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(t.value(QStringLiteral("genel")).toDouble(), t.value(QStringLiteral("hepsi")).toDouble());
         QCOMPARE(t.value(QStringLiteral("suzgecli")).toDouble(), t.value(QStringLiteral("gorunen")).toDouble());
@@ -545,7 +533,7 @@ private slots:
         QVERIFY(sayfalar >= 2);
 
         QString hata;
-        const QJsonObject o = okuyucu("html_denetle.py", {htm}, hata);
+        const QJsonObject o = veriOkuyucusu("html_denetle.py", {htm}, hata);
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
         QCOMPARE(o.value(QStringLiteral("hatalar")).toArray().size(), 0);
         QCOMPARE(o.value(QStringLiteral("acik")).toArray().size(), 0);

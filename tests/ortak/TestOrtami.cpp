@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
@@ -84,4 +87,16 @@ void ekranKaydet(QWidget* pencere, const QString& ad) {
     if (klasor.isEmpty()) return;
     if (!pencere->grab().save(QDir(klasor).filePath(ad + QStringLiteral(".png"))))
         qWarning("could not save the picture %s", qPrintable(ad));
+}
+
+QJsonObject veriOkuyucusu(const char* betik, const QStringList& argumanlar, QString& hata) {
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            QStringList{QStringLiteral(FATURA_KAYNAK_DIZINI "/tests/veri/") + QLatin1String(betik)} + argumanlar);
+    if (!p.waitForFinished(300000)) {
+        hata = QLatin1String(betik) + QStringLiteral(" did not finish");
+        return {};
+    }
+    if (p.exitCode() != 0) hata = QString::fromUtf8(p.readAllStandardError());
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
 }

@@ -113,6 +113,11 @@ void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar);
 // A file's bytes; empty when it cannot be read.
 QByteArray dosyaIcerigi(const QString& yol);
 
+class QJsonObject;
+// One of tests/veri's independent readers (`betik`, a Python file there): its
+// JSON, or in `hata` what went wrong.
+QJsonObject veriOkuyucusu(const char* betik, const QStringList& argumanlar, QString& hata);
+
 class QWidget;
 // Saves a picture of the window as <name>.png in FATURA_EKRAN_KLASORU when
 // that is set (pictures for the documentation); otherwise does nothing.

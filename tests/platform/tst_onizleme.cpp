@@ -1,6 +1,7 @@
 #include "platform/rapor/OnizlemePenceresi.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -115,6 +116,31 @@ private slots:
         QTest::keyClick(p_.get(), Qt::Key_Minus, Qt::ControlModifier);
         QTest::keyClick(p_.get(), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(qRound(p_->olcek() * 100), 75);
+    }
+
+    // Ctrl+C: the shown page's lines, the fields of a table row apart by tabs under its captions.
+    void sayfaKopyalanir() {
+        Sayfa s;
+        auto metin = [&s](const QString& m, int x, int y, int genislik, Bant::Bolum::Tur bolum) {
+            SayfaOgesi o;
+            o.metin = m;
+            o.alan = QRect(x, y, genislik, 250);
+            o.bolum = bolum;
+            s.ogeler << o;
+        };
+        using T = Bant::Bolum::Tur;
+        metin(QStringLiteral("FİŞ NO"), 1000, 1000, 1200, T::PageHeader);
+        metin(QStringLiteral("NET TUTAR"), 3000, 1000, 1500, T::PageHeader);
+        metin(QStringLiteral("SF2500001"), 1000, 1400, 1200, T::Detail);
+        metin(QStringLiteral("1.234,50"), 3000, 1400, 1500, T::Detail);
+        p_->sayfa(Sayfa(s));
+        p_->sayfa(sayfa(2));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(p_.get(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList satirlar = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(satirlar.size() >= 2, qPrintable(QGuiApplication::clipboard()->text()));
+        QCOMPARE(satirlar.at(satirlar.size() - 2), QStringLiteral("FİŞ NO\tNET TUTAR"));
+        QCOMPARE(satirlar.last(), QStringLiteral("SF2500001\t1.234,50"));
     }
 
     // Every control says what it is to a screen reader.

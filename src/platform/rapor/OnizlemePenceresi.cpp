@@ -1,8 +1,15 @@
 #include "platform/rapor/OnizlemePenceresi.h"
+#include "platform/rapor/ExcelYazici.h"
+#include "platform/rapor/HtmlYazici.h"
 #include "platform/rapor/SayfaYazicilari.h"
 #include "platform/rapor/Yazici.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -110,7 +117,18 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     auto* sonraki = dugme(this, QStringLiteral("▶"), QStringLiteral("Sonraki Sayfa"));
     auto* son = dugme(this, QStringLiteral("▶|"), QStringLiteral("Son Sayfa"));
     auto* yazdir = dugme(this, QStringLiteral("Yazdır..."), QStringLiteral("Raporu yazıcıya gönder"));
-    auto* pdf = dugme(this, QStringLiteral("PDF Kaydet..."), QStringLiteral("Raporu PDF dosyası olarak kaydet"));
+    auto* kaydet = dugme(this, QStringLiteral("Kaydet"), QStringLiteral("Raporu dosyaya kaydet"));
+    kaydet->setObjectName(QStringLiteral("Kaydet"));
+    kaydet->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(kaydet);
+    menu->setObjectName(QStringLiteral("KaydetMenusu"));
+    for (const auto& [metin, bicim] : {std::pair{QStringLiteral("PDF..."), Bicim::Pdf},
+                                       {QStringLiteral("Excel 97-2003 (.xls)..."), Bicim::Xls},
+                                       {QStringLiteral("Excel (.xlsx)..."), Bicim::Xlsx},
+                                       {QStringLiteral("Metin (.txt)..."), Bicim::Metin},
+                                       {QStringLiteral("HTML..."), Bicim::Html}})
+        connect(menu->addAction(metin), &QAction::triggered, this, [this, b = bicim] { kaydetIstegi(b); });
+    kaydet->setMenu(menu);
     auto* kapat = dugme(this, QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat"));
     durum_ = new QLabel(this);
     durum_->setObjectName(QStringLiteral("SayfaEtiketi"));
@@ -143,7 +161,6 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     connect(sonraki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ + 1); });
     connect(son, &QToolButton::clicked, this, [this] { sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); });
     connect(yazdir, &QToolButton::clicked, this, &OnizlemePenceresi::yazdirIstegi);
-    connect(pdf, &QToolButton::clicked, this, &OnizlemePenceresi::pdfIstegi);
     connect(kapat, &QToolButton::clicked, this, &QWidget::close);
     connect(olcek_, &QComboBox::currentIndexChanged, this, [this] { sigdir(); });
     connect(sayfaKutusu_, &QLineEdit::returnPressed, this, [this] { sayfayaGit(sayfaKutusu_->text().toInt() - 1); });
@@ -164,10 +181,11 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     kisayol(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { adimla(1); });
     kisayol(QKeySequence::ZoomOut, [this] { adimla(-1); });
     kisayol(QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { sayfayaGit(0); });
+    kisayol(QKeySequence::Copy, [this] { kopyala(); });
     kisayol(QKeySequence(Qt::CTRL | Qt::Key_End), [this] { sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); });
 
     auto* arac = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{ilk, onceki, sayfaKutusu_, durum_, sonraki, son, olcek_, yazdir, pdf, ara_, not_})
+    for (QWidget* w : std::initializer_list<QWidget*>{ilk, onceki, sayfaKutusu_, durum_, sonraki, son, olcek_, yazdir, kaydet, ara_, not_})
         arac->addWidget(w);
     arac->addStretch();
     arac->addWidget(kapat);
@@ -284,6 +302,15 @@ void OnizlemePenceresi::yakinlastir(double olcek) {
 
 double OnizlemePenceresi::olcek() const { return gorunum_->olcek; }
 
+QString OnizlemePenceresi::gorunumDurumu() const { return QString::fromLatin1(saveGeometry().toBase64()) + u'|' + olcek_->currentText(); }
+
+void OnizlemePenceresi::gorunumDurumunuYukle(const QString& durum) {
+    const QStringList parcalar = durum.split(u'|');
+    if (parcalar.size() != 2) return;
+    restoreGeometry(QByteArray::fromBase64(parcalar.at(0).toLatin1()));
+    if (olcek_->findText(parcalar.at(1)) >= 0) olcek_->setCurrentText(parcalar.at(1));
+}
+
 void OnizlemePenceresi::adimla(int yon) {
     const int simdiki = qRound(gorunum_->olcek * 100);
     int hedef = yon > 0 ? kOlcekler[std::size(kOlcekler) - 1] : kOlcekler[0];
@@ -365,10 +392,55 @@ void OnizlemePenceresi::closeEvent(QCloseEvent* e) {
 
 bool OnizlemePenceresi::yazdir(QPrinter& yazici) { return Yazici::yazdir(yazici, sayfalar_); }
 
-bool OnizlemePenceresi::pdfKaydet(const QString& dosya) {
-    PdfYazici pdf(dosya, windowTitle(), QCoreApplication::applicationName());
-    for (Sayfa s : sayfalar_) pdf.sayfa(std::move(s));
-    return pdf.bitir();
+void OnizlemePenceresi::disaAktarmaAyarla(const DegerBicimi& bicim, const MetinSecenekleri& metin) {
+    bicim_.ondalik = bicim.ondalik;
+    bicim_.binlik = bicim.binlik;
+    bicim_.kisaTarih = bicim.kisaTarih;
+    metinSecenekleri_ = metin;
+}
+
+bool OnizlemePenceresi::kaydet(Bicim bicim, const QString& dosya) {
+    if (sayfalar_.isEmpty()) return false;
+    // Each writer takes the pages as the report's run gives them, one by one.
+    auto yaz = [this](auto& yazici) {
+        for (Sayfa s : sayfalar_) yazici.sayfa(std::move(s));
+        return yazici.bitir();
+    };
+    switch (bicim) {
+    case Bicim::Pdf: {
+        PdfYazici y(dosya, windowTitle(), QCoreApplication::applicationName());
+        return yaz(y);
+    }
+    case Bicim::Xls:
+    case Bicim::Xlsx: {
+        ExcelYazici y(dosya, bicim_, windowTitle(), bicim == Bicim::Xlsx);
+        return yaz(y);
+    }
+    case Bicim::Metin: {
+        MetinYazici y(dosya, metinSecenekleri_);
+        return yaz(y);
+    }
+    case Bicim::Html: {
+        HtmlYazici y(dosya, windowTitle());
+        return yaz(y);
+    }
+    }
+    return false;
+}
+
+void OnizlemePenceresi::kopyala() {
+    if (sayfalar_.isEmpty()) return;
+    QTemporaryDir klasor;
+    const QString yol = klasor.filePath(QStringLiteral("sayfa.txt"));
+    MetinYazici metin(yol, MetinSecenekleri{QStringLiteral("\t"), {}, true, true});
+    metin.sayfa(Sayfa(sayfalar_.at(gecerli_)));
+    QFile dosya(yol);
+    if (!metin.bitir() || !dosya.open(QIODevice::ReadOnly)) return;
+    QString t = QString::fromUtf8(dosya.readAll());
+    if (t.startsWith(QChar(0xFEFF))) t.remove(0, 1);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(t);
+    notYaz(QStringLiteral("Sayfa %1 panoya kopyalandı").arg(gecerli_ + 1));
 }
 
 void OnizlemePenceresi::yazdirIstegi() {
@@ -378,10 +450,19 @@ void OnizlemePenceresi::yazdirIstegi() {
     yazici.bitir();
 }
 
-void OnizlemePenceresi::pdfIstegi() {
-    const QString dosya = QFileDialog::getSaveFileName(this, QStringLiteral("PDF Kaydet"), windowTitle() + QStringLiteral(".pdf"),
-                                                       QStringLiteral("PDF (*.pdf)"));
-    if (!dosya.isEmpty()) pdfKaydet(dosya);
+void OnizlemePenceresi::kaydetIstegi(Bicim bicim) {
+    static const char* const uzantilar[] = {"pdf", "xls", "xlsx", "txt", "htm"};
+    static const char* const suzgecler[] = {"PDF (*.pdf)", "Excel 97-2003 (*.xls)", "Excel (*.xlsx)", "Metin (*.txt)",
+                                            "HTML (*.htm *.html)"};
+    const auto i = static_cast<size_t>(bicim);
+    const QString dosya = QFileDialog::getSaveFileName(this, QStringLiteral("Kaydet"), windowTitle() + u'.' + QLatin1String(uzantilar[i]),
+                                                       QLatin1String(suzgecler[i]));
+    if (dosya.isEmpty()) return;
+    notYaz(QStringLiteral("Kaydediliyor..."));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool tamam = kaydet(bicim, dosya);
+    QGuiApplication::restoreOverrideCursor();
+    notYaz(tamam ? QStringLiteral("Kaydedildi: ") + QFileInfo(dosya).fileName() : QStringLiteral("Dosya yazılamadı: ") + dosya);
 }
 
 } // namespace Bant

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/rapor/Belge.h"
+#include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/SayfaArayici.h"
 #include "platform/rapor/SayfaCizici.h"
 
@@ -18,7 +20,8 @@ namespace Bant {
 // navigation (buttons, a page box, keys, the wheel running on across pages),
 // find across the pages (Ctrl+F, F3, Shift+F3; it goes on in the pages still
 // to come), zoom (presets, fit width or page, Ctrl+wheel and Ctrl+plus/minus
-// in steps), print and save as PDF.
+// in steps), print, save as PDF, Excel, text or HTML from the pages already
+// laid out, and copy a page's texts.
 class OnizlemePenceresi : public QWidget, public SayfaAlici {
     Q_OBJECT
 public:
@@ -41,7 +44,21 @@ public:
     std::optional<SayfaArayici::Yer> bulunan() const { return bulunan_; }
     // Prints every page on the given printer; true when something was printed.
     bool yazdir(QPrinter& yazici);
-    bool pdfKaydet(const QString& dosya);
+
+    enum class Bicim { Pdf, Xls, Xlsx, Metin, Html };
+    // The pages laid out so far into `dosya` by the targets' own writers (no
+    // second run of the statement); the file takes its place whole or not at
+    // all. False when it could not be written.
+    bool kaydet(Bicim bicim, const QString& dosya);
+    // What the exports need of the program: the regional formats (to read
+    // amounts set as text) and the text export's options.
+    void disaAktarmaAyarla(const DegerBicimi& bicim, const MetinSecenekleri& metin);
+    // Ctrl+C: the shown page's texts as tab-separated lines, in the columns of its captions.
+    void kopyala();
+    // The window's size, place and zoom as one text, for the program's
+    // settings store; an empty or foreign text leaves the defaults.
+    QString gorunumDurumu() const;
+    void gorunumDurumunuYukle(const QString& durum);
 
 signals:
     void kapandi();
@@ -61,7 +78,7 @@ private:
     bool tekerlek(class QWheelEvent* e);
     void sigdir();
     void yazdirIstegi();
-    void pdfIstegi();
+    void kaydetIstegi(Bicim bicim);
 
     class SayfaGorunumu* gorunum_;
     QScrollArea* kaydirma_;
@@ -77,6 +94,8 @@ private:
     std::optional<SayfaArayici::Yer> bulunan_;
     // A find that found nothing while the report runs goes on from this page as pages arrive.
     std::optional<int> bekleyenArama_;
+    DegerBicimi bicim_;
+    MetinSecenekleri metinSecenekleri_;
 };
 
 } // namespace Bant
