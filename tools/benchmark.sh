@@ -6,7 +6,8 @@
 #  2. the batch PDF of the plain list, grouped, with invoice lines, long names;
 #     the .xls, .xlsx, text and HTML exports of the plain list against its PDF;
 #  3. about 1,000 PNG pages;
-#  4. the preview off screen: the report into it, then pages 1-200 painted;
+#  4. the preview off screen: the report into it, then pages 1-200 painted,
+#     then a find through every page;
 #  5. long texts;
 #  6. a company of a million invoices beside the first one: start-up, the
 #     first page in the preview, the whole PDF (MILYON=0 skips it).

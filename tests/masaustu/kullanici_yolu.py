@@ -8,6 +8,7 @@ xdotool or pyatspi are missing. Arguments: the program, the demo generator.
 With FATURA_EKRAN_KLASORU set, screenshots of each case are saved there.
 """
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -138,6 +139,61 @@ def odaktaki(uygulama_adi):
     return None
 
 
+def etiket(uygulama_adi, bas):
+    """The name of the program's first object whose name is the page label's ("Sayfa 3 / 18") and starts with `bas`."""
+    import pyatspi
+
+    def ara(nesne, derinlik=0):
+        if nesne is None or derinlik > 14:
+            return None
+        try:
+            if re.fullmatch(r"Sayfa \d+ / \d+\+?", nesne.name or "") and nesne.name.startswith(bas):
+                return nesne.name
+            for i in range(nesne.childCount):
+                bulunan = ara(nesne.getChildAtIndex(i), derinlik + 1)
+                if bulunan is not None:
+                    return bulunan
+        except Exception:  # an object that went away while walking
+            return None
+        return None
+
+    masa = pyatspi.Registry.getDesktop(0)
+    for i in range(masa.childCount):
+        uygulama = masa.getChildAtIndex(i)
+        if uygulama is not None and uygulama.name == uygulama_adi:
+            return ara(uygulama)
+    return None
+
+
+def odakla(uygulama_adi, ad):
+    """Gives the focus to the program's widget of that accessible name; whether it took it."""
+    import pyatspi
+
+    def ara(nesne, derinlik=0):
+        if nesne is None or derinlik > 14:
+            return None
+        try:
+            if nesne.name == ad and nesne.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+                return nesne
+            for i in range(nesne.childCount):
+                bulunan = ara(nesne.getChildAtIndex(i), derinlik + 1)
+                if bulunan is not None:
+                    return bulunan
+        except Exception:  # an object that went away while walking
+            return None
+        return None
+
+    masa = pyatspi.Registry.getDesktop(0)
+    for i in range(masa.childCount):
+        uygulama = masa.getChildAtIndex(i)
+        if uygulama is not None and uygulama.name == uygulama_adi:
+            nesne = ara(uygulama)
+            if nesne is not None and nesne.queryComponent().grabFocus():
+                time.sleep(0.3)
+                return odaktaki(uygulama_adi) == ad
+    return False
+
+
 def kurulum(kok, program, demo_uret, sunucu_kutusu):
     """The suite's folders: Suite/Rapor/<program> beside Suite/sys.inf."""
     rapor = os.path.join(kok, "Suite", "Rapor")
@@ -211,8 +267,54 @@ def main():
                 p.wait(10)
         return sorunlar
 
+    def onizleme():
+        """The preview driven by keys: a find and the page box; the page label read through the accessibility bus."""
+        sorunlar = []
+        parametreler = f"DEMOFIRMA|{demo}|1|sa|æ"
+        pdf = os.path.join(kok, "liste.pdf")
+        subprocess.run([kopya, "--batch", parametreler, "--pdf", pdf], capture_output=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        sayfalar = int(re.search(r"Pages:\s+(\d+)", subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout).group(1))
+        aranan_sayfa = min(3, sayfalar)
+        metin = subprocess.run(["pdftotext", "-f", str(aranan_sayfa), "-l", str(aranan_sayfa), pdf, "-"], capture_output=True,
+                               text=True).stdout
+        fis = re.findall(r"\b[A-Z]{2}\d{7}\b", metin)[1]
+        p = subprocess.Popen([kopya, parametreler], env=dict(masa.ortam, XDG_CONFIG_HOME=os.environ["XDG_CONFIG_HOME"]),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            form = masa.pencere("FATURA LİSTESİ")
+            bekle(lambda: uygulamaVar("Fatura Listesi"), 30, "the program on the accessibility bus")
+            bekle(lambda: masa.xdotool("windowactivate", "--sync", form).returncode == 0, 20, "the form's activation")
+            masa.tus("F2")  # the report, to the screen
+            bekle(lambda: len(masa.xdotool("search", "--onlyvisible", "--name", "^FATURA LİSTESİ$").stdout.split()) == 2, 30, "the preview")
+            # The label ends in "+" while the report still runs.
+            ilk = bekle(lambda: (lambda e: e if e and not e.endswith("+") else None)(etiket("Fatura Listesi", "Sayfa ")), 30,
+                        "the whole report in the preview")
+            if ilk != f"Sayfa 1 / {sayfalar}":
+                sorunlar.append(f"onizleme: the preview opens on {ilk!r}, not on page 1 of {sayfalar}")
+            masa.tus("ctrl+f")
+            masa.yaz(fis)
+            masa.tus("Return")
+            gorulen = bekle(lambda: etiket("Fatura Listesi", "Sayfa "), aciklama="the page label")
+            if gorulen != f"Sayfa {aranan_sayfa} / {sayfalar}":
+                sorunlar.append(f"onizleme: {fis} of page {aranan_sayfa} shows {gorulen!r}")
+            masa.resim("onizleme-bul")
+            # Into the page box as a screen reader user gets there, then typed.
+            if not bekle(lambda: odakla("Fatura Listesi", "Sayfa numarası"), aciklama="the page box"):
+                sorunlar.append("onizleme: the page box cannot take the focus")
+            masa.tus("ctrl+a")
+            masa.yaz(str(sayfalar - 1))
+            masa.tus("Return")
+            gorulen = bekle(lambda: etiket("Fatura Listesi", "Sayfa "), aciklama="the page label")
+            if gorulen != f"Sayfa {sayfalar - 1} / {sayfalar}":
+                sorunlar.append(f"onizleme: page box {sayfalar - 1} shows {gorulen!r}")
+        finally:
+            p.kill()
+            p.wait(10)
+        return sorunlar
+
     hatalar = []
     try:
+        hatalar += onizleme()
         for durum in (
             ("yanlis sifre", "9999", demo, 1, "Kullanıcı Adı"),
             ("baglanti hatasi", "1234", "127.0.0.1,1", 3, "Server Adı"),
@@ -232,7 +334,7 @@ def main():
         shutil.rmtree(kok, ignore_errors=True)
     for h in hatalar:
         print("FAIL:", h)
-    print(f"{2 - len(set(h.split(':')[0] for h in hatalar))} passed, {len(set(h.split(':')[0] for h in hatalar))} failed")
+    print(f"{3 - len(set(h.split(':')[0] for h in hatalar))} passed, {len(set(h.split(':')[0] for h in hatalar))} failed")
     return 1 if hatalar else 0
 
 

@@ -1,6 +1,7 @@
 // Times the preview window off screen: the report run into it (as the screen
 // target does, with the time its first page came), then pages 1 to N shown and painted one after another, as a
-// user paging with "next page" sees them. Prints CPU and wall time of both.
+// user paging with "next page" sees them, then a find through every page
+// for a text none holds. Prints CPU and wall time of each.
 //
 // Usage: onizleme_olc [--pages N] --batch "FIRM|FOLDER|..." [--set ...] [--end ...]
 // (the batch mode's company and edits; the template beside this tool or --template).
@@ -89,6 +90,10 @@ void olc(int sayfaSayisi) {
         QCoreApplication::processEvents(); // what a click repaints, as the event loop paints it
     }
     gezinti.yaz("paging, each page painted", sayac.sayi);
+    // A text no page holds: the find reads every item of every page once.
+    const Olcum arama;
+    p->bul(QStringLiteral("yok böyle bir metin"));
+    arama.yaz("find through all pages", p->sayfalar().size());
 }
 
 // Qt's notices about the off-screen platform are not measurements.

@@ -131,8 +131,8 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     kaydet->setMenu(menu);
     auto* kapat = dugme(this, QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat"));
     durum_ = new QLabel(this);
-    durum_->setObjectName(QStringLiteral("SayfaEtiketi"));
-    durum_->setAccessibleName(QStringLiteral("Sayfa"));
+    durum_->setObjectName(QStringLiteral("SayfaEtiketi")); // its text ("Sayfa 7 / 18") is its accessible name
+    durum_->setContentsMargins(6, 0, 6, 0);
     sayfaKutusu_ = new QLineEdit(this);
     sayfaKutusu_->setObjectName(QStringLiteral("SayfaKutusu"));
     sayfaKutusu_->setAccessibleName(QStringLiteral("Sayfa numarası"));
@@ -155,7 +155,6 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     ara_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("M")) * 14);
     not_ = new QLabel(this);
     not_->setObjectName(QStringLiteral("AramaNotu"));
-    not_->setAccessibleName(QStringLiteral("Arama sonucu"));
     connect(ilk, &QToolButton::clicked, this, [this] { sayfayaGit(0); });
     connect(onceki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ - 1); });
     connect(sonraki, &QToolButton::clicked, this, [this] { sayfayaGit(gecerli_ + 1); });
@@ -288,7 +287,7 @@ void OnizlemePenceresi::sayfayaGit(int i) {
 
 void OnizlemePenceresi::durumuYenile() {
     const QString n = QString::number(sayfalar_.size()) + (uretiliyor_ ? QStringLiteral("+") : QString());
-    durum_->setText(QStringLiteral(" Sayfa %1 / %2 ").arg(sayfalar_.isEmpty() ? 0 : gecerli_ + 1).arg(n));
+    durum_->setText(QStringLiteral("Sayfa %1 / %2").arg(sayfalar_.isEmpty() ? 0 : gecerli_ + 1).arg(n));
     // The page list may have grown: the pointer must follow the storage.
     if (!sayfalar_.isEmpty()) gorunum_->sayfa = &sayfalar_.at(gecerli_);
     gorunum_->vurgulu = bulunan_ && bulunan_->sayfa == gecerli_ ? bulunan_->oge : -1;
