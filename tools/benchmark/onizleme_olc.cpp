@@ -20,7 +20,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QScrollArea>
+#include <QAbstractScrollArea>
 #include <cstdio>
 #include <ctime>
 
@@ -79,7 +79,7 @@ void olc(int sayfaSayisi) {
     uretim.yaz("report into the preview", p->sayfalar().size());
     std::printf("%-32s %7.2f s after the start\n", "first page in the preview", alici.saniye());
     const int n = std::min(sayfaSayisi, static_cast<int>(p->sayfalar().size()));
-    QWidget* kagit = p->findChild<QScrollArea*>()->widget();
+    QWidget* kagit = p->findChild<QAbstractScrollArea*>()->viewport();
     BoyamaSayaci sayac;
     kagit->installEventFilter(&sayac);
     QCoreApplication::processEvents();

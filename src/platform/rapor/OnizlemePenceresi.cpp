@@ -1,6 +1,7 @@
 #include "platform/rapor/OnizlemePenceresi.h"
 #include "platform/rapor/ExcelYazici.h"
 #include "platform/rapor/HtmlYazici.h"
+#include "platform/rapor/SayfaAlani.h"
 #include "platform/rapor/SayfaYazicilari.h"
 #include "platform/rapor/Yazici.h"
 
@@ -33,65 +34,6 @@
 #include <QVBoxLayout>
 
 namespace Bant {
-
-namespace {
-constexpr int kMasaKenari = 20; // pixels of grey desk around the paper
-constexpr int kGolge = 4;       // the paper's shadow
-} // namespace
-
-// One page at the chosen scale, on a grey desk.
-class SayfaGorunumu : public QWidget {
-public:
-    explicit SayfaGorunumu(QWidget* ust) : QWidget(ust) { setAutoFillBackground(true); }
-    const Sayfa* sayfa = nullptr;
-    int vurgulu = -1;   // the item a find stands on, marked on the page
-    double olcek = 1.0; // of the screen's own resolution
-    // The paper's size in twips: the shown page's, A4 before the first one.
-    QSize kagitTwip() const { return sayfa ? QSize(sayfa->genislik, sayfa->yukseklik) : QSize(Birim::A4Genislik, Birim::A4Yukseklik); }
-    QSize sayfaBoyu() const {
-        const double px = Birim::olcek(logicalDpiX()) * olcek;
-        return QSize(qRound(kagitTwip().width() * px), qRound(kagitTwip().height() * px));
-    }
-    void boyutla() {
-        setFixedSize(sayfaBoyu() + QSize(2 * kMasaKenari, 2 * kMasaKenari));
-        update();
-    }
-
-    // Where an item stands in this widget's pixels.
-    QRect ogeYeri(int oge) const {
-        if (!sayfa || oge < 0 || oge >= sayfa->ogeler.size()) return {};
-        const double px = Birim::olcek(logicalDpiX() * olcek);
-        const QRect a = sayfa->ogeler.at(oge).alan;
-        return QRect(kMasaKenari + qRound(a.left() * px), kMasaKenari + qRound(a.top() * px), qRound(a.width() * px),
-                     qRound(a.height() * px));
-    }
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        QPainter p(this);
-        p.fillRect(rect(), QColor(0x80, 0x80, 0x80));
-        const QRect kagit(QPoint(kMasaKenari, kMasaKenari), sayfaBoyu());
-        p.fillRect(kagit.translated(kGolge, kGolge), QColor(0x50, 0x50, 0x50));
-        p.fillRect(kagit, Qt::white);
-        if (!sayfa) return;
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.translate(kagit.topLeft());
-        const double px = Birim::olcek(logicalDpiX() * olcek); // pixels per twip
-        SayfaCizici::olcekle(p, logicalDpiX() * olcek);
-        const QRectF acik = QRectF(e->rect().translated(-kagit.topLeft()));
-        cizici_.ciz(p, *sayfa, QRectF(acik.topLeft() / px, acik.size() / px));
-        if (vurgulu >= 0 && vurgulu < sayfa->ogeler.size()) {
-            const QRect alan = sayfa->ogeler.at(vurgulu).alan.adjusted(-30, -20, 30, 20);
-            p.fillRect(alan, QColor(255, 214, 0, 90));
-            p.setPen(QPen(QColor(230, 120, 0), 15));
-            p.drawRect(alan);
-        }
-    }
-
-private:
-    SayfaCizici cizici_;
-};
 
 namespace {
 QToolButton* dugme(QWidget* ust, const QString& metin, const QString& ipucu) {
@@ -130,6 +72,9 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
         connect(menu->addAction(metin), &QAction::triggered, this, [this, b = bicim] { kaydetIstegi(b); });
     kaydet->setMenu(menu);
     auto* kapat = dugme(this, QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat"));
+    auto* surekli = dugme(this, QStringLiteral("Sürekli"), QStringLiteral("Sayfaları alt alta göster"));
+    surekli->setObjectName(QStringLiteral("Surekli"));
+    surekli->setCheckable(true);
     durum_ = new QLabel(this);
     durum_->setObjectName(QStringLiteral("SayfaEtiketi")); // its text ("Sayfa 7 / 18") is its accessible name
     durum_->setContentsMargins(6, 0, 6, 0);
@@ -161,6 +106,10 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     connect(son, &QToolButton::clicked, this, [this] { sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); });
     connect(yazdir, &QToolButton::clicked, this, &OnizlemePenceresi::yazdirIstegi);
     connect(kapat, &QToolButton::clicked, this, &QWidget::close);
+    connect(surekli, &QToolButton::toggled, this, [this](bool acik) {
+        alan_->surekliAyarla(acik);
+        sayfayaGit(gecerli_);
+    });
     connect(olcek_, &QComboBox::currentIndexChanged, this, [this] { sigdir(); });
     connect(sayfaKutusu_, &QLineEdit::returnPressed, this, [this] { sayfayaGit(sayfaKutusu_->text().toInt() - 1); });
     connect(ara_, &QLineEdit::returnPressed, this, [this] { bul(ara_->text()); });
@@ -184,27 +133,31 @@ OnizlemePenceresi::OnizlemePenceresi(const QString& baslik, QWidget* ust) : QWid
     kisayol(QKeySequence(Qt::CTRL | Qt::Key_End), [this] { sayfayaGit(static_cast<int>(sayfalar_.size()) - 1); });
 
     auto* arac = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{ilk, onceki, sayfaKutusu_, durum_, sonraki, son, olcek_, yazdir, kaydet, ara_, not_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ilk, onceki, sayfaKutusu_, durum_, sonraki, son, olcek_, surekli, yazdir, kaydet, ara_, not_})
         arac->addWidget(w);
     arac->addStretch();
     arac->addWidget(kapat);
-    gorunum_ = new SayfaGorunumu(this);
-    kaydirma_ = new QScrollArea(this);
-    kaydirma_->setWidget(gorunum_);
-    kaydirma_->setAlignment(Qt::AlignHCenter);
-    kaydirma_->setBackgroundRole(QPalette::Dark);
-    kaydirma_->setAccessibleName(QStringLiteral("Rapor sayfası"));
-    kaydirma_->viewport()->installEventFilter(this);
+    alan_ = new SayfaAlani(this);
+    alan_->setObjectName(QStringLiteral("SayfaAlani"));
+    alan_->setAccessibleName(QStringLiteral("Rapor sayfası"));
+    alan_->sayfalarAyarla(&sayfalar_);
+    alan_->sayfaDegisti = [this](int sayfa) {
+        gecerli_ = sayfa;
+        durumuYenile();
+    };
+    alan_->sinirGecildi = [this](int yon) { sayfayaGit(gecerli_ + yon); };
+    alan_->olcekAdimi = [this](int yon) { adimla(yon); };
     auto* duzen = new QVBoxLayout(this);
     duzen->addLayout(arac);
-    duzen->addWidget(kaydirma_, 1);
+    duzen->addWidget(alan_, 1);
     resize(1000, 800);
-    gorunum_->boyutla();
     durumuYenile();
 }
 
 void OnizlemePenceresi::sayfa(Sayfa&& s) {
     sayfalar_.append(std::move(s));
+    alan_->sayfalarDegisti();
     if (sayfalar_.size() == 1) sayfayaGit(0);
     durumuYenile();
     if (bekleyenArama_) {
@@ -254,21 +207,20 @@ void OnizlemePenceresi::bul(const QString& metin, bool geri) {
 void OnizlemePenceresi::bulunanaGit(SayfaArayici::Yer yer) {
     bulunan_ = yer;
     sayfayaGit(yer.sayfa);
-    const QRect alan = gorunum_->ogeYeri(yer.oge);
-    kaydirma_->ensureVisible(alan.center().x(), alan.center().y(), alan.width() / 2 + 60, alan.height() / 2 + 60);
+    alan_->vurgula(yer.sayfa, yer.oge);
 }
 
 void OnizlemePenceresi::notYaz(const QString& not_metni) { not_->setText(not_metni); }
 
 void OnizlemePenceresi::yenidenBasla() {
-    gorunum_->sayfa = nullptr;
     sayfalar_.clear();
+    alan_->sayfalarDegisti();
     gecerli_ = 0;
     bulunan_.reset();
     bekleyenArama_.reset();
     notYaz({});
     uretiliyor_ = true;
-    gorunum_->update();
+    alan_->vurgula(-1, -1);
     durumuYenile();
     if (isMinimized()) showNormal();
     raise();
@@ -278,9 +230,7 @@ void OnizlemePenceresi::yenidenBasla() {
 void OnizlemePenceresi::sayfayaGit(int i) {
     if (sayfalar_.isEmpty()) return;
     gecerli_ = qBound(0, i, static_cast<int>(sayfalar_.size()) - 1);
-    gorunum_->sayfa = &sayfalar_.at(gecerli_);
-    gorunum_->update();
-    kaydirma_->verticalScrollBar()->setValue(0);
+    alan_->sayfayaGit(gecerli_);
     durumuYenile();
     sayfaKutusu_->setText(QString::number(gecerli_ + 1));
 }
@@ -288,18 +238,12 @@ void OnizlemePenceresi::sayfayaGit(int i) {
 void OnizlemePenceresi::durumuYenile() {
     const QString n = QString::number(sayfalar_.size()) + (uretiliyor_ ? QStringLiteral("+") : QString());
     durum_->setText(QStringLiteral("Sayfa %1 / %2").arg(sayfalar_.isEmpty() ? 0 : gecerli_ + 1).arg(n));
-    // The page list may have grown: the pointer must follow the storage.
-    if (!sayfalar_.isEmpty()) gorunum_->sayfa = &sayfalar_.at(gecerli_);
-    gorunum_->vurgulu = bulunan_ && bulunan_->sayfa == gecerli_ ? bulunan_->oge : -1;
     if (!sayfaKutusu_->hasFocus()) sayfaKutusu_->setText(sayfalar_.isEmpty() ? QString() : QString::number(gecerli_ + 1));
 }
 
-void OnizlemePenceresi::yakinlastir(double olcek) {
-    gorunum_->olcek = olcek;
-    gorunum_->boyutla();
-}
+void OnizlemePenceresi::yakinlastir(double olcek) { alan_->olcekAyarla(olcek); }
 
-double OnizlemePenceresi::olcek() const { return gorunum_->olcek; }
+double OnizlemePenceresi::olcek() const { return alan_->olcek(); }
 
 QString OnizlemePenceresi::gorunumDurumu() const { return QString::fromLatin1(saveGeometry().toBase64()) + u'|' + olcek_->currentText(); }
 
@@ -311,7 +255,7 @@ void OnizlemePenceresi::gorunumDurumunuYukle(const QString& durum) {
 }
 
 void OnizlemePenceresi::adimla(int yon) {
-    const int simdiki = qRound(gorunum_->olcek * 100);
+    const int simdiki = qRound(alan_->olcek() * 100);
     int hedef = yon > 0 ? kOlcekler[std::size(kOlcekler) - 1] : kOlcekler[0];
     for (const int yuzde : kOlcekler) {
         if (yon > 0 && yuzde > simdiki) {
@@ -325,10 +269,10 @@ void OnizlemePenceresi::adimla(int yon) {
 
 void OnizlemePenceresi::sigdir() {
     // Room for the desk margins and a vertical scroll bar.
-    const int desk = 2 * kMasaKenari + kGolge;
-    const QSize alan = kaydirma_->size() - QSize(desk + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kGolge, desk + kGolge);
+    const int masa = 2 * 20 + 4; // the desk's margins and the paper's shadow
+    const QSize alan = alan_->viewport()->size() - QSize(masa, masa) - QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
     const double tam = Birim::olcek(logicalDpiX());
-    const QSize kagit = gorunum_->kagitTwip();
+    const QSize kagit = alan_->kagitTwip();
     switch (olcek_->currentIndex()) {
     case 0: yakinlastir(alan.width() / (kagit.width() * tam)); break;
     case 1: yakinlastir(qMin(alan.width() / (kagit.width() * tam), alan.height() / (kagit.height() * tam))); break;
@@ -351,37 +295,11 @@ void OnizlemePenceresi::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_PageDown: sayfayaGit(gecerli_ + 1); return;
     case Qt::Key_PageUp: sayfayaGit(gecerli_ - 1); return;
     // Home and End: the top and foot of the page; with Ctrl (a shortcut) the first and last page.
-    case Qt::Key_Home: kaydirma_->verticalScrollBar()->setValue(0); return;
-    case Qt::Key_End: kaydirma_->verticalScrollBar()->setValue(kaydirma_->verticalScrollBar()->maximum()); return;
+    case Qt::Key_Home: alan_->basaGit(); return;
+    case Qt::Key_End: alan_->sonaGit(); return;
     case Qt::Key_Escape: close(); return;
     default: QWidget::keyPressEvent(e);
     }
-}
-
-bool OnizlemePenceresi::eventFilter(QObject* nesne, QEvent* e) {
-    if (nesne == kaydirma_->viewport() && e->type() == QEvent::Wheel) return tekerlek(static_cast<QWheelEvent*>(e));
-    return QWidget::eventFilter(nesne, e);
-}
-
-bool OnizlemePenceresi::tekerlek(QWheelEvent* e) {
-    const int yon = e->angleDelta().y();
-    if (yon == 0) return false;
-    if (e->modifiers() & Qt::ControlModifier) {
-        adimla(yon > 0 ? 1 : -1);
-        return true;
-    }
-    // At the foot of a page the wheel runs on to the next one, at its top back to the previous.
-    QScrollBar* kaydirma = kaydirma_->verticalScrollBar();
-    if (yon < 0 && kaydirma->value() == kaydirma->maximum() && gecerli_ + 1 < sayfalar_.size()) {
-        sayfayaGit(gecerli_ + 1);
-        return true;
-    }
-    if (yon > 0 && kaydirma->value() == 0 && gecerli_ > 0) {
-        sayfayaGit(gecerli_ - 1);
-        kaydirma->setValue(kaydirma->maximum());
-        return true;
-    }
-    return false;
 }
 
 void OnizlemePenceresi::closeEvent(QCloseEvent* e) {

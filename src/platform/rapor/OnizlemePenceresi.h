@@ -18,6 +18,7 @@ namespace Bant {
 
 // The preview window: pages appear as the report produces them; page
 // navigation (buttons, a page box, keys, the wheel running on across pages),
+// one page at a time or all of them one below the other,
 // find across the pages (Ctrl+F, F3, Shift+F3; it goes on in the pages still
 // to come), zoom (presets, fit width or page, Ctrl+wheel and Ctrl+plus/minus
 // in steps), print, save as PDF, Excel, text or HTML from the pages already
@@ -68,20 +69,17 @@ protected:
     void resizeEvent(class QResizeEvent* e) override;
     void showEvent(class QShowEvent* e) override;
     void keyPressEvent(class QKeyEvent* e) override;
-    bool eventFilter(QObject* nesne, class QEvent* e) override;
 
 private:
     void durumuYenile();
     void bulunanaGit(SayfaArayici::Yer yer);
     void notYaz(const QString& not_);
     void adimla(int yon); // one zoom step up (1) or down (-1)
-    bool tekerlek(class QWheelEvent* e);
     void sigdir();
     void yazdirIstegi();
     void kaydetIstegi(Bicim bicim);
 
-    class SayfaGorunumu* gorunum_;
-    QScrollArea* kaydirma_;
+    class SayfaAlani* alan_;
     QLabel* durum_;
     QComboBox* olcek_;
     QLineEdit* sayfaKutusu_;
