@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QAbstractScrollArea>
@@ -162,6 +166,24 @@ private slots:
         QVERIFY2(satirlar.size() >= 2, qPrintable(QGuiApplication::clipboard()->text()));
         QCOMPARE(satirlar.at(satirlar.size() - 2), QStringLiteral("FİŞ NO\tNET TUTAR"));
         QCOMPARE(satirlar.last(), QStringLiteral("SF2500001\t1.234,50"));
+    }
+
+    // A long export shows its progress; dropped, it leaves no file, and the window stays while it runs.
+    void uzunKaydetmedenVazgecilir() {
+        for (int i = 1; i <= 150; ++i) p_->sayfa(sayfa(i));
+        p_->uretimBitti();
+        QTemporaryDir d;
+        const QString yol = d.filePath(QStringLiteral("rapor.pdf"));
+        bool acikKaldi = false;
+        QTimer::singleShot(0, p_.get(), [this, &acikKaldi] {
+            acikKaldi = !p_->close();
+            if (auto* panel = p_->findChild<QProgressDialog*>()) panel->cancel();
+        });
+        QVERIFY(!p_->kaydet(OnizlemePenceresi::Bicim::Pdf, yol));
+        QVERIFY(acikKaldi);
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(p_->kaydet(OnizlemePenceresi::Bicim::Pdf, yol));
+        QVERIFY(QFileInfo(yol).size() > 1000);
     }
 
     // Every control says what it is to a screen reader.

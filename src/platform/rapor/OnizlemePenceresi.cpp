@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -45,6 +47,9 @@ QToolButton* dugme(QWidget* ust, const QString& metin, const QString& ipucu) {
     d->setAutoRaise(true);
     return d;
 }
+
+// An export of more pages than this shows its progress.
+constexpr int kPanelliSayfa = 100;
 
 // The zoom presets' percentages, the steps of Ctrl+wheel and Ctrl+plus/minus.
 constexpr int kOlcekler[] = {25, 50, 75, 100, 125, 150, 200, 300, 400};
@@ -303,6 +308,11 @@ void OnizlemePenceresi::keyPressEvent(QKeyEvent* e) {
 }
 
 void OnizlemePenceresi::closeEvent(QCloseEvent* e) {
+    // An export under way reads the pages: the window stays until it ends or is dropped.
+    if (kaydediliyor_) {
+        e->ignore();
+        return;
+    }
     emit kapandi();
     QWidget::closeEvent(e);
 }
@@ -317,12 +327,33 @@ void OnizlemePenceresi::disaAktarmaAyarla(const DegerBicimi& bicim, const MetinS
 }
 
 bool OnizlemePenceresi::kaydet(Bicim bicim, const QString& dosya) {
-    if (sayfalar_.isEmpty()) return false;
-    // Each writer takes the pages as the report's run gives them, one by one.
-    auto yaz = [this](auto& yazici) {
-        for (Sayfa s : sayfalar_) yazici.sayfa(std::move(s));
+    if (sayfalar_.isEmpty() || kaydediliyor_) return false;
+    // A long export shows its progress and can be dropped; the window waits
+    // for it (it holds the pages being written).
+    const int n = static_cast<int>(sayfalar_.size());
+    std::unique_ptr<QProgressDialog> panel;
+    if (isVisible() && n > kPanelliSayfa) {
+        panel = std::make_unique<QProgressDialog>(QStringLiteral("Kaydediliyor..."), QStringLiteral("Vazgeç"), 0, n, this);
+        panel->setWindowTitle(windowTitle());
+        panel->setWindowModality(Qt::WindowModal);
+        panel->setMinimumDuration(300);
+    }
+    kaydediliyor_ = true;
+    // Each writer takes the pages as the report's run gives them, one by one;
+    // a dropped export leaves no file (the writer's destructor removes its draft).
+    auto yaz = [this, n, &panel](auto& yazici) {
+        for (int i = 0; i < n; ++i) {
+            if (i >= sayfalar_.size()) return false; // a new run took the pages
+            yazici.sayfa(Sayfa(sayfalar_.at(i)));
+            if (panel && i % 20 == 0) {
+                panel->setValue(i);
+                QCoreApplication::processEvents();
+                if (panel->wasCanceled()) return false;
+            }
+        }
         return yazici.bitir();
     };
+    const auto bitti = qScopeGuard([this] { kaydediliyor_ = false; });
     switch (bicim) {
     case Bicim::Pdf: {
         PdfYazici y(dosya, windowTitle(), QCoreApplication::applicationName());

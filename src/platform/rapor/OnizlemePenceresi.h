@@ -92,6 +92,7 @@ private:
     std::optional<SayfaArayici::Yer> bulunan_;
     // A find that found nothing while the report runs goes on from this page as pages arrive.
     std::optional<int> bekleyenArama_;
+    bool kaydediliyor_ = false;
     DegerBicimi bicim_;
     MetinSecenekleri metinSecenekleri_;
 };
