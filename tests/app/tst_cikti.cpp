@@ -137,8 +137,9 @@ private slots:
         ilk->close();
         QCoreApplication::processEvents();
         TamamBtn_Click(*form_, nullptr);
+        // A new window (the closed one is gone; its address may be reused, so it is not compared).
         OnizlemePenceresi* ikinci = onizlemeler().value(0);
-        QVERIFY(ikinci && ikinci != ilk);
+        QVERIFY(ikinci);
         QCOMPARE(ikinci->size(), QSize(900, 640));
         QCOMPARE(qRound(ikinci->olcek() * 100), 150);
     }
