@@ -112,68 +112,15 @@ def uygulamaVar(uygulama_adi):
     return any(masa.getChildAtIndex(i) is not None and masa.getChildAtIndex(i).name == uygulama_adi for i in range(masa.childCount))
 
 
-def odaktaki(uygulama_adi):
-    """The accessible name of the focused widget of the program."""
-    import pyatspi
-
-    def ara(nesne, derinlik=0):
-        if nesne is None or derinlik > 12:
-            return None
-        try:
-            if nesne.getState().contains(pyatspi.STATE_FOCUSED) and nesne.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_PASSWORD_TEXT,
-                                                                                         pyatspi.ROLE_ENTRY):
-                return nesne.name
-            for i in range(nesne.childCount):
-                bulunan = ara(nesne.getChildAtIndex(i), derinlik + 1)
-                if bulunan is not None:
-                    return bulunan
-        except Exception:  # an object that went away while walking
-            return None
-        return None
-
-    masa = pyatspi.Registry.getDesktop(0)
-    for i in range(masa.childCount):
-        uygulama = masa.getChildAtIndex(i)
-        if uygulama is not None and uygulama.name == uygulama_adi:
-            return ara(uygulama)
-    return None
-
-
-def etiket(uygulama_adi, bas):
-    """The name of the program's first object whose name is the page label's ("Sayfa 3 / 18") and starts with `bas`."""
+def nesneBul(uygulama_adi, kosul):
+    """The program's first accessible object for which `kosul(nesne)` holds, or None."""
     import pyatspi
 
     def ara(nesne, derinlik=0):
         if nesne is None or derinlik > 14:
             return None
         try:
-            if re.fullmatch(r"Sayfa \d+ / \d+\+?", nesne.name or "") and nesne.name.startswith(bas):
-                return nesne.name
-            for i in range(nesne.childCount):
-                bulunan = ara(nesne.getChildAtIndex(i), derinlik + 1)
-                if bulunan is not None:
-                    return bulunan
-        except Exception:  # an object that went away while walking
-            return None
-        return None
-
-    masa = pyatspi.Registry.getDesktop(0)
-    for i in range(masa.childCount):
-        uygulama = masa.getChildAtIndex(i)
-        if uygulama is not None and uygulama.name == uygulama_adi:
-            return ara(uygulama)
-    return None
-
-
-def odakla(uygulama_adi, ad):
-    """Gives the focus to the program's widget of that accessible name; whether it took it."""
-    import pyatspi
-
-    def ara(nesne, derinlik=0):
-        if nesne is None or derinlik > 14:
-            return None
-        try:
-            if nesne.name == ad and nesne.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+            if kosul(nesne):
                 return nesne
             for i in range(nesne.childCount):
                 bulunan = ara(nesne.getChildAtIndex(i), derinlik + 1)
@@ -187,11 +134,32 @@ def odakla(uygulama_adi, ad):
     for i in range(masa.childCount):
         uygulama = masa.getChildAtIndex(i)
         if uygulama is not None and uygulama.name == uygulama_adi:
-            nesne = ara(uygulama)
-            if nesne is not None and nesne.queryComponent().grabFocus():
-                time.sleep(0.3)
-                return odaktaki(uygulama_adi) == ad
-    return False
+            return ara(uygulama)
+    return None
+
+
+def odaktaki(uygulama_adi):
+    """The accessible name of the focused text box of the program."""
+    import pyatspi
+    kutular = (pyatspi.ROLE_TEXT, pyatspi.ROLE_PASSWORD_TEXT, pyatspi.ROLE_ENTRY)
+    nesne = nesneBul(uygulama_adi, lambda n: n.getState().contains(pyatspi.STATE_FOCUSED) and n.getRole() in kutular)
+    return nesne.name if nesne is not None else None
+
+
+def etiket(uygulama_adi, bas):
+    """The program's page label ("Sayfa 3 / 18") when it starts with `bas`."""
+    nesne = nesneBul(uygulama_adi, lambda n: re.fullmatch(r"Sayfa \d+ / \d+\+?", n.name or "") and n.name.startswith(bas))
+    return nesne.name if nesne is not None else None
+
+
+def odakla(uygulama_adi, ad):
+    """Gives the focus to the program's text box of that accessible name; whether it took it."""
+    import pyatspi
+    nesne = nesneBul(uygulama_adi, lambda n: n.name == ad and n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY))
+    if nesne is None or not nesne.queryComponent().grabFocus():
+        return False
+    time.sleep(0.3)
+    return odaktaki(uygulama_adi) == ad
 
 
 def kurulum(kok, program, demo_uret, sunucu_kutusu):
