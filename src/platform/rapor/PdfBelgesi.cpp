@@ -1,6 +1,7 @@
 #include "platform/rapor/PdfBelgesi.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include "platform/rapor/SayfaCizici.h"
 #include "platform/rapor/Sigdirma.h"
 
@@ -138,12 +139,22 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     c.reserve(32 * 1024);
     // Twips with the origin at the top left; text is flipped back upright.
     c += "0.05 0 0 -0.05 0 " + sayi(Birim::nokta(s.yukseklik)) + " cm 15 w 0 J\n";
+    // Numbers are written in place, without a temporary each: a page has hundreds.
+    const auto sayilar = [&c](std::initializer_list<qint64> yuzdeler, const char* komut) {
+        for (qint64 h : yuzdeler) {
+            yuzdeYaz(c, h);
+            c += ' ';
+        }
+        c += komut;
+    };
     for (const SayfaOgesi& o : s.ogeler) {
+        const QRect& a = o.alan;
         if (o.tur == SayfaOgesi::Tur::Kutu) {
-            c += sayi(o.renk.redF()) + ' ' + sayi(o.renk.greenF()) + ' ' + sayi(o.renk.blueF()) + " rg " + sayi(o.alan.left()) + ' ' +
-                 sayi(o.alan.top()) + ' ' + sayi(o.alan.width()) + ' ' + sayi(o.alan.height()) + " re f 0 g\n";
+            sayilar({qRound64(o.renk.redF() * 100), qRound64(o.renk.greenF() * 100), qRound64(o.renk.blueF() * 100)}, "rg ");
+            sayilar({a.left() * 100LL, a.top() * 100LL, a.width() * 100LL, a.height() * 100LL}, "re f 0 g\n");
         } else if (o.tur == SayfaOgesi::Tur::Cizgi) {
-            c += sayi(o.alan.left()) + ' ' + sayi(o.alan.top()) + " m " + sayi(o.alan.right()) + ' ' + sayi(o.alan.bottom()) + " l S\n";
+            sayilar({a.left() * 100LL, a.top() * 100LL}, "m ");
+            sayilar({a.right() * 100LL, a.bottom() * 100LL}, "l S\n");
         }
     }
     c += "BT\n";
