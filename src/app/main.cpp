@@ -30,15 +30,14 @@ void qtMesaji(QtMsgType tur, const QMessageLogContext&, const QString& metin) {
 int topluCalistir(const KomutSatiri& k) {
     KonsolMesaj mesaj(k.evet);
     mesajServisiniAyarla(&mesaj);
-    Baslangic_Kancalarini_Ayarla({
-        [&k] { Toplu_Filtre_Formu(k); },
-        [&k] {
-            if (k.kullanici.isEmpty()) throw KullanimHatasi{QStringLiteral("the batch mode logs in with --user NAME")};
-            Toplu_Giris(k);
-        },
-    });
+    BaslangicKancalari kancalar;
+    kancalar.filtreFormuAc = [&k](std::shared_ptr<const Oturum> oturum) { Toplu_Filtre_Formu(k, *oturum); };
+    kancalar.girisPenceresiAc = [&k, &kancalar] {
+        if (k.kullanici.isEmpty()) throw KullanimHatasi{QStringLiteral("the batch mode logs in with --user NAME")};
+        Toplu_Giris(k, kancalar);
+    };
     try {
-        Main(k.parametreler);
+        Main(k.parametreler, kancalar);
     } catch (const ProgramSonu& son) { return son.durum; } catch (const KullanimHatasi& h) {
         hataYaz(h.metin);
         return 2;
@@ -49,12 +48,15 @@ int topluCalistir(const KomutSatiri& k) {
 int klasikCalistir(const KomutSatiri& k, Uygulama& uygulama) {
     GuiMesaj mesaj;
     mesajServisiniAyarla(&mesaj);
-    Baslangic_Kancalarini_Ayarla({
-        [] { Filtre_Formunu_Ac(); },
-        [] { (new LoginFrm)->show(); },
-    });
+    BaslangicKancalari kancalar;
+    kancalar.filtreFormuAc = [](std::shared_ptr<const Oturum> oturum) { Filtre_Formunu_Ac(std::move(oturum)); };
+    kancalar.girisPenceresiAc = [&kancalar] {
+        auto* giris = new LoginFrm;
+        giris->baslat = [&kancalar](const GirisBilgisi& g) { Baslat(g, kancalar); };
+        giris->show();
+    };
     try {
-        Main(k.parametreler);
+        Main(k.parametreler, kancalar);
     } catch (const ProgramSonu& son) { return son.durum; }
     if (QApplication::topLevelWidgets().isEmpty()) return 0;
     return uygulama.calistir();

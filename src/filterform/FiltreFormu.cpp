@@ -4,7 +4,6 @@
 #include "filterform/Secenekler.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "template/Sablon.h"
 
 #include <QDate>
@@ -13,7 +12,7 @@ namespace {
 bool tarihAraligiMi(const QString& tip) { return Aralik_Mi(Satir_Tipi(tip)); }
 } // namespace
 
-FiltreFormu::FiltreFormu(QObject* ust) : QObject(ust) {
+FiltreFormu::FiltreFormu(ListeOrtami liste, QObject* ust) : QObject(ust), liste_(std::move(liste)) {
     Filtre_Izgarasi_Kur(FiltreGrd);
     Rapor_Yeri_Kur(RaporYeri);
     Secim_Listesi_Kur(CoktanSecmeliGrd);
@@ -48,7 +47,7 @@ void FiltreFormu::secimOdagiKaybetti() {
 
 QString FiltreFormu::yukle(const QString& sablonYolu) {
     RaporYeri.gecerliHucreAyarla(0, 0);
-    const QString mesaj = Master_Oku(FiltreGrd, sablonYolu);
+    const QString mesaj = Master_Oku(FiltreGrd, sablon_, sablonYolu);
     if (!mesaj.isEmpty()) return mesaj;
     const int baslangic = FiltreGrd.sutunNo(Sutun::Baslangic);
     if (FiltreGrd.satirSayisi() > 1 && hareketOncesi(1, baslangic)) {
@@ -67,19 +66,18 @@ QString FiltreFormu::yukle(const QString& sablonYolu) {
 }
 
 void FiltreFormu::etkinlestir(const std::function<void(int, int)>& ilerleme) {
-    Degiskenler& d = degiskenler();
-    if (d.DegerlerYuklendi) return;
-    const Doldurulanlar d2 = Secenekleri_Doldur(FiltreGrd, ilerleme);
-    ilkKullanimda_ = QSet<int>(d2.ilkKullanimda.begin(), d2.ilkKullanimda.end());
-    uzunListeler_ = QSet<int>(d2.uzun.begin(), d2.uzun.end());
-    d.DegerlerYuklendi = true;
+    if (degerlerYuklendi_) return;
+    const Doldurulanlar d = Secenekleri_Doldur(liste_, FiltreGrd, ilerleme);
+    ilkKullanimda_ = QSet<int>(d.ilkKullanimda.begin(), d.ilkKullanimda.end());
+    uzunListeler_ = QSet<int>(d.uzun.begin(), d.uzun.end());
+    degerlerYuklendi_ = true;
 }
 
 void FiltreFormu::listeyiHazirla(int satir) {
     if (!ilkKullanimda_.remove(satir)) return;
     const QString baslik = FiltreGrd.hucre(satir, Sutun::FiltreLbl);
     try {
-        if (const std::optional<QString> liste = Deger_Listesi_Al(baslik)) {
+        if (const std::optional<QString> liste = Deger_Listesi_Al(liste_, baslik)) {
             FiltreGrd.hucreYaz(satir, Sutun::Secenek, *liste);
         } else {
             FiltreGrd.hucreYaz(satir, Sutun::Secenek, Liste_Basi(baslik));
@@ -95,7 +93,7 @@ bool FiltreFormu::listeyeUyar(int satir, const QString& deger) {
         const QString baslik = FiltreGrd.hucre(satir, Sutun::FiltreLbl);
         const QString bas = Liste_Basi(baslik);
         try {
-            return bas.startsWith(u'|') || deger == bas || Listede_Var(baslik, deger);
+            return bas.startsWith(u'|') || deger == bas || Listede_Var(liste_, baslik, deger);
         } catch (const VeritabaniHatasi&) { return false; } // shown already
     }
     const QString liste = FiltreGrd.hucre(satir, Sutun::Secenek);
@@ -107,9 +105,9 @@ bool FiltreFormu::hareketOncesi(int satir, int sutun) {
     listeyiHazirla(satir);
     IzgaraModeli::Baslayanlar baslayanlar;
     if (uzunListeler_.contains(satir))
-        baslayanlar = [baslik = FiltreGrd.hucre(satir, Sutun::FiltreLbl)](const QString& onEk) {
+        baslayanlar = [this, baslik = FiltreGrd.hucre(satir, Sutun::FiltreLbl)](const QString& onEk) {
             try {
-                return Baslayan_Degerler(baslik, onEk);
+                return Baslayan_Degerler(liste_, baslik, onEk);
             } catch (const VeritabaniHatasi&) { return QStringList(); } // shown already
         };
     FiltreGrd.acilirListeAyarla(FiltreGrd.hucre(satir, Sutun::Secenek), baslayanlar);

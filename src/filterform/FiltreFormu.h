@@ -1,5 +1,7 @@
 #pragma once
+#include "filterform/Secenekler.h"
 #include "platform/izgara/IzgaraModeli.h"
+#include "template/Sablon.h"
 
 #include <QObject>
 #include <QSet>
@@ -12,7 +14,8 @@
 class FiltreFormu : public QObject {
     Q_OBJECT
 public:
-    explicit FiltreFormu(QObject* ust = nullptr);
+    // `liste`: what the look-up lists are read with.
+    explicit FiltreFormu(ListeOrtami liste, QObject* ust = nullptr);
 
     IzgaraModeli FiltreGrd;
     IzgaraModeli RaporYeri;
@@ -25,10 +28,14 @@ public:
     // Reads the template and prepares the rows; returns the template's
     // message when it is faulty (the caller shows it and ends the program).
     QString yukle(const QString& sablonYolu);
+    // The template's statements, once read.
+    const SablonSql& sablon() const { return sablon_; }
+    const ListeOrtami& listeOrtami() const { return liste_; }
 
     // Fills the look-up lists the first time only. `ilerleme(deger, enFazla)`
     // follows the progress bar.
     void etkinlestir(const std::function<void(int, int)>& ilerleme = {});
+    bool degerlerYuklendi() const { return degerlerYuklendi_; }
 
     // Before the cursor moves: false refuses the move (the caption column).
     bool hareketOncesi(int satir, int sutun);
@@ -78,6 +85,9 @@ private:
     // A list read at first use is read now; a long one stays with the database.
     void listeyiHazirla(int satir);
 
+    ListeOrtami liste_;
+    SablonSql sablon_;
+    bool degerlerYuklendi_ = false;
     bool secimAcik_ = false;
     QSet<int> ilkKullanimda_;
     QSet<int> uzunListeler_;

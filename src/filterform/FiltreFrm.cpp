@@ -7,7 +7,6 @@
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Subs.h"
 #include "template/Sablon.h"
@@ -84,7 +83,7 @@ constexpr int kTwipPiksel = 15;
 
 QString FiltreFrm::pencereBasligi() { return Buyuk_Harf(sistem().programAdi()); }
 
-FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
+FiltreFrm::FiltreFrm(ListeOrtami liste, const QString& firmaAdi, QWidget* ust) : QWidget(ust), form_(std::move(liste)) {
     setObjectName(QStringLiteral("FiltreFrm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(pencereBasligi());
@@ -95,7 +94,7 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
         throw ProgramSonu{1};
     }
 
-    FirmaLbl = new QLabel(degiskenler().sysfrm_nm, this);
+    FirmaLbl = new QLabel(firmaAdi, this);
     FirmaLbl->setObjectName(QStringLiteral("FirmaLbl"));
     QFont kalin = FirmaLbl->font();
     kalin.setBold(true);
@@ -137,11 +136,7 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
         if (CoktanSecmeliGrd->isVisible() && CoktanSecmeliGrd->hasFocus())
             Secimi_Cevir(form_.CoktanSecmeliGrd, CoktanSecmeliGrd->currentIndex().row());
         TamamBtn->setFocus();
-        Degiskenler& d = degiskenler();
-        if (d.RaporCalisiyor) return;
-        d.RaporCalisiyor = true;
         TamamBtn_Click();
-        d.RaporCalisiyor = false;
     });
     connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, [this] {
         // A date being typed is committed first, or it would be written over today's.
@@ -208,7 +203,7 @@ FiltreFrm::FiltreFrm(QWidget* ust) : QWidget(ust) {
 bool FiltreFrm::event(QEvent* e) {
     // Without a window manager a window may never be activated; the first
     // showing counts as the first activation then.
-    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) && !degiskenler().DegerlerYuklendi)
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) && !form_.degerlerYuklendi())
         QTimer::singleShot(0, this, &FiltreFrm::ilkEtkinlestirme);
     return QWidget::event(e);
 }
@@ -231,7 +226,7 @@ void FiltreFrm::bekleyenKapanis() {
 void FiltreFrm::ilkEtkinlestirme() {
     // The load yields to the event loop between look-ups, where the second
     // scheduled activation would otherwise start a load of its own.
-    if (degiskenler().DegerlerYuklendi || yukleniyor_) return;
+    if (form_.degerlerYuklendi() || yukleniyor_) return;
     yukleniyor_ = true;
     setCursor(Qt::BusyCursor);
     form_.etkinlestir([this](int deger, int enFazla) {
@@ -400,6 +395,8 @@ void FiltreFrm::Tarih_Duzenle() {
 }
 
 void FiltreFrm::TamamBtn_Click() {
+    // A run yields to the event loop, where F2 may be pressed again.
+    if (calisiyor_) return;
     // A value still in its editor is committed before composing.
     FiltreGrd->setFocus();
     FiltreGrd->setCurrentIndex(FiltreGrd->currentIndex());

@@ -18,7 +18,8 @@ class FiltreFrm : public QWidget {
     Q_OBJECT
 public:
     // Reads the template; a faulty one ends the program after its message.
-    explicit FiltreFrm(QWidget* ust = nullptr);
+    // `liste`: what the look-up lists are read with; `firmaAdi`: the company shown above the grid.
+    FiltreFrm(ListeOrtami liste, const QString& firmaAdi, QWidget* ust = nullptr);
 
     // The program file's name in Turkish upper case, e.g. "FATURA LİSTESİ".
     static QString pencereBasligi();
@@ -26,6 +27,8 @@ public:
     // The user closed the form while it was busy (a report run, the look-ups
     // loading): what runs stops, then the form closes.
     bool kapaniyor() const { return kapanis_; }
+    // A report the form asked for is under way.
+    bool calisiyor() const { return calisiyor_; }
 
 signals:
     // "Tamam" or F2: the controller composes and runs the report.

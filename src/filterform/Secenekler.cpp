@@ -5,7 +5,6 @@
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "query/Sorgu.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 
 #include <QCoreApplication>
@@ -89,8 +88,7 @@ const Kaynak* kaynak(const QString& baslik) {
     return nullptr;
 }
 
-QString ciftSorgusu(const QString& anahtar) {
-    const Degiskenler& d = degiskenler();
+QString ciftSorgusu(const Kisitlar& d, const QString& anahtar) {
     if (anahtar == QLatin1String("S1")) return QStringLiteral("SELECT DISTINCT Satici_Kodu as Deger, Satici_Adi as Deger2 FROM SATICI");
     if (anahtar == QLatin1String("S2")) return QStringLiteral("SELECT DISTINCT Satici_Adi as Deger, Satici_Kodu as Deger2 FROM SATICI");
     if (anahtar == QLatin1String("A1") || anahtar == QLatin1String("A2")) {
@@ -107,11 +105,10 @@ QString ciftSorgusu(const QString& anahtar) {
 
 // A field as the list shows it: numbers with the regional decimal separator,
 // dates in the short form, text trimmed.
-QString listeMetni(const Deger& v) {
+QString listeMetni(const ListeOrtami& o, const Deger& v) {
     switch (v.tur()) {
     case Deger::Tur::Ondalik:
-    case Deger::Tur::Para:
-        return v.metin().replace(u'.', degiskenler().OndalikAyirac.isEmpty() ? QStringLiteral(",") : degiskenler().OndalikAyirac);
+    case Deger::Tur::Para: return v.metin().replace(u'.', o.OndalikAyirac.isEmpty() ? QStringLiteral(",") : o.OndalikAyirac);
     case Deger::Tur::Tarih: return Kisa_Tarih(v.tarih().date());
     default: return v.metinVeyaBos().trimmed();
     }
@@ -127,15 +124,15 @@ int alanNo(const Imlec& imlec, const char* ad) {
 // Streams the query and calls `satir(deger, kayit, imlec)` for each record
 // whose Deger holds something, until it returns false; true when the query
 // gave any record, empty ones included.
-template <typename F> bool oku(const QString& sql, F&& satir, const QString& gosterilen = {}) {
+template <typename F> bool oku(const ListeOrtami& o, const QString& sql, F&& satir, const QString& gosterilen = {}) {
     bool kayitVar = false;
     int deger = -1;
     Kayitlari_Dolas(
-        sql,
+        *o.baglanti, sql,
         [&](const Imlec& imlec, const QList<Deger>& kayit) {
             if (deger < 0) deger = alanNo(imlec, "Deger");
             kayitVar = true;
-            const QString v = listeMetni(kayit.at(deger));
+            const QString v = listeMetni(o, kayit.at(deger));
             return v.isEmpty() || satir(v, kayit, imlec);
         },
         gosterilen);
@@ -144,7 +141,7 @@ template <typename F> bool oku(const QString& sql, F&& satir, const QString& gos
 
 // The column a one-column list reads, and its table.
 QString kaynakSutunu(const Kaynak& k) { return QString::fromLatin1(k.sutun); }
-QString kaynakTablosu(const Kaynak& k) { return *k.tablo ? QString::fromLatin1(k.tablo) : degiskenler().RaporKodu; }
+QString kaynakTablosu(const Kaynak& k) { return *k.tablo ? QString::fromLatin1(k.tablo) : kRaporKodu; }
 
 // A text as a LIKE pattern matching what starts with it: its wildcards
 // escaped with "!", which SQL Server and the embedded store both take.
@@ -164,10 +161,10 @@ const Kaynak* tekSutunluKaynak(const QString& baslik) {
 
 } // namespace
 
-QString Secenek_Sorgusu(const QString& baslik) {
+QString Secenek_Sorgusu(const ListeOrtami& o, const QString& baslik) {
     const Kaynak* k = kaynak(baslik);
     if (!k || k->tur == Tur::Bugun) return {};
-    if (k->tur == Tur::Cift) return ciftSorgusu(QString::fromLatin1(k->tablo));
+    if (k->tur == Tur::Cift) return ciftSorgusu(o.kisitlar, QString::fromLatin1(k->tablo));
     const QString tablo = kaynakTablosu(*k);
     const QString sutun = kaynakSutunu(*k);
     if (k->tur == Tur::R) return QStringLiteral("SELECT DISTINCT RTRIM(%1) as Deger FROM %2 ORDER BY RTRIM(%1)").arg(sutun, tablo);
@@ -184,7 +181,7 @@ QString Liste_Basi(const QString& baslik) {
     return k && k->hepsi ? QStringLiteral("Hepsi") : QStringLiteral("|");
 }
 
-std::optional<QString> Deger_Listesi_Al(const QString& baslik) {
+std::optional<QString> Deger_Listesi_Al(const ListeOrtami& o, const QString& baslik) {
     const Kaynak* k = tekSutunluKaynak(baslik);
     if (!k) return QString();
     const QString hepsi = k->hepsi ? QStringLiteral("Hepsi") : QString();
@@ -192,7 +189,7 @@ std::optional<QString> Deger_Listesi_Al(const QString& baslik) {
     QString liste;
     int sayi = 0;
     // Only an empty result gives no separator: records with nothing in them still open the list.
-    const bool kayitVar = oku(Secenek_Sorgusu(baslik), [&](const QString& v, const QList<Deger>&, const Imlec&) {
+    const bool kayitVar = oku(o, Secenek_Sorgusu(o, baslik), [&](const QString& v, const QList<Deger>&, const Imlec&) {
         liste += v;
         liste += u'|';
         return ++sayi <= kEnCokSecenek;
@@ -202,15 +199,15 @@ std::optional<QString> Deger_Listesi_Al(const QString& baslik) {
     return hepsi + liste;
 }
 
-void Secenek_Sorgusunu_Dene(const QString& baslik) {
+void Secenek_Sorgusunu_Dene(const ListeOrtami& o, const QString& baslik) {
     const Kaynak* k = tekSutunluKaynak(baslik);
     if (!k || k->tur == Tur::Satir) return;
     oku(
-        QStringLiteral("SELECT TOP 0 %1 as Deger FROM %2").arg(kaynakSutunu(*k), kaynakTablosu(*k)),
-        [](const QString&, const QList<Deger>&, const Imlec&) { return false; }, Secenek_Sorgusu(baslik));
+        o, QStringLiteral("SELECT TOP 0 %1 as Deger FROM %2").arg(kaynakSutunu(*k), kaynakTablosu(*k)),
+        [](const QString&, const QList<Deger>&, const Imlec&) { return false; }, Secenek_Sorgusu(o, baslik));
 }
 
-QStringList Baslayan_Degerler(const QString& baslik, const QString& onEk) {
+QStringList Baslayan_Degerler(const ListeOrtami& o, const QString& baslik, const QString& onEk) {
     const Kaynak* k = tekSutunluKaynak(baslik);
     if (!k) return {};
     if (k->tur == Tur::Satir)
@@ -222,20 +219,20 @@ QStringList Baslayan_Degerler(const QString& baslik, const QString& onEk) {
                             .arg(kOnEkSiniri)
                             .arg(deger, kaynakTablosu(*k), sutun, onEkKalibi(onEk));
     QStringList l;
-    oku(sql, [&l](const QString& v, const QList<Deger>&, const Imlec&) {
+    oku(o, sql, [&l](const QString& v, const QList<Deger>&, const Imlec&) {
         l << v;
         return true;
     });
     return l;
 }
 
-bool Listede_Var(const QString& baslik, const QString& deger) {
+bool Listede_Var(const ListeOrtami& o, const QString& baslik, const QString& deger) {
     const Kaynak* k = tekSutunluKaynak(baslik);
     if (!k) return false;
     if (k->tur == Tur::Satir) return Satir_Tipleri().contains(deger);
     const QString sutun = kaynakSutunu(*k);
     bool var = false;
-    oku(QStringLiteral("SELECT TOP 1 %1 as Deger FROM %2 WHERE %1 = N'%3'").arg(sutun, kaynakTablosu(*k), tirnakIci(deger)),
+    oku(o, QStringLiteral("SELECT TOP 1 %1 as Deger FROM %2 WHERE %1 = N'%3'").arg(sutun, kaynakTablosu(*k), tirnakIci(deger)),
         [&](const QString& v, const QList<Deger>&, const Imlec&) {
             var = v == deger;
             return false;
@@ -243,21 +240,21 @@ bool Listede_Var(const QString& baslik, const QString& deger) {
     return var;
 }
 
-QString CiftDeger_Listesi_Al(const QString& baslik) {
+QString CiftDeger_Listesi_Al(const ListeOrtami& o, const QString& baslik) {
     const Kaynak* k = kaynak(baslik);
     if (!k) return {};
     QString liste;
     int deger2 = -1;
-    const bool kayitVar = oku(Secenek_Sorgusu(baslik), [&](const QString& v, const QList<Deger>& kayit, const Imlec& imlec) {
+    const bool kayitVar = oku(o, Secenek_Sorgusu(o, baslik), [&](const QString& v, const QList<Deger>& kayit, const Imlec& imlec) {
         if (deger2 < 0) deger2 = alanNo(imlec, "Deger2");
-        liste += v + QStringLiteral("  /  ") + listeMetni(kayit.at(deger2)) + u',';
+        liste += v + QStringLiteral("  /  ") + listeMetni(o, kayit.at(deger2)) + u',';
         return true;
     });
     if (kayitVar) liste.prepend(u',');
     return k->hepsi ? QStringLiteral("Hepsi") + liste : liste;
 }
 
-Doldurulanlar Secenekleri_Doldur(IzgaraModeli& grid, const std::function<void(int, int)>& ilerleme) {
+Doldurulanlar Secenekleri_Doldur(const ListeOrtami& o, IzgaraModeli& grid, const std::function<void(int, int)>& ilerleme) {
     Doldurulanlar sonuc;
     const int enFazla = grid.satirSayisi() - 1;
     int deger = 1;
@@ -271,12 +268,12 @@ Doldurulanlar Secenekleri_Doldur(IzgaraModeli& grid, const std::function<void(in
             if (k->tur == Tur::Bugun) {
                 grid.hucreYaz(s, Sutun::Baslangic, Kisa_Tarih(QDate::currentDate()));
             } else if (k->tur == Tur::Cift) {
-                grid.hucreYaz(s, Sutun::CoktanSecmeSecenek, CiftDeger_Listesi_Al(baslik));
+                grid.hucreYaz(s, Sutun::CoktanSecmeSecenek, CiftDeger_Listesi_Al(o, baslik));
             } else if (k->buyuyen) {
                 // Only whether the query can run: a missing table is told now, as it would be.
-                Secenek_Sorgusunu_Dene(baslik);
+                Secenek_Sorgusunu_Dene(o, baslik);
                 sonuc.ilkKullanimda << s;
-            } else if (const std::optional<QString> liste = Deger_Listesi_Al(baslik)) {
+            } else if (const std::optional<QString> liste = Deger_Listesi_Al(o, baslik)) {
                 grid.hucreYaz(s, Sutun::Secenek, *liste);
             } else {
                 grid.hucreYaz(s, Sutun::Secenek, Liste_Basi(baslik));
@@ -291,24 +288,27 @@ Doldurulanlar Secenekleri_Doldur(IzgaraModeli& grid, const std::function<void(in
     return sonuc;
 }
 
-void Isyeri_Basligi(const IzgaraModeli& grid) {
-    Degiskenler& d = degiskenler();
-    d.SeciliIsyerleri.clear();
+QString Isyeri_Basligi(const ListeOrtami& o, const IzgaraModeli& grid, const QString& isyeriKosulu) {
+    QString secili;
     try {
-        Kayit_Ac(d.OrtakKayit, QStringLiteral("SELECT * FROM ISYERITANIM "));
-        if (d.OrtakKayit->RecordCount() <= 1) return;
+        std::shared_ptr<KayitSeti> kayit;
+        Kayit_Ac(*o.baglanti, kayit, QStringLiteral("SELECT * FROM ISYERITANIM "));
+        if (kayit->RecordCount() <= 1) return secili;
         for (int s = 1; s < grid.satirSayisi(); ++s) {
             const QString lbl = grid.hucre(s, Sutun::FiltreLbl);
             if (lbl != QStringLiteral("İşyeri Kodu") && lbl != QStringLiteral("İşyeri Adı")) continue;
             if (grid.hucre(s, Sutun::Baslangic) == QLatin1String("Hepsi")) continue;
-            Kayit_Ac(d.OrtakKayit, QStringLiteral("SELECT * FROM ISYERITANIM WHERE ") + d.IsyeriKosulu);
-            while (!d.OrtakKayit->Eof()) {
-                if (!d.SeciliIsyerleri.isEmpty()) d.SeciliIsyerleri += QStringLiteral(" - ");
-                d.SeciliIsyerleri += d.OrtakKayit->Fields(QStringLiteral("Isyeri_Adi")).metinVeyaBos();
-                d.OrtakKayit->MoveNext();
+            Kayit_Ac(*o.baglanti, kayit, QStringLiteral("SELECT * FROM ISYERITANIM WHERE ") + isyeriKosulu);
+            while (!kayit->Eof()) {
+                if (!secili.isEmpty()) secili += QStringLiteral(" - ");
+                secili += kayit->Fields(QStringLiteral("Isyeri_Adi")).metinVeyaBos();
+                kayit->MoveNext();
             }
         }
     } catch (const VeritabaniHatasi&) {
         // Shown already; the header names no workplace.
     }
+    return secili;
 }
+
+ListeOrtami Liste_Ortami(const Oturum& oturum) { return {oturum.baglanti, oturum.ayraclar.OndalikAyirac, oturum.kisitlar}; }

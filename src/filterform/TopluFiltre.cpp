@@ -3,7 +3,6 @@
 #include "filterform/FiltreIzgarasi.h"
 #include "platform/sistem/Mesaj.h"
 #include "query/Sorgu.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "template/Sablon.h"
 
@@ -87,11 +86,11 @@ void Toplu_Formu_Hazirla(const KomutSatiri& k, FiltreFormu& form) {
     Toplu_Duzenlemeleri_Uygula(form, k.duzenlemeler);
 }
 
-void Toplu_Sorgu_Olustur(FiltreFormu& form) {
-    Sorgu_Olustur(form.FiltreGrd);
-    const Degiskenler& d = degiskenler();
+SorguDurumu Toplu_Sorgu_Olustur(FiltreFormu& form, const Oturum& oturum) {
+    SorguDurumu d = Sorgu_Olustur(form.FiltreGrd, Sorgu_Ortami(oturum, form.sablon()), {});
     if (!d.HataMesaji.isEmpty()) {
         MsgBox(d.HataMesaji);
         throw ProgramSonu{1};
     }
+    return d;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "query/Sorgu.h"
 #include "startup/KomutSatiri.h"
 
 class FiltreFormu;
@@ -13,4 +14,4 @@ void Toplu_Duzenlemeleri_Uygula(FiltreFormu& form, const QList<KomutSatiri::Duze
 void Toplu_Formu_Hazirla(const KomutSatiri& k, FiltreFormu& form);
 
 // Composes the statement; a pending message ends the program after it.
-void Toplu_Sorgu_Olustur(FiltreFormu& form);
+SorguDurumu Toplu_Sorgu_Olustur(FiltreFormu& form, const Oturum& oturum);

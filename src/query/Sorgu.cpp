@@ -2,7 +2,6 @@
 #include "query/Kosullar.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/veritabani/SqlMetni.h"
-#include "startup/Degiskenler.h"
 
 #include <QDate>
 #include <QHash>
@@ -122,41 +121,6 @@ void secenekGecisi(const Satirlar& satirlar, const BaslikDizini& dizin, SorguDur
     }
 }
 
-// The record's fields composition reads and writes, in and out.
-SorguOrtami ortamAl(const Degiskenler& d) {
-    SorguOrtami o;
-    o.TemelSQL = d.TemelSQL;
-    o.GroupSQL = d.GroupSQL;
-    o.OndalikAyirac = d.OndalikAyirac;
-    o.BinlikAyirac = d.BinlikAyirac;
-    o.IsyeriListesi = d.IsyeriListesi;
-    o.AmbarListesi = d.AmbarListesi;
-    o.IsyeriYetkiyeBagli = d.IsyeriYetkiyeBagli;
-    o.AmbarYetkiyeBagli = d.AmbarYetkiyeBagli;
-    o.buYil = QDate::currentDate().year();
-    return o;
-}
-
-// Calls f(record field, state field) for each field the two share.
-template <class D, class S, class F> void ortakAlanlar(D& d, S& s, F f) {
-    f(d.RaporSQL, s.RaporSQL);
-    f(d.HataMesaji, s.HataMesaji);
-    f(d.GrupAlani, s.GrupAlani);
-    f(d.GrupTablosu, s.GrupTablosu);
-    f(d.GrupAdi, s.GrupAdi);
-    f(d.SatirCizgisiEkle, s.SatirCizgisiEkle);
-    f(d.GenelRaporToplami, s.GenelRaporToplami);
-    f(d.FaturaAciklamasiGoster, s.FaturaAciklamasiGoster);
-    f(d.AyriSayfaya, s.AyriSayfaya);
-    f(d.DetayGoster, s.DetayGoster);
-    f(d.IsyeriKosulu, s.IsyeriKosulu);
-    f(d.WhereVar, s.WhereVar);
-    f(d.HavingVar, s.HavingVar);
-    f(d.DegerTirnagi, s.DegerTirnagi);
-    f(d.BakiyeBaslangic, s.BakiyeBaslangic);
-    f(d.BakiyeBitis, s.BakiyeBitis);
-}
-
 } // namespace
 
 QString Yer_Tutucudan_Ayir(const QString& v) {
@@ -232,15 +196,24 @@ SorguSonucu Sorgu_Birlestir(const SorguOrtami& ortam, SorguDurumu onceki, std::v
     return sonuc;
 }
 
-void Sorgu_Olustur(IzgaraModeli& grid) {
-    Degiskenler& d = degiskenler();
-    SorguDurumu onceki;
-    ortakAlanlar(d, onceki, [](const auto& alan, auto& durum) { durum = alan; });
+SorguOrtami Sorgu_Ortami(const Oturum& oturum, const SablonSql& sablon) {
+    SorguOrtami o;
+    o.TemelSQL = sablon.TemelSQL;
+    o.GroupSQL = sablon.GroupSQL;
+    o.OndalikAyirac = oturum.ayraclar.OndalikAyirac;
+    o.BinlikAyirac = oturum.ayraclar.BinlikAyirac;
+    o.IsyeriListesi = oturum.kisitlar.IsyeriListesi;
+    o.AmbarListesi = oturum.kisitlar.AmbarListesi;
+    o.IsyeriYetkiyeBagli = oturum.firma.IsyeriYetkiyeBagli;
+    o.AmbarYetkiyeBagli = oturum.firma.AmbarYetkiyeBagli;
+    o.buYil = QDate::currentDate().year();
+    return o;
+}
+
+SorguDurumu Sorgu_Olustur(IzgaraModeli& grid, const SorguOrtami& ortam, SorguDurumu onceki) {
     Satirlar satirlar;
     for (int s = 1; s < grid.satirSayisi(); ++s) satirlar.push_back(Filtre_Satiri_Oku(grid, s));
-
-    const SorguSonucu sonuc = Sorgu_Birlestir(ortamAl(d), std::move(onceki), std::move(satirlar));
-
-    ortakAlanlar(d, sonuc.durum, [](auto& alan, const auto& durum) { alan = durum; });
+    SorguSonucu sonuc = Sorgu_Birlestir(ortam, std::move(onceki), std::move(satirlar));
     for (int s = 1; s < grid.satirSayisi(); ++s) Filtre_Satiri_Yaz(grid, s, sonuc.satirlar[static_cast<size_t>(s - 1)]);
+    return std::move(sonuc.durum);
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include "startup/Oturum.h"
 #include "template/FiltreSatiri.h"
+#include "template/Sablon.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,9 +24,13 @@ struct SorguOrtami {
     int buYil = 0;
 };
 
-// The run-wide fields composition writes. The report options, the workplace
-// condition, the group's table and caption and the balance working values
-// keep what an earlier run left when no row sets them this time.
+// The session's and the template's part of it, with this year.
+SorguOrtami Sorgu_Ortami(const Oturum& oturum, const SablonSql& sablon);
+
+// What composition gives: the statement, the pending message and the report
+// options, the run value the report is made from. The report options, the
+// workplace condition, the group's table and caption and the balance working
+// values keep what an earlier run left when no row sets them this time.
 struct SorguDurumu {
     QString RaporSQL;
     QString HataMesaji; // the pending message; empty when the filters are right
@@ -54,12 +60,12 @@ struct SorguSonucu {
 
 // Composes the report statement from the template's statements and the filter
 // rows (grid rows 1 on, in grid order), starting from the state an earlier run
-// left. No grid, no global record: the same input gives the same result.
+// left. No grid: the same input gives the same result.
 SorguSonucu Sorgu_Birlestir(const SorguOrtami& ortam, SorguDurumu onceki, std::vector<FiltreSatiri> satirlar);
 
-// The press of "Tamam": composes from the run-wide record and the grid, then
-// writes the result into the record and the normalised cells into the grid.
-void Sorgu_Olustur(IzgaraModeli& grid);
+// The press of "Tamam": composes from the grid's rows, writes the normalised
+// cells back into the grid and gives the new state.
+SorguDurumu Sorgu_Olustur(IzgaraModeli& grid, const SorguOrtami& ortam, SorguDurumu onceki);
 
 // Where a condition on `alan` goes: inside the parentheses of the template's
 // "JOIN <table> ON (...)" clause, or behind the statement.

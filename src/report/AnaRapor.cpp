@@ -6,7 +6,6 @@
 #include "platform/sistem/Sistem.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/Subs.h"
 
 #include <QCoreApplication>
@@ -43,7 +42,7 @@ struct AnaRapor::Kontroller {
 
 AnaRapor::~AnaRapor() = default;
 
-AnaRapor::AnaRapor() {
+AnaRapor::AnaRapor(RaporGirdisi girdi) : girdi_(std::move(girdi)) {
     ReportHeader.yukseklik = 0;
 
     PageHeader.yukseklik = 1185;
@@ -137,8 +136,7 @@ AnaRapor::AnaRapor() {
     k_ = std::make_unique<Kontroller>(*this);
 }
 
-Bant::DegerBicimi AnaRapor::degerBicimi() {
-    const Degiskenler& d = degiskenler();
+Bant::DegerBicimi AnaRapor::degerBicimi(const Ayraclar& d) {
     DegerBicimi b;
     b.ondalik = d.OndalikAyirac.isEmpty() ? QStringLiteral(",") : d.OndalikAyirac;
     b.binlik = d.BinlikAyirac.isEmpty() ? QStringLiteral(".") : d.BinlikAyirac;
@@ -149,17 +147,17 @@ Bant::DegerBicimi AnaRapor::degerBicimi() {
 QString AnaRapor::baslik() { return Buyuk_Harf(sistem().programAdi()); }
 
 void AnaRapor::ActiveReport_ReportStart() {
-    Degiskenler& d = degiskenler();
+    const RaporGirdisi& d = girdi_;
     // Each run starts from a cleared state, so a second run on screen does
     // not inherit the running totals of the first.
     VeriBitti = false;
     AraToplam = 0.0f;
     AraKayitSayisi = 0;
-    bicim = degerBicimi();
+    bicim = degerBicimi(d.ayraclar);
     uzunTarihBicimi_ = Uzun_Tarih_Bicimi();
 
     // The report reads on a connection of its own, shared with its invoice lines.
-    baglanti_ = d.Baglanti_ ? d.Baglanti_->ikinci() : Baglanti::ac(d.BaglantiCumlesi);
+    baglanti_ = d.baglanti->ikinci();
     veri = [this, sql = d.RaporSQL] { return baglanti_->sorgula(sql); };
     sistem().panoyaKoy(d.RaporSQL);
     k_->raporbaslik->metin = baslik();
@@ -194,7 +192,7 @@ void AnaRapor::ActiveReport_ReportStart() {
         GroupHeader1.gorunur = GroupFooter1.gorunur = false;
         GroupHeader1.grupAlani.clear();
     }
-    Bicimleri_Uygula({&Detail, &PageFooter, &PageHeader, &ReportFooter, &ReportHeader, &GroupFooter1, &GroupHeader1});
+    Bicimleri_Uygula(d.firma, {&Detail, &PageFooter, &PageHeader, &ReportFooter, &ReportHeader, &GroupFooter1, &GroupHeader1});
     k_->SubeAdi->metin = d.SeciliIsyerleri;
     k_->Line3->gorunur = !d.SeciliIsyerleri.isEmpty();
     if (!d.GrupAlani.isEmpty()) {
@@ -203,7 +201,6 @@ void AnaRapor::ActiveReport_ReportStart() {
         ReportFooter.gorunur = true;
         for (Kontrol* k : {k_->report_listelenen, k_->report_kayitsayisi, k_->Label39, k_->Field2}) k->gorunur = d.GenelRaporToplami;
     }
-    d.RaporCalisiyor = false;
 }
 
 void AnaRapor::ActiveReport_FetchData(bool veriBitti) {
@@ -214,7 +211,7 @@ void AnaRapor::PageHeader_Format() {
     const QDateTime simdi = QDateTime::currentDateTime();
     k_->Sayfa->metinAyarla(QString::number(sayfaNo()));
     k_->Tarih->metin = Uzun_Tarih(simdi.date(), uzunTarihBicimi_);
-    k_->firmaadi->metin = degiskenler().sysfrm_nm;
+    k_->firmaadi->metin = girdi_.firma.sysfrm_nm;
     k_->Tarih2->metin = simdi.toString(bicim.kisaTarih + QStringLiteral(" HH:mm:ss"));
     k_->saat->metin = simdi.time().toString(QStringLiteral("HH:mm:ss"));
 }
@@ -224,12 +221,11 @@ void AnaRapor::sayfaAltligiGoster(bool goster) {
 }
 
 void AnaRapor::Detail_Format() {
-    Degiskenler& d = degiskenler();
     const Deger id = k_->txtFatura_ID->deger;
-    d.AktifFaturaID = id.bosMu() ? 0 : static_cast<qint32>(id.tamsayi());
+    const qint32 faturaId = id.bosMu() ? 0 : static_cast<qint32>(id.tamsayi());
     Kontrol& alt = *k_->SubReport1;
-    if (d.DetayGoster) {
-        alt.altRapor = std::make_shared<SubSiparis>(baglanti_);
+    if (girdi_.DetayGoster) {
+        alt.altRapor = std::make_shared<SubSiparis>(baglanti_, faturaId, girdi_.ayraclar, girdi_.firma);
         alt.gorunur = true;
     } else {
         alt.altRapor.reset();
@@ -263,5 +259,3 @@ void AnaRapor::PageFooter_Format() {
     k_->kayitsayisis->metinAyarla(QString::number(AraKayitSayisi));
     k_->Field3->degerAyarla(Deger::ondaliktan(static_cast<double>(AraToplam)));
 }
-
-void AnaRapor::ActiveReport_ReportEnd() { degiskenler().RaporUretiliyor = false; }

@@ -1,10 +1,9 @@
 #pragma once
 #include "platform/rapor/RaporBelgesi.h"
+#include "report/RaporGirdisi.h"
 
 #include <QElapsedTimer>
 #include <memory>
-
-class Baglanti;
 
 // The invoice list: page header with company, title, date and workplaces;
 // optional group header and footer with count and net total; one detail
@@ -12,7 +11,7 @@ class Baglanti;
 // footer with the running count and total; grand total.
 class AnaRapor : public Bant::RaporBelgesi {
 public:
-    AnaRapor();
+    explicit AnaRapor(RaporGirdisi girdi);
     ~AnaRapor() override;
 
     // State of the instance; each run starts it cleared.
@@ -27,17 +26,17 @@ public:
     void Detail_BeforePrint() override;
     void GroupFooter1_Format() override;
     void PageFooter_Format() override;
-    void ActiveReport_ReportEnd() override;
 
     // The title: the program file's name in Turkish upper case.
     static QString baslik();
     // The regional separators and the short date form the report prints with.
-    static Bant::DegerBicimi degerBicimi();
+    static Bant::DegerBicimi degerBicimi(const Ayraclar& ayraclar);
 
 private:
     struct Kontroller;
     void sayfaAltligiGoster(bool goster);
 
+    RaporGirdisi girdi_;
     std::unique_ptr<Kontroller> k_;
     std::shared_ptr<Baglanti> baglanti_;
     QString uzunTarihBicimi_; // the regional long date pattern, read once per run

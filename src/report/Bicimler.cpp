@@ -1,11 +1,9 @@
 #include "report/Bicimler.h"
 #include "platform/rapor/Belge.h"
-#include "startup/Degiskenler.h"
 
 using namespace Bant;
 
-void Bicimleri_Uygula(const QList<Bolum*>& bolumler) {
-    const Degiskenler& d = degiskenler();
+void Bicimleri_Uygula(const FirmaBilgisi& d, const QList<Bolum*>& bolumler) {
     const std::pair<QString, QString> tablo[] = {
         {QStringLiteral("#,##0.00"), d.AnaParaFormat}, {QStringLiteral("#,##0.000"), d.BirimFiyatFormat},
         {QStringLiteral("#,##0.0000"), d.DovizFormat}, {QStringLiteral("#,##0.00000"), d.DovizBirimFiyatFormat},

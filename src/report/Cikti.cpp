@@ -11,7 +11,6 @@
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
-#include "startup/Degiskenler.h"
 #include "startup/Subs.h"
 
 #include <QDir>
@@ -37,30 +36,22 @@ private:
 
 } // namespace
 
-int Rapor_Uret(SayfaAlici& alici, const Iptal& iptal) {
-    AnaRapor rapor;
+int Rapor_Uret(const RaporGirdisi& girdi, SayfaAlici& alici, const Iptal& iptal) {
+    AnaRapor rapor(girdi);
     RaporMotoru motor(rapor, alici);
     const RaporIptali durdur(iptal);
     motor.iptal = [&durdur] { return durdur.istendi(); };
-    Degiskenler& d = degiskenler();
-    d.RaporUretiliyor = true;
-    try {
-        motor.calistir();
-    } catch (...) {
-        d.RaporUretiliyor = false;
-        throw;
-    }
-    d.RaporUretiliyor = false;
+    motor.calistir();
     return durdur.istendi() ? -1 : motor.sayfaSayisi();
 }
 
 QString Pdf_Yolu() { return QDir(sistem().programDizini()).filePath(QStringLiteral("Temp.pdf")); }
 
-bool Pdf_Gonder(bool ac, const QString& dosya, const Iptal& iptal) {
+bool Pdf_Gonder(const RaporGirdisi& girdi, bool ac, const QString& dosya, const Iptal& iptal) {
     const QString yol = dosya.isEmpty() ? Pdf_Yolu() : dosya;
     PdfYazici pdf(yol, AnaRapor::baslik(), programBasligi());
     try {
-        if (Rapor_Uret(pdf, iptal) < 0) return false;
+        if (Rapor_Uret(girdi, pdf, iptal) < 0) return false;
     } catch (const VeritabaniHatasi& h) {
         MsgBox(h.aciklama(), Simge::Kritik);
         return false;
@@ -75,14 +66,13 @@ bool Pdf_Gonder(bool ac, const QString& dosya, const Iptal& iptal) {
     return true;
 }
 
-void Ekrana_Gonder(const Iptal& iptal) {
+void Ekrana_Gonder(const RaporGirdisi& girdi, QPointer<OnizlemePenceresi>& acik, const Iptal& iptal) {
     // One preview window: a run while it is open goes into it again.
-    static QPointer<OnizlemePenceresi> acik;
     if (acik && acik->isVisible()) {
         acik->yenidenBasla();
     } else {
         acik = new OnizlemePenceresi(AnaRapor::baslik());
-        acik->disaAktarmaAyarla(AnaRapor::degerBicimi(), {});
+        acik->disaAktarmaAyarla(AnaRapor::degerBicimi(girdi.ayraclar), {});
         // The window comes back as the user left it: size, place, zoom.
         const QString anahtar = QStringLiteral("Software\\Fatura Listesi");
         acik->gorunumDurumunuYukle(Kayit_Oku(Kok::HKEY_CURRENT_USER, anahtar, QStringLiteral("Onizleme")));
@@ -95,7 +85,7 @@ void Ekrana_Gonder(const Iptal& iptal) {
     OnizlemePenceresi* pencere = acik;
     OnizlemeAlicisi alici(pencere);
     try {
-        Rapor_Uret(alici, [&alici, &iptal] { return alici.kapandi() || (iptal && iptal()); });
+        Rapor_Uret(girdi, alici, [&alici, &iptal] { return alici.kapandi() || (iptal && iptal()); });
     } catch (const VeritabaniHatasi& h) {
         if (!alici.kapandi()) pencere->close();
         MsgBox(h.aciklama(), Simge::Kritik);
@@ -106,11 +96,11 @@ void Ekrana_Gonder(const Iptal& iptal) {
     pencere->uretimBitti();
 }
 
-void Yaziciya_Gonder(QWidget* ust, const Iptal& iptal) {
+void Yaziciya_Gonder(const RaporGirdisi& girdi, QWidget* ust, const Iptal& iptal) {
     Yazici yazici(QStringLiteral("Cari Liste"));
     if (!yazici.sor(ust)) return;
     try {
-        if (Rapor_Uret(yazici.alici(), iptal) < 0) {
+        if (Rapor_Uret(girdi, yazici.alici(), iptal) < 0) {
             yazici.vazgec();
             return;
         }
@@ -122,7 +112,7 @@ void Yaziciya_Gonder(QWidget* ust, const Iptal& iptal) {
     if (!yazici.bitir()) MsgBox(QStringLiteral("Rapor yazıcıya gönderilemedi."), Simge::Kritik);
 }
 
-bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
+bool Dosyalara_Yaz(const RaporGirdisi& girdi, const TopluCiktilar& c, int* yerineKonan) {
     CokluAlici alici;
     std::unique_ptr<PdfYazici> pdf;
     std::unique_ptr<PngYazici> png;
@@ -144,11 +134,11 @@ bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
         alici.ekle(metin.get());
     }
     if (!c.excel.isEmpty()) {
-        excel = std::make_unique<ExcelYazici>(c.excel, AnaRapor::degerBicimi(), AnaRapor::baslik());
+        excel = std::make_unique<ExcelYazici>(c.excel, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik());
         alici.ekle(excel.get());
     }
     if (!c.xlsx.isEmpty()) {
-        xlsx = std::make_unique<ExcelYazici>(c.xlsx, AnaRapor::degerBicimi(), AnaRapor::baslik(), true);
+        xlsx = std::make_unique<ExcelYazici>(c.xlsx, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik(), true);
         alici.ekle(xlsx.get());
     }
     if (!c.html.isEmpty()) {
@@ -167,7 +157,7 @@ bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan) {
         alici.ekle(&yazici->alici());
     }
     try {
-        Rapor_Uret(alici);
+        Rapor_Uret(girdi, alici);
     } catch (const VeritabaniHatasi& h) {
         if (yazici) yazici->vazgec();
         MsgBox(h.aciklama(), Simge::Kritik);

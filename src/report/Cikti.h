@@ -1,21 +1,25 @@
 #pragma once
 #include "platform/rapor/MetinYazici.h"
 #include "platform/rapor/Sayfa.h"
+#include "report/RaporGirdisi.h"
 
+#include <QPointer>
 #include <QString>
 #include <optional>
 #include <functional>
 
 class QWidget;
+namespace Bant {
+class OnizlemePenceresi;
+}
 
 // A caller's own reason to stop a run under way (the form closing); Escape
 // in any of the program's windows always stops it.
 using Iptal = std::function<bool()>;
 
-// Runs a fresh main report on the composed statement into `alici`; the
-// number of pages, or -1 when the run was stopped. RaporUretiliyor is true
-// while it runs. Data errors raise VeritabaniHatasi.
-int Rapor_Uret(Bant::SayfaAlici& alici, const Iptal& iptal = {});
+// Runs a fresh main report made from `girdi` into `alici`; the number of
+// pages, or -1 when the run was stopped. Data errors raise VeritabaniHatasi.
+int Rapor_Uret(const RaporGirdisi& girdi, Bant::SayfaAlici& alici, const Iptal& iptal = {});
 
 // "Temp.pdf" in the program's folder.
 QString Pdf_Yolu();
@@ -24,7 +28,7 @@ QString Pdf_Yolu();
 // when asked, opened with the desktop's PDF viewer. A failure is shown.
 // A stopped run keeps the previous file and opens nothing. Without a program
 // for PDF files a message says where the file was written.
-bool Pdf_Gonder(bool ac, const QString& dosya = {}, const Iptal& iptal = {});
+bool Pdf_Gonder(const RaporGirdisi& girdi, bool ac, const QString& dosya = {}, const Iptal& iptal = {});
 
 namespace PdfMesaji {
 inline QString goruntuleyiciYok(const QString& yol) {
@@ -33,13 +37,13 @@ inline QString goruntuleyiciYok(const QString& yol) {
 } // namespace PdfMesaji
 
 // The screen target: a preview window that shows the pages as they come;
-// while one is open, the run goes into it and brings it to the front.
-// A failure is shown and closes the window.
-void Ekrana_Gonder(const Iptal& iptal = {});
+// while the one in `onizleme` is open, the run goes into it and brings it
+// to the front. A failure is shown and closes the window.
+void Ekrana_Gonder(const RaporGirdisi& girdi, QPointer<Bant::OnizlemePenceresi>& onizleme, const Iptal& iptal = {});
 
 // The printer target: the print dialog first, then the pages; a stopped
 // run prints nothing.
-void Yaziciya_Gonder(QWidget* ust, const Iptal& iptal = {});
+void Yaziciya_Gonder(const RaporGirdisi& girdi, QWidget* ust, const Iptal& iptal = {});
 
 // The batch outputs, each written only when named, all from one run.
 struct TopluCiktilar {
@@ -55,4 +59,4 @@ struct TopluCiktilar {
 };
 // False after a shown failure. `yerineKonan`, when given, learns how many
 // characters the text's code page could not hold.
-bool Dosyalara_Yaz(const TopluCiktilar& c, int* yerineKonan = nullptr);
+bool Dosyalara_Yaz(const RaporGirdisi& girdi, const TopluCiktilar& c, int* yerineKonan = nullptr);

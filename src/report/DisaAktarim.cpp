@@ -45,13 +45,14 @@ BekletFrm* panel(QWidget* form) {
 // The run of an export: the report into `alici` while the panel shows
 // `mesaj`. The number of pages, or -1 after a stop or a shown failure. The
 // panel stays up when `panel` is given (the text options come over it).
-int Beklet_Ve_Uret(QWidget* form, const QString& mesaj, SayfaAlici& alici, const Iptal& iptal, QPointer<BekletFrm>* acikKalan = nullptr) {
+int Beklet_Ve_Uret(const RaporGirdisi& girdi, QWidget* form, const QString& mesaj, SayfaAlici& alici, const Iptal& iptal,
+                   QPointer<BekletFrm>* acikKalan = nullptr) {
     QPointer<BekletFrm> p = panel(form);
     p->goster(mesaj);
     SayanAlici sayan(alici, p);
     int sayfalar = -1;
     try {
-        sayfalar = Rapor_Uret(sayan, iptal);
+        sayfalar = Rapor_Uret(girdi, sayan, iptal);
     } catch (const VeritabaniHatasi& h) {
         // The panel never waits on a run that failed.
         if (p) p->gizle();
@@ -67,7 +68,7 @@ int Beklet_Ve_Uret(QWidget* form, const QString& mesaj, SayfaAlici& alici, const
 
 QString Disa_Aktarim_Yolu(const QString& ad) { return QDir(sistem().programDizini()).filePath(ad); }
 
-void Text_Gonder(QWidget* form, const Iptal& iptal) {
+void Text_Gonder(const RaporGirdisi& girdi, QWidget* form, const Iptal& iptal) {
     const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.txt"));
     // The pages wait in a spool file until the options are known.
     MetinKuyrugu kuyruk;
@@ -76,7 +77,7 @@ void Text_Gonder(QWidget* form, const Iptal& iptal) {
         return;
     }
     QPointer<BekletFrm> p;
-    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Text'e Gönderiliyor"), kuyruk, iptal, &p);
+    const int sayfalar = Beklet_Ve_Uret(girdi, form, QStringLiteral("Text'e Gönderiliyor"), kuyruk, iptal, &p);
     if (sayfalar < 0) return;
     TexteAtOzellikFrm diyalog(form);
     diyalog.exec();
@@ -105,7 +106,7 @@ bool Xlsx_Secili() {
                .compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
 }
 
-void Excel_Gonder(QWidget* form, const Iptal& iptal) {
+void Excel_Gonder(const RaporGirdisi& girdi, QWidget* form, const Iptal& iptal) {
     const bool xlsx = Xlsx_Secili();
     const Goruntuleyici g = Excel_Programi(xlsx);
     if (!g.bulundu()) {
@@ -113,15 +114,15 @@ void Excel_Gonder(QWidget* form, const Iptal& iptal) {
         return;
     }
     const QString yol = Disa_Aktarim_Yolu(xlsx ? QStringLiteral("Temp.xlsx") : QStringLiteral("Temp.xls"));
-    ExcelYazici yazici(yol, AnaRapor::degerBicimi(), AnaRapor::baslik(), xlsx);
-    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("Excel'e  Gönderiliyor"), yazici, iptal);
+    ExcelYazici yazici(yol, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik(), xlsx);
+    const int sayfalar = Beklet_Ve_Uret(girdi, form, QStringLiteral("Excel'e  Gönderiliyor"), yazici, iptal);
     if (sayfalar < 0) return;
     // As on the suite: a workbook or a viewer that fails after the run says nothing.
     if (sayfalar > 0 && !yazici.bitir()) return;
     Goruntule(g, yol);
 }
 
-void Html_Gonder(QWidget* form, const Iptal& iptal) {
+void Html_Gonder(const RaporGirdisi& girdi, QWidget* form, const Iptal& iptal) {
     QString mesaj;
     const Goruntuleyici g = Tarayici(mesaj);
     if (!g.bulundu()) {
@@ -130,7 +131,7 @@ void Html_Gonder(QWidget* form, const Iptal& iptal) {
     }
     const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.Htm"));
     HtmlYazici yazici(yol, AnaRapor::baslik());
-    const int sayfalar = Beklet_Ve_Uret(form, QStringLiteral("HTML'e Gönderiliyor"), yazici, iptal);
+    const int sayfalar = Beklet_Ve_Uret(girdi, form, QStringLiteral("HTML'e Gönderiliyor"), yazici, iptal);
     if (sayfalar < 0) return;
     if (sayfalar > 0 && !yazici.bitir()) {
         MsgBox(QStringLiteral("Dosya yazılamadı: ") + yol, Simge::Kritik);

@@ -3,7 +3,6 @@
 #include "report/Duzen.h"
 #include "startup/BolgeselAyar.h"
 #include "platform/veritabani/Baglanti.h"
-#include "startup/Degiskenler.h"
 
 using namespace Bant;
 using namespace Duzen;
@@ -12,7 +11,8 @@ namespace {
 const QColor kAcikGri(0xE4, 0xE4, 0xE4);
 }
 
-SubSiparis::SubSiparis(std::shared_ptr<Baglanti> baglanti) : baglanti_(std::move(baglanti)) {
+SubSiparis::SubSiparis(std::shared_ptr<Baglanti> baglanti, qint32 faturaId, Ayraclar ayraclar, FirmaBilgisi firma)
+    : baglanti_(std::move(baglanti)), faturaId_(faturaId), ayraclar_(std::move(ayraclar)), firma_(std::move(firma)) {
     for (Bolum* b : {&ReportHeader, &PageHeader, &PageFooter, &ReportFooter}) {
         b->gorunur = false;
         b->yukseklik = 0;
@@ -68,12 +68,12 @@ QString SubSiparis::sorgu(qint32 faturaId) {
 }
 
 void SubSiparis::ActiveReport_ReportStart() {
-    const Degiskenler& d = degiskenler();
+    const Ayraclar& d = ayraclar_;
     bicim.ondalik = d.OndalikAyirac.isEmpty() ? QStringLiteral(",") : d.OndalikAyirac;
     bicim.binlik = d.BinlikAyirac.isEmpty() ? QStringLiteral(".") : d.BinlikAyirac;
     bicim.kisaTarih = Kisa_Tarih_Bicimi();
-    veri = [this, sql = sorgu(d.AktifFaturaID)] { return baglanti_->sorgula(sql); };
-    Bicimleri_Uygula({&Detail, &GroupFooter1, &GroupHeader1});
+    veri = [this, sql = sorgu(faturaId_)] { return baglanti_->sorgula(sql); };
+    Bicimleri_Uygula(firma_, {&Detail, &GroupFooter1, &GroupHeader1});
 }
 
 void SubSiparis::Detail_Format() {

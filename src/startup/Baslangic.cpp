@@ -1,17 +1,11 @@
 #include "startup/Baslangic.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/FirmaAyarlari.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Veritabani.h"
 #include "startup/Yetkiler.h"
 #include "platform/sistem/Mesaj.h"
-#include "platform/sistem/Sistem.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
-
-namespace {
-BaslangicKancalari gKancalar;
-}
 
 namespace BaslangicMesaji {
 QString eksikParametre() { return QStringLiteral("Eksik Paremetre Kullanımı "); }
@@ -24,10 +18,8 @@ QString hataAyrintisi() { return QStringLiteral("Hata Ayrıntsı :"); }
 QString yetkiYok() { return QStringLiteral("Bu Raporu Görmeye Yetkiniz Yoktur. Lütfen Sistem Yöneticisi'ne Başvurun"); }
 } // namespace BaslangicMesaji
 
-void Baslangic_Kancalarini_Ayarla(BaslangicKancalari k) { gKancalar = std::move(k); }
-
-void Parametreleri_Oku(const QString& komutSatiri) {
-    Degiskenler& d = degiskenler();
+KomutParametreleri Parametreleri_Oku(const QString& komutSatiri) {
+    KomutParametreleri d;
     const QString& L = komutSatiri;
     const qsizetype n = L.size();
     // Every bar counts, and so does the last position (once, even when it is a bar).
@@ -37,7 +29,7 @@ void Parametreleri_Oku(const QString& komutSatiri) {
         if (sayilir(i)) ++c;
     if (c == 0) {
         d.Parametreler = {QString(), QStringLiteral("-1")};
-        return;
+        return d;
     }
     d.Parametreler = QStringList(c + 1);
     qsizetype p = 0, k = 1;
@@ -57,35 +49,35 @@ void Parametreleri_Oku(const QString& komutSatiri) {
         MsgBox(BaslangicMesaji::gecersizKullanici(), Simge::Kritik);
         throw ProgramSonu{1};
     }
-    d.VeriTabaniAdi = d.Parametreler[1];
-    d.ServerAdi = d.Parametreler[2];
-    d.Kullanici_ID = kullanici;
-    d.SqlKullanici = d.Parametreler[4];
-    d.SqlSifre = d.Parametreler[5] == QStringLiteral("æ") ? QString() : d.Parametreler[5];
+    GirisBilgisi& g = d.giris;
+    g.VeriTabaniAdi = d.Parametreler[1];
+    g.ServerAdi = d.Parametreler[2];
+    g.Kullanici_ID = kullanici;
+    g.SqlKullanici = d.Parametreler[4];
+    g.SqlSifre = d.Parametreler[5] == QStringLiteral("æ") ? QString() : d.Parametreler[5];
+    return d;
 }
 
-void Main(const QString& komutSatiri) {
-    Parametreleri_Oku(komutSatiri);
-    Degiskenler& d = degiskenler();
-    d.RaporKodu = QStringLiteral("FATURAKART");
-    if (d.Parametreler.value(1) == QLatin1String("-1")) {
-        if (gKancalar.girisPenceresiAc) gKancalar.girisPenceresiAc();
+void Main(const QString& komutSatiri, const BaslangicKancalari& kancalar) {
+    const KomutParametreleri p = Parametreleri_Oku(komutSatiri);
+    if (p.girisPenceresi()) {
+        if (kancalar.girisPenceresiAc) kancalar.girisPenceresiAc();
         return;
     }
-    Baslat();
+    Baslat(p.giris, kancalar);
 }
 
-void Baslat() {
-    Degiskenler& d = degiskenler();
+void Baslat(const GirisBilgisi& giris, const BaslangicKancalari& kancalar) {
     try {
-        Baglan(d.SqlKullanici, d.SqlSifre, d.VeriTabaniAdi, d.ServerAdi);
-        Bolgesel_Ayar_Kontrol();
-        Firma_Ayarlarini_Oku();
-        d.RaporYetkiAlani = QStringLiteral("BR");
-        Yetkileri_Oku();
-        if (d.RaporYetkisi) {
-            d.BilgisayarAdi = sistem().bilgisayarAdi();
-            if (gKancalar.filtreFormuAc) gKancalar.filtreFormuAc();
+        auto o = std::make_shared<Oturum>();
+        o->giris = giris;
+        o->baglanti = Baglan(giris.SqlKullanici, giris.SqlSifre, giris.VeriTabaniAdi, giris.ServerAdi);
+        o->ayraclar = Bolgesel_Ayar_Kontrol();
+        o->firma = Firma_Ayarlarini_Oku(*o->baglanti, giris.VeriTabaniAdi);
+        const Yetkiler y = Yetkileri_Oku(*o->baglanti, o->firma, giris.Kullanici_ID);
+        if (y.RaporYetkisi) {
+            o->kisitlar = y.kisitlar;
+            if (kancalar.filtreFormuAc) kancalar.filtreFormuAc(std::move(o));
             return;
         }
         MsgBox(BaslangicMesaji::yetkiYok(), Simge::Bilgi);

@@ -1,5 +1,4 @@
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Subs.h"
 #include "platform/sistem/Mesaj.h"
@@ -18,16 +17,10 @@ void yaz(const char* ad, const char* deger) {
 
 } // namespace
 
-void Bolgesel_Ayar_Kontrol() {
-    Degiskenler& d = degiskenler();
-    d.HataMesaji.clear();
-    if (oku("sDecimal") != QLatin1String(",")) d.HataMesaji = QStringLiteral("ONDALIK");
-    if (oku("sThousand") != QLatin1String(".")) d.HataMesaji = QStringLiteral("BASAMAK");
-    if (oku("sDate") != QLatin1String(".")) d.HataMesaji = QStringLiteral("TARIH");
-    if (oku("sShortDate") != QLatin1String("dd.MM.yyyy")) d.HataMesaji = QStringLiteral("TARIH");
-    d.OndalikAyirac = oku("sDecimal");
-    d.BinlikAyirac = oku("sThousand");
-    if (d.HataMesaji.isEmpty()) return;
+Ayraclar Bolgesel_Ayar_Kontrol() {
+    const bool uygun = oku("sDecimal") == QLatin1String(",") && oku("sThousand") == QLatin1String(".") &&
+                       oku("sDate") == QLatin1String(".") && oku("sShortDate") == QLatin1String("dd.MM.yyyy");
+    if (uygun) return {oku("sDecimal"), oku("sThousand")};
 
     const bool evet =
         MsgBoxEvetHayir(QStringLiteral("Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor.") + u'\r' +
@@ -44,9 +37,7 @@ void Bolgesel_Ayar_Kontrol() {
         sistem().yenidenBaslatIste();
         throw ProgramSonu{1};
     }
-    d.HataMesaji.clear();
-    d.OndalikAyirac = oku("sDecimal");
-    d.BinlikAyirac = oku("sThousand");
+    return {oku("sDecimal"), oku("sThousand")};
 }
 
 QString Kisa_Tarih_Bicimi() {

@@ -1,11 +1,14 @@
 #pragma once
+#include "startup/Oturum.h"
+
 #include <QDate>
 #include <QString>
 
 // Checks that the regional settings use the decimal comma, the thousands
 // point and "dd.MM.yyyy" dates; with the user's consent writes them. Ends
-// the program when the user refuses or the system needs a restart.
-void Bolgesel_Ayar_Kontrol();
+// the program when the user refuses or the system needs a restart. Gives the
+// separators the settings hold afterwards.
+Ayraclar Bolgesel_Ayar_Kontrol();
 
 // The program's own formatting follows the stored regional settings.
 QString Kisa_Tarih_Bicimi();            // the stored short date pattern

@@ -1,5 +1,4 @@
 #include "startup/FirmaAyarlari.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Veritabani.h"
 #include "platform/sistem/Mesaj.h"
@@ -9,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <initializer_list>
 #include <limits>
 
 namespace {
@@ -30,52 +30,50 @@ quint8 kucuk(const Deger& d) {
 
 bool bosVeyaNull(const Deger& d) { return d.bosMu() || d.metin().trimmed().isEmpty(); }
 
-// Decimal count, then the format built from it.
-void basamakOku(const KayitSeti& k, const char* sutun, qint32& basamak, QString& bicim) {
-    bicim = QStringLiteral("#,##0");
-    basamak = tam(k.Fields(QString::fromLatin1(sutun)));
-    bicim = Bicim_Olustur(basamak);
-}
+// The format built from a decimal count.
+QString bicimOku(const KayitSeti& k, const char* sutun) { return Bicim_Olustur(tam(k.Fields(QString::fromLatin1(sutun)))); }
 
-void oku(const KayitSeti& k, Degiskenler& d) {
+FirmaBilgisi oku(const KayitSeti& k) {
     auto f = [&k](const char* ad) { return k.Fields(QString::fromLatin1(ad)); };
-    d.AmbarYetkiyeBagli = f("AmbarYetkiyeBagli").bayrak();
-    d.IsyeriYetkiyeBagli = f("IsyeriYetkiyeBagli").bayrak();
-    d.sysfrm_ID = tam(f("sysfrm_ID"));
-    d.sysfrm_nm = f("sysfrm_nm").metin().trimmed();
-    d.Mali_Yil_Baslangic = f("Mali_Yil_Baslangic").tarih();
-    d.Mali_Yil_Bitis = f("Mali_Yil_Bitis").tarih();
-    basamakOku(k, "AnaParaVirgul", d.AnaParaVirgul, d.AnaParaFormat);
-    basamakOku(k, "BirimFiyatVirGul", d.BirimFiyatVirGul, d.BirimFiyatFormat);
-    basamakOku(k, "DovizVirgul", d.DovizVirgul, d.DovizFormat);
-    basamakOku(k, "DovizBirimFiyatVirgul", d.DovizBirimFiyatVirgul, d.DovizBirimFiyatFormat);
-    basamakOku(k, "KurVirgul", d.KurVirgul, d.KurFormat);
-    d.DovizVar = f("DovizVar").bayrak();
-    d.RenkBedenVar = f("RenkBedenVar").bayrak();
-    d.PosVar = f("PosVar").bayrak();
-    d.BarkodVar = f("BarkodVar").bayrak();
-    d.HareketKilit = f("HareketKilit").bayrak();
-    d.OzelRenkli = kucuk(f("OzelRenkli"));
-    d.Renk_Ozel = tam(f("Renk_Ozel"));
-    d.Renk_TL = tam(f("Renk_TL"));
-    d.Renk_Doviz = tam(f("Renk_Doviz"));
-    d.SatirISK_Dahil = f("SatirISK_Dahil").bayrak();
-    d.FaturaAltiISK_Dahil = f("FaturaAltiISK_Dahil").bayrak();
-    d.Masraflar_Dahil = f("Masraflar_Dahil").bayrak();
-    d.StokMinSeviye = kucuk(f("StokMinSeviye"));
-    d.StokMinRenk = tam(f("StokMinRenk"));
-    d.StokMaxSeviye = kucuk(f("StokMaxSeviye"));
-    d.StokMaxRenk = tam(f("StokMaxRenk"));
-    d.StokSFRSeviye = kucuk(f("StokSFRSeviye"));
-    d.StokSFRRenk = tam(f("StokSFRRenk"));
-    d.StokSeviyeOzelKontrol = f("StokSeviyeOzelKontrol").para();
-    d.KDV_Dahildir = f("KDV_Dahildir").bayrak();
+    // Settings the suite's other programs use are read all the same and in
+    // the same order: a missing or unreadable column means the definitions
+    // database needs its update, whichever program finds it.
+    const auto bayrak = [&f](std::initializer_list<const char*> adlar) {
+        for (const char* ad : adlar) (void)f(ad).bayrak();
+    };
+    const auto sayilar = [&f](std::initializer_list<std::pair<const char*, bool>> adlar) {
+        for (const auto& [ad, kucukMu] : adlar) (void)(kucukMu ? kucuk(f(ad)) : tam(f(ad)));
+    };
+    FirmaBilgisi b;
+    b.AmbarYetkiyeBagli = f("AmbarYetkiyeBagli").bayrak();
+    b.IsyeriYetkiyeBagli = f("IsyeriYetkiyeBagli").bayrak();
+    b.sysfrm_ID = tam(f("sysfrm_ID"));
+    b.sysfrm_nm = f("sysfrm_nm").metin().trimmed();
+    (void)f("Mali_Yil_Baslangic").tarih();
+    (void)f("Mali_Yil_Bitis").tarih();
+    b.AnaParaFormat = bicimOku(k, "AnaParaVirgul");
+    b.BirimFiyatFormat = bicimOku(k, "BirimFiyatVirGul");
+    b.DovizFormat = bicimOku(k, "DovizVirgul");
+    b.DovizBirimFiyatFormat = bicimOku(k, "DovizBirimFiyatVirgul");
+    b.KurFormat = bicimOku(k, "KurVirgul");
+    bayrak({"DovizVar", "RenkBedenVar", "PosVar", "BarkodVar", "HareketKilit"});
+    sayilar({{"OzelRenkli", true}, {"Renk_Ozel", false}, {"Renk_TL", false}, {"Renk_Doviz", false}});
+    bayrak({"SatirISK_Dahil", "FaturaAltiISK_Dahil", "Masraflar_Dahil"});
+    sayilar({{"StokMinSeviye", true},
+             {"StokMinRenk", false},
+             {"StokMaxSeviye", true},
+             {"StokMaxRenk", false},
+             {"StokSFRSeviye", true},
+             {"StokSFRRenk", false}});
+    (void)f("StokSeviyeOzelKontrol").para();
+    (void)f("KDV_Dahildir").bayrak();
     const Deger defKdv = f("DefKDV");
-    if (!bosVeyaNull(defKdv)) d.DefKDV = defKdv.para();
+    if (!bosVeyaNull(defKdv)) (void)defKdv.para();
     const Deger kredi = f("KrediLimiti");
-    d.KrediLimiti = kredi.bosMu() ? Para() : kredi.para();
+    if (!kredi.bosMu()) (void)kredi.para();
     const Deger liste = f("KasaHareketListeTipi");
-    d.KasaHareketListeTipi = bosVeyaNull(liste) ? 1 : tam(liste);
+    if (!bosVeyaNull(liste)) (void)tam(liste);
+    return b;
 }
 
 void guncellemeSor() {
@@ -112,13 +110,12 @@ QString Guncelleme_Programi() {
     return {};
 }
 
-void Firma_Ayarlarini_Oku() {
-    Degiskenler& d = degiskenler();
+FirmaBilgisi Firma_Ayarlarini_Oku(Baglanti& baglanti, const QString& veriTabani) {
     std::shared_ptr<KayitSeti> kayit;
     try {
-        Kayit_Ac(kayit,
-                 QStringLiteral("SELECT * FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='") + tirnakIci(d.VeriTabaniAdi) + u'\'');
-        oku(*kayit, d);
+        Kayit_Ac(baglanti, kayit,
+                 QStringLiteral("SELECT * FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='") + tirnakIci(veriTabani) + u'\'');
+        return oku(*kayit);
     } catch (const VeritabaniHatasi& h) {
         if (h.numara() == HataNo::AlanYok) guncellemeSor();
         MsgBox(QStringLiteral("Karmena Tanımlam Veritabanıyla İlgili Bir Hata Tespit Etti. Sistem Bu Haliye Çalışmaz."

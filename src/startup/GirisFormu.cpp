@@ -1,6 +1,5 @@
 #include "startup/GirisFormu.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Subs.h"
 #include "startup/SysInf.h"
@@ -37,33 +36,32 @@ QString Firma_Sorgusu(int kullanici) {
 }
 
 void GirisFormu::yukle() {
-    Degiskenler& d = degiskenler();
+    GirisBilgisi& d = giris_;
     const SysInfAlanlari a = Sys_Inf_Coz(Sys_Inf_Oku());
     d.ServerAdi = a.sunucu;
     d.SqlKullanici = a.kullanici;
     d.SqlSifre = a.sifre;
     sunucuGorunur = a.sunucuKutusu;
     Bolgesel_Ayar_Kontrol();
-    d.BilgisayarAdi = sistem().bilgisayarAdi();
-    sunucu = d.BilgisayarAdi.trimmed();
+    sunucu = sistem().bilgisayarAdi().trimmed();
     Def_Kullanici_Oku();
     d.VeriTabaniAdi = QStringLiteral("Defination_DB");
 }
 
 GirisFormu::Sonuc GirisFormu::girisDene() {
-    Degiskenler& d = degiskenler();
+    GirisBilgisi& d = giris_;
     bool bulundu = false;
     try {
         if (sunucuGorunur) d.ServerAdi = sunucu.trimmed();
-        Baglan(d.SqlKullanici, d.SqlSifre, d.VeriTabaniAdi, d.ServerAdi);
-        Kayit_Ac(kayit_, Kullanici_Sorgusu(Buyuk_Harf(kullaniciAdi), Sifrele(sifre)));
+        baglanti_ = Baglan(d.SqlKullanici, d.SqlSifre, d.VeriTabaniAdi, d.ServerAdi);
+        Kayit_Ac(*baglanti_, kayit_, Kullanici_Sorgusu(Buyuk_Harf(kullaniciAdi), Sifrele(sifre)));
         // Blanks at the end stay part of the name, though the server's "="
         // pads the shorter side with blanks and would let them through.
         if (!kayit_->Eof() && !kullaniciAdi.endsWith(u' ')) {
             bulundu = true;
             if (hatirla) Def_Kullanici_Kaydet();
             d.Kullanici_ID = kayit_->Fields(QStringLiteral("sysus_ID")).metinVeyaBos().trimmed().toInt();
-            Kayit_Ac(kayit_, Firma_Sorgusu(d.Kullanici_ID));
+            Kayit_Ac(*baglanti_, kayit_, Firma_Sorgusu(d.Kullanici_ID));
             firmalar_.clear();
             while (!kayit_->Eof()) {
                 firmalar_.append({kayit_->Fields(QStringLiteral("sysfrm_nm")).metinVeyaBos(),
@@ -92,7 +90,7 @@ GirisFormu::Sonuc GirisFormu::girisDene() {
 
 bool GirisFormu::firmaSec(int satir) {
     if (satir < 0 || satir >= firmalar_.size()) return false;
-    degiskenler().VeriTabaniAdi = firmalar_.at(satir).veritabani.trimmed();
+    giris_.VeriTabaniAdi = firmalar_.at(satir).veritabani.trimmed();
     return true;
 }
 

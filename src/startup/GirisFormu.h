@@ -1,4 +1,6 @@
 #pragma once
+#include "startup/Oturum.h"
+
 #include <QList>
 #include <QString>
 #include <memory>
@@ -42,6 +44,9 @@ public:
     const QList<Firma>& firmalar() const { return firmalar_; }
     // The row's company becomes the one to open; false when there is no such row.
     bool firmaSec(int satir);
+    // The login so far: sys.inf's server and SQL login, after a login the
+    // user's ID, after the company choice its database.
+    const GirisBilgisi& giris() const { return giris_; }
 
     // The remembered user name and server (settings store, current user).
     void Def_Kullanici_Oku();
@@ -49,7 +54,9 @@ public:
 
 private:
     int deneme_ = 0;
-    std::shared_ptr<KayitSeti> kayit_; // the user check, then the company list
+    GirisBilgisi giris_;
+    std::shared_ptr<Baglanti> baglanti_; // to Defination_DB, for the user check and the company list
+    std::shared_ptr<KayitSeti> kayit_;   // the user check, then the company list
     QList<Firma> firmalar_;
 };
 

@@ -1,5 +1,4 @@
 #include "startup/LoginFrm.h"
-#include "startup/Baslangic.h"
 #include "startup/Subs.h"
 #include "platform/izgara/IzgaraGorunumu.h"
 
@@ -55,7 +54,6 @@ LoginFrm::LoginFrm(QWidget* ust) : QWidget(ust) {
     setObjectName(QStringLiteral("LoginFrm"));
     setWindowTitle(QStringLiteral("Giriş"));
     setAttribute(Qt::WA_DeleteOnClose);
-    baslat = [] { Baslat(); };
 
     KullaniciPnl = new QFrame(this);
     KullaniciPnl->setObjectName(QStringLiteral("KullaniciPnl"));
@@ -223,7 +221,7 @@ void LoginFrm::TDBG1_Sec() {
     // deleted only afterwards, so that the program never has no window.
     hide();
     deleteLater();
-    baslat();
+    if (baslat) baslat(form_.giris());
 }
 
 void LoginFrm::paintEvent(QPaintEvent*) {

@@ -21,8 +21,8 @@ public:
     explicit LoginFrm(QWidget* ust = nullptr);
 
     GirisFormu& form() { return form_; }
-    // What runs after the company choice; Baslat unless a test says otherwise.
-    std::function<void()> baslat;
+    // What runs after the company choice, with the login made: the caller's start-up.
+    std::function<void(const GirisBilgisi&)> baslat;
 
     // "Tamam" and Enter in a text box: one login attempt. The third failure
     // ends the program (ProgramSonu).

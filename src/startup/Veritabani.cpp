@@ -1,5 +1,4 @@
 #include "startup/Veritabani.h"
-#include "startup/Degiskenler.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
@@ -15,23 +14,18 @@ QString EntegreGirisCumlesi(const QString& kullanici, const QString& sifre, cons
            server;
 }
 
-void Baglan(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server) {
-    Degiskenler& d = degiskenler();
-    d.Baglanti_.reset();
+std::shared_ptr<Baglanti> Baglan(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server) {
     const QString sql = SqlGirisCumlesi(kullanici, sifre, veriTabani, server);
     // Both attempts together take no longer than one login may.
     const QDeadlineTimer son{std::chrono::seconds(Baglanti::girisZamanAsimi())};
     try {
-        d.Baglanti_ = Baglanti::ac(sql, son);
-        d.BaglantiCumlesi = sql;
-        return;
+        return Baglanti::ac(sql, son);
     } catch (const VeritabaniHatasi&) {
         // SQL logins refused or not allowed: try the user's own identity.
         if (son.hasExpired()) throw;
     }
     const QString entegre = EntegreGirisCumlesi(kullanici, sifre, veriTabani, server);
-    d.Baglanti_ = Baglanti::ac(entegre, son);
-    d.BaglantiCumlesi = entegre;
+    return Baglanti::ac(entegre, son);
 }
 
 namespace {
@@ -44,11 +38,10 @@ void hatayiGoster(const VeritabaniHatasi& h, const QString& sql) {
 
 } // namespace
 
-void Kayitlari_Dolas(const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir, const QString& gosterilen) {
+void Kayitlari_Dolas(Baglanti& baglanti, const QString& sql, const std::function<bool(const Imlec&, const QList<Deger>&)>& satir,
+                     const QString& gosterilen) {
     try {
-        Degiskenler& d = degiskenler();
-        if (!d.Baglanti_) d.Baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
-        const std::unique_ptr<Imlec> imlec = d.Baglanti_->sorgula(sql);
+        const std::unique_ptr<Imlec> imlec = baglanti.sorgula(sql);
         QList<Deger> s;
         while (imlec->sonraki(s))
             if (!satir(*imlec, s)) break;
@@ -58,12 +51,10 @@ void Kayitlari_Dolas(const QString& sql, const std::function<bool(const Imlec&, 
     }
 }
 
-void Kayit_Ac(std::shared_ptr<KayitSeti>& kayit, const QString& sql) {
+void Kayit_Ac(Baglanti& baglanti, std::shared_ptr<KayitSeti>& kayit, const QString& sql) {
     if (!kayit) kayit = std::make_shared<KayitSeti>();
     try {
         if (kayit->State() == KayitSeti::adStateOpen) kayit->Close();
-        Degiskenler& d = degiskenler();
-        if (!d.Baglanti_) d.Baglanti_ = Baglanti::ac(d.BaglantiCumlesi);
-        kayit->Open(*d.Baglanti_, sql);
+        kayit->Open(baglanti, sql);
     } catch (const VeritabaniHatasi& h) { hatayiGoster(h, sql); }
 }

@@ -1,19 +1,21 @@
 #include "startup/Yetkiler.h"
-#include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 #include "platform/veritabani/SqlMetni.h"
 
 namespace {
 
+// The column of the user table that holds the right to this report.
+const QString kRaporYetkiAlani = QStringLiteral("BR");
+
 // "IN('a','b')" of the column's values, or empty when the user has no rows.
-QString liste(const QString& sql, const char* sutun) {
-    Degiskenler& d = degiskenler();
-    Kayit_Ac(d.OrtakKayit, sql);
-    if (d.OrtakKayit->RecordCount() == 0) return {};
+QString liste(Baglanti& baglanti, const QString& sql, const char* sutun) {
+    std::shared_ptr<KayitSeti> kayit;
+    Kayit_Ac(baglanti, kayit, sql);
+    if (kayit->RecordCount() == 0) return {};
     QString s;
-    while (!d.OrtakKayit->Eof()) {
-        s += u'\'' + tirnakIci(d.OrtakKayit->Fields(QString::fromLatin1(sutun)).metin().trimmed()) + QStringLiteral("',");
-        d.OrtakKayit->MoveNext();
+    while (!kayit->Eof()) {
+        s += u'\'' + tirnakIci(kayit->Fields(QString::fromLatin1(sutun)).metin().trimmed()) + QStringLiteral("',");
+        kayit->MoveNext();
     }
     s.chop(1);
     return QStringLiteral("IN(") + s + u')';
@@ -21,20 +23,19 @@ QString liste(const QString& sql, const char* sutun) {
 
 } // namespace
 
-void Yetkileri_Oku() {
-    Degiskenler& d = degiskenler();
-    Kayit_Ac(d.OrtakKayit, QStringLiteral("SELECT ") + d.RaporYetkiAlani +
-                               QStringLiteral(" FROM Defination_DB.dbo.Kullanici WHERE Firma_ID=") + QString::number(d.sysfrm_ID) +
-                               QStringLiteral(" AND Kullanici_ID=") + QString::number(d.Kullanici_ID));
-    const Deger hak = d.OrtakKayit->Fields(d.RaporYetkiAlani);
-    d.RaporYetkisi = !hak.bosMu() && hak.bayrak();
-
-    d.IsyeriListesi.clear();
-    d.AmbarListesi.clear();
-    if (d.IsyeriYetkiyeBagli && d.Kullanici_ID != 1)
-        d.IsyeriListesi =
-            liste(QStringLiteral("SELECT * FROM KULLANICIISYERI WHERE Kullanici_ID=") + QString::number(d.Kullanici_ID), "Isyeri_Kodu");
-    if (d.AmbarYetkiyeBagli && d.Kullanici_ID != 1)
-        d.AmbarListesi =
-            liste(QStringLiteral("SELECT * FROM KULLANICIAMBAR WHERE Kullanici_ID=") + QString::number(d.Kullanici_ID), "Ambar_No");
+Yetkiler Yetkileri_Oku(Baglanti& baglanti, const FirmaBilgisi& firma, qint32 kullanici) {
+    Yetkiler y;
+    std::shared_ptr<KayitSeti> kayit;
+    Kayit_Ac(baglanti, kayit,
+             QStringLiteral("SELECT ") + kRaporYetkiAlani + QStringLiteral(" FROM Defination_DB.dbo.Kullanici WHERE Firma_ID=") +
+                 QString::number(firma.sysfrm_ID) + QStringLiteral(" AND Kullanici_ID=") + QString::number(kullanici));
+    const Deger hak = kayit->Fields(kRaporYetkiAlani);
+    y.RaporYetkisi = !hak.bosMu() && hak.bayrak();
+    if (firma.IsyeriYetkiyeBagli && kullanici != 1)
+        y.kisitlar.IsyeriListesi = liste(
+            baglanti, QStringLiteral("SELECT * FROM KULLANICIISYERI WHERE Kullanici_ID=") + QString::number(kullanici), "Isyeri_Kodu");
+    if (firma.AmbarYetkiyeBagli && kullanici != 1)
+        y.kisitlar.AmbarListesi =
+            liste(baglanti, QStringLiteral("SELECT * FROM KULLANICIAMBAR WHERE Kullanici_ID=") + QString::number(kullanici), "Ambar_No");
+    return y;
 }

@@ -3,7 +3,6 @@
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/metin/Cp1254.h"
 #include "platform/sistem/Sistem.h"
-#include "startup/Degiskenler.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,18 +63,17 @@ bool Filtreye_Ekle(IzgaraModeli& grid, const QString& satir) {
     return true;
 }
 
-QString Master_Oku(IzgaraModeli& grid, const QString& yol) {
+QString Master_Oku(IzgaraModeli& grid, SablonSql& sql, const QString& yol) {
     // A device, a pipe or a folder would never end or give no template; a
     // file beyond any template's size is no template either.
     const QFileInfo bilgi(yol);
     if (!bilgi.isFile() || bilgi.size() > kEnBuyukSablon) return SablonMesaji::temelSql();
     QFile dosya(yol);
     if (!dosya.open(QIODevice::ReadOnly)) return SablonMesaji::temelSql();
-    return Sablon_Coz(grid, dosya.readAll());
+    return Sablon_Coz(grid, sql, dosya.readAll());
 }
 
-QString Sablon_Coz(IzgaraModeli& grid, const QByteArray& baytlar) {
-    Degiskenler& d = degiskenler();
+QString Sablon_Coz(IzgaraModeli& grid, SablonSql& d, const QByteArray& baytlar) {
     SatirOkuyucu okuyucu(Sablon_Metni(baytlar));
 
     QString mesaj;

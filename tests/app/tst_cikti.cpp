@@ -9,7 +9,6 @@
 #include "report/DisaAktarim.h"
 #include "report/TexteAtOzellikFrm.h"
 #include "platform/metin/Cp1254.h"
-#include "startup/Degiskenler.h"
 #include "startup/Subs.h"
 #include "startup/Veritabani.h"
 
@@ -37,6 +36,13 @@ class TstCikti : public QObject {
     std::unique_ptr<KayitliMesajlar> kutular_;
     std::unique_ptr<SahteSistem> sistem_;
     std::unique_ptr<FiltreFormu> form_;
+    Denetleyici denetleyici_;
+
+    // The report of the form's filters as they stand.
+    RaporGirdisi girdi() {
+        denetleyici_.durum = Sorgu_Olustur(form_->FiltreGrd, Sorgu_Ortami(*denetleyici_.oturum, form_->sablon()), {});
+        return Rapor_Girdisi(*denetleyici_.oturum, denetleyici_.durum, QString());
+    }
 
     QList<OnizlemePenceresi*> onizlemeler() {
         QList<OnizlemePenceresi*> l;
@@ -66,13 +72,14 @@ private slots:
         kutular_ = std::make_unique<KayitliMesajlar>();
         sistem_ = std::make_unique<SahteSistem>();
         bolgeselAyarla();
-        demoOturumu(*sunucu_);
-        Degiskenler& d = degiskenler();
-        d.AnaParaFormat = QStringLiteral("#,##0.00");
-        d.sysfrm_nm = QStringLiteral("Anadolu Ticaret");
+        const std::shared_ptr<Oturum> oturum = demoOturumu(*sunucu_);
+        oturum->firma.AnaParaFormat = QStringLiteral("#,##0.00");
+        oturum->firma.sysfrm_nm = QStringLiteral("Anadolu Ticaret");
+        denetleyici_ = {};
+        denetleyici_.oturum = oturum;
         Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Software\\Fatura Listesi"), QStringLiteral("ExcelBicimi"), QString());
         Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Software\\Fatura Listesi"), QStringLiteral("Onizleme"), QString());
-        form_ = std::make_unique<FiltreFormu>();
+        form_ = std::make_unique<FiltreFormu>(Liste_Ortami(*oturum));
         QCOMPARE(form_->yukle(QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr")), QString());
         form_->etkinlestir();
         const int tarih = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
@@ -84,7 +91,7 @@ private slots:
     }
 
     void ekranOnizlemesi() {
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         const auto acik = onizlemeler();
         QCOMPARE(acik.size(), 1);
         OnizlemePenceresi* o = acik.first();
@@ -97,7 +104,7 @@ private slots:
         QCOMPARE(o->gecerliSayfa(), int(o->sayfalar().size()) - 1);
         QVERIFY(kutular_->kutular.isEmpty());
         // The statement of the run is left on the clipboard.
-        QCOMPARE(sistem_->pano, degiskenler().RaporSQL);
+        QCOMPARE(sistem_->pano, denetleyici_.durum.RaporSQL);
         o->sayfayaGit(0);
         QVERIFY(QTest::qWaitForWindowExposed(o));
         ekranKaydet(o, QStringLiteral("onizleme"));
@@ -110,7 +117,7 @@ private slots:
     // "Kaydet" in the preview writes the pages it holds by the targets' own
     // writers: its workbook equals the Excel target's of the same filters cell for cell.
     void onizlemedenExcel() {
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         const auto acik = onizlemeler();
         QCOMPARE(acik.size(), 1);
         QTemporaryDir dir;
@@ -118,7 +125,7 @@ private slots:
         QVERIFY(acik.first()->kaydet(OnizlemePenceresi::Bicim::Xls, onizlemeden));
         TopluCiktilar c;
         c.excel = hedef;
-        QVERIFY(Dosyalara_Yaz(c));
+        QVERIFY(Dosyalara_Yaz(girdi(), c));
         QString hata;
         const QJsonObject a = veriOkuyucusu("xls_oku.py", {onizlemeden}, hata), b = veriOkuyucusu("xls_oku.py", {hedef}, hata);
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
@@ -129,14 +136,14 @@ private slots:
 
     // The preview comes back as the user left it: size and zoom.
     void onizlemeGorunumuHatirlanir() {
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         OnizlemePenceresi* ilk = onizlemeler().value(0);
         QVERIFY(ilk);
         ilk->resize(900, 640);
         ilk->findChild<QComboBox*>(QStringLiteral("Olcek"))->setCurrentText(QStringLiteral("%150"));
         ilk->close();
         QCoreApplication::processEvents();
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         // A new window (the closed one is gone; its address may be reused, so it is not compared).
         OnizlemePenceresi* ikinci = onizlemeler().value(0);
         QVERIFY(ikinci);
@@ -147,12 +154,12 @@ private slots:
     // A second run while the preview is open goes into the same window,
     // from cleared running values; after closing, a run opens a new one.
     void ikinciCalismaAyniPencere() {
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         const auto ilk = onizlemeler();
         QCOMPARE(ilk.size(), 1);
         const QList<Bant::Sayfa> ilkSayfalar = ilk.first()->sayfalar();
         ilk.first()->sayfayaGit(1);
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         const auto ikinci = onizlemeler();
         QCOMPARE(ikinci.size(), 1);
         QCOMPARE(ikinci.first(), ilk.first());
@@ -171,7 +178,7 @@ private slots:
         ikinci.first()->close();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         QCOMPARE(onizlemeler().size(), 1);
     }
 
@@ -204,14 +211,13 @@ private slots:
         metinDiyaloguCevapla(&form, dugme, [&](TexteAtOzellikFrm* d) {
             auto* panel = form.findChild<BekletFrm*>();
             goruldu = d->windowTitle() == QStringLiteral("Text'e Yazdır") && !d->BosSatirlariGizle->isChecked() &&
-                      !d->UnicodeText->isChecked() && d->AlanAyiraci->text().isEmpty() && !degiskenler().RaporUretiliyor && panel &&
-                      panel->isVisible();
+                      !d->UnicodeText->isChecked() && d->AlanAyiraci->text().isEmpty() && panel && panel->isVisible();
             d->AlanAyiraci->setText(ayirac);
             d->UnicodeText->setChecked(evrensel);
             d->BosSatirlariGizle->setChecked(true);
         });
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Text"));
-        TamamBtn_Click(*form_, &form);
+        TamamBtn_Click(denetleyici_, *form_, &form);
         QVERIFY(goruldu);
         QVERIFY2(kutular_->kutular.isEmpty(), qPrintable(kutular_->metinler().join(u'\n')));
         QCOMPARE(sistem_->acilanlar, QStringList{yol}); // the viewer opens the file in every case
@@ -254,13 +260,13 @@ private slots:
         });
         bekci->start(0);
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Text"));
-        TamamBtn_Click(*form_, &form);
+        TamamBtn_Click(denetleyici_, *form_, &form);
         QVERIFY(!soruldu); // a stopped run asks nothing
         QVERIFY(sistem_->acilanlar.isEmpty());
         QVERIFY(eski.open(QIODevice::ReadOnly));
         QCOMPARE(eski.readAll(), QByteArray("onceki"));
         QCOMPARE(QDir(dizin.path()).entryList(QDir::Files), QStringList{QStringLiteral("Temp.txt")}); // no stray file
-        QVERIFY(!degiskenler().RaporUretiliyor);
+        QVERIFY(!denetleyici_.uretiliyor);
     }
 
     // The Excel target: the settings store's Office versions first (the
@@ -302,7 +308,7 @@ private slots:
         QWidget form;
         form.show();
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Excel"));
-        TamamBtn_Click(*form_, &form);
+        TamamBtn_Click(denetleyici_, *form_, &form);
         QFile f(yol);
         if (acilan.isEmpty()) {
             QCOMPARE(kutular_->metinler(), QStringList{QStringLiteral("Excel Programını Yüklemelisiniz")});
@@ -354,7 +360,7 @@ private slots:
         QWidget form;
         form.show();
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Html"));
-        TamamBtn_Click(*form_, &form);
+        TamamBtn_Click(denetleyici_, *form_, &form);
         Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
                   QStringLiteral("ProgramFilesDir"), QString());
         if (acilan.isEmpty()) {
@@ -412,15 +418,15 @@ private slots:
         QTimer* bekci = new QTimer(&form);
         connect(bekci, &QTimer::timeout, &form, [&] {
             auto* p = form.findChild<BekletFrm*>();
-            if (!p || !p->isVisible() || !degiskenler().RaporUretiliyor) return;
+            if (!p || !p->isVisible() || !denetleyici_.uretiliyor) return;
             if (!gorulen.contains(p->MesajLbl->text())) gorulen << p->MesajLbl->text();
             if (renkler.isEmpty()) renkler << p->palette().color(QPalette::Window) << p->MesajLbl->palette().color(QPalette::WindowText);
         });
         bekci->start(0);
         form_->RaporYeri.hucreYaz(0, 0, hedef);
-        TamamBtn_Click(*form_, &form);
+        TamamBtn_Click(denetleyici_, *form_, &form);
         QVERIFY(!form.findChild<BekletFrm*>()->isVisible());
-        QVERIFY(!degiskenler().RaporUretiliyor);
+        QVERIFY(!denetleyici_.uretiliyor);
         QCOMPARE(QFile::exists(dizin.filePath(dosya)), !hatali);
         QCOMPARE(sistem_->acilanlar.size(), hatali ? 0 : 1);
         if (hatali) {
@@ -468,20 +474,19 @@ private slots:
             QVERIFY(eski.open(QIODevice::WriteOnly));
             eski.write("onceki");
         }
-        degiskenler().DegerlerYuklendi = false;
-        Filtre_Formunu_Ac();
+        Filtre_Formunu_Ac(denetleyici_.oturum);
         QPointer<FiltreFrm> f;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* ff = qobject_cast<FiltreFrm*>(w)) f = ff;
         QVERIFY(f);
-        QVERIFY(QTest::qWaitFor([] { return degiskenler().DegerlerYuklendi; }, 10000));
+        QVERIFY(QTest::qWaitFor([&f] { return f->form().degerlerYuklendi(); }, 10000));
         f->findChild<QComboBox*>(QStringLiteral("RaporYeri"))->setCurrentText(hedef);
         bool soruldu = false;
         metinDiyaloguCevapla(f, QStringLiteral("btnOK"), [&](TexteAtOzellikFrm*) { soruldu = true; });
         bool yapildi = false;
         auto* bekci = new QTimer(f);
         connect(bekci, &QTimer::timeout, f, [&] {
-            if (yapildi || !degiskenler().RaporUretiliyor) return;
+            if (yapildi || !f->calisiyor()) return;
             yapildi = true;
             if (nasil == QLatin1String("cikis"))
                 QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("CikisBtn")), Qt::LeftButton);
@@ -493,7 +498,6 @@ private slots:
         bekci->start(0);
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("TamamBtn")), Qt::LeftButton);
         QVERIFY(yapildi);
-        QVERIFY(!degiskenler().RaporUretiliyor);
         QVERIFY(!soruldu);
         QVERIFY2(sistem_->acilanlar.isEmpty(), qPrintable(sistem_->acilanlar.join(u' ')));
         QVERIFY2(kutular_->kutular.isEmpty(), qPrintable(kutular_->metinler().join(u'\n')));
@@ -515,7 +519,7 @@ private slots:
         QTemporaryDir dizin;
         sistem_->dizin = dizin.path();
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("PDF"));
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         const QString yol = dizin.filePath(QStringLiteral("Temp.pdf"));
         QVERIFY(QFileInfo(yol).size() > 1000);
         QCOMPARE(kutular_->metinler(), QStringList{PdfMesaji::goruntuleyiciYok(yol)});
@@ -525,17 +529,15 @@ private slots:
     void tarihMesajiCiktiUretmez() {
         const int tarih = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
         form_->duzenle(tarih, Sutun::Bitis, QStringLiteral("31/02/2026"));
-        degiskenler().SeciliIsyerleri = QStringLiteral("eski");
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         QVERIFY(onizlemeler().isEmpty());
         QCOMPARE(kutular_->metinler(), QStringList{QStringLiteral("Lütfen tarihi doğru giriniz")});
-        QCOMPARE(degiskenler().SeciliIsyerleri, QStringLiteral("eski"));
     }
 
     void hataliSorguMesajVerir() {
         const int fis = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("Net Tutar"));
         form_->duzenle(fis, Sutun::Baslangic, QStringLiteral("1.000,5")); // a regional number the server cannot read
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         QCoreApplication::processEvents();
         QVERIFY(onizlemeler().isEmpty());
         QCOMPARE(kutular_->kutular.size(), 1);

@@ -7,7 +7,6 @@
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "query/Sorgu.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Veritabani.h"
 
@@ -24,6 +23,8 @@ class TstFiltreFormu : public QObject {
     std::unique_ptr<KayitliMesajlar> kutular_;
     std::unique_ptr<SahteSistem> sistem_;
     std::unique_ptr<FiltreFormu> form_;
+    std::shared_ptr<Oturum> oturum_;
+    SorguDurumu durum_; // the last composition
 
     IzgaraModeli& g() { return form_->FiltreGrd; }
     int satir(const QString& baslik) { return g().satirBul(Sutun::FiltreLbl, baslik); }
@@ -31,25 +32,22 @@ class TstFiltreFormu : public QObject {
 
     // A demo form as the user finds it: template read, look-ups filled.
     void demoFormu(int kullanici = 1) {
-        demoOturumu(*sunucu_);
-        Degiskenler& d = degiskenler();
-        d.Kullanici_ID = kullanici;
+        oturum_ = demoOturumu(*sunucu_);
+        oturum_->giris.Kullanici_ID = kullanici;
         if (kullanici == 2) {
-            d.IsyeriYetkiyeBagli = d.AmbarYetkiyeBagli = true;
-            d.IsyeriListesi = QStringLiteral("IN('01','03')");
-            d.AmbarListesi = QStringLiteral("IN('1','4')");
+            oturum_->firma.IsyeriYetkiyeBagli = oturum_->firma.AmbarYetkiyeBagli = true;
+            oturum_->kisitlar = {QStringLiteral("IN('01','03')"), QStringLiteral("IN('1','4')")};
         }
-        form_ = std::make_unique<FiltreFormu>();
+        form_ = std::make_unique<FiltreFormu>(Liste_Ortami(*oturum_));
         QCOMPARE(form_->yukle(kDemoSablon), QString());
         form_->etkinlestir();
     }
 
     // Composes and runs the statement to its end; the number of rows.
     int calistir() {
-        Sorgu_Olustur(g());
-        const Degiskenler& d = degiskenler();
-        if (!d.HataMesaji.isEmpty()) throw std::runtime_error(d.HataMesaji.toStdString());
-        auto imlec = d.Baglanti_->sorgula(d.RaporSQL);
+        durum_ = Sorgu_Olustur(g(), Sorgu_Ortami(*oturum_, form_->sablon()), durum_);
+        if (!durum_.HataMesaji.isEmpty()) throw std::runtime_error(durum_.HataMesaji.toStdString());
+        auto imlec = oturum_->baglanti->sorgula(durum_.RaporSQL);
         QList<Deger> s;
         int n = 0;
         while (imlec->sonraki(s)) ++n;
@@ -92,8 +90,7 @@ private slots:
                 "1\n<GROUPSQL>\n<FILTRE>\nA;;;;;;TK;True;;;\nB;;;;;;TR;True;;;\nC;;;;;;GR;True;;;\nD;;;;;;BL;True;;;\nE;;;;;;;True;;;\n<"
                 "END>\n");
         f.close();
-        degiskenleriSifirla();
-        FiltreFormu form;
+        FiltreFormu form({});
         QCOMPARE(form.yukle(f.fileName()), QString());
         QCOMPARE(form.FiltreGrd.satirSayisi(), 28);
         const int bitis = form.FiltreGrd.sutunNo(Sutun::Bitis);
@@ -105,8 +102,7 @@ private slots:
     }
 
     void bozukSablonMesaji() {
-        degiskenleriSifirla();
-        FiltreFormu form;
+        FiltreFormu form({});
         QCOMPARE(form.yukle(QStringLiteral("/yok/Master.mtr")),
                  QStringLiteral("Temel SQL Deyimi Alınırken Bir Hata Oluştu. Dosya Bozulmuş Yada Dosya Yapısı İle Oynanmış"));
     }
@@ -310,8 +306,7 @@ private slots:
     void herFiltreTekBasina_data() {
         QTest::addColumn<QString>("baslik");
         QTest::addColumn<int>("secenek"); // which option of the row's list (1: first after "Hepsi")
-        degiskenleriSifirla();
-        FiltreFormu form;
+        FiltreFormu form({});
         form.yukle(kDemoSablon);
         for (int s = 1; s < form.FiltreGrd.satirSayisi(); ++s) {
             const QString b = form.FiltreGrd.hucre(s, Sutun::FiltreLbl);
@@ -345,10 +340,8 @@ private slots:
         }
         try {
             calistir();
-        } catch (const std::exception& e) {
-            QFAIL(qPrintable(QString::fromUtf8(e.what()) + QStringLiteral("\n") + degiskenler().RaporSQL));
-        }
-        QVERIFY2(!degiskenler().RaporSQL.contains(u'æ'), qPrintable(degiskenler().RaporSQL));
+        } catch (const std::exception& e) { QFAIL(qPrintable(QString::fromUtf8(e.what()) + QStringLiteral("\n") + durum_.RaporSQL)); }
+        QVERIFY2(!durum_.RaporSQL.contains(u'æ'), qPrintable(durum_.RaporSQL));
     }
 };
 

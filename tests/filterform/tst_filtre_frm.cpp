@@ -5,7 +5,6 @@
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraGorunumu.h"
 #include "query/Sorgu.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/Veritabani.h"
@@ -29,16 +28,17 @@ class TstFiltreFrm : public QObject {
     std::unique_ptr<GeciciSunucu> sunucu_;
     std::unique_ptr<KayitliMesajlar> kutular_;
     std::unique_ptr<SahteSistem> sistem_;
+    std::shared_ptr<Oturum> oturum_;
 
     // `gostermeden` sees the window before it is shown and starts loading.
     FiltreFrm* ac(const std::function<void(FiltreFrm*)>& gostermeden = {}) {
-        demoOturumu(*sunucu_);
-        auto* f = new FiltreFrm;
+        oturum_ = demoOturumu(*sunucu_);
+        auto* f = new FiltreFrm(Liste_Ortami(*oturum_), oturum_->firma.sysfrm_nm);
         if (gostermeden) gostermeden(f);
         f->show();
         f->activateWindow();
         if (!QTest::qWaitForWindowActive(f)) return nullptr;
-        if (!QTest::qWaitFor([] { return degiskenler().DegerlerYuklendi; }, 10000)) return nullptr;
+        if (!QTest::qWaitFor([f] { return f->form().degerlerYuklendi(); }, 10000)) return nullptr;
         return f;
     }
 
@@ -509,7 +509,6 @@ private slots:
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_F2);
         QCOMPARE(calisma, 1);
-        QVERIFY(!degiskenler().RaporCalisiyor);
         QTest::keyClick(grid, Qt::Key_F2); // a later press runs again
         QCOMPARE(calisma, 2);
     }
@@ -534,17 +533,15 @@ private slots:
         QTest::keyClick(liste, Qt::Key_Down);
         QTest::keyClick(liste, Qt::Key_Space); // 4  /  İzmir Depo
         QTest::keyClick(liste, Qt::Key_Return);
-        Sorgu_Olustur(m);
-        const QString pencere = degiskenler().RaporSQL;
+        const SorguOrtami ortam = Sorgu_Ortami(*oturum_, f->form().sablon());
+        const QString pencere = Sorgu_Olustur(m, ortam, {}).RaporSQL;
         QVERIFY2(pencere.contains(QStringLiteral("FATURAKART.Ambar_No")), qPrintable(pencere));
 
-        FiltreFormu toplu;
+        FiltreFormu toplu(Liste_Ortami(*oturum_));
         QCOMPARE(toplu.yukle(Master_Yolu()), QString());
-        degiskenler().DegerlerYuklendi = false;
         toplu.etkinlestir();
         Toplu_Duzenlemeleri_Uygula(toplu, {{KomutSatiri::Duzenleme::Tur::Secim, QStringLiteral("Ambar No"), QStringLiteral("1;4")}});
-        Sorgu_Olustur(toplu.FiltreGrd);
-        QCOMPARE(degiskenler().RaporSQL, pencere);
+        QCOMPARE(Sorgu_Olustur(toplu.FiltreGrd, ortam, {}).RaporSQL, pencere);
     }
 
     void gruplamaGenelToplamiAcar() {
@@ -560,9 +557,8 @@ private slots:
 
     void bozukSablonPencereyiAcmaz() {
         sistem_->dizin = QStringLiteral("/yok");
-        degiskenleriSifirla();
         try {
-            FiltreFrm f;
+            FiltreFrm f({}, {});
             QFAIL("the form opened on a missing template");
         } catch (const ProgramSonu& s) { QCOMPARE(s.durum, 1); }
         QCOMPARE(kutular_->kutular.size(), 1);

@@ -3,7 +3,6 @@
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 
 #include <QtTest>
@@ -17,13 +16,15 @@ class TstSecenekler : public QObject {
 
     void firma(const QString& sql) { sunucu_->calistir(QStringLiteral("DEMOFIRMA"), sql); }
 
+    ListeOrtami o_;
+
 private slots:
     void init() {
         sunucu_ = std::make_unique<GeciciSunucu>();
         kutular_ = std::make_unique<KayitliMesajlar>();
         sistem_ = std::make_unique<SahteSistem>();
         bolgeselAyarla();
-        demoOturumu(*sunucu_);
+        o_ = Liste_Ortami(*demoOturumu(*sunucu_));
     }
 
     void sorguMetinleri_data() {
@@ -74,9 +75,9 @@ private slots:
         QFETCH(QString, isyerleri);
         QFETCH(QString, ambarlar);
         QFETCH(QString, sorgu);
-        degiskenler().IsyeriListesi = isyerleri;
-        degiskenler().AmbarListesi = ambarlar;
-        QCOMPARE(Secenek_Sorgusu(baslik), sorgu);
+        o_.kisitlar.IsyeriListesi = isyerleri;
+        o_.kisitlar.AmbarListesi = ambarlar;
+        QCOMPARE(Secenek_Sorgusu(o_, baslik), sorgu);
     }
 
     // The lists as the company's records give them: only an empty result
@@ -122,14 +123,14 @@ private slots:
         QFETCH(QString, beklenen);
         firma(hazirlik);
         const bool cift = baslik.startsWith(QStringLiteral("Satıcı"));
-        QCOMPARE(cift ? CiftDeger_Listesi_Al(baslik) : Deger_Listesi_Al(baslik).value(), beklenen);
+        QCOMPARE(cift ? CiftDeger_Listesi_Al(o_, baslik) : Deger_Listesi_Al(o_, baslik).value(), beklenen);
     }
 
     void ikiSutunluListeler() {
-        QVERIFY(CiftDeger_Listesi_Al(QStringLiteral("Satıcı Kodu"))
+        QVERIFY(CiftDeger_Listesi_Al(o_, QStringLiteral("Satıcı Kodu"))
                     .startsWith(QStringLiteral("Hepsi,S01  /  Ahmet Yılmaz,S02  /  Ayşe Kaya,")));
-        degiskenler().IsyeriListesi = QStringLiteral("IN('01','03')");
-        QCOMPARE(CiftDeger_Listesi_Al(QStringLiteral("İşyeri Kodu")),
+        o_.kisitlar.IsyeriListesi = QStringLiteral("IN('01','03')");
+        QCOMPARE(CiftDeger_Listesi_Al(o_, QStringLiteral("İşyeri Kodu")),
                  QStringLiteral("Hepsi,01  /  Merkez İşyeri - İstanbul,03  /  İzmir Şubesi,"));
     }
 
@@ -144,14 +145,14 @@ private slots:
                                QStringLiteral("Satır Tipi;Hepsi;;;FATURAHAREKET.Satir_Tipi;Hepsi;TK;True;;;")});
         firma(QStringLiteral("DROP TABLE KASAKART; DROP TABLE FATURAKART"));
         QList<std::pair<int, int>> adimlar;
-        const Doldurulanlar d = Secenekleri_Doldur(grid, [&adimlar](int deger, int enFazla) { adimlar.append({deger, enFazla}); });
+        const Doldurulanlar d = Secenekleri_Doldur(o_, grid, [&adimlar](int deger, int enFazla) { adimlar.append({deger, enFazla}); });
         QCOMPARE(grid.hucre(1, Sutun::Secenek), QStringLiteral("Hepsi|TL|USD|EUR|GBP|"));
         // Failed look-ups were reported with their lists' queries and left the template's lists,
         // a list read on first use as much as one read now.
         QCOMPARE(grid.hucre(2, Sutun::Secenek), QStringLiteral("Hepsi|K99"));
         QCOMPARE(kutular_->kutular.size(), 4);
-        QCOMPARE(kutular_->kutular.at(1).metin, Secenek_Sorgusu(QStringLiteral("Kasa Kodu")));
-        QCOMPARE(kutular_->kutular.at(3).metin, Secenek_Sorgusu(QStringLiteral("Fatura Özel Kod")));
+        QCOMPARE(kutular_->kutular.at(1).metin, Secenek_Sorgusu(o_, QStringLiteral("Kasa Kodu")));
+        QCOMPARE(kutular_->kutular.at(3).metin, Secenek_Sorgusu(o_, QStringLiteral("Fatura Özel Kod")));
         QCOMPARE(grid.hucre(3, Sutun::CoktanSecmeSecenek),
                  QStringLiteral("Hepsi,1  /  Merkez Depo,2  /  Hammadde Deposu,3  /  Ankara Depo,4  /  İzmir Depo,"));
         QCOMPARE(grid.hucre(4, Sutun::Secenek), QStringLiteral("a|b"));
@@ -178,15 +179,15 @@ private slots:
                              " INSERT INTO CARIKART (Cari_ID, Cari_Kod, Grup_Kod) SELECT i, printf('K%05d', i), 'G' FROM n;"
                              " INSERT INTO CARIKART (Cari_ID, Cari_Kod, Grup_Kod) VALUES (1, 'A%B', 'Ç''1'), (2, 'AXB', 'ç''2')")
                   .arg(cariler));
-        const std::optional<QString> liste = Deger_Listesi_Al(QStringLiteral("Cari Kodu"));
+        const std::optional<QString> liste = Deger_Listesi_Al(o_, QStringLiteral("Cari Kodu"));
         QCOMPARE(!liste.has_value(), uzun);
         if (liste) QCOMPARE(liste->count(u'|'), cariler + 1);
-        QCOMPARE(Baslayan_Degerler(QStringLiteral("Cari Kodu"), QStringLiteral("K0001")).size(), 10);
-        QCOMPARE(Baslayan_Degerler(QStringLiteral("Cari Kodu"), QStringLiteral("K")).size(), kOnEkSiniri);
-        QCOMPARE(Baslayan_Degerler(QStringLiteral("Cari Kodu"), QStringLiteral("A%")), QStringList{QStringLiteral("A%B")});
-        QCOMPARE(Baslayan_Degerler(QStringLiteral("Cari Grup Kodu"), QStringLiteral("Ç'")), QStringList{QStringLiteral("Ç'1")});
-        QVERIFY(Listede_Var(QStringLiteral("Cari Grup Kodu"), QStringLiteral("ç'2")));
-        QVERIFY(!Listede_Var(QStringLiteral("Cari Grup Kodu"), QStringLiteral("ç'")));
+        QCOMPARE(Baslayan_Degerler(o_, QStringLiteral("Cari Kodu"), QStringLiteral("K0001")).size(), 10);
+        QCOMPARE(Baslayan_Degerler(o_, QStringLiteral("Cari Kodu"), QStringLiteral("K")).size(), kOnEkSiniri);
+        QCOMPARE(Baslayan_Degerler(o_, QStringLiteral("Cari Kodu"), QStringLiteral("A%")), QStringList{QStringLiteral("A%B")});
+        QCOMPARE(Baslayan_Degerler(o_, QStringLiteral("Cari Grup Kodu"), QStringLiteral("Ç'")), QStringList{QStringLiteral("Ç'1")});
+        QVERIFY(Listede_Var(o_, QStringLiteral("Cari Grup Kodu"), QStringLiteral("ç'2")));
+        QVERIFY(!Listede_Var(o_, QStringLiteral("Cari Grup Kodu"), QStringLiteral("ç'")));
         QVERIFY(kutular_->kutular.isEmpty());
     }
 
@@ -210,10 +211,7 @@ private slots:
         if (tekIsyeri) firma(QStringLiteral("DELETE FROM ISYERITANIM WHERE Isyeri_Kodu<>'01'"));
         IzgaraModeli grid;
         filtreSatirlari(grid, satirlar);
-        degiskenler().IsyeriKosulu = kosul;
-        degiskenler().SeciliIsyerleri = QStringLiteral("eski");
-        Isyeri_Basligi(grid);
-        QCOMPARE(degiskenler().SeciliIsyerleri, beklenen);
+        QCOMPARE(Isyeri_Basligi(o_, grid, kosul), beklenen);
     }
 };
 

@@ -6,7 +6,6 @@
 #include "platform/veritabani/TsqlCevirici.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
 #include "query/Sorgu.h"
-#include "startup/Degiskenler.h"
 #include "template/Sablon.h"
 
 #include <cstddef>
@@ -15,12 +14,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boyut) {
     IzgaraModeli grid;
     Filtre_Izgarasi_Kur(grid);
-    degiskenler() = Degiskenler{};
+    SablonSql sql;
     const QByteArray baytlar(reinterpret_cast<const char*>(veri), static_cast<qsizetype>(boyut));
-    if (!Sablon_Coz(grid, baytlar).isEmpty()) return 0;
+    if (!Sablon_Coz(grid, sql, baytlar).isEmpty()) return 0;
     SorguOrtami ortam;
-    ortam.TemelSQL = degiskenler().TemelSQL;
-    ortam.GroupSQL = degiskenler().GroupSQL;
+    ortam.TemelSQL = sql.TemelSQL;
+    ortam.GroupSQL = sql.GroupSQL;
     ortam.OndalikAyirac = QStringLiteral(",");
     ortam.BinlikAyirac = QStringLiteral(".");
     ortam.buYil = 2026;

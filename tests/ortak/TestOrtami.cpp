@@ -1,6 +1,5 @@
 #include "ortak/TestOrtami.h"
 #include "DemoUretici.h"
-#include "startup/Degiskenler.h"
 #include "startup/Subs.h"
 #include "startup/Veritabani.h"
 
@@ -45,15 +44,13 @@ void bolgeselAyarla(const QString& ondalik, const QString& binlik, const QString
     Kayit_Yaz(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sShortDate"), kisaTarih);
 }
 
-void degiskenleriSifirla() { degiskenler() = Degiskenler{}; }
-
-void demoOturumu(const GeciciSunucu& sunucu) {
-    degiskenleriSifirla();
-    Degiskenler& d = degiskenler();
-    d.RaporKodu = QStringLiteral("FATURAKART");
-    d.OndalikAyirac = QStringLiteral(",");
-    d.BinlikAyirac = QStringLiteral(".");
-    Baglan(QStringLiteral("sa"), QString(), QStringLiteral("DEMOFIRMA"), sunucu.klasor());
+std::shared_ptr<Oturum> demoOturumu(const GeciciSunucu& sunucu) {
+    auto o = std::make_shared<Oturum>();
+    o->giris = {QStringLiteral("DEMOFIRMA"), sunucu.klasor(), QStringLiteral("sa"), QString(), 1};
+    o->ayraclar = {QStringLiteral(","), QStringLiteral(".")};
+    o->firma.sysfrm_nm = QStringLiteral("Demo");
+    o->baglanti = Baglan(o->giris.SqlKullanici, o->giris.SqlSifre, o->giris.VeriTabaniAdi, o->giris.ServerAdi);
+    return o;
 }
 
 #include "filterform/FiltreIzgarasi.h"

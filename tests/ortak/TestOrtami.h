@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
+#include "startup/Oturum.h"
 
 #include <QHash>
 #include <QList>
@@ -99,12 +100,9 @@ private:
 void bolgeselAyarla(const QString& ondalik = QStringLiteral(","), const QString& binlik = QStringLiteral("."),
                     const QString& ayirac = QStringLiteral("."), const QString& kisaTarih = QStringLiteral("dd.MM.yyyy"));
 
-// Clears the run-wide record, as a new process would have it.
-void degiskenleriSifirla();
-
-// A fresh record connected to the server's demo company, with the Turkish
-// separators and the report's main table, as start-up leaves it.
-void demoOturumu(const GeciciSunucu& sunucu);
+// A session on the server's demo company with the Turkish separators, as
+// start-up makes it for the administrator (no restrictions).
+std::shared_ptr<Oturum> demoOturumu(const GeciciSunucu& sunucu);
 
 class IzgaraModeli;
 // A filter grid holding the given template filter lines (empty lines give empty rows).

@@ -1,7 +1,6 @@
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "query/Sorgu.h"
-#include "startup/Degiskenler.h"
 
 #include <QDate>
 #include <QtTest>
@@ -260,18 +259,20 @@ private slots:
         QVERIFY(d.WhereVar);
     }
 
-    // The grid step: reads the grid and the record, writes both back.
+    // The grid step: reads the grid's rows, writes the normalised cells back,
+    // and carries the earlier state on.
     void izgaraVeKayit() {
-        degiskenleriSifirla();
-        Degiskenler& d = degiskenler();
-        d.OndalikAyirac = QStringLiteral(",");
-        d.BinlikAyirac = QStringLiteral(".");
-        d.TemelSQL = QStringLiteral("SELECT * From F");
+        SorguOrtami o;
+        o.OndalikAyirac = QStringLiteral(",");
+        o.BinlikAyirac = QStringLiteral(".");
+        o.TemelSQL = QStringLiteral("SELECT * From F");
+        o.buYil = QDate::currentDate().year();
+        SorguDurumu d;
         d.DetayGoster = true;
         IzgaraModeli grid;
         filtreSatirlari(grid, {QStringLiteral("Son;01/03/12;;;F.Tarih;;BTR;True;;;"), QStringLiteral("Tarih;01/03;;;F.Tarih;;TR;False;;;"),
                                QStringLiteral("KDV;abc;;1;S.KDV;;GR;True;;;")});
-        Sorgu_Olustur(grid);
+        d = Sorgu_Olustur(grid, o, d);
         QCOMPARE(d.HataMesaji, KosulMesaji::sene());
         QCOMPARE(d.RaporSQL, QStringLiteral("SELECT * From F WHERE F.Tarih <= '03/01/12'"));
         QVERIFY(d.DetayGoster);
@@ -283,7 +284,7 @@ private slots:
         grid.hucreYaz(3, Sutun::Baslangic, QStringLiteral("x"));
         grid.hucreYaz(1, Sutun::Baslangic, QStringLiteral("01/03/2012"));
         grid.hucreYaz(2, Sutun::Girsin, QStringLiteral("True"));
-        Sorgu_Olustur(grid);
+        d = Sorgu_Olustur(grid, o, d);
         QCOMPARE(d.HataMesaji, QString());
         QCOMPARE(d.RaporSQL, QStringLiteral("SELECT * From F WHERE F.Tarih <= '03/01/2012' AND F.Tarih >= '03/01/") +
                                  QString::number(QDate::currentDate().year()) + u'\'');

@@ -7,7 +7,6 @@
 #include "report/AnaRapor.h"
 #include "report/Cikti.h"
 #include "report/SubSiparis.h"
-#include "startup/Degiskenler.h"
 #include "startup/Subs.h"
 #include "startup/Veritabani.h"
 
@@ -111,10 +110,11 @@ class TstAnaRapor : public QObject {
     QTemporaryDir dir_;
     std::unique_ptr<SahteSistem> sistem_;
     std::unique_ptr<KayitliMesajlar> kutular_;
+    RaporGirdisi g_;
 
     QList<Sayfa> uret() {
         SayfaDeposu depo;
-        Rapor_Uret(depo);
+        Rapor_Uret(g_, depo);
         return depo.sayfalar;
     }
 
@@ -127,17 +127,16 @@ private slots:
     }
 
     void init() {
-        degiskenleriSifirla();
-        Degiskenler& d = degiskenler();
-        d.BaglantiCumlesi = SqlGirisCumlesi(QStringLiteral("sa"), QString(), QStringLiteral("RAPOR"), dir_.path());
-        d.sysfrm_nm = QStringLiteral("Deneme Ticaret A.Ş.");
-        d.OndalikAyirac = QStringLiteral(",");
-        d.BinlikAyirac = QStringLiteral(".");
-        d.AnaParaFormat = QStringLiteral("#,##0.00");
-        d.BirimFiyatFormat = QStringLiteral("#,##0.000");
-        d.DovizFormat = QStringLiteral("#,##0.00");
-        d.DovizBirimFiyatFormat = QStringLiteral("#,##0.0000");
-        d.KurFormat = QStringLiteral("#,##0.0000");
+        g_ = {};
+        RaporGirdisi& d = g_;
+        d.baglanti = Baglan(QStringLiteral("sa"), QString(), QStringLiteral("RAPOR"), dir_.path());
+        d.firma.sysfrm_nm = QStringLiteral("Deneme Ticaret A.Ş.");
+        d.ayraclar = {QStringLiteral(","), QStringLiteral(".")};
+        d.firma.AnaParaFormat = QStringLiteral("#,##0.00");
+        d.firma.BirimFiyatFormat = QStringLiteral("#,##0.000");
+        d.firma.DovizFormat = QStringLiteral("#,##0.00");
+        d.firma.DovizBirimFiyatFormat = QStringLiteral("#,##0.0000");
+        d.firma.KurFormat = QStringLiteral("#,##0.0000");
         d.RaporSQL = kSecim + QStringLiteral(" ORDER BY Grup, Fatura_ID");
         d.GenelRaporToplami = true;
     }
@@ -173,7 +172,7 @@ private slots:
         QFETCH(bool, aciklama);
         QFETCH(bool, detay);
         QFETCH(QString, kosul);
-        Degiskenler& d = degiskenler();
+        RaporGirdisi& d = g_;
         d.GrupAlani = grup;
         d.GrupAdi = QStringLiteral("Grup Kodu");
         d.AyriSayfaya = ayriSayfa;
@@ -214,7 +213,7 @@ private slots:
         QFETCH(bool, aciklama);
         QFETCH(bool, secenek);
         QFETCH(int, yukseklik);
-        Degiskenler& d = degiskenler();
+        RaporGirdisi& d = g_;
         d.FaturaAciklamasiGoster = aciklama;
         d.SatirCizgisiEkle = secenek;
         d.RaporSQL = kSecim + QStringLiteral(" WHERE Fatura_ID<=4");
@@ -248,7 +247,7 @@ private slots:
     void genelToplamSqlToplaminaEsit() {
         const QList<Sayfa> sayfalar = uret();
         std::shared_ptr<KayitSeti> k;
-        Kayit_Ac(k, QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(Fatura_ID) AS n FROM FATURAKART"));
+        Kayit_Ac(*g_.baglanti, k, QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(Fatura_ID) AS n FROM FATURAKART"));
         const Sayfa& son = sayfalar.last();
         QCOMPARE(metinler(son, QStringLiteral("Field2")),
                  QStringList{SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","),
@@ -257,7 +256,7 @@ private slots:
     }
 
     void grupToplamlariSqlIleAyni() {
-        degiskenler().GrupAlani = QStringLiteral("Grup");
+        g_.GrupAlani = QStringLiteral("Grup");
         const QList<Sayfa> sayfalar = uret();
         QStringList toplamlar, sayilar;
         for (const Sayfa& p : sayfalar) {
@@ -267,7 +266,8 @@ private slots:
         QStringList beklenen, beklenenSayi;
         for (const char* g : {"A", "B", "C"}) {
             std::shared_ptr<KayitSeti> k;
-            Kayit_Ac(k, QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(*) AS n FROM FATURAKART WHERE Grup='%1'").arg(QLatin1String(g)));
+            Kayit_Ac(*g_.baglanti, k,
+                     QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(*) AS n FROM FATURAKART WHERE Grup='%1'").arg(QLatin1String(g)));
             beklenen << SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","),
                                             QStringLiteral("."));
             beklenenSayi << k->Fields(QStringLiteral("n")).metin();
@@ -299,11 +299,11 @@ private slots:
                      "INSERT INTO FATURAKART VALUES (1,150000,'A'),(2,150000.01,'A');",
                      nullptr, nullptr, nullptr);
         sqlite3_close(db);
-        Degiskenler& v = degiskenler();
-        v.BaglantiCumlesi = SqlGirisCumlesi(QStringLiteral("sa"), QString(), QStringLiteral("R"), d.path());
-        v.RaporSQL = QStringLiteral("SELECT Fatura_ID, Net_Tutar, Grup FROM FATURAKART");
+        RaporGirdisi g = g_;
+        g.baglanti = Baglan(QStringLiteral("sa"), QString(), QStringLiteral("R"), d.path());
+        g.RaporSQL = QStringLiteral("SELECT Fatura_ID, Net_Tutar, Grup FROM FATURAKART");
         // The last page hides the footer, so read the value the footer handler computes.
-        AnaRapor r;
+        AnaRapor r(g);
         SayfaDeposu depo;
         RaporMotoru m(r, depo);
         m.calistir();
@@ -321,9 +321,8 @@ private slots:
     }
 
     void faturaSatirlari() {
-        Degiskenler& d = degiskenler();
-        d.DetayGoster = true;
-        d.RaporSQL = kSecim + QStringLiteral(" WHERE Fatura_ID=1");
+        g_.DetayGoster = true;
+        g_.RaporSQL = kSecim + QStringLiteral(" WHERE Fatura_ID=1");
         const Sayfa p = uret().first();
         QCOMPARE(metinler(p, QStringLiteral("txtTutar")).value(0), QStringLiteral("100,00"));
         // The invoice's own net amount comes first, then its lines'.
@@ -354,11 +353,11 @@ private slots:
             bool yaz(const QString&) override { return true; }
             bool hataVar() const override { return false; }
         };
-        degiskenler().DetayGoster = true;
+        g_.DetayGoster = true;
         auto kitap = std::make_unique<Kayitci>();
         Kayitci* k = kitap.get();
         {
-            Bant::ExcelYazici yazici(std::move(kitap), dir_.filePath(QStringLiteral("k.xls")), AnaRapor::degerBicimi(),
+            Bant::ExcelYazici yazici(std::move(kitap), dir_.filePath(QStringLiteral("k.xls")), AnaRapor::degerBicimi(g_.ayraclar),
                                      QStringLiteral("K"));
             for (Sayfa s : uret()) yazici.sayfa(std::move(s));
             QVERIFY(yazici.bitir());
@@ -407,19 +406,18 @@ private slots:
     }
 
     void hataliSorguHataVerir() {
-        degiskenler().RaporSQL = QStringLiteral("SELECT Yok FROM FATURAKART");
+        g_.RaporSQL = QStringLiteral("SELECT Yok FROM FATURAKART");
         SayfaDeposu depo;
         bool hata = false;
         try {
-            Rapor_Uret(depo);
+            Rapor_Uret(g_, depo);
         } catch (const VeritabaniHatasi&) { hata = true; }
         QVERIFY(hata);
-        QVERIFY(!degiskenler().RaporUretiliyor);
     }
 
     void pdfYazilir() {
         const QString dosya = dir_.filePath(QStringLiteral("r.pdf"));
-        QVERIFY(Pdf_Gonder(false, dosya));
+        QVERIFY(Pdf_Gonder(g_, false, dosya));
         QFile f(dosya);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray b = f.readAll();

@@ -4,7 +4,6 @@
 #include "ortak/TestOrtami.h"
 #include "query/Sorgu.h"
 #include "report/Cikti.h"
-#include "startup/Degiskenler.h"
 #include "startup/Veritabani.h"
 
 #include <QApplication>
@@ -34,6 +33,13 @@ class TstYaziciCups : public QObject {
     std::unique_ptr<KayitliMesajlar> kutular_;
     std::unique_ptr<SahteSistem> sistem_;
     std::unique_ptr<FiltreFormu> form_;
+    Denetleyici denetleyici_;
+
+    // The report of the form's filters as they stand.
+    RaporGirdisi girdi() {
+        denetleyici_.durum = Sorgu_Olustur(form_->FiltreGrd, Sorgu_Ortami(*denetleyici_.oturum, form_->sablon()), {});
+        return Rapor_Girdisi(*denetleyici_.oturum, denetleyici_.durum, QString());
+    }
 
     QString komut(const QString& program, const QStringList& argumanlar, int* durum = nullptr) {
         QProcess p;
@@ -147,8 +153,9 @@ private slots:
         kutular_ = std::make_unique<KayitliMesajlar>();
         sistem_ = std::make_unique<SahteSistem>();
         bolgeselAyarla();
-        demoOturumu(*sunucu_);
-        form_ = std::make_unique<FiltreFormu>();
+        denetleyici_ = {};
+        denetleyici_.oturum = demoOturumu(*sunucu_);
+        form_ = std::make_unique<FiltreFormu>(Liste_Ortami(*denetleyici_.oturum));
         QCOMPARE(form_->yukle(QStringLiteral(FATURA_KAYNAK_DIZINI "/data/Master.mtr")), QString());
         form_->etkinlestir();
         const int tarih = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
@@ -169,14 +176,14 @@ private slots:
         });
         kabul.start(50);
         form_->RaporYeri.hucreYaz(0, 0, QStringLiteral("Yazıcı"));
-        TamamBtn_Click(*form_, nullptr);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
         QCOMPARE(secilen, QStringLiteral("FaturaPDF"));
         QVERIFY(kutular_->kutular.isEmpty());
         const QString basilan = yeniBaski(baslangic);
         QTemporaryDir d;
         TopluCiktilar c;
         c.pdf = d.filePath(QStringLiteral("ayni.pdf"));
-        QVERIFY(Dosyalara_Yaz(c));
+        QVERIFY(Dosyalara_Yaz(girdi(), c));
         ayniBaski(basilan, c.pdf);
     }
 
@@ -191,13 +198,12 @@ private slots:
     void diyalogsuz() {
         QFETCH(QString, yazici);
         QFETCH(bool, basar);
-        Sorgu_Olustur(form_->FiltreGrd);
         const QDateTime baslangic = QDateTime::currentDateTime().addSecs(-1);
         QTemporaryDir d;
         TopluCiktilar c;
         c.pdf = d.filePath(QStringLiteral("ayni.pdf"));
         c.yazici = yazici;
-        QCOMPARE(Dosyalara_Yaz(c), basar);
+        QCOMPARE(Dosyalara_Yaz(girdi(), c), basar);
         if (!basar) {
             QCOMPARE(kutular_->kutular.size(), 1);
             QCOMPARE(kutular_->kutular.first().metin, QStringLiteral("Yazıcı bulunamadı: Yok"));

@@ -1,6 +1,5 @@
 #include "ortak/TestOrtami.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Subs.h"
 
@@ -12,9 +11,11 @@ const QString kSoru = QStringLiteral("Programın Çalışabilmesi için Sistemin
 QString oku(const char* ad) {
     return Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("Control Panel\\International"), QString::fromLatin1(ad));
 }
-bool kontrolEt() {
+// True when the check ended the program; `ayraclar` gets what it gave otherwise.
+bool kontrolEt(Ayraclar* ayraclar = nullptr) {
     try {
-        Bolgesel_Ayar_Kontrol();
+        const Ayraclar a = Bolgesel_Ayar_Kontrol();
+        if (ayraclar) *ayraclar = a;
     } catch (const ProgramSonu&) { return true; }
     return false;
 }
@@ -27,39 +28,34 @@ class TstBolgesel : public QObject {
 
 private slots:
     void init() {
-        degiskenleriSifirla();
         sistem_ = std::make_unique<SahteSistem>();
         kutular_ = std::make_unique<KayitliMesajlar>();
     }
 
     void turkceAyarlarSormaz() {
         bolgeselAyarla();
-        QVERIFY(!kontrolEt());
+        Ayraclar a;
+        QVERIFY(!kontrolEt(&a));
         QVERIFY(kutular_->kutular.isEmpty());
-        QCOMPARE(degiskenler().HataMesaji, QString());
-        QCOMPARE(degiskenler().OndalikAyirac, QStringLiteral(","));
-        QCOMPARE(degiskenler().BinlikAyirac, QStringLiteral("."));
+        QCOMPARE(a.OndalikAyirac, QStringLiteral(","));
+        QCOMPARE(a.BinlikAyirac, QStringLiteral("."));
     }
 
     void farkliAyarHayirProgramiBitirir_data() {
         QTest::addColumn<QStringList>("ayarlar"); // sDecimal, sThousand, sDate, sShortDate
-        QTest::addColumn<QString>("isaret");
-        QTest::newRow("ondalik") << QStringList{".", ".", ".", "dd.MM.yyyy"} << "ONDALIK";
-        QTest::newRow("basamak") << QStringList{",", ",", ".", "dd.MM.yyyy"} << "BASAMAK";
-        QTest::newRow("tarih ayiraci") << QStringList{",", ".", "/", "dd.MM.yyyy"} << "TARIH";
-        QTest::newRow("kisa tarih sifirsiz") << QStringList{",", ".", ".", "d.MM.yyyy"} << "TARIH";
-        QTest::newRow("sonraki isaret oncekini ezer") << QStringList{".", ",", ".", "dd.MM.yyyy"} << "BASAMAK";
-        QTest::newRow("buyuk kucuk harf farki") << QStringList{",", ".", ".", "DD.MM.YYYY"} << "TARIH";
+        QTest::newRow("ondalik") << QStringList{".", ".", ".", "dd.MM.yyyy"};
+        QTest::newRow("basamak") << QStringList{",", ",", ".", "dd.MM.yyyy"};
+        QTest::newRow("tarih ayiraci") << QStringList{",", ".", "/", "dd.MM.yyyy"};
+        QTest::newRow("kisa tarih sifirsiz") << QStringList{",", ".", ".", "d.MM.yyyy"};
+        QTest::newRow("buyuk kucuk harf farki") << QStringList{",", ".", ".", "DD.MM.YYYY"};
     }
     void farkliAyarHayirProgramiBitirir() {
         QFETCH(QStringList, ayarlar);
-        QFETCH(QString, isaret);
         bolgeselAyarla(ayarlar[0], ayarlar[1], ayarlar[2], ayarlar[3]);
         kutular_->cevaplar = {false};
         QVERIFY(kontrolEt());
         QCOMPARE(kutular_->metinler(), QStringList{kSoru});
         QCOMPARE(kutular_->kutular.first().simge, Simge::Soru);
-        QCOMPARE(degiskenler().HataMesaji, isaret);
         QCOMPARE(oku("sDecimal"), ayarlar[0]); // nothing was written
         QCOMPARE(oku("sShortDate"), ayarlar[3]);
     }
@@ -67,14 +63,14 @@ private slots:
     void evetDordunuYazarVeDevamEder() {
         bolgeselAyarla(QStringLiteral(","), QStringLiteral("."), QStringLiteral("."), QStringLiteral("d.M.yyyy"));
         kutular_->cevaplar = {true};
-        QVERIFY(!kontrolEt());
+        Ayraclar a;
+        QVERIFY(!kontrolEt(&a));
         QCOMPARE(kutular_->metinler(), QStringList{kSoru});
         QCOMPARE(oku("sDecimal"), QStringLiteral(","));
         QCOMPARE(oku("sThousand"), QStringLiteral("."));
         QCOMPARE(oku("sDate"), QStringLiteral("."));
         QCOMPARE(oku("sShortDate"), QStringLiteral("dd.MM.yyyy"));
-        QCOMPARE(degiskenler().HataMesaji, QString());
-        QCOMPARE(degiskenler().OndalikAyirac, QStringLiteral(","));
+        QCOMPARE(a.OndalikAyirac, QStringLiteral(","));
         QVERIFY(!sistem_->yenidenBaslatildi);
         // A second check in the same run finds them in order.
         kutular_->kutular.clear();

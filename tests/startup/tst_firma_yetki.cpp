@@ -1,6 +1,5 @@
 #include "ortak/TestOrtami.h"
 #include "platform/veritabani/VeritabaniHatasi.h"
-#include "startup/Degiskenler.h"
 #include "startup/FirmaAyarlari.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Veritabani.h"
@@ -27,20 +26,24 @@ class TstFirmaYetki : public QObject {
     std::unique_ptr<KayitliMesajlar> kutular_;
     QTemporaryDir programDizini_;
 
+    std::shared_ptr<Baglanti> baglanti_;
+    QString veritabani_;
+    int kullanici_ = 1;
+    FirmaBilgisi firma_;
+
     void baglan(int kullanici = 1) {
-        degiskenleriSifirla();
-        Degiskenler& d = degiskenler();
-        d.VeriTabaniAdi = QStringLiteral("DEMOFIRMA");
-        d.Kullanici_ID = kullanici;
-        d.RaporYetkiAlani = QStringLiteral("BR");
-        Baglan(QStringLiteral("sa"), QString(), d.VeriTabaniAdi, sunucu_->klasor());
+        veritabani_ = QStringLiteral("DEMOFIRMA");
+        kullanici_ = kullanici;
+        firma_ = {};
+        baglanti_ = Baglan(QStringLiteral("sa"), QString(), veritabani_, sunucu_->klasor());
     }
+    Yetkiler yetkileriOku() { return Yetkileri_Oku(*baglanti_, firma_, kullanici_); }
     void tanim(const QString& sql) { sunucu_->calistir(QStringLiteral("Defination_DB"), sql); }
     void firma(const QString& sql) { sunucu_->calistir(QStringLiteral("DEMOFIRMA"), sql); }
     // Runs the company read and tells whether it ended the program.
     bool firmaOku() {
         try {
-            Firma_Ayarlarini_Oku();
+            firma_ = Firma_Ayarlarini_Oku(*baglanti_, veritabani_);
         } catch (const ProgramSonu& s) { return s.durum == 1; }
         return false;
     }
@@ -63,23 +66,15 @@ private slots:
         baglan();
         QVERIFY(!firmaOku());
         QVERIFY(kutular_->kutular.isEmpty());
-        const Degiskenler& d = degiskenler();
+        const FirmaBilgisi& d = firma_;
         QCOMPARE(d.sysfrm_ID, 1);
         QCOMPARE(d.sysfrm_nm, QStringLiteral("Anadolu Ticaret ve Sanayi A.Ş.")); // stored with trailing blanks
-        QCOMPARE(d.Mali_Yil_Baslangic.date(), QDate(2026, 1, 1));
-        QCOMPARE(d.Mali_Yil_Bitis.date(), QDate(2026, 12, 31));
         QVERIFY(d.AmbarYetkiyeBagli && d.IsyeriYetkiyeBagli);
         QCOMPARE(d.AnaParaFormat, QStringLiteral("#,##0.00"));
         QCOMPARE(d.BirimFiyatFormat, QStringLiteral("#,##0.000"));
         QCOMPARE(d.DovizFormat, QStringLiteral("#,##0.00"));
         QCOMPARE(d.DovizBirimFiyatFormat, QStringLiteral("#,##0.0000"));
         QCOMPARE(d.KurFormat, QStringLiteral("#,##0.0000"));
-        QCOMPARE(d.OzelRenkli, quint8(1));
-        QCOMPARE(d.StokSFRSeviye, quint8(3));
-        QCOMPARE(d.StokSeviyeOzelKontrol, Para::tamdan(10));
-        QCOMPARE(d.DefKDV, Para::tamdan(20));
-        QCOMPARE(d.KrediLimiti, Para()); // NULL in the demo row
-        QCOMPARE(d.KasaHareketListeTipi, 1);
     }
 
     void bicimKurali_data() {
@@ -108,11 +103,8 @@ private slots:
                              "AnaParaVirgul=0, KurVirgul=1")
                   .arg(deger));
         baglan();
-        QVERIFY(!firmaOku());
-        const Degiskenler& d = degiskenler();
-        QCOMPARE(d.DefKDV, Para());
-        QCOMPARE(d.KrediLimiti, Para());
-        QCOMPARE(d.KasaHareketListeTipi, 1);
+        QVERIFY(!firmaOku()); // settings left empty have their defaults, not an error
+        const FirmaBilgisi& d = firma_;
         QCOMPARE(d.AnaParaFormat, QStringLiteral("#,##0"));
         QCOMPARE(d.KurFormat, QStringLiteral("#,##0.0"));
     }
@@ -134,7 +126,7 @@ private slots:
     void firmaSatiriYok() {
         QFETCH(QString, veritabani);
         baglan();
-        degiskenler().VeriTabaniAdi = veritabani;
+        veritabani_ = veritabani;
         QVERIFY(firmaOku());
         // The quote cannot end the literal: the statement runs and finds no row.
         QCOMPARE(kutular_->metinler(), QStringList{kFirmaHatasi});
@@ -174,7 +166,7 @@ private slots:
         baglan();
         std::shared_ptr<KayitSeti> k;
         const QString sql = QStringLiteral("SELECT Yok FROM CARIKART");
-        Kayit_Ac(k, sql);
+        Kayit_Ac(*baglanti_, k, sql);
         QVERIFY(k);
         QCOMPARE(k->State(), int(KayitSeti::adStateClosed));
         QCOMPARE(kutular_->kutular.size(), 2);
@@ -184,8 +176,8 @@ private slots:
         QCOMPARE(kutular_->kutular.at(1).simge, Simge::Kritik);
         QCOMPARE(sistem_->pano, sql);
         // The same set opens the next statement; an open set is closed first.
-        Kayit_Ac(k, QStringLiteral("SELECT Cari_Kod FROM CARIKART"));
-        Kayit_Ac(k, QStringLiteral("SELECT Stok_Kod FROM STOKKART"));
+        Kayit_Ac(*baglanti_, k, QStringLiteral("SELECT Cari_Kod FROM CARIKART"));
+        Kayit_Ac(*baglanti_, k, QStringLiteral("SELECT Stok_Kod FROM STOKKART"));
         QCOMPARE(k->State(), int(KayitSeti::adStateOpen));
         QVERIFY(k->RecordCount() > 0);
     }
@@ -217,34 +209,33 @@ private slots:
         if (!hazirlik.isEmpty()) firma(hazirlik);
         baglan(kullanici);
         QVERIFY(!firmaOku());
-        Yetkileri_Oku();
-        QCOMPARE(degiskenler().RaporYetkisi, yetki);
-        QCOMPARE(degiskenler().IsyeriListesi, isyerleri);
-        QCOMPARE(degiskenler().AmbarListesi, ambarlar);
+        const Yetkiler y = yetkileriOku();
+        QCOMPARE(y.RaporYetkisi, yetki);
+        QCOMPARE(y.kisitlar.IsyeriListesi, isyerleri);
+        QCOMPARE(y.kisitlar.AmbarListesi, ambarlar);
     }
 
     void kisitlamaBayragiKapali() {
         tanim(QStringLiteral("UPDATE sysfrmlng SET IsyeriYetkiyeBagli=0"));
         baglan(2);
         QVERIFY(!firmaOku());
-        Yetkileri_Oku();
-        QCOMPARE(degiskenler().IsyeriListesi, QString());
-        QCOMPARE(degiskenler().AmbarListesi, QStringLiteral("IN('1','4')"));
+        const Yetkiler y = yetkileriOku();
+        QCOMPARE(y.kisitlar.IsyeriListesi, QString());
+        QCOMPARE(y.kisitlar.AmbarListesi, QStringLiteral("IN('1','4')"));
     }
 
     void nullYetkiYetkisiz() {
         tanim(QStringLiteral("UPDATE Kullanici SET BR=NULL WHERE Kullanici_ID=2"));
         baglan(2);
         QVERIFY(!firmaOku());
-        Yetkileri_Oku();
-        QVERIFY(!degiskenler().RaporYetkisi);
+        QVERIFY(!yetkileriOku().RaporYetkisi);
     }
 
     void yetkiSatiriYokHataCagirana() {
         baglan(9);
         QVERIFY(!firmaOku());
         try {
-            Yetkileri_Oku();
+            yetkileriOku();
             QFAIL("no error raised");
         } catch (const VeritabaniHatasi& h) { QCOMPARE(h.numara(), HataNo::KayitYok); }
     }

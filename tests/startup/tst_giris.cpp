@@ -1,5 +1,5 @@
 #include "ortak/TestOrtami.h"
-#include "startup/Degiskenler.h"
+#include "startup/Veritabani.h"
 #include "startup/GirisFormu.h"
 #include "startup/LoginFrm.h"
 #include "startup/ProgramSonu.h"
@@ -50,12 +50,14 @@ class TstGiris : public QObject {
         g->yukle();
         return g;
     }
-    // The login window, shown and active; `baslatildi` counts the company choices.
-    std::unique_ptr<LoginFrm> pencere(int* baslatildi = nullptr) {
+    // The login window, shown and active; `baslatildi` counts the company
+    // choices, `giris` gets the login they start with.
+    std::unique_ptr<LoginFrm> pencere(int* baslatildi = nullptr, GirisBilgisi* giris = nullptr) {
         auto f = std::make_unique<LoginFrm>();
         f->setAttribute(Qt::WA_DeleteOnClose, false);
-        f->baslat = [baslatildi] {
+        f->baslat = [baslatildi, giris](const GirisBilgisi& g) {
             if (baslatildi) ++*baslatildi;
+            if (giris) *giris = g;
         };
         f->show();
         f->activateWindow();
@@ -79,7 +81,6 @@ class TstGiris : public QObject {
 private slots:
     void initTestCase() { sunucu_ = std::make_unique<GeciciSunucu>(5); }
     void init() {
-        degiskenleriSifirla();
         kok_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", kok_->filePath(QStringLiteral("ayar")).toUtf8());
         QDir(kok_->path()).mkpath(QStringLiteral("Suite/Rapor"));
@@ -227,7 +228,8 @@ private slots:
         OdbcBaglanti odbc(QStringLiteral("DRIVER={SQLite3};Database=%1;").arg(sunucu_->dosya(QStringLiteral("Defination_DB"))),
                           QDeadlineTimer(5000));
         const QString sql = Kullanici_Sorgusu(Buyuk_Harf(ad), Sifrele(sifre));
-        for (Baglanti* b : {static_cast<Baglanti*>(&odbc), degiskenler().Baglanti_.get()}) {
+        const auto gomulu = Baglan(QStringLiteral("sa"), QString(), QStringLiteral("Defination_DB"), sunucu_->klasor());
+        for (Baglanti* b : {static_cast<Baglanti*>(&odbc), gomulu.get()}) {
             auto imlec = b->sorgula(sql);
             QList<Deger> satir;
             int n = 0;
@@ -278,7 +280,7 @@ private slots:
         if (!gorunur) return;
         g->sunucu = QStringLiteral("  ") + sunucu_->klasor() + QStringLiteral(" ");
         QCOMPARE(g->girisDene(), Sonuc::Girildi);
-        QCOMPARE(degiskenler().ServerAdi, sunucu_->klasor());
+        QCOMPARE(g->giris().ServerAdi, sunucu_->klasor());
     }
 
     // The remembered user is written only when ticked and read at the next start.
@@ -310,13 +312,13 @@ private slots:
         eklendi = true;
         auto g = yuklu();
         QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("1234")), Sonuc::Girildi);
-        QCOMPARE(degiskenler().Kullanici_ID, 1);
+        QCOMPARE(g->giris().Kullanici_ID, 1);
         QCOMPARE(g->firmalar().size(), 1);
         QCOMPARE(g->firmalar().first().kod, QStringLiteral("DEMO"));
         QVERIFY(!g->firmaSec(1));
-        QCOMPARE(degiskenler().VeriTabaniAdi, QStringLiteral("Defination_DB"));
+        QCOMPARE(g->giris().VeriTabaniAdi, QStringLiteral("Defination_DB"));
         QVERIFY(g->firmaSec(0));
-        QCOMPARE(degiskenler().VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
+        QCOMPARE(g->giris().VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
         auto bos = yuklu();
         QCOMPARE(dene(*bos, QStringLiteral("bosta"), QStringLiteral("b")), Sonuc::Girildi);
         QVERIFY(bos->firmalar().isEmpty());
@@ -400,7 +402,8 @@ private slots:
     // on one starts the program on it.
     void girisVeFirmaSecimi() {
         int baslatildi = 0;
-        auto f = pencere(&baslatildi);
+        GirisBilgisi giris;
+        auto f = pencere(&baslatildi, &giris);
         QVERIFY(f);
         QLineEdit* sifre = bul(f.get(), "sysus");
         QTRY_VERIFY(sifre->hasFocus());
@@ -421,8 +424,8 @@ private slots:
         QVERIFY(grid->hasFocus());
         QTest::keyClick(grid, Qt::Key_Return);
         QCOMPARE(baslatildi, 1);
-        QCOMPARE(degiskenler().VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
-        QCOMPARE(degiskenler().Kullanici_ID, 1);
+        QCOMPARE(giris.VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
+        QCOMPARE(giris.Kullanici_ID, 1);
         QVERIFY(!f->isVisible());
     }
 

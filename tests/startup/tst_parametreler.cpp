@@ -1,6 +1,5 @@
 #include "ortak/TestOrtami.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 #include "startup/KomutSatiri.h"
 #include "startup/ProgramSonu.h"
 
@@ -9,8 +8,6 @@
 class TstParametreler : public QObject {
     Q_OBJECT
 private slots:
-    void init() { degiskenleriSifirla(); }
-
     void ayristir_data() {
         QTest::addColumn<QString>("satir");
         QTest::addColumn<QStringList>("parametreler"); // from element 1 on
@@ -34,13 +31,13 @@ private slots:
         KayitliMesajlar kutular;
         bool bitti = false;
         try {
-            Parametreleri_Oku(satir);
+            const KomutParametreleri p = Parametreleri_Oku(satir);
+            QCOMPARE(p.Parametreler.mid(1), parametreler);
+            QCOMPARE(p.Parametreler.value(0), QString());
         } catch (const ProgramSonu& s) {
             bitti = true;
             QCOMPARE(s.durum, 1);
         }
-        QCOMPARE(degiskenler().Parametreler.mid(1), parametreler);
-        QCOMPARE(degiskenler().Parametreler.value(0), QString());
         QCOMPARE(bitti, !mesaj.isEmpty());
         if (!mesaj.isEmpty()) {
             QCOMPARE(kutular.metinler(), QStringList{mesaj});
@@ -53,15 +50,13 @@ private slots:
 
     void alanlaraKopyalama() {
         KayitliMesajlar kutular;
-        Parametreleri_Oku(QStringLiteral("DEMOFIRMA|SRV\\SQL| 12 |sa|æ"));
-        const Degiskenler& d = degiskenler();
+        const GirisBilgisi d = Parametreleri_Oku(QStringLiteral("DEMOFIRMA|SRV\\SQL| 12 |sa|æ")).giris;
         QCOMPARE(d.VeriTabaniAdi, QStringLiteral("DEMOFIRMA"));
         QCOMPARE(d.ServerAdi, QStringLiteral("SRV\\SQL"));
         QCOMPARE(d.Kullanici_ID, 12);
         QCOMPARE(d.SqlKullanici, QStringLiteral("sa"));
         QCOMPARE(d.SqlSifre, QString()); // "æ" stands for the empty password
-        Parametreleri_Oku(QStringLiteral("D|S|1|u|ææ"));
-        QCOMPARE(degiskenler().SqlSifre, QStringLiteral("ææ"));
+        QCOMPARE(Parametreleri_Oku(QStringLiteral("D|S|1|u|ææ")).giris.SqlSifre, QStringLiteral("ææ"));
     }
 
     void komutSatiri_data() {

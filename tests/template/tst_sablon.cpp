@@ -2,7 +2,6 @@
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/metin/Cp1254.h"
-#include "startup/Degiskenler.h"
 #include "template/FiltreSatiri.h"
 #include "template/Sablon.h"
 
@@ -15,6 +14,7 @@ class TstSablon : public QObject {
 
     QTemporaryDir dir_;
     IzgaraModeli grid_;
+    SablonSql sql_;
 
     QString yaz(const QByteArray& icerik) {
         const QString yol = dir_.filePath(QStringLiteral("Master.mtr"));
@@ -24,9 +24,9 @@ class TstSablon : public QObject {
         return yol;
     }
     QString oku(const QByteArray& icerik) {
-        degiskenleriSifirla();
+        sql_ = {};
         Filtre_Izgarasi_Kur(grid_);
-        return Master_Oku(grid_, yaz(icerik));
+        return Master_Oku(grid_, sql_, yaz(icerik));
     }
 
 private slots:
@@ -105,14 +105,14 @@ private slots:
         QFETCH(QString, grup);
         QFETCH(int, satirSayisi);
         QCOMPARE(oku(icerik), mesaj);
-        if (mesaj != SablonMesaji::temelSql() || !temel.isEmpty()) QCOMPARE(degiskenler().TemelSQL, temel);
-        QCOMPARE(degiskenler().GroupSQL, grup);
+        if (mesaj != SablonMesaji::temelSql() || !temel.isEmpty()) QCOMPARE(sql_.TemelSQL, temel);
+        QCOMPARE(sql_.GroupSQL, grup);
         QCOMPARE(grid_.satirSayisi(), satirSayisi);
     }
 
     void dosyaYok() {
         Filtre_Izgarasi_Kur(grid_);
-        QCOMPARE(Master_Oku(grid_, dir_.filePath(QStringLiteral("yok.mtr"))), SablonMesaji::temelSql());
+        QCOMPARE(Master_Oku(grid_, sql_, dir_.filePath(QStringLiteral("yok.mtr"))), SablonMesaji::temelSql());
     }
 
     void filtreSatiri_data() {
@@ -168,7 +168,7 @@ private slots:
             QVERIFY(f.resize(17 * 1024 * 1024));
         }
         Filtre_Izgarasi_Kur(grid_);
-        QCOMPARE(Master_Oku(grid_, yol), SablonMesaji::temelSql());
+        QCOMPARE(Master_Oku(grid_, sql_, yol), SablonMesaji::temelSql());
     }
 
     void kenarBosluklariKirpilir() {
@@ -187,7 +187,7 @@ private slots:
     void kodlama() {
         QFETCH(QByteArray, icerik);
         QCOMPARE(oku(icerik), QString());
-        QCOMPARE(degiskenler().TemelSQL, QStringLiteral("SELECT 'æ'"));
+        QCOMPARE(sql_.TemelSQL, QStringLiteral("SELECT 'æ'"));
         QCOMPARE(grid_.hucre(1, Sutun::FiltreLbl), QStringLiteral("İşlem Tarihi"));
         QCOMPARE(grid_.hucre(1, Sutun::Baslangic), QStringLiteral("Şubat"));
     }

@@ -5,6 +5,7 @@
 //
 // Usage: onizleme_olc [--pages N] --batch "FIRM|FOLDER|..." [--set ...] [--end ...]
 // (the batch mode's company and edits; the template beside this tool or --template).
+#include "app/Denetleyici.h"
 #include "filterform/FiltreFormu.h"
 #include "filterform/Secenekler.h"
 #include "filterform/TopluFiltre.h"
@@ -14,7 +15,6 @@
 #include "report/AnaRapor.h"
 #include "report/Cikti.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 #include "startup/KomutSatiri.h"
 #include "startup/ProgramSonu.h"
 
@@ -69,12 +69,12 @@ private:
     qint64 ilk_ = -1;
 };
 
-void olc(int sayfaSayisi) {
+void olc(const RaporGirdisi& girdi, int sayfaSayisi) {
     auto* p = new Bant::OnizlemePenceresi(AnaRapor::baslik());
     p->show();
     IlkSayfa alici(*p);
     const Olcum uretim;
-    Rapor_Uret(alici);
+    Rapor_Uret(girdi, alici);
     p->uretimBitti();
     uretim.yaz("report into the preview", p->sayfalar().size());
     std::printf("%-32s %7.2f s after the start\n", "first page in the preview", alici.saniye());
@@ -124,19 +124,15 @@ int main(int argc, char** argv) {
     }
     KonsolMesaj mesaj(true);
     mesajServisiniAyarla(&mesaj);
-    Baslangic_Kancalarini_Ayarla({
-        [&k, sayfaSayisi] {
-            FiltreFormu form;
-            Toplu_Formu_Hazirla(k, form);
-            Toplu_Sorgu_Olustur(form);
-            degiskenler().RaporCalisiyor = false;
-            Isyeri_Basligi(form.FiltreGrd);
-            olc(sayfaSayisi);
-        },
-        [] {},
-    });
+    BaslangicKancalari kancalar;
+    kancalar.filtreFormuAc = [&k, sayfaSayisi](std::shared_ptr<const Oturum> oturum) {
+        FiltreFormu form(Liste_Ortami(*oturum));
+        Toplu_Formu_Hazirla(k, form);
+        const SorguDurumu durum = Toplu_Sorgu_Olustur(form, *oturum);
+        olc(Rapor_Girdisi(*oturum, durum, Isyeri_Basligi(form.listeOrtami(), form.FiltreGrd, durum.IsyeriKosulu)), sayfaSayisi);
+    };
     try {
-        Main(k.parametreler);
+        Main(k.parametreler, kancalar);
     } catch (const ProgramSonu& son) { return son.durum; }
     return 0;
 }

@@ -1,6 +1,0 @@
-#include "startup/Degiskenler.h"
-
-Degiskenler& degiskenler() {
-    static Degiskenler kayit;
-    return kayit;
-}
