@@ -13,6 +13,7 @@
 #include "startup/Subs.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -47,10 +48,7 @@ void TamamBtn_Click(Denetleyici& d, FiltreFormu& form, QWidget* ust, const std::
     const QString hedef = form.RaporYeri.hucre(0, 0);
     const RaporGirdisi g = Rapor_Girdisi(*d.oturum, d.durum, Isyeri_Basligi(form.listeOrtami(), form.FiltreGrd, d.durum.IsyeriKosulu));
     d.uretiliyor = true;
-    const struct Bitis {
-        bool& b;
-        ~Bitis() { b = false; }
-    } bitis{d.uretiliyor};
+    const auto bitis = qScopeGuard([&d] { d.uretiliyor = false; });
     if (hedef == QStringLiteral("Ekran"))
         Ekrana_Gonder(g, d.onizleme, iptal);
     else if (hedef == QStringLiteral("Yazıcı"))
