@@ -4,9 +4,9 @@
 # Needs build/compile_commands.json (tools/derle.sh writes it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t KAYNAK < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 2>/dev/null \
-  || find src tests tools -name '*.cpp' -o -name '*.h')
+mapfile -t KAYNAK < <(git ls-files 'bant/*.cpp' 'bant/*.h' 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 2>/dev/null \
+  || find bant src tests tools -name '*.cpp' -o -name '*.h')
 clang-format --dry-run --Werror "${KAYNAK[@]}"
-mapfile -t BIRIM < <(printf '%s\n' "${KAYNAK[@]}" | grep '^src/.*\.cpp$')
+mapfile -t BIRIM < <(printf '%s\n' "${KAYNAK[@]}" | grep -E '^(src|bant/src)/.*\.cpp$')
 printf '%s\n' "${BIRIM[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p build --quiet 2>/dev/null
 echo "static checks: clean"

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/rapor/OnizlemePenceresi.h"
+#include "bant/OnizlemePenceresi.h"
 #include "query/Sorgu.h"
 #include "report/RaporGirdisi.h"
 #include "startup/Baslangic.h"

@@ -2,7 +2,7 @@
 #include "filterform/SecimListesi.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "filterform/Secenekler.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 #include "startup/BolgeselAyar.h"
 #include "template/Sablon.h"
 

@@ -2,7 +2,7 @@
 #include "filterform/FiltreIzgarasi.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/veritabani/SqlMetni.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 #include "query/Sorgu.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/Veritabani.h"

@@ -4,7 +4,7 @@
 #include "report/SubSiparis.h"
 #include "platform/veritabani/Baglanti.h"
 #include "platform/sistem/Sistem.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/Subs.h"
 

@@ -1,5 +1,5 @@
 #include "report/Bicimler.h"
-#include "platform/rapor/Belge.h"
+#include "bant/Belge.h"
 
 using namespace Bant;
 

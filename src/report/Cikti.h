@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/rapor/MetinYazici.h"
-#include "platform/rapor/Sayfa.h"
+#include "bant/MetinYazici.h"
+#include "bant/Sayfa.h"
 #include "report/RaporGirdisi.h"
 
 #include <QPointer>

@@ -4,13 +4,13 @@
 #include "report/Goruntuleyiciler.h"
 #include "report/TexteAtOzellikFrm.h"
 #include "startup/Subs.h"
-#include "platform/rapor/ExcelYazici.h"
-#include "platform/rapor/HtmlYazici.h"
-#include "platform/rapor/MetinKuyrugu.h"
-#include "platform/rapor/MetinYazici.h"
+#include "bant/ExcelYazici.h"
+#include "bant/HtmlYazici.h"
+#include "bant/MetinKuyrugu.h"
+#include "bant/MetinYazici.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/rapor/Sayfa.h"
+#include "bant/Sayfa.h"
 #include "report/Cikti.h"
 
 #include <QString>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/rapor/Belge.h"
+#include "bant/Belge.h"
 
 // Shorthands for laying out the report documents from their tables (twips).
 namespace Duzen {

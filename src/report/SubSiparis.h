@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/rapor/RaporBelgesi.h"
+#include "bant/RaporBelgesi.h"
 
 #include <memory>
 

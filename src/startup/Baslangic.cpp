@@ -5,7 +5,7 @@
 #include "startup/Veritabani.h"
 #include "startup/Yetkiler.h"
 #include "platform/sistem/Mesaj.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 namespace BaslangicMesaji {
 QString eksikParametre() { return QStringLiteral("Eksik Paremetre Kullanımı "); }

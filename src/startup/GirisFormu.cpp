@@ -7,7 +7,7 @@
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 #include "platform/veritabani/SqlMetni.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 namespace {
 const QString kAnahtar = QStringLiteral("DEF_KARMENA");

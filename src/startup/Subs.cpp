@@ -1,5 +1,5 @@
 #include "startup/Subs.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 
 QString Buyuk_Harf(const QString& metin) {
     if (!metin.contains(u'ı') && !metin.contains(u'i')) return metin.toUpper();

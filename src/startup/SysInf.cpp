@@ -1,6 +1,6 @@
 #include "startup/SysInf.h"
 #include "startup/ProgramSonu.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 

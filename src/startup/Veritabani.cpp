@@ -1,7 +1,7 @@
 #include "startup/Veritabani.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 QString SqlGirisCumlesi(const QString& kullanici, const QString& sifre, const QString& veriTabani, const QString& server) {
     return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici + QStringLiteral(";Password=") + sifre +

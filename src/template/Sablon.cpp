@@ -1,7 +1,7 @@
 #include "template/Sablon.h"
 #include "template/FiltreSatiri.h"
 #include "platform/izgara/IzgaraModeli.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 #include "platform/sistem/Sistem.h"
 
 #include <QDir>

@@ -4,11 +4,11 @@
 #include "report/Cikti.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "ortak/TestOrtami.h"
-#include "platform/rapor/OnizlemePenceresi.h"
+#include "bant/OnizlemePenceresi.h"
 #include "report/BekletFrm.h"
 #include "report/DisaAktarim.h"
 #include "report/TexteAtOzellikFrm.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 #include "startup/Subs.h"
 #include "startup/Veritabani.h"
 

@@ -1,5 +1,5 @@
 #include "ortak/TestOrtami.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 
 #include <QImage>
 #include <QJsonArray>

@@ -4,7 +4,7 @@
 #include "filterform/TopluFiltre.h"
 #include "ortak/TestOrtami.h"
 #include "platform/veritabani/KayitSeti.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 #include "query/Sorgu.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/ProgramSonu.h"

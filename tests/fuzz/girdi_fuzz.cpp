@@ -1,10 +1,10 @@
 // Any text as a typed date, number or amount: the checks answer without a
 // fault, and what they accept formats and reads back.
-#include "platform/metin/SayiBicimi.h"
+#include "bant/SayiBicimi.h"
 #include "platform/metin/SayiTesti.h"
 #include "platform/metin/TarihTesti.h"
 #include "platform/veritabani/BaglantiCumlesi.h"
-#include "platform/veritabani/Para.h"
+#include "bant/Para.h"
 #include "platform/veritabani/TurkceSiralama.h"
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 #include "filterform/FiltreIzgarasi.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "platform/veritabani/TsqlCevirici.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 #include "query/Sorgu.h"
 #include "template/Sablon.h"
 

@@ -1,7 +1,7 @@
-#include "platform/metin/Cp1254.h"
-#include "platform/metin/SayiBicimi.h"
-#include "platform/metin/TarihKalibi.h"
-#include "platform/veritabani/Para.h"
+#include "bant/Cp1254.h"
+#include "bant/SayiBicimi.h"
+#include "bant/TarihKalibi.h"
+#include "bant/Para.h"
 
 #include <QtTest>
 #include <cmath>

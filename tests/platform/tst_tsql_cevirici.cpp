@@ -1,5 +1,5 @@
 #include "platform/veritabani/TsqlCevirici.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 #include "platform/veritabani/KayitSeti.h"
 #include "platform/veritabani/OdbcBaglanti.h"
 #include "platform/veritabani/TurkceSiralama.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>

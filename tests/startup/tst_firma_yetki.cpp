@@ -1,5 +1,5 @@
 #include "ortak/TestOrtami.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 #include "startup/FirmaAyarlari.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Veritabani.h"

@@ -6,7 +6,7 @@
 #include "startup/Subs.h"
 #include "startup/SysInf.h"
 #include "platform/izgara/IzgaraGorunumu.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 #include "platform/veritabani/Baglanti.h"
 #include "platform/veritabani/OdbcBaglanti.h"
 #include "platform/veritabani/SqlMetni.h"

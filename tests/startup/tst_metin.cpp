@@ -1,5 +1,5 @@
 #include "startup/Subs.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "filterform/FiltreIzgarasi.h"
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraModeli.h"
-#include "platform/metin/Cp1254.h"
+#include "bant/Cp1254.h"
 #include "template/FiltreSatiri.h"
 #include "template/Sablon.h"
 

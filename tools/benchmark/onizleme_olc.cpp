@@ -9,7 +9,7 @@
 #include "filterform/FiltreFormu.h"
 #include "filterform/Secenekler.h"
 #include "filterform/TopluFiltre.h"
-#include "platform/rapor/OnizlemePenceresi.h"
+#include "bant/OnizlemePenceresi.h"
 #include "platform/sistem/KonsolMesaj.h"
 #include "platform/sistem/Mesaj.h"
 #include "report/AnaRapor.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/veritabani/Deger.h"
+#include "bant/Deger.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/veritabani/Imlec.h"
+#include "bant/Imlec.h"
 
 #include <QDeadlineTimer>
 #include <QList>

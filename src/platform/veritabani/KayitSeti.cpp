@@ -1,5 +1,5 @@
 #include "platform/veritabani/KayitSeti.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 void KayitSeti::Close() {
     acikOlmali();

@@ -1,5 +1,5 @@
 #include "platform/veritabani/OdbcBaglanti.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 #include <condition_variable>
 #include <mutex>

@@ -1,9 +1,9 @@
 #include "platform/veritabani/SqliteBaglanti.h"
-#include "platform/metin/TarihKalibi.h"
+#include "bant/TarihKalibi.h"
 #include "platform/veritabani/SqliteSemasi.h"
 #include "platform/veritabani/TsqlCevirici.h"
 #include "platform/veritabani/TurkceSiralama.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 #include <QDir>
 #include <QFileInfo>

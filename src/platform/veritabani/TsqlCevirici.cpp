@@ -1,7 +1,7 @@
 #include "platform/veritabani/TsqlCevirici.h"
 #include "platform/veritabani/SqlJetonlari.h"
 #include "platform/veritabani/SqliteGruplama.h"
-#include "platform/veritabani/VeritabaniHatasi.h"
+#include "bant/VeritabaniHatasi.h"
 
 #include <QDate>
 #include <QRegularExpression>

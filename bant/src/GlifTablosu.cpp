@@ -1,0 +1,53 @@
+#include "bant/GlifTablosu.h"
+#include "Sigdirma.h"
+
+#include <algorithm>
+
+namespace Bant {
+
+GlifTablosu::GlifTablosu(const QRawFont& yuz) : yuz_(yuz) {
+    if (!yuz_.isValid()) return;
+    QString hepsi(kDuz, Qt::Uninitialized);
+    for (char16_t k = 0; k < kDuz; ++k) hepsi[k] = QChar(k);
+    const QList<quint32> glifler = yuz_.glyphIndexesForString(hepsi);
+    const QList<QPointF> ilerlemeler = yuz_.advancesForGlyphIndexes(glifler);
+    for (qsizetype i = 0; i < glifler.size() && i < kDuz; ++i) duz_[static_cast<size_t>(i)] = {glifler.at(i), ilerlemeler.at(i).x()};
+}
+
+const GlifTablosu::Glif& GlifTablosu::digeri(char16_t k) {
+    auto it = diger_.find(k);
+    if (it == diger_.end()) {
+        Glif g;
+        const QList<quint32> no = yuz_.glyphIndexesForString(QString(QChar(k)));
+        if (no.size() == 1) g = {no.first(), yuz_.advancesForGlyphIndexes(no).first().x()};
+        it = diger_.insert(k, g);
+    }
+    return *it;
+}
+
+void GlifTablosu::diz(const QString& metin, Dizi& d) {
+    d.birebir = std::none_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); });
+    d.genislik = 0;
+    if (d.birebir) {
+        // Written through raw pointers: appending element by element showed in the profile.
+        const qsizetype n = metin.size();
+        d.glifler.resize(n);
+        d.ilerlemeler.resize(n);
+        quint32* no = d.glifler.data();
+        qreal* ilerleme = d.ilerlemeler.data();
+        const QChar* k = metin.constData();
+        for (qsizetype i = 0; i < n; ++i) {
+            const Glif& g = (*this)[k[i]];
+            no[i] = g.no;
+            ilerleme[i] = g.ilerleme;
+            d.genislik += g.ilerleme;
+        }
+        return;
+    }
+    // Characters beyond the basic plane take two code units: the face maps them whole.
+    d.glifler = yuz_.glyphIndexesForString(metin);
+    d.ilerlemeler = yatayIlerlemeler(yuz_.advancesForGlyphIndexes(d.glifler));
+    for (qreal a : d.ilerlemeler) d.genislik += a;
+}
+
+} // namespace Bant

@@ -1,0 +1,388 @@
+// The page writers' own parts: the PNG file, the reused deflate stream, the
+// per-character glyph table, and texts whose glyph numbers need escaping in
+// the PDF.
+#include "TestYardimi.h"
+#include "bant/Birimler.h"
+#include "ExcelKitabi.h"
+#include "bant/ExcelYazici.h"
+#include "bant/GlifTablosu.h"
+#include "PngDosyasi.h"
+#include "bant/SayfaCizici.h"
+#include "bant/SayfaliCizici.h"
+#include "bant/PdfYazici.h"
+#include "bant/PngYazici.h"
+#include "Sikistirici.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace Bant;
+
+namespace {
+
+SayfaOgesi metin(const QString& m, QRect alan, bool kalin = false) {
+    SayfaOgesi o;
+    o.metin = m;
+    o.alan = alan;
+    o.kalin = kalin;
+    return o;
+}
+
+Sayfa deneme(const QColor& kutuRengi) {
+    Sayfa s;
+    s.no = 1;
+    SayfaOgesi kutu;
+    kutu.tur = SayfaOgesi::Tur::Kutu;
+    kutu.alan = QRect(500, 500, 4000, 300);
+    kutu.renk = kutuRengi;
+    s.ogeler << kutu << metin(QStringLiteral("Şükrü Işık 1.234,56"), QRect(600, 520, 3000, 240), true)
+             << metin(QStringLiteral("27.01.2025 SF2502005"), QRect(600, 1000, 3000, 240));
+    return s;
+}
+
+QImage ciz(const Sayfa& s) {
+    QImage r(600, 300, QImage::Format_RGB32);
+    r.fill(Qt::white);
+    QPainter p(&r);
+    p.setRenderHint(QPainter::Antialiasing);
+    SayfaCizici::olcekle(p, 50);
+    SayfaCizici().ciz(p, s);
+    return r;
+}
+
+QFont yuz() {
+    QFont f(QStringLiteral("Liberation Sans Narrow"));
+    f.setPixelSize(170);
+    return f;
+}
+
+// A zlib stream as the PDF holds it (without qUncompress's length in front).
+QByteArray acik(const QByteArray& z) {
+    QByteArray boy(4, Qt::Uninitialized);
+    qToBigEndian(static_cast<quint32>(64 * 1024 * 1024), boy.data());
+    return qUncompress(boy + z);
+}
+
+// A literal string from just after its "(" by the format's rules: escapes,
+// balanced parentheses, and a bare CR, LF or CR LF read as one LF.
+QByteArray dizgiOku(const QByteArray& b, qsizetype i) {
+    QByteArray s;
+    int derinlik = 0;
+    for (; i < b.size(); ++i) {
+        const char c = b.at(i);
+        if (c == '\\') {
+            const char e = b.at(++i);
+            s += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
+        } else if (c == '\r') {
+            s += '\n';
+            if (i + 1 < b.size() && b.at(i + 1) == '\n') ++i;
+        } else if (c == '(') {
+            ++derinlik;
+            s += c;
+        } else if (c == ')') {
+            if (derinlik-- == 0) break;
+            s += c;
+        } else {
+            s += c;
+        }
+    }
+    return s;
+}
+
+} // namespace
+
+class TstSayfaYazicilari : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A page comes back from its file pixel for pixel: grey pages as 8-bit
+    // grey (the usual report), a page with any colour as RGB.
+    void pngGeriOkunur_data() {
+        QTest::addColumn<QColor>("kutu");
+        QTest::addColumn<bool>("gri");
+        QTest::newRow("gri kutulu sayfa") << QColor(0xC0, 0xC0, 0xC0) << true;
+        QTest::newRow("kutusuz sayfa") << QColor() << true;
+        QTest::newRow("renkli kutu") << QColor(0xFF, 0xFF, 0xC0) << false;
+        QTest::newRow("yalniz kirmizisi farkli") << QColor(0x81, 0x80, 0x80) << false;
+        QTest::newRow("yalniz yesili farkli") << QColor(0x80, 0x81, 0x80) << false;
+    }
+    void pngGeriOkunur() {
+        QFETCH(QColor, kutu);
+        QFETCH(bool, gri);
+        Sayfa s = deneme(kutu);
+        if (!kutu.isValid()) s.ogeler.removeFirst();
+        const QImage resim = ciz(s);
+        QBuffer b;
+        QVERIFY(b.open(QIODevice::WriteOnly));
+        QVERIFY(Png_Yaz(resim, b, 150));
+        QImage okunan;
+        QVERIFY(okunan.loadFromData(b.data(), "PNG"));
+        QCOMPARE(okunan.format(), gri ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+        QCOMPARE(okunan.convertToFormat(QImage::Format_RGB32), resim);
+        QCOMPARE(okunan.dotsPerMeterX(), qRound(150 / 0.0254));
+        QCOMPARE(okunan.dotsPerMeterY(), qRound(150 / 0.0254));
+    }
+
+    // The preview paints only what scrolling exposes: a page put together
+    // from strips, each drawn with only its part in view, equals the page
+    // drawn whole, rows cut by a strip's edge included.
+    void seritSeritCizim() {
+        Sayfa s;
+        s.no = 1;
+        for (int i = 0; i < 40; ++i) {
+            const int ust = 700 + i * 240;
+            s.ogeler << metin(QStringLiteral("01.01.2026 SF26%1 Işık Çağ").arg(i, 5, 10, QLatin1Char('0')), QRect(600, ust, 4000, 240),
+                              i % 3 == 0)
+                     << metin(QStringLiteral("%1,99").arg(i * 1234), QRect(6000, ust, 1500, 240));
+            if (i % 5 == 0) {
+                SayfaOgesi c;
+                c.tur = SayfaOgesi::Tur::Cizgi;
+                c.alan = QRect(QPoint(560, ust + 235), QPoint(11000, ust + 235));
+                s.ogeler << c;
+            }
+        }
+        const double dpi = 96;
+        const double px = Birim::olcek(dpi);
+        QImage butun(qRound(s.genislik * px), qRound(s.yukseklik * px), QImage::Format_RGB32);
+        butun.fill(Qt::white);
+        QImage seritli = butun;
+        {
+            QPainter p(&butun);
+            p.setRenderHint(QPainter::Antialiasing);
+            SayfaCizici::olcekle(p, dpi);
+            SayfaCizici().ciz(p, s);
+        }
+        SayfaCizici cizici;
+        for (int y = 0; y < seritli.height(); y += 37) {
+            const QRect serit(0, y, seritli.width(), 37);
+            QPainter p(&seritli);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setClipRect(serit);
+            SayfaCizici::olcekle(p, dpi);
+            cizici.ciz(p, s, QRectF(QPointF(serit.topLeft()) / px, QSizeF(serit.size()) / px));
+        }
+        QCOMPARE(seritli, butun);
+    }
+
+    // A device that takes no bytes: the writer says so.
+    void pngYazilamaz() {
+        const QImage resim = ciz(deneme(QColor(Qt::gray)));
+        QBuffer kapali;
+        QVERIFY(!Png_Yaz(resim, kapali, 150));
+        if (!QFile::exists(QStringLiteral("/dev/full"))) QSKIP("no /dev/full here");
+        QFile dolu(QStringLiteral("/dev/full"));
+        QVERIFY(dolu.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QVERIFY(!Png_Yaz(resim, dolu, 150));
+    }
+
+    // The batch PNG target: one file per page; a folder that cannot take
+    // them is reported and no page is left half-written.
+    void pngSayfalari() {
+        QTemporaryDir d;
+        PngYazici png(d.path(), 50);
+        Sayfa s = deneme(QColor(Qt::lightGray));
+        png.sayfa(Sayfa(s));
+        s.no = 2;
+        png.sayfa(std::move(s));
+        QVERIFY(!png.hataVar());
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"sayfa-001.png", "sayfa-002.png"}));
+        QCOMPARE(QImage(d.filePath(QStringLiteral("sayfa-001.png"))).size(), QSize(413, 585)); // A4 at 50 dpi
+
+        PngYazici yok(d.filePath(QStringLiteral("yok")), 50);
+        yok.sayfa(deneme(QColor(Qt::lightGray)));
+        QVERIFY(yok.hataVar());
+    }
+
+    // One compressor for every stream: each stream is a whole zlib stream
+    // that zlib reads back, the same bytes whatever was compressed before.
+    void sikistirici_data() {
+        QTest::addColumn<QByteArray>("veri");
+        QByteArray rastgele(200000, Qt::Uninitialized);
+        QRandomGenerator r(7);
+        for (char& c : rastgele) c = static_cast<char>(r.bounded(256));
+        QTest::newRow("bos") << QByteArray();
+        QTest::newRow("kisa") << QByteArray("BT /F1 170 Tf ET");
+        static const char satir[] = "1 0 0 -1 9350 876.72 Tm (\x00$\x00Q) Tj\n";
+        QTest::newRow("tekrarli") << QByteArray(satir, sizeof satir - 1).repeated(30000);
+        QTest::newRow("rastgele") << rastgele;
+    }
+    void sikistirici() {
+        QFETCH(QByteArray, veri);
+        Sikistirici z(4);
+        const QByteArray baska = z.sikistir(QByteArray("önceki akış").repeated(1000));
+        const QByteArray a = z.sikistir(veri);
+        QVERIFY(!a.isEmpty());                // a PDF stream needs a whole (empty) zlib stream even for nothing
+        QByteArray boy(4, Qt::Uninitialized); // qUncompress wants the length in front
+        qToBigEndian(static_cast<quint32>(veri.size()), boy.data());
+        QCOMPARE(qUncompress(boy + a), veri);
+        QCOMPARE(z.sikistir(veri), a);
+        QCOMPARE(z.sikistir(QByteArray("önceki akış").repeated(1000)), baska);
+    }
+
+    // Each character's glyph and advance from the table equal the face's own
+    // mapping of the whole text, in the flat part and beyond it.
+    void glifTablosu_data() {
+        QTest::addColumn<QString>("metin");
+        QTest::newRow("ascii") << QStringLiteral("SF2502005 1.234.567,89 (x)\\");
+        QTest::newRow("turkce") << QStringLiteral("ĞÜŞİÖÇğüşıöç Işık İnşaat");
+        QTest::newRow("duz tablonun disi") << QStringLiteral("€ – “tırnak” №");
+        QTest::newRow("yuzde olmayan") << QStringLiteral("丁 ☃");
+        QTest::newRow("denetim karakterleri") << QStringLiteral("a\tb\u00ADc");
+    }
+    void glifTablosu() {
+        QFETCH(QString, metin);
+        const QRawFont ham = QRawFont::fromFont(yuz());
+        QVERIFY(ham.isValid());
+        GlifTablosu t(ham);
+        const QList<quint32> glifler = ham.glyphIndexesForString(metin);
+        const QList<QPointF> ilerlemeler = ham.advancesForGlyphIndexes(glifler);
+        QCOMPARE(glifler.size(), metin.size());
+        for (qsizetype i = 0; i < metin.size(); ++i) {
+            QCOMPARE(t[metin.at(i)].no, glifler.at(i));
+            QCOMPARE(t[metin.at(i)].ilerleme, ilerlemeler.at(i).x());
+        }
+    }
+
+    // Texts whose glyph numbers hold the bytes of "(", ")", "\" and the line
+    // ends go into the PDF's literal strings escaped and read back whole.
+    // The workbook's shared strings read back by xlrd: each text once however
+    // often it stands, long texts whole up to 32,767 characters (running on
+    // over record boundaries, in one-byte and two-byte form alike), longer
+    // ones cut there.
+    void kitapMetinleri() {
+        QTemporaryDir dizin;
+        const QString yol = dizin.filePath(QStringLiteral("m.xls"));
+        const QString uzun = QStringLiteral("Işık ").repeated(9000);  // two-byte characters, 45,000
+        const QString latin = QStringLiteral("Cafe ").repeated(3000); // one byte each, 15,000
+        ExcelKitabi kitap;
+        kitap.sayfaEkle(QStringLiteral("S"));
+        const int xf = kitap.bicim({});
+        for (int r = 0; r < 3000; ++r) kitap.metin(r, 0, QStringLiteral("Satış Faturası"), xf);
+        kitap.metin(0, 1, uzun, xf);
+        kitap.metin(1, 1, latin, xf);
+        kitap.metin(2, 1, uzun.left(8000), xf);
+        QVERIFY(kitap.yaz(yol));
+        QVERIFY(QFileInfo(yol).size() < 200000); // the repeated text is not stored 3,000 times
+        QProcess okuyucu;
+        okuyucu.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(XLS_OKUYUCU), yol});
+        QVERIFY(okuyucu.waitForFinished(60000));
+        QVERIFY2(okuyucu.exitCode() == 0, okuyucu.readAllStandardError().constData());
+        const QJsonArray satirlar = QJsonDocument::fromJson(okuyucu.readAllStandardOutput())
+                                        .object()
+                                        .value(QStringLiteral("sayfalar"))
+                                        .toArray()
+                                        .first()
+                                        .toObject()
+                                        .value(QStringLiteral("satirlar"))
+                                        .toArray();
+        QCOMPARE(satirlar.size(), 3000);
+        auto hucre = [&](int r, int c) { return satirlar.at(r).toArray().at(c).toArray().at(1).toString(); };
+        QCOMPARE(hucre(0, 1), uzun.left(32767));
+        QCOMPARE(hucre(1, 1), latin);
+        QCOMPARE(hucre(2, 1), uzun.left(8000));
+        QCOMPARE(hucre(2999, 0), QStringLiteral("Satış Faturası"));
+    }
+
+    // Sheet names spreadsheet programs accept: no []:*?/\, at most 31
+    // characters with the continuation number.
+    void sayfaAdi_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<int>("no");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("duz") << "FATURA LİSTESİ" << 1 << "FATURA LİSTESİ";
+        QTest::newRow("devam") << "FATURA LİSTESİ" << 2 << "FATURA LİSTESİ (2)";
+        QTest::newRow("yasak isaretler") << "Satış [2026]: A/B\\C*?" << 1 << "Satış 2026 ABC";
+        QTest::newRow("uzun") << QString(40, u'Ş') << 1 << QString(31, u'Ş');
+        QTest::newRow("uzun devam") << QString(40, u'Ş') << 12 << QString(26, u'Ş') + " (12)";
+        QTest::newRow("yalniz isaret") << "[]" << 1 << "Rapor";
+    }
+    void sayfaAdi() {
+        QFETCH(QString, ad);
+        QFETCH(int, no);
+        QFETCH(QString, beklenen);
+        QCOMPARE(ExcelYazici::Sayfa_Adi(ad, no), beklenen);
+    }
+
+    // A printer takes each page on the paper and in the orientation it was laid out for, whatever it was set to.
+    void kagitSayfayiIzler_data() {
+        QTest::addColumn<int>("genislik");
+        QTest::addColumn<int>("yukseklik");
+        QTest::addColumn<int>("kagit");
+        QTest::addColumn<int>("yon");
+        QTest::newRow("A4 dikey") << Birim::A4Genislik << Birim::A4Yukseklik << int(QPageSize::A4) << int(QPageLayout::Portrait);
+        QTest::newRow("A4 yatay") << Birim::A4Yukseklik << Birim::A4Genislik << int(QPageSize::A4) << int(QPageLayout::Landscape);
+        QTest::newRow("A5 dikey") << 8391 << 11906 << int(QPageSize::A5) << int(QPageLayout::Portrait);
+    }
+    void kagitSayfayiIzler() {
+        QFETCH(int, genislik);
+        QFETCH(int, yukseklik);
+        QFETCH(int, kagit);
+        QFETCH(int, yon);
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        QPdfWriter yazici(&b);
+        yazici.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+        Bant::SayfaliCizici cizici(yazici, yazici.resolution());
+        for (int i = 0; i < 2; ++i) {
+            Bant::Sayfa s;
+            s.genislik = genislik;
+            s.yukseklik = yukseklik;
+            cizici.sayfa(std::move(s));
+            QCOMPARE(int(yazici.pageLayout().pageSize().id()), kagit);
+            QCOMPARE(int(yazici.pageLayout().orientation()), yon);
+            QCOMPARE(yazici.pageLayout().margins(), QMarginsF());
+        }
+        QVERIFY(cizici.bitir());
+    }
+
+    void pdfKacisliDizgiler() {
+        const QRawFont ham = QRawFont::fromFont(yuz());
+        GlifTablosu t(ham);
+        QString kacisli;
+        for (char16_t k = 0x20; k < 0x180; ++k) {
+            const quint32 g = t[QChar(k)].no;
+            for (const quint32 b : {g >> 8, g & 0xFF})
+                if (b == '(' || b == ')' || b == '\\' || b == '\r' || b == '\n') kacisli += QChar(k);
+        }
+        QVERIFY2(kacisli.size() >= 3, qPrintable(kacisli));
+        kacisli = QStringLiteral("A") + kacisli + QStringLiteral("Z");
+        QTemporaryDir d;
+        Sayfa s;
+        s.no = 1;
+        s.ogeler << metin(kacisli, QRect(500, 500, 10000, 240));
+        PdfYazici pdf(d.filePath(QStringLiteral("a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+        pdf.sayfa(std::move(s));
+        QVERIFY(pdf.bitir());
+        // Read by the format's rules (a bare line end in a string is a line
+        // feed), the string gives back the glyph numbers as they were.
+        const QByteArray dosya = dosyaIcerigi(d.filePath(QStringLiteral("a.pdf")));
+        const qsizetype bas = dosya.indexOf("stream\n") + 7;
+        const qsizetype uzunluk = dosya.mid(dosya.indexOf("/Length ") + 8).split(' ').first().toLongLong();
+        const QByteArray icerik = acik(dosya.mid(bas, uzunluk));
+        QByteArray beklenen;
+        for (QChar k : kacisli) {
+            const quint32 g = t[k].no;
+            beklenen += static_cast<char>(g >> 8);
+            beklenen += static_cast<char>(g);
+        }
+        QCOMPARE(dizgiOku(icerik, icerik.indexOf(" Tm (") + 5), beklenen);
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), d.filePath(QStringLiteral("a.pdf")), QStringLiteral("-")});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0) QSKIP("pdftotext is not installed");
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).remove(u'\f').trimmed(), kacisli.simplified());
+    }
+};
+
+QTEST_MAIN(TstSayfaYazicilari)
+#include "tst_sayfa_yazicilari.moc"
