@@ -161,7 +161,7 @@ QByteArray xf(int font, int bicim, bool stil, quint8 hiza) {
 
 // The drop-down arrow of one filtered column: a combo box shape anchored on
 // the caption cell, and its OBJ record.
-QByteArray okSekli(quint32 sekil, int sutun, int satir) {
+QByteArray okSekli(quint32 sekil, int kolon, int satir) {
     QByteArray fsp;
     u32(fsp, sekil);
     u32(fsp, 0x0A00); // it has an anchor and a shape type
@@ -176,7 +176,7 @@ QByteArray okSekli(quint32 sekil, int sutun, int satir) {
     }
     QByteArray capa;
     u16(capa, 1);
-    for (int v : {sutun, 0, satir, 0, sutun + 1, 0, satir + 1, 0}) u16(capa, static_cast<quint16>(v));
+    for (int v : {kolon, 0, satir, 0, kolon + 1, 0, satir + 1, 0}) u16(capa, static_cast<quint16>(v));
     return cizim(0x000F, 0xF004,
                  cizim(0x0C92, 0xF00A, fsp) + cizim(0x0053, 0xF00B, ozellikler) + cizim(0x0000, 0xF010, capa) + cizim(0x0000, 0xF011, {}));
 }
@@ -200,7 +200,7 @@ QByteArray okNesnesi(int no) {
 }
 
 // A built-in name of sheet `sayfa` (its entry in EXTERNSHEET) over an area.
-QByteArray yerlesikAd(quint8 ad, bool gizli, int sayfa, int ilkSatir, int sonSatir, int ilkSutun, int sonSutun) {
+QByteArray yerlesikAd(quint8 ad, bool gizli, int sayfa, int ilkSatir, int sonSatir, int ilkKolon, int sonKolon) {
     QByteArray b;
     u16(b, gizli ? 0x0021 : 0x0020); // built in, hidden or not
     u8(b, 0);
@@ -212,7 +212,7 @@ QByteArray yerlesikAd(quint8 ad, bool gizli, int sayfa, int ilkSatir, int sonSat
     u8(b, 0);
     u8(b, ad);
     u8(b, ptgArea3d);
-    for (int v : {sayfa, ilkSatir, sonSatir, ilkSutun, sonSutun}) u16(b, static_cast<quint16>(v));
+    for (int v : {sayfa, ilkSatir, sonSatir, ilkKolon, sonKolon}) u16(b, static_cast<quint16>(v));
     return kayitBaytlari(NAME, b);
 }
 
@@ -222,9 +222,9 @@ struct ExcelKitabi::Sayfa {
     QString ad;
     std::unique_ptr<QTemporaryFile> govde;
     int sonSatir = -1;
-    int sonSutun = -1;
+    int sonKolon = -1;
     int baslik = -1;
-    int baslikSutunu = 0;
+    int baslikKolonu = 0;
     int enDerinDuzey = 0;
     QHash<int, int> genislik;
 };
@@ -265,15 +265,15 @@ void ExcelKitabi::sayfaEkle(const QString& ad) {
     sayfalar_ << s;
 }
 
-void ExcelKitabi::hucreYaz(const QByteArray& k, int satir, int sutun) {
+void ExcelKitabi::hucreYaz(const QByteArray& k, int satir, int kolon) {
     if (sayfalar_.isEmpty() || hata_) return;
     Sayfa& s = *sayfalar_.last();
     if (s.govde->write(k) != k.size()) hata_ = true;
     s.sonSatir = qMax(s.sonSatir, satir);
-    s.sonSutun = qMax(s.sonSutun, sutun);
+    s.sonKolon = qMax(s.sonKolon, kolon);
 }
 
-void ExcelKitabi::metin(int satir, int sutun, const QString& m, int xfNo) {
+void ExcelKitabi::metin(int satir, int kolon, const QString& m, int xfNo) {
     const QString kisa = m.left(kEnUzunMetin);
     auto it = metinNo_.constFind(kisa);
     if (it == metinNo_.constEnd()) {
@@ -283,30 +283,30 @@ void ExcelKitabi::metin(int satir, int sutun, const QString& m, int xfNo) {
     ++metinKullanimi_;
     QByteArray b;
     u16(b, static_cast<quint16>(satir));
-    u16(b, static_cast<quint16>(sutun));
+    u16(b, static_cast<quint16>(kolon));
     u16(b, static_cast<quint16>(xfNo));
     u32(b, it.value());
-    hucreYaz(kayitBaytlari(LABELSST, b), satir, sutun);
+    hucreYaz(kayitBaytlari(LABELSST, b), satir, kolon);
     if (!sayfalar_.isEmpty()) {
-        int& g = sayfalar_.last()->genislik[sutun];
+        int& g = sayfalar_.last()->genislik[kolon];
         g = qMax(g, static_cast<int>(qMin(m.size(), qsizetype(60))));
     }
 }
 
-void ExcelKitabi::sayi(int satir, int sutun, double d, int xfNo) {
+void ExcelKitabi::sayi(int satir, int kolon, double d, int xfNo) {
     QByteArray b;
     u16(b, static_cast<quint16>(satir));
-    u16(b, static_cast<quint16>(sutun));
+    u16(b, static_cast<quint16>(kolon));
     u16(b, static_cast<quint16>(xfNo));
     f64(b, d);
-    hucreYaz(kayitBaytlari(NUMBER, b), satir, sutun);
+    hucreYaz(kayitBaytlari(NUMBER, b), satir, kolon);
     if (!sayfalar_.isEmpty()) {
-        int& g = sayfalar_.last()->genislik[sutun];
+        int& g = sayfalar_.last()->genislik[kolon];
         g = qMax(g, 14);
     }
 }
 
-void ExcelKitabi::altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int xfNo) {
+void ExcelKitabi::altToplam(int satir, int kolon, int islev, const QList<Aralik>& araliklar, double sonuc, int xfNo) {
     QByteArray f;
     u8(f, ptgInt);
     u16(f, static_cast<quint16>(islev));
@@ -320,23 +320,23 @@ void ExcelKitabi::altToplam(int satir, int sutun, int islev, const QList<Aralik>
         }
         u16(f, static_cast<quint16>(a.ilk));
         u16(f, static_cast<quint16>(a.son));
-        u16(f, static_cast<quint16>(a.sutun));
-        u16(f, static_cast<quint16>(a.sutun));
+        u16(f, static_cast<quint16>(a.kolon));
+        u16(f, static_cast<quint16>(a.kolon));
     }
     u8(f, ptgFuncVar);
     u8(f, static_cast<quint8>(1 + araliklar.size()));
     u16(f, kSubtotal);
     QByteArray b;
     u16(b, static_cast<quint16>(satir));
-    u16(b, static_cast<quint16>(sutun));
+    u16(b, static_cast<quint16>(kolon));
     u16(b, static_cast<quint16>(xfNo));
     f64(b, sonuc);
     u16(b, 0);
     u32(b, 0);
     u16(b, static_cast<quint16>(f.size()));
-    hucreYaz(kayitBaytlari(FORMULA, b + f), satir, sutun);
+    hucreYaz(kayitBaytlari(FORMULA, b + f), satir, kolon);
     if (!sayfalar_.isEmpty()) {
-        int& g = sayfalar_.last()->genislik[sutun];
+        int& g = sayfalar_.last()->genislik[kolon];
         g = qMax(g, 14);
     }
 }
@@ -356,15 +356,15 @@ void ExcelKitabi::satirDuzeyi(int satir, int duzey) {
     sayfalar_.last()->enDerinDuzey = qMax(sayfalar_.last()->enDerinDuzey, duzey);
 }
 
-void ExcelKitabi::baslikSatiri(int satir, int sutunSayisi) {
+void ExcelKitabi::baslikSatiri(int satir, int kolonSayisi) {
     if (sayfalar_.isEmpty()) return;
     sayfalar_.last()->baslik = satir;
-    sayfalar_.last()->baslikSutunu = sutunSayisi;
+    sayfalar_.last()->baslikKolonu = kolonSayisi;
 }
 
-void ExcelKitabi::sutunGenisligi(int sutun, int karakter) {
+void ExcelKitabi::kolonGenisligi(int kolon, int karakter) {
     if (sayfalar_.isEmpty()) return;
-    int& g = sayfalar_.last()->genislik[sutun];
+    int& g = sayfalar_.last()->genislik[kolon];
     g = qMax(g, karakter);
 }
 
@@ -478,7 +478,7 @@ QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar, const QByteArray& 
         const Sayfa& s = *sayfalar_.at(i);
         if (s.baslik < 0) continue;
         g += yerlesikAd(0x07, false, i, s.baslik, s.baslik, 0, 0xFF);
-        if (s.baslikSutunu > 0) g += yerlesikAd(0x0D, true, i, s.baslik, qMax(s.baslik, s.sonSatir), 0, s.baslikSutunu - 1);
+        if (s.baslikKolonu > 0) g += yerlesikAd(0x0D, true, i, s.baslik, qMax(s.baslik, s.sonSatir), 0, s.baslikKolonu - 1);
     }
     // The drawing group of the filter arrows: one drawing per sheet with an
     // auto-filter, its arrows numbered in that drawing's block.
@@ -486,9 +486,9 @@ QByteArray ExcelKitabi::genel(const QList<quint32>& konumlar, const QByteArray& 
     quint32 cizimler = 0, sekiller = 0, enBuyuk = 0;
     for (int i = 0; i < sayfalar_.size(); ++i) {
         const Sayfa& s = *sayfalar_.at(i);
-        if (s.baslik < 0 || s.baslikSutunu <= 0) continue;
+        if (s.baslik < 0 || s.baslikKolonu <= 0) continue;
         ++cizimler;
-        const quint32 n = static_cast<quint32>(s.baslikSutunu) + 1;
+        const quint32 n = static_cast<quint32>(s.baslikKolonu) + 1;
         u32(kumeler, static_cast<quint32>(i + 1));
         u32(kumeler, n);
         sekiller += n;
@@ -549,16 +549,16 @@ QByteArray ExcelKitabi::sayfaBasi(const Sayfa& s) const {
         u16(b, 0);
         h += kayitBaytlari(COLINFO, b);
     }
-    if (s.baslik >= 0 && s.baslikSutunu > 0) {
+    if (s.baslik >= 0 && s.baslikKolonu > 0) {
         b.clear();
-        u16(b, static_cast<quint16>(s.baslikSutunu));
+        u16(b, static_cast<quint16>(s.baslikKolonu));
         h += kayitBaytlari(AUTOFILTERINFO, b);
     }
     b.clear();
     u32(b, 0);
     u32(b, static_cast<quint32>(s.sonSatir + 1));
     u16(b, 0);
-    u16(b, static_cast<quint16>(s.sonSutun + 1));
+    u16(b, static_cast<quint16>(s.sonKolon + 1));
     u16(b, 0);
     return h + kayitBaytlari(DIMENSIONS, b);
 }
@@ -566,13 +566,13 @@ QByteArray ExcelKitabi::sayfaBasi(const Sayfa& s) const {
 QByteArray ExcelKitabi::sayfaSonu(const Sayfa& s, bool ilk, int no) const {
     const bool dondur = s.baslik >= 0;
     QByteArray t;
-    if (s.baslik >= 0 && s.baslikSutunu > 0) {
+    if (s.baslik >= 0 && s.baslikKolonu > 0) {
         // The filter's arrows over the captions: the sheet's drawing, the
         // first record opening its containers for all the shapes that follow.
         const quint32 blok = static_cast<quint32>(no + 1) * kSekilBlogu;
         QByteArray oklar;
-        for (int c = 0; c < s.baslikSutunu; ++c) oklar += okSekli(blok + 1 + static_cast<quint32>(c), c, s.baslik);
-        const qsizetype birOk = oklar.size() / s.baslikSutunu;
+        for (int c = 0; c < s.baslikKolonu; ++c) oklar += okSekli(blok + 1 + static_cast<quint32>(c), c, s.baslik);
+        const qsizetype birOk = oklar.size() / s.baslikKolonu;
         QByteArray grup;
         u32(grup, 0);
         u32(grup, 0);
@@ -583,13 +583,13 @@ QByteArray ExcelKitabi::sayfaSonu(const Sayfa& s, bool ilk, int no) const {
         u32(ata, 0x0005); // the group that holds the sheet's shapes
         const QByteArray kok = cizim(0x000F, 0xF004, cizim(0x0001, 0xF009, grup) + cizim(0x0002, 0xF00A, ata));
         QByteArray dg;
-        u32(dg, static_cast<quint32>(s.baslikSutunu) + 1);
-        u32(dg, blok + static_cast<quint32>(s.baslikSutunu));
+        u32(dg, static_cast<quint32>(s.baslikKolonu) + 1);
+        u32(dg, blok + static_cast<quint32>(s.baslikKolonu));
         const QByteArray fdg = cizim(static_cast<quint16>(((no + 1) << 4) | 0), 0xF008, dg);
         const quint32 grupUzunlugu = static_cast<quint32>(kok.size() + oklar.size());
         const QByteArray grupBasi = cizim(0x000F, 0xF003, {}, grupUzunlugu);
         const QByteArray kap = cizim(0x000F, 0xF002, {}, static_cast<quint32>(fdg.size() + grupBasi.size()) + grupUzunlugu);
-        for (int c = 0; c < s.baslikSutunu; ++c) {
+        for (int c = 0; c < s.baslikKolonu; ++c) {
             const QByteArray ok = oklar.mid(c * birOk, birOk);
             t += kayitBaytlari(MSODRAWING, c == 0 ? kap + fdg + grupBasi + kok + ok : ok);
             t += okNesnesi(c + 1);

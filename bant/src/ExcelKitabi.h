@@ -28,12 +28,12 @@ public:
     int bicim(const QString& sayiBicimi, bool kalin = false, bool sagaYasli = false) override;
     void sayfaEkle(const QString& ad) override;
     int sayfaNo() const override { return static_cast<int>(sayfalar_.size()) - 1; }
-    void metin(int satir, int sutun, const QString& metin, int bicim) override;
-    void sayi(int satir, int sutun, double sayi, int bicim) override;
-    void altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim) override;
+    void metin(int satir, int kolon, const QString& metin, int bicim) override;
+    void sayi(int satir, int kolon, double sayi, int bicim) override;
+    void altToplam(int satir, int kolon, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim) override;
     void satirDuzeyi(int satir, int duzey) override;
-    void baslikSatiri(int satir, int sutunSayisi) override;
-    void sutunGenisligi(int sutun, int karakter) override;
+    void baslikSatiri(int satir, int kolonSayisi) override;
+    void kolonGenisligi(int kolon, int karakter) override;
     void baskiAyarla(const Baski& b) override { baski_ = b; }
     // No temporary file beside it: the caller chooses the path.
     bool yaz(const QString& dosya) override;
@@ -45,7 +45,7 @@ private:
     QByteArray sayfaBasi(const Sayfa& s) const;
     // `no`: the sheet's place, which numbers its drawing.
     QByteArray sayfaSonu(const Sayfa& s, bool ilk, int no) const;
-    void hucreYaz(const QByteArray& kayit, int satir, int sutun);
+    void hucreYaz(const QByteArray& kayit, int satir, int kolon);
 
     // The shared strings: each text once, the cells refer to it by number.
     QByteArray paylasilanMetinler(quint32 konum) const;

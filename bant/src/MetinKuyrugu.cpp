@@ -16,7 +16,7 @@ void MetinKuyrugu::sayfa(Sayfa&& s) {
     hazir_ = akis_.status() == QDataStream::Ok;
 }
 
-bool MetinKuyrugu::yaz(MetinYazici& yazici) {
+bool MetinKuyrugu::yaz(MetinDosyasi& yazici) {
     if (!hazir_ || !dosya_.flush() || !dosya_.seek(0)) return false;
     QDataStream okunan(&dosya_);
     MetinSayfasi s;

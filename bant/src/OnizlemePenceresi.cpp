@@ -1,8 +1,8 @@
 #include "bant/OnizlemePenceresi.h"
-#include "bant/ExcelYazici.h"
-#include "bant/HtmlYazici.h"
+#include "bant/ExcelDosyasi.h"
+#include "bant/HtmlDosyasi.h"
 #include "SayfaAlani.h"
-#include "bant/PdfYazici.h"
+#include "bant/PdfDosyasi.h"
 #include "bant/Yazici.h"
 
 #include <QClipboard>
@@ -341,35 +341,35 @@ bool OnizlemePenceresi::kaydet(Bicim bicim, const QString& dosya) {
     kaydediliyor_ = true;
     // Each writer takes the pages as the report's run gives them, one by one;
     // a dropped export leaves no file (the writer's destructor removes its draft).
-    auto yaz = [this, n, &panel](auto& yazici) {
+    auto yaz = [this, n, &panel](auto& hedef) {
         for (int i = 0; i < n; ++i) {
             if (i >= sayfalar_.size()) return false; // a new run took the pages
-            yazici.sayfa(Sayfa(sayfalar_.at(i)));
+            hedef.sayfa(Sayfa(sayfalar_.at(i)));
             if (panel && i % 20 == 0) {
                 panel->setValue(i);
                 QCoreApplication::processEvents();
                 if (panel->wasCanceled()) return false;
             }
         }
-        return yazici.bitir();
+        return hedef.bitir();
     };
     const auto bitti = qScopeGuard([this] { kaydediliyor_ = false; });
     switch (bicim) {
     case Bicim::Pdf: {
-        PdfYazici y(dosya, windowTitle(), QCoreApplication::applicationName());
+        PdfDosyasi y(dosya, windowTitle(), QCoreApplication::applicationName());
         return yaz(y);
     }
     case Bicim::Xls:
     case Bicim::Xlsx: {
-        ExcelYazici y(dosya, bicim_, windowTitle(), bicim == Bicim::Xlsx);
+        ExcelDosyasi y(dosya, bicim_, windowTitle(), bicim == Bicim::Xlsx);
         return yaz(y);
     }
     case Bicim::Metin: {
-        MetinYazici y(dosya, metinSecenekleri_);
+        MetinDosyasi y(dosya, metinSecenekleri_);
         return yaz(y);
     }
     case Bicim::Html: {
-        HtmlYazici y(dosya, windowTitle());
+        HtmlDosyasi y(dosya, windowTitle());
         return yaz(y);
     }
     }
@@ -380,7 +380,7 @@ void OnizlemePenceresi::kopyala() {
     if (sayfalar_.isEmpty()) return;
     QTemporaryDir klasor;
     const QString yol = klasor.filePath(QStringLiteral("sayfa.txt"));
-    MetinYazici metin(yol, MetinSecenekleri{QStringLiteral("\t"), {}, true, true});
+    MetinDosyasi metin(yol, MetinSecenekleri{QStringLiteral("\t"), {}, true, true});
     metin.sayfa(Sayfa(sayfalar_.at(gecerli_)));
     QFile dosya(yol);
     if (!metin.bitir() || !dosya.open(QIODevice::ReadOnly)) return;

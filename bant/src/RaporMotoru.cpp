@@ -109,38 +109,38 @@ void RaporMotoru::baglariKur(const QStringList& adlar) {
         QList<Bag> baglar;
         for (Kontrol& k : b->kontroller) {
             if (k.tur != Kontrol::Tur::Alan || k.veriAlani.isEmpty()) continue;
-            const qsizetype i = sutunNo(adlar, k.veriAlani);
+            const qsizetype i = alanNo(adlar, k.veriAlani);
             if (i >= 0) baglar.append({&k, i});
         }
         alanBaglari_.append(baglar);
     }
     for (Bolum* b : {&b_.GroupFooter1, &b_.ReportFooter})
         for (Kontrol& k : b->kontroller)
-            if (k.tur == Kontrol::Tur::Ozet) ozetBaglari_.append({&k, sutunNo(adlar, k.veriAlani)});
-    grupSutunu_ = b_.GroupHeader1.grupAlani.isEmpty() ? -1 : sutunNo(adlar, b_.GroupHeader1.grupAlani);
+            if (k.tur == Kontrol::Tur::Ozet) ozetBaglari_.append({&k, alanNo(adlar, k.veriAlani)});
+    grupAlanNo_ = b_.GroupHeader1.grupAlani.isEmpty() ? -1 : alanNo(adlar, b_.GroupHeader1.grupAlani);
 }
 
-qsizetype RaporMotoru::sutunNo(const QStringList& adlar, const QString& ad) {
-    auto it = sutunlar_.constFind(ad);
-    if (it != sutunlar_.constEnd()) return it.value();
+qsizetype RaporMotoru::alanNo(const QStringList& adlar, const QString& ad) {
+    auto it = alanNolari_.constFind(ad);
+    if (it != alanNolari_.constEnd()) return it.value();
     qsizetype bulunan = -1;
     for (qsizetype i = 0; i < adlar.size(); ++i)
         if (adlar.at(i).compare(ad, Qt::CaseInsensitive) == 0) {
             bulunan = i;
             break;
         }
-    sutunlar_.insert(ad, bulunan);
+    alanNolari_.insert(ad, bulunan);
     return bulunan;
 }
 
 void RaporMotoru::ozetleriBiriktir(const QList<Deger>& satir) {
     for (const Bag& bag : std::as_const(ozetBaglari_)) {
-        if (bag.sutun < 0 || satir.at(bag.sutun).bosMu()) continue;
+        if (bag.alan < 0 || satir.at(bag.alan).bosMu()) continue;
         Kontrol& k = *bag.kontrol;
         Birikim& t = ozetler_[&k];
         if (k.ozetTuru == Kontrol::OzetTuru::Toplam) {
             try {
-                t.toplam += satir.at(bag.sutun).para();
+                t.toplam += satir.at(bag.alan).para();
             } catch (const Para::AralikDisi& h) {
                 throw VeritabaniHatasi(HataNo::TurUyusmazligi, HataMetni::tutarAralikDisi(k.veriAlani, h.deger()));
             }
@@ -234,7 +234,7 @@ void RaporMotoru::calistir() {
     if (!b_.veri) throw std::logic_error("the document has no data control");
     const std::unique_ptr<Imlec> imlec = b_.veri();
     const QStringList adlar = imlec->alanAdlari();
-    sutunlar_.clear();
+    alanNolari_.clear();
     ozetler_.clear();
     baglariKur(adlar);
     if (!icIce_) yeniSayfa();
@@ -260,11 +260,11 @@ void RaporMotoru::calistir() {
         if (iptal && iptal()) break;
         b_.ActiveReport_FetchData(false);
         Deger anahtar;
-        if (anahtarli && grupSutunu_ >= 0) anahtar = satir.at(grupSutunu_);
+        if (anahtarli && grupAlanNo_ >= 0) anahtar = satir.at(grupAlanNo_);
         const bool yeniGrup = grupVar && (ilk || (anahtarli && !(anahtar == onceki)));
         if (yeniGrup && !ilk) grupBitir();
         for (const QList<Bag>& baglar : std::as_const(alanBaglari_))
-            for (const Bag& bag : baglar) bag.kontrol->degerAyarla(satir.at(bag.sutun));
+            for (const Bag& bag : baglar) bag.kontrol->degerAyarla(satir.at(bag.alan));
         if (yeniGrup && b_.GroupHeader1.gorunur) {
             if (b_.GroupHeader1.yeniSayfa && !ilk && !icIce_ && y_ > govdeBasi_) {
                 sayfayiBitir();

@@ -39,7 +39,7 @@ QList<Satir> Sayfa_Satirlari(const Sayfa& sayfa) {
     return satirlar;
 }
 
-Sutunlar::Sutunlar(const Satir& basliklar) {
+Kolonlar::Kolonlar(const Satir& basliklar) {
     for (const SayfaOgesi* o : basliklar.hucreler) {
         araliklar_ << qMakePair(o->alan.left(), o->alan.left() + o->alan.width());
         basliklar_ << o->metin;
@@ -69,11 +69,11 @@ int En_Yakin_Aralik(const QList<QPair<int, int>>& araliklar, int sol, int sag) {
     return qMax(enIyi, 0);
 }
 
-int Sutunlar::sutun(const QRect& alan) const { return En_Yakin_Aralik(araliklar_, alan.left(), alan.left() + alan.width()); }
+int Kolonlar::kolon(const QRect& alan) const { return En_Yakin_Aralik(araliklar_, alan.left(), alan.left() + alan.width()); }
 
-QMap<int, QList<const SayfaOgesi*>> Sutunlar::dagit(const QList<const SayfaOgesi*>& hucreler, int kayma, int enFazla) const {
+QMap<int, QList<const SayfaOgesi*>> Kolonlar::dagit(const QList<const SayfaOgesi*>& hucreler, int kayma, int enFazla) const {
     QMap<int, QList<const SayfaOgesi*>> m;
-    for (int i = 0; i < hucreler.size(); ++i) m[kayma + (bos() ? qMin(i, enFazla - 1) : sutun(hucreler.at(i)->alan))] << hucreler.at(i);
+    for (int i = 0; i < hucreler.size(); ++i) m[kayma + (bos() ? qMin(i, enFazla - 1) : kolon(hucreler.at(i)->alan))] << hucreler.at(i);
     return m;
 }
 

@@ -12,9 +12,9 @@ namespace Bant {
 namespace {
 
 // "A", "B", ... "AA": a column's letters in a formula.
-QString sutunHarfi(int sutun) {
+QString kolonHarfi(int kolon) {
     QString s;
-    for (int n = sutun + 1; n > 0; n = (n - 1) / 26) s.prepend(QChar(u'A' + (n - 1) % 26));
+    for (int n = kolon + 1; n > 0; n = (n - 1) / 26) s.prepend(QChar(u'A' + (n - 1) % 26));
     return s;
 }
 
@@ -71,38 +71,38 @@ void XlsxKitabi::sayfaEkle(const QString& ad) {
     sayfalar_ << s;
 }
 
-void XlsxKitabi::kullanildi(int satir, int sutun, int karakter) {
+void XlsxKitabi::kullanildi(int satir, int kolon, int karakter) {
     Sayfa* s = simdiki();
     if (!s) return;
     s->sonSatir = qMax(s->sonSatir, satir);
-    int& g = s->genislik[sutun];
+    int& g = s->genislik[kolon];
     g = qMax(g, karakter);
 }
 
-void XlsxKitabi::metin(int satir, int sutun, const QString& m, int xf) {
+void XlsxKitabi::metin(int satir, int kolon, const QString& m, int xf) {
     Sayfa* s = simdiki();
     if (!s || !s->sayfa) return;
-    if (worksheet_write_string(s->sayfa, static_cast<lxw_row_t>(satir), static_cast<lxw_col_t>(sutun), m.left(32767).toUtf8().constData(),
+    if (worksheet_write_string(s->sayfa, static_cast<lxw_row_t>(satir), static_cast<lxw_col_t>(kolon), m.left(32767).toUtf8().constData(),
                                bicimler_.value(xf)) != LXW_NO_ERROR)
         hata_ = true;
-    kullanildi(satir, sutun, static_cast<int>(qMin(m.size(), qsizetype(60))));
+    kullanildi(satir, kolon, static_cast<int>(qMin(m.size(), qsizetype(60))));
 }
 
-void XlsxKitabi::sayi(int satir, int sutun, double d, int xf) {
+void XlsxKitabi::sayi(int satir, int kolon, double d, int xf) {
     Sayfa* s = simdiki();
     if (!s || !s->sayfa) return;
-    if (worksheet_write_number(s->sayfa, static_cast<lxw_row_t>(satir), static_cast<lxw_col_t>(sutun), d, bicimler_.value(xf)) !=
+    if (worksheet_write_number(s->sayfa, static_cast<lxw_row_t>(satir), static_cast<lxw_col_t>(kolon), d, bicimler_.value(xf)) !=
         LXW_NO_ERROR)
         hata_ = true;
-    kullanildi(satir, sutun, 14);
+    kullanildi(satir, kolon, 14);
 }
 
-void XlsxKitabi::altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int xf) {
+void XlsxKitabi::altToplam(int satir, int kolon, int islev, const QList<Aralik>& araliklar, double sonuc, int xf) {
     Sayfa* s = simdiki();
     if (!s || !s->sayfa) return;
     QStringList parcalar;
     for (const Aralik& a : araliklar) {
-        QString ref = QStringLiteral("$%1$%2:$%1$%3").arg(sutunHarfi(a.sutun)).arg(a.ilk + 1).arg(a.son + 1);
+        QString ref = QStringLiteral("$%1$%2:$%1$%3").arg(kolonHarfi(a.kolon)).arg(a.ilk + 1).arg(a.son + 1);
         if (a.sayfa != sayfaNo()) {
             QString ad = sayfalar_.at(a.sayfa).ad;
             ref.prepend(u'\'' + ad.replace(u'\'', QStringLiteral("''")) + QStringLiteral("'!"));
@@ -110,10 +110,10 @@ void XlsxKitabi::altToplam(int satir, int sutun, int islev, const QList<Aralik>&
         parcalar << ref;
     }
     const QString formul = QStringLiteral("=SUBTOTAL(%1,%2)").arg(islev).arg(parcalar.join(u','));
-    if (worksheet_write_formula_num(s->sayfa, static_cast<lxw_row_t>(satir), static_cast<lxw_col_t>(sutun), formul.toUtf8().constData(),
+    if (worksheet_write_formula_num(s->sayfa, static_cast<lxw_row_t>(satir), static_cast<lxw_col_t>(kolon), formul.toUtf8().constData(),
                                     bicimler_.value(xf), sonuc) != LXW_NO_ERROR)
         hata_ = true;
-    kullanildi(satir, sutun, 14);
+    kullanildi(satir, kolon, 14);
 }
 
 void XlsxKitabi::satirDuzeyi(int satir, int duzey) {
@@ -124,18 +124,18 @@ void XlsxKitabi::satirDuzeyi(int satir, int duzey) {
     worksheet_set_row_opt(s->sayfa, static_cast<lxw_row_t>(satir), LXW_DEF_ROW_HEIGHT, nullptr, &secenek);
 }
 
-void XlsxKitabi::baslikSatiri(int satir, int sutunSayisi) {
+void XlsxKitabi::baslikSatiri(int satir, int kolonSayisi) {
     Sayfa* s = simdiki();
     if (!s || !s->sayfa) return;
     s->baslik = satir;
-    s->baslikSutunu = sutunSayisi;
+    s->baslikKolonu = kolonSayisi;
     worksheet_freeze_panes(s->sayfa, static_cast<lxw_row_t>(satir + 1), 0);
 }
 
-void XlsxKitabi::sutunGenisligi(int sutun, int karakter) {
+void XlsxKitabi::kolonGenisligi(int kolon, int karakter) {
     Sayfa* s = simdiki();
     if (!s) return;
-    int& g = s->genislik[sutun];
+    int& g = s->genislik[kolon];
     g = qMax(g, karakter);
 }
 
@@ -157,9 +157,9 @@ bool XlsxKitabi::yaz(const QString& dosya) {
         worksheet_outline_settings(s.sayfa, LXW_TRUE, LXW_TRUE, LXW_TRUE, LXW_FALSE);
         if (s.baslik >= 0) {
             worksheet_repeat_rows(s.sayfa, static_cast<lxw_row_t>(s.baslik), static_cast<lxw_row_t>(s.baslik));
-            if (s.baslikSutunu > 0)
+            if (s.baslikKolonu > 0)
                 worksheet_autofilter(s.sayfa, static_cast<lxw_row_t>(s.baslik), 0, static_cast<lxw_row_t>(qMax(s.baslik, s.sonSatir)),
-                                     static_cast<lxw_col_t>(s.baslikSutunu - 1));
+                                     static_cast<lxw_col_t>(s.baslikKolonu - 1));
         }
     }
     kapat();

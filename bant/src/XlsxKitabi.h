@@ -26,12 +26,12 @@ public:
     int bicim(const QString& sayiBicimi, bool kalin = false, bool sagaYasli = false) override;
     void sayfaEkle(const QString& ad) override;
     int sayfaNo() const override { return static_cast<int>(sayfalar_.size()) - 1; }
-    void metin(int satir, int sutun, const QString& metin, int bicim) override;
-    void sayi(int satir, int sutun, double sayi, int bicim) override;
-    void altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim) override;
+    void metin(int satir, int kolon, const QString& metin, int bicim) override;
+    void sayi(int satir, int kolon, double sayi, int bicim) override;
+    void altToplam(int satir, int kolon, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim) override;
     void satirDuzeyi(int satir, int duzey) override;
-    void baslikSatiri(int satir, int sutunSayisi) override;
-    void sutunGenisligi(int sutun, int karakter) override;
+    void baslikSatiri(int satir, int kolonSayisi) override;
+    void kolonGenisligi(int kolon, int karakter) override;
     void baskiAyarla(const Baski& b) override { baski_ = b; }
     bool yaz(const QString& dosya) override;
     bool hataVar() const override { return hata_; }
@@ -41,13 +41,13 @@ private:
         lxw_worksheet* sayfa = nullptr;
         QString ad;
         int baslik = -1;
-        int baslikSutunu = 0;
+        int baslikKolonu = 0;
         int sonSatir = -1;
         QHash<int, int> genislik;
     };
     void kapat();
     Sayfa* simdiki() { return sayfalar_.isEmpty() ? nullptr : &sayfalar_.last(); }
-    void kullanildi(int satir, int sutun, int karakter);
+    void kullanildi(int satir, int kolon, int karakter);
 
     QString gecici_;
     lxw_workbook* kitap_ = nullptr;

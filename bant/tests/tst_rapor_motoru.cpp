@@ -4,7 +4,7 @@
 #include "bant/BellekImleci.h"
 #include "bant/HedefDosya.h"
 #include "bant/MetinKuyrugu.h"
-#include "bant/MetinYazici.h"
+#include "bant/MetinDosyasi.h"
 #include "bant/Satirlar.h"
 #include "bant/RaporBelgesi.h"
 #include "bant/RaporMotoru.h"
@@ -12,7 +12,7 @@
 #include "Sigdirma.h"
 #include "bant/VeritabaniHatasi.h"
 #include "bant/Cp1254.h"
-#include "bant/PdfYazici.h"
+#include "bant/PdfDosyasi.h"
 #include "bant/SayfaAlicilari.h"
 
 #include <QImage>
@@ -132,7 +132,7 @@ private slots:
         QTest::addColumn<bool>("evrensel");
         QTest::addColumn<QString>("beklenen");
         // Columns at 90 twips a character: AD from 1800 is column 20, TUTAR ends at 6300, column 70.
-        QTest::newRow("sabit sutunlar")
+        QTest::newRow("sabit kolonlar")
             << ""
             << "" << false << false
             << QStringLiteral("ŞUBE LİSTESİ\r\n\r\nKOD                 AD                                           TUTAR\r\nC1            "
@@ -165,17 +165,17 @@ private slots:
                         {Deger::metinden(QStringLiteral("Ölçü")), Deger::metinden(QStringLiteral("C3")), para("-2")}});
         QTemporaryDir dir;
         const QString yol = dir.filePath(QStringLiteral("Temp.txt"));
-        MetinYazici yazici(yol, {alanAyiraci, sayfaAyiraci, gizle, evrensel});
+        MetinDosyasi dosya(yol, {alanAyiraci, sayfaAyiraci, gizle, evrensel});
         // The window's text target runs into a spool first, asks its options
         // afterwards and writes from the spool: the same text.
         MetinKuyrugu kuyruk;
         QVERIFY(kuyruk.hazir());
-        SayfaAlici& alici = alanAyiraci.isEmpty() ? static_cast<SayfaAlici&>(yazici) : kuyruk;
+        SayfaAlici& alici = alanAyiraci.isEmpty() ? static_cast<SayfaAlici&>(dosya) : kuyruk;
         RaporMotoru motor(b, alici);
         motor.calistir();
         QCOMPARE(motor.sayfaSayisi(), 2);
-        if (&alici == &kuyruk) QVERIFY(kuyruk.yaz(yazici));
-        QVERIFY(yazici.bitir());
+        if (&alici == &kuyruk) QVERIFY(kuyruk.yaz(dosya));
+        QVERIFY(dosya.bitir());
         const QByteArray icerik = dosyaIcerigi(yol);
         if (evrensel) {
             QVERIFY(icerik.startsWith("\xEF\xBB\xBF"));
@@ -189,7 +189,7 @@ private slots:
     // caption and each amount ends where its caption ends, on every page; a
     // name longer than its column is cut, an amount never. A character the
     // code page cannot hold is written as "?" and counted.
-    void metinSutunlari() {
+    void metinKolonlari() {
         auto para = [](const char* t) { return Deger::paradan(Para::metinden(QString::fromLatin1(t)).value()); };
         const QString uzun = QStringLiteral("Çok Uzun Adlı Şube; Sütununa Sığmayan \"Ünvan\"");
         ListeBelgesi b({{Deger::metinden(QStringLiteral("Işık ₺")), Deger::metinden(QStringLiteral("C1")), para("1.5")},
@@ -198,8 +198,8 @@ private slots:
         QTemporaryDir dir;
         const QString sabit = dir.filePath(QStringLiteral("sabit.txt"));
         const QString csv = dir.filePath(QStringLiteral("csv.txt"));
-        MetinYazici sabitYazici(sabit, {});
-        MetinYazici csvYazici(csv, {QStringLiteral(";"), QString(), true, true});
+        MetinDosyasi sabitYazici(sabit, {});
+        MetinDosyasi csvYazici(csv, {QStringLiteral(";"), QString(), true, true});
         CokluAlici iki;
         iki.ekle(&sabitYazici);
         iki.ekle(&csvYazici);
@@ -244,13 +244,13 @@ private slots:
         QCOMPARE(satirlar.size(), 4);
         const qsizetype i = Baslik_Satiri(satirlar);
         QCOMPARE(i, 1);
-        const Sutunlar s(satirlar.at(i));
+        const Kolonlar s(satirlar.at(i));
         QCOMPARE(s.sayi(), 3);
         QCOMPARE(s.baslik(2), QStringLiteral("TUTAR"));
         QCOMPARE(satirlar.at(2).bolum, Bolum::Tur::Detail);
         QCOMPARE(satirlar.at(2).hucreler.at(2)->deger.para().metin(), QStringLiteral("3.0000"));
-        QCOMPARE(s.sutun(satirlar.at(3).hucreler.at(0)->alan), 1); // "Toplam :" under AD
-        QCOMPARE(s.sutun(QRect(9000, 0, 100, 10)), 2);             // beyond every column: the nearest
+        QCOMPARE(s.kolon(satirlar.at(3).hucreler.at(0)->alan), 1); // "Toplam :" under AD
+        QCOMPARE(s.kolon(QRect(9000, 0, 100, 10)), 2);             // beyond every column: the nearest
         QCOMPARE(satirlar.at(3).bolum, Bolum::Tur::ReportFooter);
         QVERIFY(satirlar.at(3).hucreler.at(0)->deger.bosMu()); // a label has no value
     }
@@ -348,7 +348,7 @@ private slots:
     void doluDiskPdfHatasi() {
         if (!QFile::exists(QStringLiteral("/dev/full"))) QSKIP("no /dev/full here");
         DenemeBelgesi b({satir("A", "1", "1")});
-        PdfYazici pdf(QStringLiteral("/dev/full"), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+        PdfDosyasi pdf(QStringLiteral("/dev/full"), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
         RaporMotoru(b, pdf).calistir();
         QVERIFY(!pdf.bitir());
     }
@@ -356,7 +356,7 @@ private slots:
     void pdfYazilir() {
         QTemporaryDir d;
         DenemeBelgesi b({satir("A", "1", "1")});
-        PdfYazici pdf(d.filePath(QStringLiteral("a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme (1)"));
+        PdfDosyasi pdf(d.filePath(QStringLiteral("a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme (1)"));
         RaporMotoru(b, pdf).calistir();
         QVERIFY(pdf.bitir());
         QFile f(d.filePath(QStringLiteral("a.pdf")));
@@ -402,7 +402,7 @@ private slots:
         QCOMPARE(resim(uzun), resim(kisa));
         QTemporaryDir d;
         auto pdf = [&](const QString& metin, const QString& ad) {
-            PdfYazici y(d.filePath(ad), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+            PdfDosyasi y(d.filePath(ad), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
             y.sayfa(sayfa(metin));
             if (!y.bitir()) return QByteArray();
             QByteArray b = dosyaIcerigi(d.filePath(ad));
@@ -477,7 +477,7 @@ private slots:
         QVERIFY(!h.tamamla());
         // A writer on such a target takes the pages and reports the failure.
         DenemeBelgesi b({satir("A", "1", "1")});
-        PdfYazici pdf(d.filePath(QStringLiteral("yok/a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+        PdfDosyasi pdf(d.filePath(QStringLiteral("yok/a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
         RaporMotoru(b, pdf).calistir();
         QVERIFY(!pdf.bitir());
     }
@@ -493,7 +493,7 @@ private slots:
         }
         {
             DenemeBelgesi b({satir("A", "1", "1"), satir("B", "2", "2")});
-            PdfYazici pdf(yol, QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+            PdfDosyasi pdf(yol, QStringLiteral("Deneme"), QStringLiteral("Deneme"));
             RaporMotoru(b, pdf).calistir();
         }
         QCOMPARE(dosyaIcerigi(yol), QByteArray("eski"));

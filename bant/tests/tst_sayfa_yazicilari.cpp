@@ -4,13 +4,13 @@
 #include "TestYardimi.h"
 #include "bant/Birimler.h"
 #include "ExcelKitabi.h"
-#include "bant/ExcelYazici.h"
+#include "bant/ExcelDosyasi.h"
 #include "bant/GlifTablosu.h"
-#include "PngDosyasi.h"
+#include "PngKodu.h"
 #include "bant/SayfaCizici.h"
 #include "bant/SayfaliCizici.h"
-#include "bant/PdfYazici.h"
-#include "bant/PngYazici.h"
+#include "bant/PdfDosyasi.h"
+#include "bant/PngDosyalari.h"
 #include "Sikistirici.h"
 
 #include <QBuffer>
@@ -190,7 +190,7 @@ private slots:
     // them is reported and no page is left half-written.
     void pngSayfalari() {
         QTemporaryDir d;
-        PngYazici png(d.path(), 50);
+        PngDosyalari png(d.path(), 50);
         Sayfa s = deneme(QColor(Qt::lightGray));
         png.sayfa(Sayfa(s));
         s.no = 2;
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"sayfa-001.png", "sayfa-002.png"}));
         QCOMPARE(QImage(d.filePath(QStringLiteral("sayfa-001.png"))).size(), QSize(413, 585)); // A4 at 50 dpi
 
-        PngYazici yok(d.filePath(QStringLiteral("yok")), 50);
+        PngDosyalari yok(d.filePath(QStringLiteral("yok")), 50);
         yok.sayfa(deneme(QColor(Qt::lightGray)));
         QVERIFY(yok.hataVar());
     }
@@ -311,7 +311,7 @@ private slots:
         QFETCH(QString, ad);
         QFETCH(int, no);
         QFETCH(QString, beklenen);
-        QCOMPARE(ExcelYazici::Sayfa_Adi(ad, no), beklenen);
+        QCOMPARE(ExcelDosyasi::Sayfa_Adi(ad, no), beklenen);
     }
 
     // A printer takes each page on the paper and in the orientation it was laid out for, whatever it was set to.
@@ -361,7 +361,7 @@ private slots:
         Sayfa s;
         s.no = 1;
         s.ogeler << metin(kacisli, QRect(500, 500, 10000, 240));
-        PdfYazici pdf(d.filePath(QStringLiteral("a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+        PdfDosyasi pdf(d.filePath(QStringLiteral("a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
         pdf.sayfa(std::move(s));
         QVERIFY(pdf.bitir());
         // Read by the format's rules (a bare line end in a string is a line

@@ -21,7 +21,7 @@ struct Kaynak {
     const char* baslik;
     Tur tur;
     const char* tablo; // for pairs: the query key (S1, S2, A1, A2, I1, I2)
-    const char* sutun;
+    const char* alan;
     bool hepsi;
     // Grows with the company (customers, stock, transactions): read on first
     // use, not at activation, so that start-up does not grow with the company.
@@ -140,7 +140,7 @@ template <typename F> bool oku(const ListeOrtami& o, const QString& sql, F&& sat
 }
 
 // The column a one-column list reads, and its table.
-QString kaynakSutunu(const Kaynak& k) { return QString::fromLatin1(k.sutun); }
+QString kaynakAlanu(const Kaynak& k) { return QString::fromLatin1(k.alan); }
 QString kaynakTablosu(const Kaynak& k) { return *k.tablo ? QString::fromLatin1(k.tablo) : kRaporKodu; }
 
 // A text as a LIKE pattern matching what starts with it: its wildcards
@@ -154,7 +154,7 @@ QString onEkKalibi(const QString& onEk) {
     return tirnakIci(s) + u'%';
 }
 
-const Kaynak* tekSutunluKaynak(const QString& baslik) {
+const Kaynak* tekAlanliKaynak(const QString& baslik) {
     const Kaynak* k = kaynak(baslik);
     return k && (k->tur == Tur::R || k->tur == Tur::P || k->tur == Tur::Satir) ? k : nullptr;
 }
@@ -166,9 +166,9 @@ QString Secenek_Sorgusu(const ListeOrtami& o, const QString& baslik) {
     if (!k || k->tur == Tur::Bugun) return {};
     if (k->tur == Tur::Cift) return ciftSorgusu(o.kisitlar, QString::fromLatin1(k->tablo));
     const QString tablo = kaynakTablosu(*k);
-    const QString sutun = kaynakSutunu(*k);
-    if (k->tur == Tur::R) return QStringLiteral("SELECT DISTINCT RTRIM(%1) as Deger FROM %2 ORDER BY RTRIM(%1)").arg(sutun, tablo);
-    return QStringLiteral("SELECT DISTINCT %1 as Deger FROM %2").arg(sutun, tablo);
+    const QString alan = kaynakAlanu(*k);
+    if (k->tur == Tur::R) return QStringLiteral("SELECT DISTINCT RTRIM(%1) as Deger FROM %2 ORDER BY RTRIM(%1)").arg(alan, tablo);
+    return QStringLiteral("SELECT DISTINCT %1 as Deger FROM %2").arg(alan, tablo);
 }
 
 bool Ilk_Kullanimda_Okunur(const QString& baslik) {
@@ -182,7 +182,7 @@ QString Liste_Basi(const QString& baslik) {
 }
 
 std::optional<QString> Deger_Listesi_Al(const ListeOrtami& o, const QString& baslik) {
-    const Kaynak* k = tekSutunluKaynak(baslik);
+    const Kaynak* k = tekAlanliKaynak(baslik);
     if (!k) return QString();
     const QString hepsi = k->hepsi ? QStringLiteral("Hepsi") : QString();
     if (k->tur == Tur::Satir) return hepsi + u'|' + Satir_Tipleri().join(u'|') + u'|';
@@ -200,24 +200,24 @@ std::optional<QString> Deger_Listesi_Al(const ListeOrtami& o, const QString& bas
 }
 
 void Secenek_Sorgusunu_Dene(const ListeOrtami& o, const QString& baslik) {
-    const Kaynak* k = tekSutunluKaynak(baslik);
+    const Kaynak* k = tekAlanliKaynak(baslik);
     if (!k || k->tur == Tur::Satir) return;
     oku(
-        o, QStringLiteral("SELECT TOP 0 %1 as Deger FROM %2").arg(kaynakSutunu(*k), kaynakTablosu(*k)),
+        o, QStringLiteral("SELECT TOP 0 %1 as Deger FROM %2").arg(kaynakAlanu(*k), kaynakTablosu(*k)),
         [](const QString&, const QList<Deger>&, const Imlec&) { return false; }, Secenek_Sorgusu(o, baslik));
 }
 
 QStringList Baslayan_Degerler(const ListeOrtami& o, const QString& baslik, const QString& onEk) {
-    const Kaynak* k = tekSutunluKaynak(baslik);
+    const Kaynak* k = tekAlanliKaynak(baslik);
     if (!k) return {};
     if (k->tur == Tur::Satir)
         return Satir_Tipleri().filter(
             QRegularExpression(u'^' + QRegularExpression::escape(onEk), QRegularExpression::CaseInsensitiveOption));
-    const QString sutun = kaynakSutunu(*k);
-    const QString deger = k->tur == Tur::R ? QStringLiteral("RTRIM(%1)").arg(sutun) : sutun;
+    const QString alan = kaynakAlanu(*k);
+    const QString deger = k->tur == Tur::R ? QStringLiteral("RTRIM(%1)").arg(alan) : alan;
     const QString sql = QStringLiteral("SELECT DISTINCT TOP %1 %2 as Deger FROM %3 WHERE %4 LIKE N'%5' ESCAPE '!' ORDER BY %2")
                             .arg(kOnEkSiniri)
-                            .arg(deger, kaynakTablosu(*k), sutun, onEkKalibi(onEk));
+                            .arg(deger, kaynakTablosu(*k), alan, onEkKalibi(onEk));
     QStringList l;
     oku(o, sql, [&l](const QString& v, const QList<Deger>&, const Imlec&) {
         l << v;
@@ -227,12 +227,12 @@ QStringList Baslayan_Degerler(const ListeOrtami& o, const QString& baslik, const
 }
 
 bool Listede_Var(const ListeOrtami& o, const QString& baslik, const QString& deger) {
-    const Kaynak* k = tekSutunluKaynak(baslik);
+    const Kaynak* k = tekAlanliKaynak(baslik);
     if (!k) return false;
     if (k->tur == Tur::Satir) return Satir_Tipleri().contains(deger);
-    const QString sutun = kaynakSutunu(*k);
+    const QString alan = kaynakAlanu(*k);
     bool var = false;
-    oku(o, QStringLiteral("SELECT TOP 1 %1 as Deger FROM %2 WHERE %1 = N'%3'").arg(sutun, kaynakTablosu(*k), tirnakIci(deger)),
+    oku(o, QStringLiteral("SELECT TOP 1 %1 as Deger FROM %2 WHERE %1 = N'%3'").arg(alan, kaynakTablosu(*k), tirnakIci(deger)),
         [&](const QString& v, const QList<Deger>&, const Imlec&) {
             var = v == deger;
             return false;

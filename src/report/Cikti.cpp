@@ -3,11 +3,11 @@
 #include "report/RaporIptali.h"
 #include "bant/OnizlemePenceresi.h"
 #include "bant/RaporMotoru.h"
-#include "bant/ExcelYazici.h"
-#include "bant/HtmlYazici.h"
-#include "bant/MetinYazici.h"
-#include "bant/PdfYazici.h"
-#include "bant/PngYazici.h"
+#include "bant/ExcelDosyasi.h"
+#include "bant/HtmlDosyasi.h"
+#include "bant/MetinDosyasi.h"
+#include "bant/PdfDosyasi.h"
+#include "bant/PngDosyalari.h"
 #include "bant/SayfaAlicilari.h"
 #include "bant/Yazici.h"
 #include "platform/sistem/Mesaj.h"
@@ -51,7 +51,7 @@ QString Pdf_Yolu() { return QDir(sistem().programDizini()).filePath(QStringLiter
 
 bool Pdf_Gonder(const RaporGirdisi& girdi, bool ac, const QString& dosya, const Iptal& iptal) {
     const QString yol = dosya.isEmpty() ? Pdf_Yolu() : dosya;
-    PdfYazici pdf(yol, AnaRapor::baslik(), programBasligi());
+    PdfDosyasi pdf(yol, AnaRapor::baslik(), programBasligi());
     try {
         if (Rapor_Uret(girdi, pdf, iptal) < 0) return false;
     } catch (const VeritabaniHatasi& h) {
@@ -116,35 +116,35 @@ void Yaziciya_Gonder(const RaporGirdisi& girdi, QWidget* ust, const Iptal& iptal
 
 bool Dosyalara_Yaz(const RaporGirdisi& girdi, const TopluCiktilar& c, int* yerineKonan) {
     CokluAlici alici;
-    std::unique_ptr<PdfYazici> pdf;
-    std::unique_ptr<PngYazici> png;
-    std::unique_ptr<MetinYazici> metin;
-    std::unique_ptr<ExcelYazici> excel;
-    std::unique_ptr<HtmlYazici> html;
-    std::unique_ptr<ExcelYazici> xlsx;
+    std::unique_ptr<PdfDosyasi> pdf;
+    std::unique_ptr<PngDosyalari> png;
+    std::unique_ptr<MetinDosyasi> metin;
+    std::unique_ptr<ExcelDosyasi> excel;
+    std::unique_ptr<HtmlDosyasi> html;
+    std::unique_ptr<ExcelDosyasi> xlsx;
     if (!c.pdf.isEmpty()) {
-        pdf = std::make_unique<PdfYazici>(c.pdf, AnaRapor::baslik(), programBasligi());
+        pdf = std::make_unique<PdfDosyasi>(c.pdf, AnaRapor::baslik(), programBasligi());
         alici.ekle(pdf.get());
     }
     if (!c.pngKlasoru.isEmpty()) {
         QDir().mkpath(c.pngKlasoru);
-        png = std::make_unique<PngYazici>(c.pngKlasoru);
+        png = std::make_unique<PngDosyalari>(c.pngKlasoru);
         alici.ekle(png.get());
     }
     if (!c.metin.isEmpty()) {
-        metin = std::make_unique<MetinYazici>(c.metin, c.metinSecenekleri);
+        metin = std::make_unique<MetinDosyasi>(c.metin, c.metinSecenekleri);
         alici.ekle(metin.get());
     }
     if (!c.excel.isEmpty()) {
-        excel = std::make_unique<ExcelYazici>(c.excel, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik());
+        excel = std::make_unique<ExcelDosyasi>(c.excel, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik());
         alici.ekle(excel.get());
     }
     if (!c.xlsx.isEmpty()) {
-        xlsx = std::make_unique<ExcelYazici>(c.xlsx, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik(), true);
+        xlsx = std::make_unique<ExcelDosyasi>(c.xlsx, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik(), true);
         alici.ekle(xlsx.get());
     }
     if (!c.html.isEmpty()) {
-        html = std::make_unique<HtmlYazici>(c.html, AnaRapor::baslik());
+        html = std::make_unique<HtmlDosyasi>(c.html, AnaRapor::baslik());
         alici.ekle(html.get());
     }
     std::unique_ptr<Yazici> yazici;

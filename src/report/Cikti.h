@@ -1,5 +1,5 @@
 #pragma once
-#include "bant/MetinYazici.h"
+#include "bant/MetinDosyasi.h"
 #include "bant/Sayfa.h"
 #include "report/RaporGirdisi.h"
 

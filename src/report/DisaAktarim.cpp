@@ -4,10 +4,10 @@
 #include "report/Goruntuleyiciler.h"
 #include "report/TexteAtOzellikFrm.h"
 #include "startup/Subs.h"
-#include "bant/ExcelYazici.h"
-#include "bant/HtmlYazici.h"
+#include "bant/ExcelDosyasi.h"
+#include "bant/HtmlDosyasi.h"
 #include "bant/MetinKuyrugu.h"
-#include "bant/MetinYazici.h"
+#include "bant/MetinDosyasi.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 #include "bant/VeritabaniHatasi.h"
@@ -88,8 +88,8 @@ void Text_Gonder(const RaporGirdisi& girdi, QWidget* form, const Iptal& iptal) {
         s.sayfaAyiraci = diyalog.Sayfa_Ayiraci->text();
         s.bosSatirlariGizle = diyalog.BosSatirlariGizle->isChecked();
         s.evrenselKod = diyalog.UnicodeText->isChecked();
-        MetinYazici yazici(yol, s);
-        yazildi = kuyruk.yaz(yazici) && yazici.bitir();
+        MetinDosyasi dosya(yol, s);
+        yazildi = kuyruk.yaz(dosya) && dosya.bitir();
     }
     if (p) p->gizle();
     if (!yazildi) {
@@ -114,11 +114,11 @@ void Excel_Gonder(const RaporGirdisi& girdi, QWidget* form, const Iptal& iptal) 
         return;
     }
     const QString yol = Disa_Aktarim_Yolu(xlsx ? QStringLiteral("Temp.xlsx") : QStringLiteral("Temp.xls"));
-    ExcelYazici yazici(yol, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik(), xlsx);
-    const int sayfalar = Beklet_Ve_Uret(girdi, form, QStringLiteral("Excel'e  Gönderiliyor"), yazici, iptal);
+    ExcelDosyasi dosya(yol, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik(), xlsx);
+    const int sayfalar = Beklet_Ve_Uret(girdi, form, QStringLiteral("Excel'e  Gönderiliyor"), dosya, iptal);
     if (sayfalar < 0) return;
     // As on the suite: a workbook or a viewer that fails after the run says nothing.
-    if (sayfalar > 0 && !yazici.bitir()) return;
+    if (sayfalar > 0 && !dosya.bitir()) return;
     Goruntule(g, yol);
 }
 
@@ -130,10 +130,10 @@ void Html_Gonder(const RaporGirdisi& girdi, QWidget* form, const Iptal& iptal) {
         return;
     }
     const QString yol = Disa_Aktarim_Yolu(QStringLiteral("Temp.Htm"));
-    HtmlYazici yazici(yol, AnaRapor::baslik());
-    const int sayfalar = Beklet_Ve_Uret(girdi, form, QStringLiteral("HTML'e Gönderiliyor"), yazici, iptal);
+    HtmlDosyasi dosya(yol, AnaRapor::baslik());
+    const int sayfalar = Beklet_Ve_Uret(girdi, form, QStringLiteral("HTML'e Gönderiliyor"), dosya, iptal);
     if (sayfalar < 0) return;
-    if (sayfalar > 0 && !yazici.bitir()) {
+    if (sayfalar > 0 && !dosya.bitir()) {
         MsgBox(QStringLiteral("Dosya yazılamadı: ") + yol, Simge::Kritik);
         return;
     }

@@ -31,7 +31,7 @@ quint8 kucuk(const Deger& d) {
 bool bosVeyaNull(const Deger& d) { return d.bosMu() || d.metin().trimmed().isEmpty(); }
 
 // The format built from a decimal count.
-QString bicimOku(const KayitSeti& k, const char* sutun) { return Bicim_Olustur(tam(k.Fields(QString::fromLatin1(sutun)))); }
+QString bicimOku(const KayitSeti& k, const char* alan) { return Bicim_Olustur(tam(k.Fields(QString::fromLatin1(alan)))); }
 
 FirmaBilgisi oku(const KayitSeti& k) {
     auto f = [&k](const char* ad) { return k.Fields(QString::fromLatin1(ad)); };

@@ -8,13 +8,13 @@ namespace {
 const QString kRaporYetkiAlani = QStringLiteral("BR");
 
 // "IN('a','b')" of the column's values, or empty when the user has no rows.
-QString liste(Baglanti& baglanti, const QString& sql, const char* sutun) {
+QString liste(Baglanti& baglanti, const QString& sql, const char* alan) {
     std::shared_ptr<KayitSeti> kayit;
     Kayit_Ac(baglanti, kayit, sql);
     if (kayit->RecordCount() == 0) return {};
     QString s;
     while (!kayit->Eof()) {
-        s += u'\'' + tirnakIci(kayit->Fields(QString::fromLatin1(sutun)).metin().trimmed()) + QStringLiteral("',");
+        s += u'\'' + tirnakIci(kayit->Fields(QString::fromLatin1(alan)).metin().trimmed()) + QStringLiteral("',");
         kayit->MoveNext();
     }
     s.chop(1);

@@ -205,8 +205,8 @@ private slots:
     void paraBolme() {
         QFETCH(QString, tsql);
         QFETCH(QString, sqlite);
-        const TsqlCevirici::SutunTurleri turler{{"f.net_tutar", "MONEY"}, {"net_tutar", "MONEY"}, {"f.adet", "INT"},
-                                                {"adet", "INT"},          {"f.oran", "FLOAT"},    {"oran", "FLOAT"}};
+        const TsqlCevirici::AlanTurleri turler{{"f.net_tutar", "MONEY"}, {"net_tutar", "MONEY"}, {"f.adet", "INT"},
+                                               {"adet", "INT"},          {"f.oran", "FLOAT"},    {"oran", "FLOAT"}};
         QCOMPARE(TsqlCevirici::sqliteye(tsql, {turler, {}, {}}), sqlite);
     }
 
@@ -231,7 +231,7 @@ private slots:
     void metinBirlestirme() {
         QFETCH(QString, tsql);
         QFETCH(QString, sqlite);
-        const TsqlCevirici::SutunTurleri turler{{"f.kod", "VARCHAR(20)"}, {"f.ad", "NVARCHAR(60)"}, {"adet", "INT"}, {"oran", "FLOAT"}};
+        const TsqlCevirici::AlanTurleri turler{{"f.kod", "VARCHAR(20)"}, {"f.ad", "NVARCHAR(60)"}, {"adet", "INT"}, {"oran", "FLOAT"}};
         QCOMPARE(TsqlCevirici::sqliteye(tsql, {turler, {}, {}}), sqlite);
     }
 

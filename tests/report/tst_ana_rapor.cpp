@@ -1,6 +1,6 @@
 #include "ortak/TestOrtami.h"
 #include "bant/SayiBicimi.h"
-#include "bant/ExcelYazici.h"
+#include "bant/ExcelDosyasi.h"
 #include "bant/RaporMotoru.h"
 #include "bant/SayfaAlicilari.h"
 #include "bant/VeritabaniHatasi.h"
@@ -348,7 +348,7 @@ private slots:
             void altToplam(int r, int c, int, const QList<Aralik>&, double, int) override { sayfalar.last()[r] << c; }
             void satirDuzeyi(int, int) override {}
             void baslikSatiri(int, int) override {}
-            void sutunGenisligi(int, int) override {}
+            void kolonGenisligi(int, int) override {}
             void baskiAyarla(const Baski&) override {}
             bool yaz(const QString&) override { return true; }
             bool hataVar() const override { return false; }
@@ -357,8 +357,8 @@ private slots:
         auto kitap = std::make_unique<Kayitci>();
         Kayitci* k = kitap.get();
         {
-            Bant::ExcelYazici yazici(std::move(kitap), dir_.filePath(QStringLiteral("k.xls")), AnaRapor::degerBicimi(g_.ayraclar),
-                                     QStringLiteral("K"));
+            Bant::ExcelDosyasi yazici(std::move(kitap), dir_.filePath(QStringLiteral("k.xls")), AnaRapor::degerBicimi(g_.ayraclar),
+                                      QStringLiteral("K"));
             for (Sayfa s : uret()) yazici.sayfa(std::move(s));
             QVERIFY(yazici.bitir());
             QVERIFY(k->sayfalar.size() >= 3);

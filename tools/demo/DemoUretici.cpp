@@ -18,9 +18,9 @@ D o(double v) { return D::ondaliktan(v); }
 D g(const QDate& d, const QTime& s = QTime(0, 0)) { return D::tarihten(QDateTime(d, s)); }
 D bos() { return {}; }
 
-TabloSutunu s(const char* ad, const char* tur) { return {QString::fromLatin1(ad), QString::fromLatin1(tur)}; }
+TabloAlanu s(const char* ad, const char* tur) { return {QString::fromLatin1(ad), QString::fromLatin1(tur)}; }
 // The table's primary key, a whole number as the suite's ID columns are.
-TabloSutunu k(const char* ad) { return {QString::fromLatin1(ad), QStringLiteral("INT"), true}; }
+TabloAlanu k(const char* ad) { return {QString::fromLatin1(ad), QStringLiteral("INT"), true}; }
 
 class Uretici {
 public:

@@ -47,11 +47,11 @@ void SqliteYazici::veritabani(const QString& ad) {
     calistir(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"));
 }
 
-void SqliteYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
+void SqliteYazici::tablo(const QString& ad, const QList<TabloAlanu>& alanlar) {
     if (ekle_) sqlite3_finalize(ekle_);
     QStringList tanim, adlar, yerler;
-    QStringList& metinler = metinSutunlari_[ad];
-    for (const TabloSutunu& s : sutunlar) {
+    QStringList& metinler = metinAlanlari_[ad];
+    for (const TabloAlanu& s : alanlar) {
         if (s.birincil)
             tanim << s.ad + QStringLiteral(" INTEGER PRIMARY KEY");
         else
@@ -93,11 +93,11 @@ void SqliteYazici::satir(const QList<Deger>& degerler) {
 
 void SqliteYazici::gorunum(const QString& ad, const QString& sql) { calistir(QStringLiteral("CREATE VIEW %1 AS %2").arg(ad, sql)); }
 
-void SqliteYazici::dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) {
-    QStringList anahtar = sutunlar.split(u',');
+void SqliteYazici::dizin(const QString& tablo, const QString& alanlar, DizinTuru tur) {
+    QStringList anahtar = alanlar.split(u',');
     for (QString& s : anahtar) {
         s = s.trimmed();
-        if (anahtar.size() > 1 && metinSutunlari_.value(tablo).contains(s.toLower())) s += QStringLiteral(" COLLATE BINARY");
+        if (anahtar.size() > 1 && metinAlanlari_.value(tablo).contains(s.toLower())) s += QStringLiteral(" COLLATE BINARY");
     }
     calistir(QStringLiteral("CREATE %1INDEX IX_%2_%3 ON %2 (%4)")
                  .arg(tur == DizinTuru::Benzersiz ? QStringLiteral("UNIQUE ") : QString(), tablo)
@@ -152,10 +152,10 @@ void TsqlYazici::veritabani(const QString& ad) {
                 .arg(ad);
 }
 
-void TsqlYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
+void TsqlYazici::tablo(const QString& ad, const QList<TabloAlanu>& alanlar) {
     topluyuBitir();
     QStringList tanim, adlar;
-    for (const TabloSutunu& s : sutunlar) {
+    for (const TabloAlanu& s : alanlar) {
         // Unicode columns keep every Turkish letter whatever the server's collation.
         QString tur = s.tur;
         if (tur.startsWith(QLatin1String("VARCHAR"), Qt::CaseInsensitive)) tur.prepend(u'N');
@@ -164,7 +164,7 @@ void TsqlYazici::tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) {
     }
     out_ << QStringLiteral("CREATE TABLE dbo.[%1] (%2);\nGO\n").arg(ad, tanim.join(QStringLiteral(", ")));
     tablo_ = ad;
-    sutunListesi_ = adlar.join(u',');
+    alanListesi_ = adlar.join(u',');
 }
 
 void TsqlYazici::satir(const QList<Deger>& degerler) {
@@ -172,7 +172,7 @@ void TsqlYazici::satir(const QList<Deger>& degerler) {
     if (toplu_ == 1000) topluyuBitir();
     QStringList v;
     for (const Deger& d : degerler) v << tsqlDegeri(d);
-    out_ << (toplu_ == 0 ? QStringLiteral("INSERT INTO dbo.[%1] (%2) VALUES\n").arg(tablo_, sutunListesi_) : QStringLiteral(",\n")) << u'('
+    out_ << (toplu_ == 0 ? QStringLiteral("INSERT INTO dbo.[%1] (%2) VALUES\n").arg(tablo_, alanListesi_) : QStringLiteral(",\n")) << u'('
          << v.join(u',') << u')';
     ++toplu_;
 }
@@ -185,12 +185,12 @@ void TsqlYazici::gorunum(const QString& ad, const QString& sql) {
     out_ << QStringLiteral("CREATE VIEW dbo.[%1] AS %2;\nGO\n").arg(ad, metin);
 }
 
-void TsqlYazici::dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) {
+void TsqlYazici::dizin(const QString& tablo, const QString& alanlar, DizinTuru tur) {
     topluyuBitir();
     out_ << QStringLiteral("CREATE %1INDEX IX_%2_%3 ON dbo.[%2] (%4);\nGO\n")
                 .arg(tur == DizinTuru::Benzersiz ? QStringLiteral("UNIQUE ") : QString(), tablo)
                 .arg(++dizinNo_)
-                .arg(sutunlar);
+                .arg(alanlar);
 }
 
 void TsqlYazici::bitir() {

@@ -12,7 +12,7 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // A column as SQL Server declares it ("VARCHAR(50)", "MONEY", "DATETIME" ...).
-struct TabloSutunu {
+struct TabloAlanu {
     QString ad;
     QString tur;
     bool birincil = false; // the table's primary key
@@ -27,10 +27,10 @@ class DemoYazici {
 public:
     virtual ~DemoYazici() = default;
     virtual void veritabani(const QString& ad) = 0;
-    virtual void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) = 0;
+    virtual void tablo(const QString& ad, const QList<TabloAlanu>& alanlar) = 0;
     virtual void satir(const QList<Deger>& degerler) = 0;
     virtual void gorunum(const QString& ad, const QString& sql) = 0;
-    virtual void dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) = 0;
+    virtual void dizin(const QString& tablo, const QString& alanlar, DizinTuru tur) = 0;
     virtual void bitir() = 0;
 };
 
@@ -45,10 +45,10 @@ public:
     explicit SqliteYazici(const QString& klasor) : klasor_(klasor) {}
     ~SqliteYazici() override;
     void veritabani(const QString& ad) override;
-    void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) override;
+    void tablo(const QString& ad, const QList<TabloAlanu>& alanlar) override;
     void satir(const QList<Deger>& degerler) override;
     void gorunum(const QString& ad, const QString& sql) override;
-    void dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) override;
+    void dizin(const QString& tablo, const QString& alanlar, DizinTuru tur) override;
     void bitir() override;
 
 private:
@@ -59,7 +59,7 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* ekle_ = nullptr;
     int dizinNo_ = 0;
-    QHash<QString, QStringList> metinSutunlari_; // per table
+    QHash<QString, QStringList> metinAlanlari_; // per table
 };
 
 // A script that sqlcmd loads into a real SQL Server: databases, tables, rows.
@@ -67,10 +67,10 @@ class TsqlYazici : public DemoYazici {
 public:
     explicit TsqlYazici(const QString& dosya);
     void veritabani(const QString& ad) override;
-    void tablo(const QString& ad, const QList<TabloSutunu>& sutunlar) override;
+    void tablo(const QString& ad, const QList<TabloAlanu>& alanlar) override;
     void satir(const QList<Deger>& degerler) override;
     void gorunum(const QString& ad, const QString& sql) override;
-    void dizin(const QString& tablo, const QString& sutunlar, DizinTuru tur) override;
+    void dizin(const QString& tablo, const QString& alanlar, DizinTuru tur) override;
     void bitir() override;
 
 private:
@@ -79,7 +79,7 @@ private:
     QFile dosya_;
     QTextStream out_;
     QString tablo_;
-    QString sutunListesi_;
+    QString alanListesi_;
     int toplu_ = 0; // rows in the open INSERT
     int dizinNo_ = 0;
 };
@@ -91,7 +91,7 @@ public:
     void veritabani(const QString& ad) override {
         for (auto& y : y_) y->veritabani(ad);
     }
-    void tablo(const QString& ad, const QList<TabloSutunu>& s) override {
+    void tablo(const QString& ad, const QList<TabloAlanu>& s) override {
         for (auto& y : y_) y->tablo(ad, s);
     }
     void satir(const QList<Deger>& d) override {

@@ -19,21 +19,21 @@ public:
     virtual void sayfaEkle(const QString& ad) = 0;
     // The current sheet, from 0.
     virtual int sayfaNo() const = 0;
-    virtual void metin(int satir, int sutun, const QString& metin, int bicim) = 0;
-    virtual void sayi(int satir, int sutun, double sayi, int bicim) = 0;
+    virtual void metin(int satir, int kolon, const QString& metin, int bicim) = 0;
+    virtual void sayi(int satir, int kolon, double sayi, int bicim) = 0;
     // Rows `ilk` to `son` of one column of a sheet.
     struct Aralik {
-        int sayfa, ilk, son, sutun;
+        int sayfa, ilk, son, kolon;
     };
     // SUBTOTAL(islev; araliklar...) with its result `sonuc` kept, so that a
     // reader shows it before calculating: 9 sums, and follows the filter.
-    virtual void altToplam(int satir, int sutun, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim) = 0;
+    virtual void altToplam(int satir, int kolon, int islev, const QList<Aralik>& araliklar, double sonuc, int bicim) = 0;
     // The row's outline level (0 none), given before its cells.
     virtual void satirDuzeyi(int satir, int duzey) = 0;
     // Rows above `satir` stay in view while scrolling; an auto-filter over
     // the columns of that caption row.
-    virtual void baslikSatiri(int satir, int sutunSayisi) = 0;
-    virtual void sutunGenisligi(int sutun, int karakter) = 0;
+    virtual void baslikSatiri(int satir, int kolonSayisi) = 0;
+    virtual void kolonGenisligi(int kolon, int karakter) = 0;
     // How every sheet prints: the margins in twips; on A4, across when its
     // columns are wider than the paper, one page wide, the caption row on
     // every page.

@@ -1,5 +1,5 @@
 #pragma once
-#include "bant/MetinYazici.h"
+#include "bant/MetinDosyasi.h"
 
 #include <QDataStream>
 #include <QTemporaryFile>
@@ -17,7 +17,7 @@ public:
     bool hazir() const { return hazir_; }
     void sayfa(Sayfa&& s) override;
     // The kept pages into `yazici`; false when the file could not be read back.
-    bool yaz(MetinYazici& yazici);
+    bool yaz(MetinDosyasi& yazici);
 
 private:
     QTemporaryFile dosya_;

@@ -1,6 +1,6 @@
 #pragma once
 #include "bant/Belge.h"
-#include "bant/MetinYazici.h"
+#include "bant/MetinDosyasi.h"
 #include "bant/SayfaArayici.h"
 #include "bant/SayfaCizici.h"
 

@@ -32,11 +32,11 @@ private:
     };
 
     QList<Blok> bolumBloklari(Bolum& b);
-    // Each bound control with its column, found once per run: a lookup by
+    // Each bound control with its field, found once per run: a lookup by
     // name for every control of every row cost a tenth of a run.
     struct Bag {
         Kontrol* kontrol;
-        qsizetype sutun;
+        qsizetype alan;
     };
     void baglariKur(const QStringList& adlar);
     void ozetleriBiriktir(const QList<Deger>& satir);
@@ -47,7 +47,7 @@ private:
     int sayfayaKoy(Blok& blok, int y); // its items moved onto the page at y; the y below it
     void yeniSayfa();
     void sayfayiBitir();
-    qsizetype sutunNo(const QStringList& adlar, const QString& ad);
+    qsizetype alanNo(const QStringList& adlar, const QString& ad);
 
     RaporBelgesi& b_;
     SayfaAlici& alici_;
@@ -59,10 +59,10 @@ private:
     int govdeSonu_ = 0;
     bool icIce_ = false; // a sub-report: sections go to toplanan_, not to pages
     QList<Blok> toplanan_;
-    QHash<QString, qsizetype> sutunlar_;
+    QHash<QString, qsizetype> alanNolari_;
     QList<QList<Bag>> alanBaglari_; // per section of b_.bolumler(), in that order
     QList<Bag> ozetBaglari_;        // the summaries of the group and report footers
-    qsizetype grupSutunu_ = -1;
+    qsizetype grupAlanNo_ = -1;
     int sayfaNo_ = 0;
     int blokNo_ = 0; // sections laid out so far, sub-reports included
     struct Birikim {

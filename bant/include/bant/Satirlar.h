@@ -25,15 +25,15 @@ QList<Satir> Sayfa_Satirlari(const Sayfa& sayfa);
 
 // The columns of a report's table, taken from the line of its column
 // captions; texts find their column by their horizontal extent.
-class Sutunlar {
+class Kolonlar {
 public:
-    Sutunlar() = default;
-    explicit Sutunlar(const Satir& basliklar);
+    Kolonlar() = default;
+    explicit Kolonlar(const Satir& basliklar);
     bool bos() const { return araliklar_.isEmpty(); }
     int sayi() const { return static_cast<int>(araliklar_.size()); }
     const QString& baslik(int i) const { return basliklar_.at(i); }
     // The column the text overlaps most, else the nearest one.
-    int sutun(const QRect& alan) const;
+    int kolon(const QRect& alan) const;
     // A line's texts by column, `kayma` columns to the right. Without
     // columns each text takes the next one, the last of `enFazla` holding the rest.
     QMap<int, QList<const SayfaOgesi*>> dagit(const QList<const SayfaOgesi*>& hucreler, int kayma = 0, int enFazla = INT_MAX) const;

@@ -125,12 +125,12 @@ public:
     }
 
 private:
-    Deger oku(SQLUSMALLINT sutun, Sinif c) {
+    Deger oku(SQLUSMALLINT alan, Sinif c) {
         QByteArray tampon;
         char parca[4096];
         for (;;) {
             SQLLEN gosterge = 0;
-            const SQLRETURN rc = SQLGetData(s_, sutun, SQL_C_CHAR, parca, sizeof parca, &gosterge);
+            const SQLRETURN rc = SQLGetData(s_, alan, SQL_C_CHAR, parca, sizeof parca, &gosterge);
             if (rc == SQL_NO_DATA) break;
             if (!SQL_SUCCEEDED(rc)) hataAt(SQL_HANDLE_STMT, s_, HataNo::SorguHatasi);
             if (gosterge == SQL_NULL_DATA) return {};

@@ -114,7 +114,7 @@ QString siralamayiBirlestir(const QString& sql) {
 namespace {
 
 // A column written as table.column (two names and a dot), lower case; empty otherwise.
-QString nitelikliSutun(const std::vector<Jeton>& j, size_t& i, size_t son) {
+QString nitelikliAlan(const std::vector<Jeton>& j, size_t& i, size_t son) {
     const size_t a = i, nokta = sonraki(j, a), b = sonraki(j, nokta);
     if (b >= son || j[a].tur != Jeton::Kimlik || !isaretMi(j[nokta], u'.') || j[b].tur != Jeton::Kimlik) return {};
     i = sonraki(j, b);
@@ -158,10 +158,10 @@ QString suruculuTablo(const std::vector<Jeton>& j, size_t bas, size_t son, const
             ++parantez;
             i = sonraki(j, i);
         }
-        const QString sol = nitelikliSutun(j, i, son);
+        const QString sol = nitelikliAlan(j, i, son);
         if (sol.isEmpty() || i >= son || !isaretMi(j[i], u'=')) return {};
         i = sonraki(j, i);
-        const QString sag = nitelikliSutun(j, i, son);
+        const QString sag = nitelikliAlan(j, i, son);
         if (sag.isEmpty()) return {};
         for (; parantez > 0; --parantez) {
             if (i >= son || !isaretMi(j[i], u')')) return {};
@@ -207,10 +207,10 @@ QString gereksizGruplamayiKaldir(const QString& sql, const Anahtarlar& anahtarla
         anahtaraKadar << g;
         const std::vector<Jeton> t = ayir(g);
         size_t i = 0;
-        const QString sutun = t.empty() ? QString() : nitelikliSutun(t, i, t.size());
-        if (sutun.isEmpty() || i < t.size() || sutun.section(u'.', 0, 0) != surucu) continue;
-        const auto a = anahtarlar.constFind(sutun);
-        if (a != anahtarlar.constEnd() && a->bosOlamaz && (a->harman.isEmpty() || harmanlar.value(sutun) == a->harman)) {
+        const QString alan = t.empty() ? QString() : nitelikliAlan(t, i, t.size());
+        if (alan.isEmpty() || i < t.size() || alan.section(u'.', 0, 0) != surucu) continue;
+        const auto a = anahtarlar.constFind(alan);
+        if (a != anahtarlar.constEnd() && a->bosOlamaz && (a->harman.isEmpty() || harmanlar.value(alan) == a->harman)) {
             anahtarBulundu = true;
             break;
         }

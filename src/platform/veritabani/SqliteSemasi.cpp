@@ -16,10 +16,10 @@ QByteArray sondakiBosluksuz(QByteArray b) {
 // Whether the keys of an index held in the built-in RTRIM order stand in the
 // Turkish order too (codes of digits do): only then may lookups through it
 // use the Turkish order.
-bool turkceSiradaMi(sqlite3* db, const QString& sema, const QString& tablo, const QString& dizin, const QString& sutun) {
+bool turkceSiradaMi(sqlite3* db, const QString& sema, const QString& tablo, const QString& dizin, const QString& alan) {
     auto ad = [](const QString& s) { return u'"' + QString(s).replace(u'"', QLatin1String("\"\"")) + u'"'; };
     const QByteArray q = QStringLiteral("SELECT %1 FROM %2.%3 INDEXED BY %4 WHERE %1 IS NOT NULL ORDER BY %1")
-                             .arg(ad(sutun), ad(sema), ad(tablo), ad(dizin))
+                             .arg(ad(alan), ad(sema), ad(tablo), ad(dizin))
                              .toUtf8();
     sqlite3_stmt* s = nullptr;
     if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) != SQLITE_OK) {
@@ -51,7 +51,7 @@ QString turkceSiraEngeli(sqlite3* db) {
     static const char* sql = "SELECT m.name, l.name, x.name, x.coll FROM %1.sqlite_master m, pragma_index_list(m.name, '%1') l,"
                              " pragma_index_xinfo(l.name, '%1') x WHERE m.type='table' AND x.key=1 ORDER BY l.name, x.seqno";
     struct Anahtar {
-        QString sema, tablo, dizin, sutun;
+        QString sema, tablo, dizin, alan;
         bool rtrim;
     };
     for (const char* sema : {"main", "Defination_DB"}) {
@@ -67,14 +67,14 @@ QString turkceSiraEngeli(sqlite3* db) {
         sqlite3_finalize(s);
         for (const Anahtar& a : anahtarlar) {
             if (!a.rtrim) continue;
-            qsizetype sutunSayisi = 0;
-            for (const Anahtar& b : anahtarlar) sutunSayisi += b.dizin == a.dizin ? 1 : 0;
-            if (sutunSayisi > 1)
+            qsizetype alanSayisi = 0;
+            for (const Anahtar& b : anahtarlar) alanSayisi += b.dizin == a.dizin ? 1 : 0;
+            if (alanSayisi > 1)
                 return QStringLiteral("the index %1 on %2 holds the text column %3 among several columns in the RTRIM order")
-                    .arg(a.dizin, a.tablo, a.sutun);
-            if (!turkceSiradaMi(db, a.sema, a.tablo, a.dizin, a.sutun))
+                    .arg(a.dizin, a.tablo, a.alan);
+            if (!turkceSiradaMi(db, a.sema, a.tablo, a.dizin, a.alan))
                 return QStringLiteral("the index %1 on %2(%3) holds keys that the Turkish order sorts differently")
-                    .arg(a.dizin, a.tablo, a.sutun);
+                    .arg(a.dizin, a.tablo, a.alan);
         }
     }
     return {};
@@ -82,8 +82,8 @@ QString turkceSiraEngeli(sqlite3* db) {
 
 // The declared types of the columns of every table and view, for the
 // translation of divisions.
-TsqlCevirici::SutunTurleri sutunTurleri(sqlite3* db) {
-    TsqlCevirici::SutunTurleri t;
+TsqlCevirici::AlanTurleri alanTurleri(sqlite3* db) {
+    TsqlCevirici::AlanTurleri t;
     for (const char* sema : {"main", "Defination_DB"}) {
         const QByteArray q = QStringLiteral("SELECT m.name, p.name, p.type FROM %1.sqlite_master m, pragma_table_info(m.name, '%1') p"
                                             " WHERE m.type IN ('table','view')")
@@ -92,11 +92,11 @@ TsqlCevirici::SutunTurleri sutunTurleri(sqlite3* db) {
         sqlite3_stmt* s = nullptr;
         if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
             while (sqlite3_step(s) == SQLITE_ROW) {
-                const QString tablo = u8(sqlite3_column_text(s, 0)).toLower(), sutun = u8(sqlite3_column_text(s, 1)).toLower();
+                const QString tablo = u8(sqlite3_column_text(s, 0)).toLower(), alan = u8(sqlite3_column_text(s, 1)).toLower();
                 const QString tur = u8(sqlite3_column_text(s, 2)).toUpper();
-                t.insert(tablo + u'.' + sutun, tur);
-                const auto o = t.constFind(sutun);
-                t.insert(sutun, o == t.constEnd() || *o == tur ? tur : QString());
+                t.insert(tablo + u'.' + alan, tur);
+                const auto o = t.constFind(alan);
+                t.insert(alan, o == t.constEnd() || *o == tur ? tur : QString());
             }
         }
         sqlite3_finalize(s);
@@ -112,26 +112,26 @@ bool metinTuru(const QString& tur) {
 // whole-number primary key (the row id) and every unique index of one
 // column, with the order its values are distinct in.
 void anahtarlar(sqlite3* db, SqliteGruplama::Anahtarlar& anahtarlar, SqliteGruplama::Harmanlar& harmanlar) {
-    static const char* sutunSql = "SELECT m.name, p.name, p.type, p.pk, p.\"notnull\","
-                                  " (SELECT COUNT(*) FROM pragma_table_info(m.name, '%1') WHERE pk > 0)"
-                                  " FROM %1.sqlite_master m, pragma_table_info(m.name, '%1') p WHERE m.type = 'table'";
+    static const char* alanSql = "SELECT m.name, p.name, p.type, p.pk, p.\"notnull\","
+                                 " (SELECT COUNT(*) FROM pragma_table_info(m.name, '%1') WHERE pk > 0)"
+                                 " FROM %1.sqlite_master m, pragma_table_info(m.name, '%1') p WHERE m.type = 'table'";
     static const char* dizinSql = "SELECT m.name, x.name, x.coll, (SELECT COUNT(*) FROM pragma_index_xinfo(l.name, '%1') WHERE key = 1)"
                                   " FROM %1.sqlite_master m, pragma_index_list(m.name, '%1') l, pragma_index_xinfo(l.name, '%1') x"
                                   " WHERE m.type = 'table' AND l.\"unique\" = 1 AND l.partial = 0 AND x.key = 1 AND x.cid >= 0";
     for (const char* sema : {"main", "Defination_DB"}) {
         QHash<QString, bool> bosOlamaz;
         sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db, QString::fromLatin1(sutunSql).arg(QLatin1String(sema)).toUtf8().constData(), -1, &s, nullptr) ==
+        if (sqlite3_prepare_v2(db, QString::fromLatin1(alanSql).arg(QLatin1String(sema)).toUtf8().constData(), -1, &s, nullptr) ==
             SQLITE_OK) {
             while (sqlite3_step(s) == SQLITE_ROW) {
-                const QString tablo = u8(sqlite3_column_text(s, 0)), sutun = u8(sqlite3_column_text(s, 1));
-                const QString ad = tablo.toLower() + u'.' + sutun.toLower();
+                const QString tablo = u8(sqlite3_column_text(s, 0)), alan = u8(sqlite3_column_text(s, 1));
+                const QString ad = tablo.toLower() + u'.' + alan.toLower();
                 const QString tur = u8(sqlite3_column_text(s, 2)).toUpper();
                 bosOlamaz.insert(ad, sqlite3_column_int(s, 4) != 0);
                 if (sqlite3_column_int(s, 3) == 1 && sqlite3_column_int(s, 5) == 1 && tur == QLatin1String("INTEGER"))
                     anahtarlar.insert(ad, {QString(), true}); // the row id
                 const char* harman = nullptr;
-                if (metinTuru(tur) && sqlite3_table_column_metadata(db, sema, tablo.toUtf8().constData(), sutun.toUtf8().constData(),
+                if (metinTuru(tur) && sqlite3_table_column_metadata(db, sema, tablo.toUtf8().constData(), alan.toUtf8().constData(),
                                                                     nullptr, &harman, nullptr, nullptr, nullptr) == SQLITE_OK)
                     harmanlar.insert(ad, QString::fromLatin1(harman ? harman : "BINARY").toUpper());
             }
@@ -155,7 +155,7 @@ void anahtarlar(sqlite3* db, SqliteGruplama::Anahtarlar& anahtarlar, SqliteGrupl
 
 std::shared_ptr<const SqliteSemasi> SqliteSemasi::oku(sqlite3* db) {
     auto s = std::make_shared<SqliteSemasi>();
-    s->ceviri.turler = sutunTurleri(db);
+    s->ceviri.turler = alanTurleri(db);
     anahtarlar(db, s->ceviri.anahtarlar, s->ceviri.harmanlar);
     s->turkceEngeli = turkceSiraEngeli(db);
     return s;

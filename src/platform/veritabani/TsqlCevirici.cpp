@@ -13,7 +13,7 @@ namespace {
 
 class Cevirici {
 public:
-    Cevirici(std::vector<Jeton> j, const TsqlCevirici::SutunTurleri& turler) : j_(std::move(j)), turler_(turler) {}
+    Cevirici(std::vector<Jeton> j, const TsqlCevirici::AlanTurleri& turler) : j_(std::move(j)), turler_(turler) {}
     QString cevir() {
         bolmeleriDuzelt();
         return aralik(0, j_.size());
@@ -367,7 +367,7 @@ private:
     }
 
     std::vector<Jeton> j_;
-    const TsqlCevirici::SutunTurleri& turler_;
+    const TsqlCevirici::AlanTurleri& turler_;
 };
 
 } // namespace

@@ -16,11 +16,11 @@ namespace TsqlCevirici {
 // Declared SQL Server types of the store's columns, upper case, keyed by
 // "table.column" and by the bare column name (lower case); a bare name that
 // tables declare differently maps to the empty text.
-using SutunTurleri = QHash<QString, QString>;
+using AlanTurleri = QHash<QString, QString>;
 
 // What the translation knows of the store it writes for.
 struct Sema {
-    SutunTurleri turler;
+    AlanTurleri turler;
     SqliteGruplama::Anahtarlar anahtarlar;
     SqliteGruplama::Harmanlar harmanlar;
 };

@@ -1,4 +1,4 @@
-#include "bant/HtmlYazici.h"
+#include "bant/HtmlDosyasi.h"
 
 #include <QFileDevice>
 #include <QMap>
@@ -47,9 +47,9 @@ QString hucre(const QString& etiket, const QList<const SayfaOgesi*>& ogeler, int
 
 } // namespace
 
-HtmlYazici::HtmlYazici(const QString& dosya, const QString& baslik) : hedef_(dosya), baslik_(baslik) { hata_ = !hedef_.acik(); }
+HtmlDosyasi::HtmlDosyasi(const QString& dosya, const QString& baslik) : hedef_(dosya), baslik_(baslik) { hata_ = !hedef_.acik(); }
 
-void HtmlYazici::bas(const Sayfa* ilk) {
+void HtmlDosyasi::bas(const Sayfa* ilk) {
     // The report's paper and margins, whatever paper the printer has: each
     // report page one sheet. The sides keep the report's left margin.
     QString kagit;
@@ -62,14 +62,14 @@ void HtmlYazici::bas(const Sayfa* ilk) {
         QStringLiteral("</title>\n<style>") + kagit + QString::fromUtf8(kStil) + QStringLiteral("</style>\n</head>\n<body>\n"));
 }
 
-void HtmlYazici::yaz(const QString& metin) {
+void HtmlDosyasi::yaz(const QString& metin) {
     if (hata_) return;
     const QByteArray b = metin.toUtf8();
     hata_ = hedef_.aygit().write(b) != b.size();
 }
 
-void HtmlYazici::satirlar(const QList<Satir>& satirlar, qsizetype bas, qsizetype son) {
-    const int n = qMax(1, sutunlar_.sayi());
+void HtmlDosyasi::satirlar(const QList<Satir>& satirlar, qsizetype bas, qsizetype son) {
+    const int n = qMax(1, kolonlar_.sayi());
     for (qsizetype i = bas; i < son; ++i) {
         const Satir& s = satirlar.at(i);
         if (s.ic) {
@@ -80,27 +80,27 @@ void HtmlYazici::satirlar(const QList<Satir>& satirlar, qsizetype bas, qsizetype
             i = j - 1;
             continue;
         }
-        const auto hucreler = sutunlar_.dagit(s.hucreler, 0, n);
+        const auto hucreler = kolonlar_.dagit(s.hucreler, 0, n);
         QString tr = QStringLiteral("<tr>");
-        int sutun = 0;
+        int kolon = 0;
         for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it) {
-            for (; sutun < it.key(); ++sutun) tr += QStringLiteral("<td></td>");
+            for (; kolon < it.key(); ++kolon) tr += QStringLiteral("<td></td>");
             tr += hucre(QStringLiteral("td"), it.value());
-            ++sutun;
+            ++kolon;
         }
-        for (; sutun < n; ++sutun) tr += QStringLiteral("<td></td>");
+        for (; kolon < n; ++kolon) tr += QStringLiteral("<td></td>");
         yaz(tr + QStringLiteral("</tr>\n"));
     }
 }
 
-void HtmlYazici::icTablo(const QList<Satir>& ic) {
-    const int n = qMax(1, sutunlar_.sayi());
-    const Sutunlar sutunlar(ic.first());
+void HtmlDosyasi::icTablo(const QList<Satir>& ic) {
+    const int n = qMax(1, kolonlar_.sayi());
+    const Kolonlar kolonlar(ic.first());
     QString t = QStringLiteral("<tr><td colspan=\"%1\"><table class=\"ic\">\n").arg(n);
     for (qsizetype i = 0; i < ic.size(); ++i) {
-        const auto hucreler = sutunlar.dagit(ic.at(i).hucreler);
+        const auto hucreler = kolonlar.dagit(ic.at(i).hucreler);
         t += QStringLiteral("<tr>");
-        for (int k = 0; k < sutunlar.sayi(); ++k)
+        for (int k = 0; k < kolonlar.sayi(); ++k)
             t += hucreler.contains(k) ? hucre(i == 0 ? QStringLiteral("th") : QStringLiteral("td"), hucreler.value(k))
                                       : QStringLiteral("<td></td>");
         t += QStringLiteral("</tr>\n");
@@ -108,11 +108,11 @@ void HtmlYazici::icTablo(const QList<Satir>& ic) {
     yaz(t + QStringLiteral("</table></td></tr>\n"));
 }
 
-void HtmlYazici::sayfa(Sayfa&& s) {
+void HtmlDosyasi::sayfa(Sayfa&& s) {
     if (sayi_ == 0) bas(&s);
     const QList<Satir> hepsi = Sayfa_Satirlari(s);
     const qsizetype baslik = Baslik_Satiri(hepsi);
-    if (sayi_++ == 0 && baslik >= 0) sutunlar_ = Sutunlar(hepsi.at(baslik));
+    if (sayi_++ == 0 && baslik >= 0) kolonlar_ = Kolonlar(hepsi.at(baslik));
     // The page's parts: its header above the captions, the body, its footer.
     qsizetype govdeBasi = baslik + 1;
     qsizetype govdeSonu = hepsi.size();
@@ -126,8 +126,8 @@ void HtmlYazici::sayfa(Sayfa&& s) {
     yaz(QStringLiteral("<table>\n"));
     if (baslik >= 0) {
         QString tr = QStringLiteral("<thead><tr>");
-        const auto hucreler = sutunlar_.dagit(hepsi.at(baslik).hucreler);
-        for (int k = 0; k < sutunlar_.sayi(); ++k)
+        const auto hucreler = kolonlar_.dagit(hepsi.at(baslik).hucreler);
+        for (int k = 0; k < kolonlar_.sayi(); ++k)
             tr += hucreler.contains(k) ? hucre(QStringLiteral("th"), hucreler.value(k)) : QStringLiteral("<th></th>");
         yaz(tr + QStringLiteral("</tr></thead>\n"));
     }
@@ -142,7 +142,7 @@ void HtmlYazici::sayfa(Sayfa&& s) {
     yaz(QStringLiteral("</section>\n"));
 }
 
-bool HtmlYazici::bitir() {
+bool HtmlDosyasi::bitir() {
     if (sayi_ == 0) bas(nullptr);
     yaz(QStringLiteral("</body>\n</html>\n"));
     if (hata_) {

@@ -1,4 +1,4 @@
-#include "PngDosyasi.h"
+#include "PngKodu.h"
 
 #include <QIODevice>
 #include <QImage>

@@ -23,16 +23,16 @@ namespace Bant {
 // .xlsx one 1,048,576); the rows go on on a new sheet under the captions
 // again, an invoice always on the sheet of its lines. The file takes the
 // target's place only at `bitir()`.
-class ExcelYazici : public SayfaAlici {
+class ExcelDosyasi : public SayfaAlici {
 public:
     // `bicim`: the regional separators, to read amounts a report set as text.
     // `xlsx`: Office Open XML instead of Excel 97-2003.
-    ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx = false);
+    ExcelDosyasi(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx = false);
     // Into a workbook of the caller's (an .xls written to `dosya` at bitir()).
-    ExcelYazici(std::unique_ptr<Kitap> kitap, const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi);
-    ~ExcelYazici() override; // without bitir(): nothing is left beside the target
-    ExcelYazici(const ExcelYazici&) = delete;
-    ExcelYazici& operator=(const ExcelYazici&) = delete;
+    ExcelDosyasi(std::unique_ptr<Kitap> kitap, const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi);
+    ~ExcelDosyasi() override; // without bitir(): nothing is left beside the target
+    ExcelDosyasi(const ExcelDosyasi&) = delete;
+    ExcelDosyasi& operator=(const ExcelDosyasi&) = delete;
     void sayfa(Sayfa&& s) override;
     // Writes the workbook; false when it could not be written.
     bool bitir();
@@ -57,12 +57,12 @@ private:
         int satir = 0;
     };
     // One column from `bas` to the row above the current one, over sheets.
-    QList<Kitap::Aralik> aralik(Yer bas, int sutun) const;
+    QList<Kitap::Aralik> aralik(Yer bas, int kolon) const;
     Kuyruk kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik = false) const;
     void bosalt();
     void satirYaz(const Kuyruk& k);
     void basliklariYaz();
-    void hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool baslik);
+    void hucreYaz(int kolon, const QList<SayfaOgesi>& ogeler, bool baslik);
     void yeniSayfa();
 
     QString dosya_;
@@ -71,13 +71,13 @@ private:
     QString sayfaAdi_;
     bool xlsx_ = false;
     std::unique_ptr<Kitap> kitap_;
-    Sutunlar sutunlar_;
-    Sutunlar icSutunlar_; // the invoice lines', from the first of their caption rows
+    Kolonlar kolonlar_;
+    Kolonlar icKolonlar_; // the invoice lines', from the first of their caption rows
     QStringList basliklar_;
     QStringList icBasliklar_;
-    QList<int> altlikSutunlari_; // where the group total's texts stood, in order
+    QList<int> altlikKolonlari_; // where the group total's texts stood, in order
     QList<Kuyruk> bekleyen_;     // rows of the invoice being read, with what came before it
-    QSet<int> tutarSutunlari_;   // columns where invoices have amounts: their totals are formulas
+    QSet<int> tutarKolonlari_;   // columns where invoices have amounts: their totals are formulas
     bool gruplu_ = false;
     Yer govdeBasi_;
     Yer grupBasi_;

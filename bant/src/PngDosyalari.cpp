@@ -1,6 +1,6 @@
-#include "bant/PngYazici.h"
+#include "bant/PngDosyalari.h"
 #include "bant/HedefDosya.h"
-#include "PngDosyasi.h"
+#include "PngKodu.h"
 
 #include <QDir>
 #include <QImage>
@@ -8,7 +8,7 @@
 
 namespace Bant {
 
-void PngYazici::sayfa(Sayfa&& s) {
+void PngDosyalari::sayfa(Sayfa&& s) {
     if (hata_) return; // a full disk or a lost folder: the next pages would fail alike
     const double olcek = Birim::olcek(dpi_);
     QImage resim(qRound(s.genislik * olcek), qRound(s.yukseklik * olcek), QImage::Format_RGB32);

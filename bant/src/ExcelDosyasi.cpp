@@ -1,4 +1,4 @@
-#include "bant/ExcelYazici.h"
+#include "bant/ExcelDosyasi.h"
 #include "ExcelKitabi.h"
 #include "XlsxKitabi.h"
 
@@ -30,7 +30,7 @@ QString tamSayiBicimi(const QString& b, double d) {
 
 } // namespace
 
-QString ExcelYazici::Sayfa_Adi(const QString& ad, int no) {
+QString ExcelDosyasi::Sayfa_Adi(const QString& ad, int no) {
     static const QRegularExpression yasak(QStringLiteral(R"([\[\]:*?/\\])"));
     QString temiz = QString(ad).remove(yasak).trimmed();
     if (temiz.isEmpty()) temiz = QStringLiteral("Rapor");
@@ -48,23 +48,23 @@ QString geciciYol(const QString& dosya) {
 
 } // namespace
 
-ExcelYazici::ExcelYazici(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx)
-    : ExcelYazici(xlsx ? std::unique_ptr<Kitap>(std::make_unique<XlsxKitabi>(geciciYol(dosya))) : std::make_unique<ExcelKitabi>(), dosya,
-                  std::move(bicim), sayfaAdi) {
+ExcelDosyasi::ExcelDosyasi(const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi, bool xlsx)
+    : ExcelDosyasi(xlsx ? std::unique_ptr<Kitap>(std::make_unique<XlsxKitabi>(geciciYol(dosya))) : std::make_unique<ExcelKitabi>(), dosya,
+                   std::move(bicim), sayfaAdi) {
     xlsx_ = xlsx;
 }
 
-ExcelYazici::ExcelYazici(std::unique_ptr<Kitap> kitap, const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi)
+ExcelDosyasi::ExcelDosyasi(std::unique_ptr<Kitap> kitap, const QString& dosya, DegerBicimi bicim, const QString& sayfaAdi)
     : dosya_(dosya), gecici_(geciciYol(dosya)), bicim_(std::move(bicim)), sayfaAdi_(sayfaAdi), kitap_(std::move(kitap)) {
     yeniSayfa();
 }
 
-ExcelYazici::~ExcelYazici() {
+ExcelDosyasi::~ExcelDosyasi() {
     kitap_.reset();
     QFile::remove(gecici_);
 }
 
-void ExcelYazici::yeniSayfa() {
+void ExcelDosyasi::yeniSayfa() {
     ++sayfaSayisi_;
     kitap_->sayfaEkle(Sayfa_Adi(sayfaAdi_, sayfaSayisi_));
     satir_ = 0;
@@ -72,7 +72,7 @@ void ExcelYazici::yeniSayfa() {
     if (sayfaSayisi_ > 1 && !basliklar_.isEmpty()) basliklariYaz();
 }
 
-void ExcelYazici::basliklariYaz() {
+void ExcelDosyasi::basliklariYaz() {
     const int xf = kitap_->bicim({}, true);
     const QStringList hepsi = basliklar_ + icBasliklar_;
     for (int i = 0; i < hepsi.size(); ++i) kitap_->metin(satir_, i, hepsi.at(i), xf);
@@ -83,7 +83,7 @@ void ExcelYazici::basliklariYaz() {
     govdeBasi_ = grupBasi_ = {kitap_->sayfaNo(), satir_};
 }
 
-void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool baslik) {
+void ExcelDosyasi::hucreYaz(int kolon, const QList<SayfaOgesi>& ogeler, bool baslik) {
     const SayfaOgesi& o = ogeler.first();
     const bool sag = o.hiza & Qt::AlignRight;
     if (ogeler.size() == 1 && !baslik) {
@@ -94,7 +94,7 @@ void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool basl
         case Deger::Tur::Tamsayi: {
             // The amount's own digits, not a binary approximation of a sum.
             const double n = d.tur() == Deger::Tur::Para ? d.para().metin().toDouble() : dortBasamak(d.ondalik());
-            kitap_->sayi(satir_, sutun, n, kitap_->bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
+            kitap_->sayi(satir_, kolon, n, kitap_->bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
             return;
         }
         case Deger::Tur::Tarih: {
@@ -102,7 +102,7 @@ void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool basl
             const QDate g = t.date();
             const double gun = Kitap::tarihSayisi(g.year(), g.month(), g.day()) + t.time().msecsSinceStartOfDay() / 86400000.0;
             const bool saatli = t.time() != QTime(0, 0);
-            kitap_->sayi(satir_, sutun, gun,
+            kitap_->sayi(satir_, kolon, gun,
                          kitap_->bicim(saatli ? QStringLiteral("dd.mm.yyyy hh:mm:ss") : QStringLiteral("dd.mm.yyyy"), o.kalin, sag));
             return;
         }
@@ -114,7 +114,7 @@ void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool basl
                 bool tamam = false;
                 const double n = m.trimmed().toDouble(&tamam);
                 if (tamam) {
-                    kitap_->sayi(satir_, sutun, dortBasamak(n), kitap_->bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
+                    kitap_->sayi(satir_, kolon, dortBasamak(n), kitap_->bicim(tamSayiBicimi(o.bicim, n), o.kalin, true));
                     return;
                 }
             }
@@ -128,10 +128,10 @@ void ExcelYazici::hucreYaz(int sutun, const QList<SayfaOgesi>& ogeler, bool basl
         metinler << x.metin;
         kalin = kalin || x.kalin;
     }
-    kitap_->metin(satir_, sutun, metinler.join(u' '), kitap_->bicim({}, kalin, sag && ogeler.size() == 1));
+    kitap_->metin(satir_, kolon, metinler.join(u' '), kitap_->bicim({}, kalin, sag && ogeler.size() == 1));
 }
 
-ExcelYazici::Kuyruk ExcelYazici::kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik) const {
+ExcelDosyasi::Kuyruk ExcelDosyasi::kuyruga(const QMap<int, QList<const SayfaOgesi*>>& hucreler, bool baslik) const {
     Kuyruk k;
     k.baslik = baslik;
     for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it)
@@ -139,25 +139,25 @@ ExcelYazici::Kuyruk ExcelYazici::kuyruga(const QMap<int, QList<const SayfaOgesi*
     return k;
 }
 
-QList<Kitap::Aralik> ExcelYazici::aralik(Yer bas, int sutun) const {
+QList<Kitap::Aralik> ExcelDosyasi::aralik(Yer bas, int kolon) const {
     QList<Kitap::Aralik> l;
     const int simdiki = kitap_->sayfaNo();
     for (int s = bas.sayfa; s <= simdiki; ++s) {
         // A continuation sheet's rows start under its caption row.
         const int ilk = s == bas.sayfa ? bas.satir : 1;
         const int son = s == simdiki ? satir_ - 1 : kitap_->enFazlaSatir() - 1;
-        if (son >= ilk) l.append({s, ilk, son, sutun});
+        if (son >= ilk) l.append({s, ilk, son, kolon});
     }
     return l;
 }
 
-void ExcelYazici::satirYaz(const Kuyruk& k) {
+void ExcelDosyasi::satirYaz(const Kuyruk& k) {
     using T = Kuyruk::Tur;
     kitap_->satirDuzeyi(satir_, k.duzey);
     for (auto it = k.hucreler.cbegin(); it != k.hucreler.cend(); ++it) {
         const SayfaOgesi& o = it.value().first();
         const bool toplam = (k.tur == T::GrupToplami || k.tur == T::GenelToplam) && it.value().size() == 1 &&
-                            tutarSutunlari_.contains(it.key()) && o.deger.tur() == Deger::Tur::Para;
+                            tutarKolonlari_.contains(it.key()) && o.deger.tur() == Deger::Tur::Para;
         const QList<Kitap::Aralik> a = toplam ? aralik(k.tur == T::GrupToplami ? grupBasi_ : govdeBasi_, it.key()) : QList<Kitap::Aralik>{};
         if (!a.isEmpty()) {
             kitap_->altToplam(satir_, it.key(), 9, a, o.deger.para().metin().toDouble(), kitap_->bicim(o.bicim, o.kalin, true));
@@ -169,7 +169,7 @@ void ExcelYazici::satirYaz(const Kuyruk& k) {
     if (k.tur == T::GrupBasi) grupBasi_ = {kitap_->sayfaNo(), satir_};
 }
 
-void ExcelYazici::bosalt() {
+void ExcelDosyasi::bosalt() {
     if (bekleyen_.isEmpty()) return;
     if (baslikBekliyor_) basliklariYaz();
     // An invoice and its lines never part at a sheet's end.
@@ -182,7 +182,7 @@ void ExcelYazici::bosalt() {
     faturaVar_ = false;
 }
 
-void ExcelYazici::sayfa(Sayfa&& s) {
+void ExcelDosyasi::sayfa(Sayfa&& s) {
     const QList<Satir> satirlar = Sayfa_Satirlari(s);
     qsizetype baslik = -1;
     if (sayi_++ == 0) {
@@ -190,15 +190,15 @@ void ExcelYazici::sayfa(Sayfa&& s) {
         kitap_->baskiAyarla({s.solKenar, s.solKenar, s.ustKenar, s.altKenar});
         baslik = Baslik_Satiri(satirlar);
         if (baslik >= 0) {
-            sutunlar_ = Sutunlar(satirlar.at(baslik));
-            for (int i = 0; i < sutunlar_.sayi(); ++i) {
-                basliklar_ << sutunlar_.baslik(i);
+            kolonlar_ = Kolonlar(satirlar.at(baslik));
+            for (int i = 0; i < kolonlar_.sayi(); ++i) {
+                basliklar_ << kolonlar_.baslik(i);
                 for (const SayfaOgesi* o : satirlar.at(baslik).hucreler)
-                    if (sutunlar_.sutun(o->alan) == i) kitap_->sutunGenisligi(i, o->alan.width() / 100);
+                    if (kolonlar_.kolon(o->alan) == i) kitap_->kolonGenisligi(i, o->alan.width() / 100);
             }
         }
     }
-    const int icKayma = qMax(1, sutunlar_.sayi());
+    const int icKayma = qMax(1, kolonlar_.sayi());
     for (qsizetype i = 0; i < satirlar.size(); ++i) {
         const Satir& st = satirlar.at(i);
         if (i == baslik) {
@@ -210,7 +210,7 @@ void ExcelYazici::sayfa(Sayfa&& s) {
         // The first page's header stands once on top; no other page's header or footer.
         if (sayfaBolumu) {
             if (sayi_ == 1 && baslik >= 0 && i < baslik && st.bolum == Bolum::Tur::PageHeader)
-                satirYaz(kuyruga(sutunlar_.dagit(st.hucreler)));
+                satirYaz(kuyruga(kolonlar_.dagit(st.hucreler)));
             continue;
         }
         if (st.ic) {
@@ -220,12 +220,12 @@ void ExcelYazici::sayfa(Sayfa&& s) {
             icte_ = true;
             if (icBaslik) {
                 if (icBasliklar_.isEmpty()) {
-                    icSutunlar_ = Sutunlar(st);
-                    for (int c = 0; c < icSutunlar_.sayi(); ++c) icBasliklar_ << icSutunlar_.baslik(c);
+                    icKolonlar_ = Kolonlar(st);
+                    for (int c = 0; c < icKolonlar_.sayi(); ++c) icBasliklar_ << icKolonlar_.baslik(c);
                 }
                 continue;
             }
-            Kuyruk k = kuyruga(icSutunlar_.dagit(st.hucreler, icKayma));
+            Kuyruk k = kuyruga(icKolonlar_.dagit(st.hucreler, icKayma));
             k.duzey = gruplu_ ? 2 : 1;
             bekleyen_ << k;
             continue;
@@ -246,22 +246,22 @@ void ExcelYazici::sayfa(Sayfa&& s) {
             bekleyen_ << k;
             continue;
         }
-        QMap<int, QList<const SayfaOgesi*>> hucreler = sutunlar_.dagit(st.hucreler);
+        QMap<int, QList<const SayfaOgesi*>> hucreler = kolonlar_.dagit(st.hucreler);
         if (st.bolum == Bolum::Tur::GroupFooter1) {
-            altlikSutunlari_.clear();
+            altlikKolonlari_.clear();
             for (auto it = hucreler.cbegin(); it != hucreler.cend(); ++it)
-                for (qsizetype n = 0; n < it.value().size(); ++n) altlikSutunlari_ << it.key();
-        } else if (st.bolum == Bolum::Tur::ReportFooter && altlikSutunlari_.size() == st.hucreler.size()) {
+                for (qsizetype n = 0; n < it.value().size(); ++n) altlikKolonlari_ << it.key();
+        } else if (st.bolum == Bolum::Tur::ReportFooter && altlikKolonlari_.size() == st.hucreler.size()) {
             // The grand total's label and figures under the group totals'.
             hucreler.clear();
-            for (qsizetype n = 0; n < st.hucreler.size(); ++n) hucreler[altlikSutunlari_.at(n)] << st.hucreler.at(n);
+            for (qsizetype n = 0; n < st.hucreler.size(); ++n) hucreler[altlikKolonlari_.at(n)] << st.hucreler.at(n);
         }
         Kuyruk k = kuyruga(hucreler);
         if (st.bolum == Bolum::Tur::Detail) {
             k.duzey = gruplu_ ? 1 : 0;
             for (auto it = k.hucreler.cbegin(); it != k.hucreler.cend(); ++it) {
                 const Deger::Tur t = it.value().first().deger.tur();
-                if (t == Deger::Tur::Para || t == Deger::Tur::Ondalik) tutarSutunlari_.insert(it.key());
+                if (t == Deger::Tur::Para || t == Deger::Tur::Ondalik) tutarKolonlari_.insert(it.key());
             }
         }
         if (st.bolum == Bolum::Tur::GroupFooter1) k.tur = Kuyruk::Tur::GrupToplami;
@@ -270,7 +270,7 @@ void ExcelYazici::sayfa(Sayfa&& s) {
     }
 }
 
-bool ExcelYazici::bitir() {
+bool ExcelDosyasi::bitir() {
     bosalt();
     if (baslikBekliyor_) basliklariYaz();
     if (kitap_->hataVar()) return false;

@@ -11,9 +11,9 @@ namespace Bant {
 // report's paper and margins and start each section on a new sheet, where
 // the report breaks its pages. The file takes
 // the target's place only at `bitir()`.
-class HtmlYazici : public SayfaAlici {
+class HtmlDosyasi : public SayfaAlici {
 public:
-    HtmlYazici(const QString& dosya, const QString& baslik);
+    HtmlDosyasi(const QString& dosya, const QString& baslik);
     void sayfa(Sayfa&& s) override;
     bool bitir();
     int sayfaSayisi() const { return sayi_; }
@@ -27,7 +27,7 @@ private:
 
     HedefDosya hedef_;
     QString baslik_;
-    Sutunlar sutunlar_;
+    Kolonlar kolonlar_;
     int sayi_ = 0;
     bool hata_ = false;
 };

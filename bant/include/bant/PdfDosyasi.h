@@ -15,11 +15,11 @@ namespace Bant {
 // while the report lays out the next pages; at most a few pages wait, so
 // memory does not grow with the report. The file takes the target's place
 // only at `bitir()`: a run that fails or is dropped leaves the target as it was.
-class PdfYazici : public SayfaAlici {
+class PdfDosyasi : public SayfaAlici {
 public:
     // `yaratan`: the program named as the file's creator.
-    PdfYazici(const QString& dosya, const QString& baslik, const QString& yaratan);
-    ~PdfYazici() override; // without bitir(): the file is dropped
+    PdfDosyasi(const QString& dosya, const QString& baslik, const QString& yaratan);
+    ~PdfDosyasi() override; // without bitir(): the file is dropped
     void sayfa(Sayfa&& s) override;
     // Waits for the last page and puts the complete file in place; false
     // when it could not be written (the target then stays as it was).

@@ -1,4 +1,4 @@
-#include "bant/MetinYazici.h"
+#include "bant/MetinDosyasi.h"
 #include "bant/Cp1254.h"
 #include "bant/Satirlar.h"
 
@@ -77,16 +77,16 @@ QDataStream& operator>>(QDataStream& d, MetinSayfasi& s) {
     return d;
 }
 
-QString Sabit_Sutunlu(const QList<MetinHucresi>& hucreler, int sol) {
+QString Sabit_Kolonlu(const QList<MetinHucresi>& hucreler, int sol) {
     QString satir;
     for (const MetinHucresi& o : hucreler) {
         const QString& m = o.metin;
         const int n = static_cast<int>(m.size());
-        int bas = (o.sol - sol) / MetinYazici::kKarakter;
+        int bas = (o.sol - sol) / MetinDosyasi::kKarakter;
         if (o.hiza & Qt::AlignRight)
-            bas = (o.sol + o.genislik - sol) / MetinYazici::kKarakter - n;
+            bas = (o.sol + o.genislik - sol) / MetinDosyasi::kKarakter - n;
         else if (o.hiza & Qt::AlignHCenter)
-            bas = (o.sol + o.genislik / 2 - sol) / MetinYazici::kKarakter - n / 2;
+            bas = (o.sol + o.genislik / 2 - sol) / MetinDosyasi::kKarakter - n / 2;
         // Texts never run into each other: one blank at least between them.
         bas = qMax(bas, satir.isEmpty() ? 0 : static_cast<int>(satir.size()) + 1);
         satir = satir.leftJustified(bas, u' ') + m;
@@ -98,39 +98,39 @@ MetinIzgarasi::MetinIzgarasi(const MetinSatiri& basliklar, const QList<const Met
     QList<int> yerler, sonlar; // where each caption's field starts and ends, in characters
     for (const MetinHucresi& h : basliklar.hucreler) {
         araliklar_.append({h.sol, h.sol + h.genislik});
-        sutunlar_.append({0, static_cast<int>(h.metin.size()), false});
-        yerler << qMax(0, (h.sol - solKenar) / MetinYazici::kKarakter);
-        sonlar << qMax(yerler.last() + 1, (h.sol + h.genislik - solKenar) / MetinYazici::kKarakter);
+        kolonlar_.append({0, static_cast<int>(h.metin.size()), false});
+        yerler << qMax(0, (h.sol - solKenar) / MetinDosyasi::kKarakter);
+        sonlar << qMax(yerler.last() + 1, (h.sol + h.genislik - solKenar) / MetinDosyasi::kKarakter);
     }
-    QList<int> sagda(sutunlar_.size(), 0), solda(sutunlar_.size(), 0);
+    QList<int> sagda(kolonlar_.size(), 0), solda(kolonlar_.size(), 0);
     for (const MetinSatiri* satir : satirlar) {
-        QList<int> uzunluk(sutunlar_.size(), -1); // texts sharing a column stand side by side
+        QList<int> uzunluk(kolonlar_.size(), -1); // texts sharing a column stand side by side
         for (const MetinHucresi& h : satir->hucreler) {
-            const int c = sutun(h);
+            const int c = kolon(h);
             uzunluk[c] += static_cast<int>(h.metin.size()) + 1;
             ++((h.hiza & Qt::AlignRight) ? sagda : solda)[c];
         }
-        for (int c = 0; c < sutunlar_.size(); ++c) sutunlar_[c].genislik = qMax(sutunlar_.at(c).genislik, uzunluk.at(c));
+        for (int c = 0; c < kolonlar_.size(); ++c) kolonlar_[c].genislik = qMax(kolonlar_.at(c).genislik, uzunluk.at(c));
     }
     int bas = 0;
-    for (int c = 0; c < sutunlar_.size(); ++c) {
-        Sutun& s = sutunlar_[c];
+    for (int c = 0; c < kolonlar_.size(); ++c) {
+        Kolon& s = kolonlar_[c];
         s.sag_ = sagda.at(c) > solda.at(c);
         s.bas = qMax(yerler.at(c), bas);
         // As wide as the room the page gives it, up to the next caption.
-        const int oda = c + 1 < sutunlar_.size() ? qMin(sonlar.at(c), yerler.at(c + 1) - 1) : sonlar.at(c);
+        const int oda = c + 1 < kolonlar_.size() ? qMin(sonlar.at(c), yerler.at(c + 1) - 1) : sonlar.at(c);
         s.genislik = qMax(s.genislik, oda - s.bas);
-        if (c + 1 < sutunlar_.size() && !s.sag_) s.genislik = qMax(s.genislik, yerler.at(c + 1) - 1 - s.bas);
+        if (c + 1 < kolonlar_.size() && !s.sag_) s.genislik = qMax(s.genislik, yerler.at(c + 1) - 1 - s.bas);
         bas = s.bas + s.genislik + 1;
     }
 }
 
-int MetinIzgarasi::sutun(const MetinHucresi& h) const { return En_Yakin_Aralik(araliklar_, h.sol, h.sol + h.genislik); }
+int MetinIzgarasi::kolon(const MetinHucresi& h) const { return En_Yakin_Aralik(araliklar_, h.sol, h.sol + h.genislik); }
 
 QString MetinIzgarasi::sabit(const MetinSatiri& satir) const {
     QString s;
     for (const MetinHucresi& h : satir.hucreler) {
-        const Sutun& c = sutunlar_.at(sutun(h));
+        const Kolon& c = kolonlar_.at(kolon(h));
         const int enAz = s.isEmpty() ? 0 : static_cast<int>(s.size()) + 1; // never over the text before
         const int n = static_cast<int>(h.metin.size());
         if (c.sag_) {
@@ -146,9 +146,9 @@ QString MetinIzgarasi::sabit(const MetinSatiri& satir) const {
 }
 
 QStringList MetinIzgarasi::alanlar(const MetinSatiri& satir) const {
-    QStringList a(sutunlar_.size());
+    QStringList a(kolonlar_.size());
     for (const MetinHucresi& h : satir.hucreler) {
-        QString& alan = a[sutun(h)];
+        QString& alan = a[kolon(h)];
         alan += (alan.isEmpty() ? QString() : QStringLiteral(" ")) + h.metin;
     }
     return a;
@@ -161,12 +161,12 @@ QString Csv_Alani(const QString& alan, const QString& ayirac) {
     return u'"' + s.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
 }
 
-MetinYazici::MetinYazici(const QString& dosya, MetinSecenekleri secenekler) : hedef_(dosya), s_(std::move(secenekler)) {
+MetinDosyasi::MetinDosyasi(const QString& dosya, MetinSecenekleri secenekler) : hedef_(dosya), s_(std::move(secenekler)) {
     hata_ = !hedef_.acik();
     if (!hata_ && s_.evrenselKod) hata_ = hedef_.aygit().write("\xEF\xBB\xBF") != 3;
 }
 
-void MetinYazici::satirYaz(const QString& satir) {
+void MetinDosyasi::satirYaz(const QString& satir) {
     if (hata_) return;
     if (s_.bosSatirlariGizle && satir.trimmed().isEmpty()) return;
     if (!s_.evrenselKod)
@@ -176,7 +176,7 @@ void MetinYazici::satirYaz(const QString& satir) {
     hata_ = hedef_.aygit().write(b) != b.size();
 }
 
-void MetinYazici::yaz(const MetinSayfasi& s) {
+void MetinDosyasi::yaz(const MetinSayfasi& s) {
     if (sayi_++ > 0) satirYaz(s_.sayfaAyiraci);
     // The table's own lines: the captions, the invoices, their totals.
     auto tablo = [](const MetinSatiri& satir) {
@@ -197,7 +197,7 @@ void MetinYazici::yaz(const MetinSayfasi& s) {
         const MetinIzgarasi* iz = !tablo(satir) ? nullptr : satir.ic ? &icIzgara_ : &izgara_;
         if (iz && iz->bos()) iz = nullptr;
         if (s_.alanAyiraci.isEmpty()) {
-            satirYaz(iz ? iz->sabit(satir) : Sabit_Sutunlu(satir.hucreler, s.solKenar));
+            satirYaz(iz ? iz->sabit(satir) : Sabit_Kolonlu(satir.hucreler, s.solKenar));
             continue;
         }
         QStringList alanlar;
@@ -211,7 +211,7 @@ void MetinYazici::yaz(const MetinSayfasi& s) {
     }
 }
 
-bool MetinYazici::bitir() {
+bool MetinDosyasi::bitir() {
     if (hata_) {
         hedef_.vazgec();
         return false;

@@ -4,9 +4,9 @@
 namespace Bant {
 
 // One PNG per page ("sayfa-001.png" ...) at the given resolution.
-class PngYazici : public SayfaAlici {
+class PngDosyalari : public SayfaAlici {
 public:
-    PngYazici(const QString& klasor, int dpi = 150) : klasor_(klasor), dpi_(dpi) {}
+    PngDosyalari(const QString& klasor, int dpi = 150) : klasor_(klasor), dpi_(dpi) {}
     void sayfa(Sayfa&& s) override;
     int sayfaSayisi() const { return sayi_; }
     bool hataVar() const { return hata_; }

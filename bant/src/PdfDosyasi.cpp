@@ -1,4 +1,4 @@
-#include "bant/PdfYazici.h"
+#include "bant/PdfDosyasi.h"
 #include "bant/SayfaliCizici.h"
 #include "PdfBelgesi.h"
 
@@ -30,15 +30,15 @@ private:
 };
 } // namespace
 
-PdfYazici::PdfYazici(const QString& dosya, const QString& baslik, const QString& yaratan)
+PdfDosyasi::PdfDosyasi(const QString& dosya, const QString& baslik, const QString& yaratan)
     : hedef_(std::make_unique<HedefDosya>(dosya)), is_([this, baslik, yaratan] { calis(baslik, yaratan); }) {}
 
-PdfYazici::~PdfYazici() {
+PdfDosyasi::~PdfDosyasi() {
     bekle();
     hedef_->vazgec();
 }
 
-void PdfYazici::sayfa(Sayfa&& s) {
+void PdfDosyasi::sayfa(Sayfa&& s) {
     std::unique_lock<std::mutex> k(kilit_);
     kosul_.wait(k, [this] { return kuyruk_.size() < kBekleyenSayfa || hata_; });
     if (hata_) return;
@@ -47,7 +47,7 @@ void PdfYazici::sayfa(Sayfa&& s) {
     if (kuyruk_.size() == kUyandiran) kosul_.notify_all();
 }
 
-void PdfYazici::bekle() {
+void PdfDosyasi::bekle() {
     {
         std::lock_guard<std::mutex> k(kilit_);
         son_ = true;
@@ -56,7 +56,7 @@ void PdfYazici::bekle() {
     if (is_.joinable()) is_.join();
 }
 
-bool PdfYazici::bitir() {
+bool PdfDosyasi::bitir() {
     const bool yazildi = !is_.joinable();
     bekle();
     if (!yazildi && !hata_ && !hedef_->tamamla()) hata_ = true;
@@ -64,7 +64,7 @@ bool PdfYazici::bitir() {
 }
 
 // The pages waiting, in order, or false when the report has ended.
-bool PdfYazici::al(std::deque<Sayfa>& sayfalar) {
+bool PdfDosyasi::al(std::deque<Sayfa>& sayfalar) {
     std::unique_lock<std::mutex> k(kilit_);
     kosul_.wait(k, [this] { return kuyruk_.size() >= kUyandiran || son_; });
     if (kuyruk_.empty()) return false;
@@ -74,14 +74,14 @@ bool PdfYazici::al(std::deque<Sayfa>& sayfalar) {
     return true;
 }
 
-void PdfYazici::hataVer() {
+void PdfDosyasi::hataVer() {
     std::lock_guard<std::mutex> k(kilit_);
     hata_ = true;
     kuyruk_.clear();
     kosul_.notify_all();
 }
 
-void PdfYazici::calis(QString baslik, QString yaratan) {
+void PdfDosyasi::calis(QString baslik, QString yaratan) {
     // The face comes with the pages: the file is begun with the first one.
     std::deque<Sayfa> sayfalar;
     const bool sayfaVar = al(sayfalar);

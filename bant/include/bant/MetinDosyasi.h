@@ -47,21 +47,21 @@ public:
     MetinIzgarasi() = default;
     // `satirlar`: the page's lines that stand in these columns.
     MetinIzgarasi(const MetinSatiri& basliklar, const QList<const MetinSatiri*>& satirlar, int solKenar);
-    bool bos() const { return sutunlar_.isEmpty(); }
+    bool bos() const { return kolonlar_.isEmpty(); }
     // The column the text overlaps most, else the nearest one.
-    int sutun(const MetinHucresi& h) const;
+    int kolon(const MetinHucresi& h) const;
     // Left-aligned texts start at their column, an invoice's fields cut to its
     // width; right-aligned ones end at its right edge and are never cut.
     QString sabit(const MetinSatiri& satir) const;
     QStringList alanlar(const MetinSatiri& satir) const;
 
 private:
-    struct Sutun {
+    struct Kolon {
         int bas, genislik; // characters
         bool sag_ = false; // right-aligned
     };
     QList<QPair<int, int>> araliklar_; // the captions' fields, twips
-    QList<Sutun> sutunlar_;
+    QList<Kolon> kolonlar_;
 };
 
 // The report as plain text, written as the pages arrive: each line of a page
@@ -73,9 +73,9 @@ private:
 // empty ones empty, quoted as CSV where the text needs it. Other lines (the
 // page header, a group's title) keep their places. Vertical gaps become empty
 // lines. The file takes the target's place only at `bitir()`.
-class MetinYazici : public SayfaAlici {
+class MetinDosyasi : public SayfaAlici {
 public:
-    MetinYazici(const QString& dosya, MetinSecenekleri secenekler);
+    MetinDosyasi(const QString& dosya, MetinSecenekleri secenekler);
     void sayfa(Sayfa&& s) override { yaz(Metin_Sayfasi(s)); }
     void yaz(const MetinSayfasi& s);
     bool bitir();
@@ -98,7 +98,7 @@ private:
 };
 
 // A line's texts at their places, from the page's left edge `sol`.
-QString Sabit_Sutunlu(const QList<MetinHucresi>& hucreler, int sol);
+QString Sabit_Kolonlu(const QList<MetinHucresi>& hucreler, int sol);
 
 // A field as CSV writes it: quoted, with doubled quotes, when it holds the
 // separator, a quote or a line break.
