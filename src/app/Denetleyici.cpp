@@ -5,12 +5,13 @@
 #include "filterform/TopluFiltre.h"
 #include "platform/sistem/Mesaj.h"
 #include "query/Sorgu.h"
-#include "report/Cikti.h"
+#include "report/Hedefler.h"
+#include "report/TopluCikti.h"
 #include "report/DisaAktarim.h"
 #include "startup/Baslangic.h"
 #include "startup/GirisFormu.h"
 #include "startup/ProgramSonu.h"
-#include "startup/Subs.h"
+#include "startup/Metin.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>

@@ -8,7 +8,7 @@
 #include "platform/sistem/Sistem.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/ProgramSonu.h"
-#include "startup/Subs.h"
+#include "startup/Metin.h"
 #include "template/Sablon.h"
 
 #include <QApplication>

@@ -55,11 +55,8 @@ QString Tarih_Araligi_Kosulu(Birlestirme& b, const QString& sql, FiltreSatiri& s
             const QString ek = QStringLiteral(" AND ") + kosul;
             s.insert(y.nokta, ek);
             y.nokta += ek.size();
-        } else if (!b.durum.WhereVar) {
-            s += QStringLiteral(" WHERE ") + kosul;
-            b.durum.WhereVar = true;
         } else {
-            s += QStringLiteral(" AND ") + kosul;
+            s += Where_Veya_And(b.durum) + kosul;
         }
     };
     if (!t1.isEmpty()) yerlestir(alan + QStringLiteral(" >= '") + t1 + u'\'');

@@ -17,6 +17,10 @@ QString Sql_Degeri(const QString& v, const QString& q);
 inline QString Deger_Tirnagi(const QString& ayirac) { return ayirac == QLatin1String("1") ? QString() : QStringLiteral("'"); }
 QString Yer_Tutucudan_Ayir(const QString& v);
 
+// What joins a condition behind the statement: " WHERE " for the first (it
+// sets WhereVar), " AND " for the next.
+QString Where_Veya_And(SorguDurumu& d);
+
 // Places `kosul` inside the join clause of `alan`'s table (" AND " + kosul),
 // else behind the statement: " WHERE " + kosul (setting WhereVar) or " AND " + kosul.
 QString Kosul_Yerlestir(Birlestirme& b, const QString& sql, const QString& alan, const QString& kosul);

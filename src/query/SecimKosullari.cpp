@@ -75,9 +75,5 @@ QString Coktan_Secmeli_Kosul(Birlestirme& b, const FiltreSatiri& satir) {
     if (metin.isEmpty()) return {};
     metin += u')';
     if (secimden && satir.Alan.contains(QLatin1String("Isyeri"))) d.IsyeriKosulu = metin;
-    if (!d.WhereVar) {
-        d.WhereVar = true;
-        return QStringLiteral(" WHERE ") + metin;
-    }
-    return QStringLiteral(" AND ") + metin;
+    return Where_Veya_And(d) + metin;
 }

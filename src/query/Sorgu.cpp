@@ -169,11 +169,13 @@ Yerlesim Join_Konumu(const QString& sql, const QString& alan) {
 QString Kosul_Yerlestir(Birlestirme& b, const QString& sql, const QString& alan, const QString& kosul) {
     const Yerlesim y = Join_Konumu(sql, alan);
     if (y.join) return sql.left(y.nokta) + QStringLiteral(" AND ") + kosul + sql.mid(y.nokta);
-    if (!b.durum.WhereVar) {
-        b.durum.WhereVar = true;
-        return sql + QStringLiteral(" WHERE ") + kosul;
-    }
-    return sql + QStringLiteral(" AND ") + kosul;
+    return sql + Where_Veya_And(b.durum) + kosul;
+}
+
+QString Where_Veya_And(SorguDurumu& d) {
+    if (d.WhereVar) return QStringLiteral(" AND ");
+    d.WhereVar = true;
+    return QStringLiteral(" WHERE ");
 }
 
 SorguSonucu Sorgu_Birlestir(const SorguOrtami& ortam, SorguDurumu onceki, std::vector<FiltreSatiri> satirlar) {

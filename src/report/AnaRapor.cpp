@@ -6,7 +6,7 @@
 #include "platform/sistem/Sistem.h"
 #include "bant/VeritabaniHatasi.h"
 #include "startup/BolgeselAyar.h"
-#include "startup/Subs.h"
+#include "startup/Metin.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -3,7 +3,7 @@
 #include "report/BekletFrm.h"
 #include "report/Goruntuleyiciler.h"
 #include "report/TexteAtOzellikFrm.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 #include "bant/ExcelDosyasi.h"
 #include "bant/HtmlDosyasi.h"
 #include "bant/MetinKuyrugu.h"

@@ -1,6 +1,6 @@
 #pragma once
 #include "bant/Sayfa.h"
-#include "report/Cikti.h"
+#include "report/RaporUret.h"
 
 #include <QString>
 

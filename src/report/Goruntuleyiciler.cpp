@@ -1,5 +1,5 @@
 #include "report/Goruntuleyiciler.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 #include "platform/sistem/Sistem.h"
 
 #include <QFileInfo>

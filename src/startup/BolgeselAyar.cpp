@@ -1,6 +1,6 @@
 #include "startup/BolgeselAyar.h"
 #include "startup/ProgramSonu.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 

@@ -1,4 +1,4 @@
-#include "startup/Subs.h"
+#include "startup/Gezinti.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 #include "startup/LoginFrm.h"
-#include "startup/Subs.h"
+#include "startup/Gezinti.h"
 #include "platform/izgara/IzgaraGorunumu.h"
 
 #include <QCheckBox>

@@ -1,7 +1,8 @@
 #include "app/Denetleyici.h"
 #include "filterform/FiltreFormu.h"
 #include "filterform/FiltreFrm.h"
-#include "report/Cikti.h"
+#include "report/Hedefler.h"
+#include "report/TopluCikti.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "ortak/TestOrtami.h"
 #include "bant/OnizlemePenceresi.h"
@@ -9,7 +10,7 @@
 #include "report/DisaAktarim.h"
 #include "report/TexteAtOzellikFrm.h"
 #include "bant/Cp1254.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 #include "startup/Veritabani.h"
 
 #include <QApplication>

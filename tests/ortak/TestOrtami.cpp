@@ -1,6 +1,6 @@
 #include "ortak/TestOrtami.h"
 #include "DemoUretici.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 #include "startup/Veritabani.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "platform/sistem/AyarDeposu.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 
 #include <QFile>
 #include <QLocale>

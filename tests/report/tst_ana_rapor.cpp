@@ -5,9 +5,10 @@
 #include "bant/SayfaAlicilari.h"
 #include "bant/VeritabaniHatasi.h"
 #include "report/AnaRapor.h"
-#include "report/Cikti.h"
+#include "report/RaporUret.h"
+#include "report/Hedefler.h"
 #include "report/SubSiparis.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 #include "startup/Veritabani.h"
 
 #include <QProcess>

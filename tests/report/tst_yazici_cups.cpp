@@ -3,7 +3,7 @@
 #include "filterform/FiltreIzgarasi.h"
 #include "ortak/TestOrtami.h"
 #include "query/Sorgu.h"
-#include "report/Cikti.h"
+#include "report/TopluCikti.h"
 #include "startup/Veritabani.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ortak/TestOrtami.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/ProgramSonu.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "startup/Subs.h"
+#include "startup/Metin.h"
 #include "bant/Cp1254.h"
 
 #include <QtTest>

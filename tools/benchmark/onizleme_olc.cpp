@@ -13,7 +13,7 @@
 #include "platform/sistem/KonsolMesaj.h"
 #include "platform/sistem/Mesaj.h"
 #include "report/AnaRapor.h"
-#include "report/Cikti.h"
+#include "report/RaporUret.h"
 #include "startup/Baslangic.h"
 #include "startup/KomutSatiri.h"
 #include "startup/ProgramSonu.h"

@@ -1,6 +1,6 @@
 #include "DemoUretici.h"
 #include "DemoVerileri.h"
-#include "startup/Subs.h"
+#include "startup/Metin.h"
 
 #include <QDate>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "startup/Subs.h"
+#include "startup/Metin.h"
 #include "bant/Cp1254.h"
 
 QString Buyuk_Harf(const QString& metin) {
@@ -14,17 +14,6 @@ QString Buyuk_Harf(const QString& metin) {
             sonuc += QString(c).toUpper();
     }
     return sonuc;
-}
-
-QString Kayit_Oku(Kok kok, const QString& anahtar, const QString& ad) {
-    const auto deger = AyarDeposu::oku(kok, anahtar, ad);
-    if (!deger) return {};
-    const qsizetype nul = deger->indexOf(QChar(u'\0'));
-    return nul < 0 ? *deger : deger->left(nul);
-}
-
-void Kayit_Yaz(Kok kok, const QString& anahtar, const QString& ad, const QString& metin) {
-    AyarDeposu::yaz(kok, anahtar, ad, Cp1254::coz(Cp1254::kodla(metin)));
 }
 
 QString Sifrele(const QString& metin) {

@@ -1,16 +1,6 @@
 #pragma once
-#include "platform/sistem/AyarDeposu.h"
-
-#include <QString>
-
 class QWidget;
 class QLineEdit;
-
-using AyarDeposu::Kok;
-
-// Turkish upper case: "i" becomes "İ", "ı" becomes "I", the rest by the
-// ordinary rule.
-QString Buyuk_Harf(const QString& metin);
 
 // Key codes of the keys that move the focus between controls.
 namespace TusKodu {
@@ -25,11 +15,3 @@ void Tusla_Gezin(QWidget* pencere, int tusKodu, QWidget* kontrol, bool metinKutu
 
 // Caret to the start and the whole text selected.
 void Metni_Sec(QLineEdit* kutu);
-
-// String values of the settings store; a missing value reads as empty.
-QString Kayit_Oku(Kok kok, const QString& anahtar, const QString& ad);
-// Stored as single-byte text of the code page, as the registry call does.
-void Kayit_Yaz(Kok kok, const QString& anahtar, const QString& ad, const QString& metin);
-
-// The password scrambler of the suite, over code page 1254.
-QString Sifrele(const QString& metin);

@@ -1,25 +1,15 @@
 #pragma once
-#include "bant/MetinDosyasi.h"
-#include "bant/Sayfa.h"
-#include "report/RaporGirdisi.h"
+#include "report/RaporUret.h"
 
 #include <QPointer>
 #include <QString>
-#include <optional>
-#include <functional>
 
 class QWidget;
 namespace Bant {
 class OnizlemePenceresi;
 }
 
-// A caller's own reason to stop a run under way (the form closing); Escape
-// in any of the program's windows always stops it.
-using Iptal = std::function<bool()>;
-
-// Runs a fresh main report made from `girdi` into `alici`; the number of
-// pages, or -1 when the run was stopped. Data errors raise VeritabaniHatasi.
-int Rapor_Uret(const RaporGirdisi& girdi, Bant::SayfaAlici& alici, const Iptal& iptal = {});
+// The form's targets beside the file exports: the PDF file, the screen, the printer.
 
 // "Temp.pdf" in the program's folder.
 QString Pdf_Yolu();
@@ -44,19 +34,3 @@ void Ekrana_Gonder(const RaporGirdisi& girdi, QPointer<Bant::OnizlemePenceresi>&
 // The printer target: the print dialog first, then the pages; a stopped
 // run prints nothing.
 void Yaziciya_Gonder(const RaporGirdisi& girdi, QWidget* ust, const Iptal& iptal = {});
-
-// The batch outputs, each written only when named, all from one run.
-struct TopluCiktilar {
-    QString pdf;
-    QString pngKlasoru;
-    QString metin;
-    QString excel;
-    QString html;
-    Bant::MetinSecenekleri metinSecenekleri;
-    QString xlsx;
-    // The printer, without its dialog: its name, empty for the default one.
-    std::optional<QString> yazici;
-};
-// False after a shown failure. `yerineKonan`, when given, learns how many
-// characters the text's code page could not hold.
-bool Dosyalara_Yaz(const RaporGirdisi& girdi, const TopluCiktilar& c, int* yerineKonan = nullptr);

@@ -1,23 +1,14 @@
-#include "report/Cikti.h"
+#include "report/Hedefler.h"
 #include "report/AnaRapor.h"
-#include "report/RaporIptali.h"
 #include "bant/OnizlemePenceresi.h"
-#include "bant/RaporMotoru.h"
-#include "bant/ExcelDosyasi.h"
-#include "bant/HtmlDosyasi.h"
-#include "bant/MetinDosyasi.h"
 #include "bant/PdfDosyasi.h"
-#include "bant/PngDosyalari.h"
-#include "bant/SayfaAlicilari.h"
+#include "bant/VeritabaniHatasi.h"
 #include "bant/Yazici.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
-#include "bant/VeritabaniHatasi.h"
-#include "startup/Subs.h"
+#include "startup/Kayit.h"
 
 #include <QDir>
-#include <QPointer>
-#include <memory>
 
 using namespace Bant;
 
@@ -37,15 +28,6 @@ private:
 };
 
 } // namespace
-
-int Rapor_Uret(const RaporGirdisi& girdi, SayfaAlici& alici, const Iptal& iptal) {
-    AnaRapor rapor(girdi);
-    RaporMotoru motor(rapor, alici);
-    const RaporIptali durdur(iptal);
-    motor.iptal = [&durdur] { return durdur.istendi(); };
-    motor.calistir();
-    return durdur.istendi() ? -1 : motor.sayfaSayisi();
-}
 
 QString Pdf_Yolu() { return QDir(sistem().programDizini()).filePath(QStringLiteral("Temp.pdf")); }
 
@@ -112,74 +94,4 @@ void Yaziciya_Gonder(const RaporGirdisi& girdi, QWidget* ust, const Iptal& iptal
         return;
     }
     if (!yazici.bitir()) MsgBox(QStringLiteral("Rapor yazıcıya gönderilemedi."), Simge::Kritik);
-}
-
-bool Dosyalara_Yaz(const RaporGirdisi& girdi, const TopluCiktilar& c, int* yerineKonan) {
-    CokluAlici alici;
-    std::unique_ptr<PdfDosyasi> pdf;
-    std::unique_ptr<PngDosyalari> png;
-    std::unique_ptr<MetinDosyasi> metin;
-    std::unique_ptr<ExcelDosyasi> excel;
-    std::unique_ptr<HtmlDosyasi> html;
-    std::unique_ptr<ExcelDosyasi> xlsx;
-    if (!c.pdf.isEmpty()) {
-        pdf = std::make_unique<PdfDosyasi>(c.pdf, AnaRapor::baslik(), programBasligi());
-        alici.ekle(pdf.get());
-    }
-    if (!c.pngKlasoru.isEmpty()) {
-        QDir().mkpath(c.pngKlasoru);
-        png = std::make_unique<PngDosyalari>(c.pngKlasoru);
-        alici.ekle(png.get());
-    }
-    if (!c.metin.isEmpty()) {
-        metin = std::make_unique<MetinDosyasi>(c.metin, c.metinSecenekleri);
-        alici.ekle(metin.get());
-    }
-    if (!c.excel.isEmpty()) {
-        excel = std::make_unique<ExcelDosyasi>(c.excel, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik());
-        alici.ekle(excel.get());
-    }
-    if (!c.xlsx.isEmpty()) {
-        xlsx = std::make_unique<ExcelDosyasi>(c.xlsx, AnaRapor::degerBicimi(girdi.ayraclar), AnaRapor::baslik(), true);
-        alici.ekle(xlsx.get());
-    }
-    if (!c.html.isEmpty()) {
-        html = std::make_unique<HtmlDosyasi>(c.html, AnaRapor::baslik());
-        alici.ekle(html.get());
-    }
-    std::unique_ptr<Yazici> yazici;
-    if (c.yazici) {
-        yazici = std::make_unique<Yazici>(QStringLiteral("Cari Liste"));
-        if (!yazici->sec(*c.yazici)) {
-            MsgBox(c.yazici->isEmpty() ? QStringLiteral("Varsayılan yazıcı bulunamadı.")
-                                       : QStringLiteral("Yazıcı bulunamadı: ") + *c.yazici,
-                   Simge::Kritik);
-            return false;
-        }
-        alici.ekle(&yazici->alici());
-    }
-    try {
-        Rapor_Uret(girdi, alici);
-    } catch (const VeritabaniHatasi& h) {
-        if (yazici) yazici->vazgec();
-        MsgBox(h.aciklama(), Simge::Kritik);
-        return false;
-    }
-    if (yazici && !yazici->bitir()) {
-        MsgBox(QStringLiteral("Rapor yazıcıya gönderilemedi."), Simge::Kritik);
-        return false;
-    }
-    const QString hatali = pdf && !pdf->bitir()       ? c.pdf
-                           : png && png->hataVar()    ? c.pngKlasoru
-                           : metin && !metin->bitir() ? c.metin
-                           : excel && !excel->bitir() ? c.excel
-                           : xlsx && !xlsx->bitir()   ? c.xlsx
-                           : html && !html->bitir()   ? c.html
-                                                      : QString();
-    if (!hatali.isEmpty()) {
-        MsgBox(QStringLiteral("Rapor dosyası yazılamadı: ") + hatali, Simge::Kritik);
-        return false;
-    }
-    if (yerineKonan && metin) *yerineKonan = metin->yerineKonan();
-    return true;
 }
