@@ -9,7 +9,7 @@ $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
   libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc \
   libgsf-1-dev libpng-dev zlib1g-dev libdeflate-dev libxlsxwriter-dev qpdf python3-xlrd chromium \
-  fonts-liberation poppler-utils \
+  fonts-liberation fonts-urw-base35 poppler-utils \
   xvfb openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus \
   libreoffice-calc-nogui python3-openpyxl gnumeric \
   help2man librsvg2-bin dpkg-dev lintian appstream \

@@ -6,5 +6,6 @@ bash tools/paketler.sh
 bash tools/derle.sh
 (cd build && ctest --output-on-failure --timeout 300)
 bash tools/denetle.sh
+bash tools/iplik-denetimi.sh
 # The fuzz targets, briefly; the whole suite under the sanitizers: tools/denetim-derlemesi.sh.
 bash tools/fuzz.sh 10

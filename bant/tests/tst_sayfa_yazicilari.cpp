@@ -382,6 +382,35 @@ private slots:
         if (!p.waitForFinished(30000) || p.exitCode() != 0) QSKIP("pdftotext is not installed");
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).remove(u'\f').trimmed(), kacisli.simplified());
     }
+
+    // A face without TrueType outlines (PostScript ones in an OpenType file)
+    // cannot be embedded by the writer's own code: the general PDF painter
+    // writes the file instead, every page and its text.
+    void yuzsuzYedekYol() {
+        const QRawFont ham = QRawFont::fromFont(QFont(QStringLiteral("URW Gothic")));
+        if (!ham.familyName().startsWith(QStringLiteral("URW Gothic")) || !ham.fontTable("glyf").isEmpty())
+            QSKIP("URW Gothic (fonts-urw-base35, installed by the test command) is missing");
+        QTemporaryDir d;
+        const QString yol = d.filePath(QStringLiteral("y.pdf"));
+        {
+            PdfDosyasi pdf(yol, QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+            for (int i = 1; i <= 2; ++i) {
+                Sayfa s;
+                s.no = i;
+                s.yazi.aile = QStringLiteral("URW Gothic");
+                s.ogeler << metin(QStringLiteral("Sayfa %1 Şubat").arg(i), QRect(500, 500, 10000, 240));
+                pdf.sayfa(std::move(s));
+            }
+            QVERIFY(pdf.bitir());
+        }
+        qWarning() << dosyaIcerigi(yol).left(600);
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), yol, QStringLiteral("-")});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0) QSKIP("pdftotext is not installed");
+        QStringList sayfalar = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+        for (QString& m : sayfalar) m = m.trimmed();
+        QCOMPARE(sayfalar, (QStringList{QStringLiteral("Sayfa 1 Şubat"), QStringLiteral("Sayfa 2 Şubat")}));
+    }
 };
 
 QTEST_MAIN(TstSayfaYazicilari)
