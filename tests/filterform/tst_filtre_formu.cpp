@@ -101,12 +101,6 @@ private slots:
         QVERIFY(!form.FiltreGrd.arkaPlan(6, bitis).isValid()); // empty rows stay white
     }
 
-    void bozukSablonMesaji() {
-        FiltreFormu form({});
-        QCOMPARE(form.yukle(QStringLiteral("/yok/Master.mtr")),
-                 QStringLiteral("Temel SQL Deyimi Alınırken Bir Hata Oluştu. Dosya Bozulmuş Yada Dosya Yapısı İle Oynanmış"));
-    }
-
     void imlecKurallari() {
         demoFormu();
         const int tk = satir(QStringLiteral("Şehir"));
@@ -294,11 +288,6 @@ private slots:
         QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), QStringLiteral("1  /  Merkez Depo,4  /  İzmir Depo,"));
         QCOMPARE(g().hucre(satir(QStringLiteral("Şehir")), Sutun::Baslangic), sehir);
         QCOMPARE(g().hucre(satir(QStringLiteral("Şehir")), Sutun::Girsin), QStringLiteral("False"));
-    }
-
-    void demoSablonuTemelSorgusu() {
-        demoFormu();
-        QVERIFY(calistir() > 0);
     }
 
     // Every filter of the demo template, set alone to a typical value, gives

@@ -544,17 +544,6 @@ private slots:
         QCOMPARE(Sorgu_Olustur(toplu.FiltreGrd, ortam, {}).RaporSQL, pencere);
     }
 
-    void gruplamaGenelToplamiAcar() {
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const int grupla = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Grupla"));
-        grid->setCurrentIndex(m.index(grupla, m.sutunNo(Sutun::Baslangic)));
-        grid->model()->setData(grid->currentIndex(), QStringLiteral("Şehir"), Qt::EditRole);
-        QCOMPARE(m.hucre(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Genel Rapor Toplamı")), Sutun::Baslangic), QStringLiteral("Evet"));
-    }
-
     void bozukSablonPencereyiAcmaz() {
         sistem_->dizin = QStringLiteral("/yok");
         try {

@@ -32,34 +32,10 @@ private slots:
         QTest::addColumn<QString>("isyerleri");
         QTest::addColumn<QString>("ambarlar");
         QTest::addColumn<QString>("sorgu");
-        QTest::newRow("R turu") << "Cari Kodu"
-                                << ""
-                                << ""
-                                << "SELECT DISTINCT RTRIM(Cari_Kod) as Deger FROM CARIKART ORDER BY RTRIM(Cari_Kod)";
-        QTest::newRow("P turu") << "Sablon Adı"
-                                << ""
-                                << ""
-                                << "SELECT DISTINCT Sablon_Ad as Deger FROM SABLONKART";
-        QTest::newRow("rapor tablosu") << "İşlem Belge No"
-                                       << ""
-                                       << ""
-                                       << "SELECT DISTINCT Belge_No as Deger FROM FATURAKART";
-        QTest::newRow("satici") << "Satıcı Kodu"
-                                << ""
-                                << ""
-                                << "SELECT DISTINCT Satici_Kodu as Deger, Satici_Adi as Deger2 FROM SATICI";
-        QTest::newRow("ambar kisitsiz") << "Ambar Adı"
-                                        << ""
-                                        << ""
-                                        << "SELECT DISTINCT Ambar_Ad as Deger,  Ambar_No as Deger2 FROM AMBAR";
         QTest::newRow("ambar kisitli") << "Ambar No"
                                        << ""
                                        << "IN('1','2')"
                                        << "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR WHERE Ambar_No IN('1','2')";
-        QTest::newRow("isyeri kisitsiz sonda bosluk") << "İşyeri Kodu"
-                                                      << ""
-                                                      << ""
-                                                      << "SELECT DISTINCT Isyeri_Kodu as Deger,  Isyeri_Adi as Deger2 FROM ISYERITANIM ";
         QTest::newRow("isyeri adi kisitli")
             << "İşyeri Adı"
             << "IN('01')"
