@@ -14,17 +14,25 @@ using namespace Bant;
 
 namespace {
 
-// Pages for a preview window that the user may close while they come.
+// Pages for a preview window that the user may close while they come. A
+// closed window is deleted only once the run has returned to the event
+// loop, so its closing, not its deletion, stops the run.
 class OnizlemeAlicisi : public SayfaAlici {
 public:
-    explicit OnizlemeAlicisi(OnizlemePenceresi* p) : pencere_(p) {}
+    explicit OnizlemeAlicisi(OnizlemePenceresi* p)
+        : pencere_(p), baglanti_(QObject::connect(p, &OnizlemePenceresi::kapandi, [this] { kapatildi_ = true; })) {}
+    ~OnizlemeAlicisi() override { QObject::disconnect(baglanti_); }
+    OnizlemeAlicisi(const OnizlemeAlicisi&) = delete;
+    OnizlemeAlicisi& operator=(const OnizlemeAlicisi&) = delete;
     void sayfa(Sayfa&& s) override {
-        if (pencere_) pencere_->sayfa(std::move(s));
+        if (!kapandi()) pencere_->sayfa(std::move(s));
     }
-    bool kapandi() const { return pencere_.isNull(); }
+    bool kapandi() const { return kapatildi_ || pencere_.isNull(); }
 
 private:
     QPointer<OnizlemePenceresi> pencere_;
+    QMetaObject::Connection baglanti_;
+    bool kapatildi_ = false;
 };
 
 } // namespace

@@ -152,6 +152,36 @@ private slots:
         QCOMPARE(qRound(ikinci->olcek() * 100), 150);
     }
 
+    // Closing the preview while its report runs stops the run: no message,
+    // nothing left running; the next run opens a new window.
+    void onizlemeCalisirkenKapanir() {
+        QPointer<OnizlemePenceresi> kapatilan;
+        bool kapatildi = false;
+        QTimer bekci;
+        connect(&bekci, &QTimer::timeout, this, [&] {
+            for (auto* o : onizlemeler()) {
+                if (kapatildi || !o->uretiliyor()) continue;
+                kapatildi = true;
+                kapatilan = o;
+                o->close();
+            }
+        });
+        bekci.start(0);
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
+        bekci.stop();
+        QVERIFY(kapatildi); // while it was producing pages
+        QVERIFY2(kutular_->kutular.isEmpty(), qPrintable(kutular_->metinler().join(u'\n')));
+        QVERIFY(!denetleyici_.uretiliyor);
+        const qsizetype kapanista = kapatilan ? kapatilan->sayfalar().size() : -1;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(kapatilan.isNull() && onizlemeler().isEmpty());
+        TamamBtn_Click(denetleyici_, *form_, nullptr);
+        QCOMPARE(onizlemeler().size(), 1);
+        QVERIFY(!onizlemeler().first()->uretiliyor());
+        // The run stopped at the closing, not at the end of the report.
+        QVERIFY2(kapanista >= 0 && kapanista < onizlemeler().first()->sayfalar().size(), qPrintable(QString::number(kapanista)));
+    }
+
     // A second run while the preview is open goes into the same window,
     // from cleared running values; after closing, a run opens a new one.
     void ikinciCalismaAyniPencere() {
