@@ -1,9 +1,14 @@
 #pragma once
 #include <QFile>
 #include <QString>
+#include <QTest>
 
 // A file's bytes; empty when it cannot be read.
 inline QByteArray dosyaIcerigi(const QString& yol) {
     QFile f(yol);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// One row of a data-driven test on one line: its name, then its columns' values
+// in order (a string literal fills a QString column, as with QTest's <<).
+template <typename... T> void satirEkle(const char* ad, T... degerler) { (QTest::newRow(ad) << ... << degerler); }

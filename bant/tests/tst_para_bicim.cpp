@@ -3,6 +3,8 @@
 #include "bant/TarihKalibi.h"
 #include "bant/Para.h"
 
+#include "TestYardimi.h"
+
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -15,20 +17,20 @@ private slots:
         QTest::addColumn<QChar>("ayirac");
         QTest::addColumn<bool>("gecerli");
         QTest::addColumn<qint64>("ham");
-        QTest::newRow("tam") << "118" << QChar(u'.') << true << 1180000LL;
-        QTest::newRow("kesirli") << "16.2" << QChar(u'.') << true << 162000LL;
-        QTest::newRow("virgul") << "106,20" << QChar(u',') << true << 1062000LL;
-        QTest::newRow("negatif") << "-0.5" << QChar(u'.') << true << -5000LL;
-        QTest::newRow("besinci basamak yukari") << "0.00005" << QChar(u'.') << true << 1LL;
-        QTest::newRow("besinci basamak asagi") << "-1.23454" << QChar(u'.') << true << -12345LL;
-        QTest::newRow("bosluklu") << "  7 " << QChar(u'.') << true << 70000LL;
-        QTest::newRow("yalniz nokta") << "." << QChar(u'.') << false << 0LL;
-        QTest::newRow("harf") << "12a" << QChar(u'.') << false << 0LL;
-        QTest::newRow("binlik ayiracli") << "1.234,5" << QChar(u',') << false << 0LL;
-        QTest::newRow("bos") << "" << QChar(u'.') << false << 0LL;
-        QTest::newRow("en buyuk tutar") << "922337203685477.5807" << QChar(u'.') << true << 9223372036854775807LL;
-        QTest::newRow("en kucuk tutar") << "-922337203685477.5808" << QChar(u'.') << true << (-9223372036854775807LL - 1);
-        QTest::newRow("otuz bir haneli") << "1000000000000000000000000000000" << QChar(u'.') << false << 0LL;
+        satirEkle("tam", "118", QChar(u'.'), true, 1180000LL);
+        satirEkle("kesirli", "16.2", QChar(u'.'), true, 162000LL);
+        satirEkle("virgul", "106,20", QChar(u','), true, 1062000LL);
+        satirEkle("negatif", "-0.5", QChar(u'.'), true, -5000LL);
+        satirEkle("besinci basamak yukari", "0.00005", QChar(u'.'), true, 1LL);
+        satirEkle("besinci basamak asagi", "-1.23454", QChar(u'.'), true, -12345LL);
+        satirEkle("bosluklu", "  7 ", QChar(u'.'), true, 70000LL);
+        satirEkle("yalniz nokta", ".", QChar(u'.'), false, 0LL);
+        satirEkle("harf", "12a", QChar(u'.'), false, 0LL);
+        satirEkle("binlik ayiracli", "1.234,5", QChar(u','), false, 0LL);
+        satirEkle("bos", "", QChar(u'.'), false, 0LL);
+        satirEkle("en buyuk tutar", "922337203685477.5807", QChar(u'.'), true, 9223372036854775807LL);
+        satirEkle("en kucuk tutar", "-922337203685477.5808", QChar(u'.'), true, (-9223372036854775807LL - 1));
+        satirEkle("otuz bir haneli", "1000000000000000000000000000000", QChar(u'.'), false, 0LL);
     }
     void metindenOku() {
         QFETCH(QString, metin);
@@ -54,12 +56,12 @@ private slots:
         QTest::addColumn<QString>("tutar");
         QTest::addColumn<int>("adet");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("2000 x 9e14") << "900000000000000" << 2000 << "1.800.000.000.000.000.000,00";
-        QTest::newRow("en buyuk tutar iki kez") << "922337203685477.5807" << 2 << "1.844.674.407.370.955,16";
-        QTest::newRow("eksi tutarlar") << "-922337203685477.5808" << 3 << "-2.767.011.611.056.432,74";
-        QTest::newRow("tek tutar") << "900000000000000" << 1 << "900.000.000.000.000,00";
-        QTest::newRow("para araliginin otesi") << "1000000000000000" << 1 << "1.000.000.000.000.000,00";
-        QTest::newRow("otuz haneli") << "999999999999999999999999999999.99" << 1 << "999.999.999.999.999.999.999.999.999.999,99";
+        satirEkle("2000 x 9e14", "900000000000000", 2000, "1.800.000.000.000.000.000,00");
+        satirEkle("en buyuk tutar iki kez", "922337203685477.5807", 2, "1.844.674.407.370.955,16");
+        satirEkle("eksi tutarlar", "-922337203685477.5808", 3, "-2.767.011.611.056.432,74");
+        satirEkle("tek tutar", "900000000000000", 1, "900.000.000.000.000,00");
+        satirEkle("para araliginin otesi", "1000000000000000", 1, "1.000.000.000.000.000,00");
+        satirEkle("otuz haneli", "999999999999999999999999999999.99", 1, "999.999.999.999.999.999.999.999.999.999,99");
     }
     void buyukToplamlar() {
         QFETCH(QString, tutar);
@@ -74,15 +76,15 @@ private slots:
     void aralikDisiDegerler_data() {
         QTest::addColumn<double>("deger");
         QTest::addColumn<bool>("gecerli");
-        QTest::newRow("1e15") << 1e15 << true;
-        QTest::newRow("eksi 1e15") << -1e15 << true;
-        QTest::newRow("1e31") << 1e31 << false;
-        QTest::newRow("en buyuk double") << std::numeric_limits<double>::max() << false;
-        QTest::newRow("sonsuz") << std::numeric_limits<double>::infinity() << false;
-        QTest::newRow("eksi sonsuz") << -std::numeric_limits<double>::infinity() << false;
-        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false;
-        QTest::newRow("9e14") << 9e14 << true;
-        QTest::newRow("sifir") << 0.0 << true;
+        satirEkle("1e15", 1e15, true);
+        satirEkle("eksi 1e15", -1e15, true);
+        satirEkle("1e31", 1e31, false);
+        satirEkle("en buyuk double", std::numeric_limits<double>::max(), false);
+        satirEkle("sonsuz", std::numeric_limits<double>::infinity(), false);
+        satirEkle("eksi sonsuz", -std::numeric_limits<double>::infinity(), false);
+        satirEkle("NaN", std::numeric_limits<double>::quiet_NaN(), false);
+        satirEkle("9e14", 9e14, true);
+        satirEkle("sifir", 0.0, true);
     }
     void aralikDisiDegerler() {
         QFETCH(double, deger);
@@ -100,11 +102,11 @@ private slots:
         QTest::addColumn<qint64>("ham");
         QTest::addColumn<int>("basamak");
         QTest::addColumn<qint64>("sonuc");
-        QTest::newRow("1.005 -> 1.01") << 10050LL << 2 << 10100LL;
-        QTest::newRow("-1.005 -> -1.01") << -10050LL << 2 << -10100LL;
-        QTest::newRow("1.0049 -> 1.00") << 10049LL << 2 << 10000LL;
-        QTest::newRow("2.5 -> 3") << 25000LL << 0 << 30000LL;
-        QTest::newRow("dort basamak degismez") << 12345LL << 4 << 12345LL;
+        satirEkle("1.005 -> 1.01", 10050LL, 2, 10100LL);
+        satirEkle("-1.005 -> -1.01", -10050LL, 2, -10100LL);
+        satirEkle("1.0049 -> 1.00", 10049LL, 2, 10000LL);
+        satirEkle("2.5 -> 3", 25000LL, 0, 30000LL);
+        satirEkle("dort basamak degismez", 12345LL, 4, 12345LL);
     }
     void yuvarla() {
         QFETCH(qint64, ham);
@@ -117,26 +119,16 @@ private slots:
         QTest::addColumn<qint64>("ham");
         QTest::addColumn<QString>("bicim");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("binlik ve kurus") << 12345678912LL << "#,##0.00"
-                                         << "1.234.567,89";
-        QTest::newRow("yukari yuvarlama") << 9999950LL << "#,##0.00"
-                                          << "1.000,00";
-        QTest::newRow("negatif") << -1062000LL << "#,##0.00"
-                                 << "-106,20";
-        QTest::newRow("eksi sifir yazilmaz") << -40LL << "#,##0.00"
-                                             << "0,00";
-        QTest::newRow("kusuratsiz") << 5000LL << "#,##0"
-                                    << "1";
-        QTest::newRow("dort basamak") << 12345LL << "#,##0.0000"
-                                      << "1,2345";
-        QTest::newRow("alti basamak") << 12345LL << "#,##0.000000"
-                                      << "1,234500";
-        QTest::newRow("istege bagli basamak") << 125000LL << "#,##0.###"
-                                              << "12,5";
-        QTest::newRow("istege bagli, tam sayi") << 120000LL << "#,##0.###"
-                                                << "12,";
-        QTest::newRow("gruplamasiz") << 12345670000LL << "0.00"
-                                     << "1234567,00";
+        satirEkle("binlik ve kurus", 12345678912LL, "#,##0.00", "1.234.567,89");
+        satirEkle("yukari yuvarlama", 9999950LL, "#,##0.00", "1.000,00");
+        satirEkle("negatif", -1062000LL, "#,##0.00", "-106,20");
+        satirEkle("eksi sifir yazilmaz", -40LL, "#,##0.00", "0,00");
+        satirEkle("kusuratsiz", 5000LL, "#,##0", "1");
+        satirEkle("dort basamak", 12345LL, "#,##0.0000", "1,2345");
+        satirEkle("alti basamak", 12345LL, "#,##0.000000", "1,234500");
+        satirEkle("istege bagli basamak", 125000LL, "#,##0.###", "12,5");
+        satirEkle("istege bagli, tam sayi", 120000LL, "#,##0.###", "12,");
+        satirEkle("gruplamasiz", 12345670000LL, "0.00", "1234567,00");
     }
     void paraBicimi() {
         QFETCH(qint64, ham);
@@ -149,18 +141,12 @@ private slots:
         QTest::addColumn<double>("deger");
         QTest::addColumn<QString>("bicim");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("miktar 12") << 12.0 << "#,##0.###"
-                                   << "12,";
-        QTest::newRow("miktar 12,5") << 12.5 << "#,##0.###"
-                                     << "12,5";
-        QTest::newRow("miktar 1.234") << 1234.0 << "#,##0.###"
-                                      << "1.234,";
-        QTest::newRow("miktar 0") << 0.0 << "#,##0.###"
-                                  << "0,";
-        QTest::newRow("ikili kesir yarim") << 1.2345 << "#,##0.000"
-                                           << "1,235";
-        QTest::newRow("negatif") << -2.5 << "#,##0"
-                                 << "-3";
+        satirEkle("miktar 12", 12.0, "#,##0.###", "12,");
+        satirEkle("miktar 12,5", 12.5, "#,##0.###", "12,5");
+        satirEkle("miktar 1.234", 1234.0, "#,##0.###", "1.234,");
+        satirEkle("miktar 0", 0.0, "#,##0.###", "0,");
+        satirEkle("ikili kesir yarim", 1.2345, "#,##0.000", "1,235");
+        satirEkle("negatif", -2.5, "#,##0", "-3");
     }
     void ondalikBicimi() {
         QFETCH(double, deger);
@@ -182,7 +168,7 @@ private slots:
         QTest::addColumn<QString>("bicim");
         for (const char* b : {"dd.MM.yyyy", "d.M.yyyy", "dd/MM/yy", "yyyy-MM-dd", "d MMMM yyyy dddd", "dd MMM yyyy", "'Tarih:' dd.MM.yyyy",
                               "dd.MM.yyyyy", "ddd", "yy", "d-M-y", "gg dd", "ş dd.MM", "", "hh:mm dd.MM.yyyy", "''dd''"})
-            QTest::newRow(*b ? b : "bos") << QString::fromUtf8(b);
+            satirEkle(*b ? b : "bos", QString::fromUtf8(b));
     }
     void tarihKalibi() {
         QFETCH(QString, bicim);
@@ -203,13 +189,13 @@ private slots:
     void kodSayfasi_data() {
         QTest::addColumn<QString>("karakter");
         QTest::addColumn<int>("kod");
-        QTest::newRow("ş") << "ş" << 0xFE;
-        QTest::newRow("İ") << "İ" << 0xDD;
-        QTest::newRow("ğ") << "ğ" << 0xF0;
-        QTest::newRow("ı") << "ı" << 0xFD;
-        QTest::newRow("ç (Latin-1 ile ayni)") << "ç" << 0xE7;
-        QTest::newRow("euro") << "€" << 0x80;
-        QTest::newRow("ascii") << "A" << 0x41;
+        satirEkle("ş", "ş", 0xFE);
+        satirEkle("İ", "İ", 0xDD);
+        satirEkle("ğ", "ğ", 0xF0);
+        satirEkle("ı", "ı", 0xFD);
+        satirEkle("ç (Latin-1 ile ayni)", "ç", 0xE7);
+        satirEkle("euro", "€", 0x80);
+        satirEkle("ascii", "A", 0x41);
     }
     void kodSayfasi() {
         QFETCH(QString, karakter);

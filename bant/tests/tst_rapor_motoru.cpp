@@ -132,26 +132,23 @@ private slots:
         QTest::addColumn<bool>("evrensel");
         QTest::addColumn<QString>("beklenen");
         // Columns at 90 twips a character: AD from 1800 is column 20, TUTAR ends at 6300, column 70.
-        QTest::newRow("sabit kolonlar")
-            << ""
-            << "" << false << false
-            << QStringLiteral("ŞUBE LİSTESİ\r\n\r\nKOD                 AD                                           TUTAR\r\nC1            "
-                              "      Işık                                          1,50\r\nC2                  Çınar                       "
-                              "          1.234.567,89\r\n\r\nŞUBE LİSTESİ\r\n\r\nKOD                 AD                                    "
-                              "       TUTAR\r\nC3                  Ölçü                                         -2,00\r\n                  "
-                              "  Toplam :                              1.234.567,39\r\n");
-        QTest::newRow("bos satirlar gizli")
-            << ""
-            << "" << true << true
-            << QStringLiteral("ŞUBE LİSTESİ\r\nKOD                 AD                                           TUTAR\r\nC1                "
-                              "  Işık                                          1,50\r\nC2                  Çınar                           "
-                              "      1.234.567,89\r\nŞUBE LİSTESİ\r\nKOD                 AD                                           "
-                              "TUTAR\r\nC3                  Ölçü                                         -2,00\r\n                    "
-                              "Toplam :                              1.234.567,39\r\n");
-        QTest::newRow("ayiracli") << ";"
-                                  << "----" << true << false
-                                  << QStringLiteral("ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC1;Işık;1,50\r\nC2;Çınar;1.234.567,89\r\n----\r\n"
-                                                    "ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC3;Ölçü;-2,00\r\n;Toplam :;1.234.567,39\r\n");
+        satirEkle(
+            "sabit kolonlar", "", "", false, false,
+            QStringLiteral("ŞUBE LİSTESİ\r\n\r\nKOD                 AD                                           TUTAR\r\nC1            "
+                           "      Işık                                          1,50\r\nC2                  Çınar                       "
+                           "          1.234.567,89\r\n\r\nŞUBE LİSTESİ\r\n\r\nKOD                 AD                                    "
+                           "       TUTAR\r\nC3                  Ölçü                                         -2,00\r\n                  "
+                           "  Toplam :                              1.234.567,39\r\n"));
+        satirEkle(
+            "bos satirlar gizli", "", "", true, true,
+            QStringLiteral("ŞUBE LİSTESİ\r\nKOD                 AD                                           TUTAR\r\nC1                "
+                           "  Işık                                          1,50\r\nC2                  Çınar                           "
+                           "      1.234.567,89\r\nŞUBE LİSTESİ\r\nKOD                 AD                                           "
+                           "TUTAR\r\nC3                  Ölçü                                         -2,00\r\n                    "
+                           "Toplam :                              1.234.567,39\r\n"));
+        satirEkle("ayiracli", ";", "----", true, false,
+                  QStringLiteral("ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC1;Işık;1,50\r\nC2;Çınar;1.234.567,89\r\n----\r\n"
+                                 "ŞUBE LİSTESİ\r\nKOD;AD;TUTAR\r\nC3;Ölçü;-2,00\r\n;Toplam :;1.234.567,39\r\n"));
     }
     void metinAktarimi() {
         QFETCH(QString, alanAyiraci);
@@ -321,13 +318,13 @@ private slots:
         QTest::addColumn<qreal>("x");
         QTest::addColumn<int>("glif");
         // Box 100..199 (width 100); four glyphs of 30 units each at scale 1 unless cut.
-        QTest::newRow("sol") << int(Qt::AlignLeft) << 80.0 << 100.0 << 4;
-        QTest::newRow("sag") << int(Qt::AlignRight) << 80.0 << 120.0 << 4;
-        QTest::newRow("orta") << int(Qt::AlignHCenter) << 80.0 << 110.0 << 4;
-        QTest::newRow("tam sigar") << int(Qt::AlignRight) << 100.0 << 100.0 << 4;
-        QTest::newRow("sola hizali tasan kesilir") << int(Qt::AlignLeft) << 120.0 << 100.0 << 3;
-        QTest::newRow("ortali tasan soldan kesilir") << int(Qt::AlignHCenter) << 120.0 << 100.0 << 3;
-        QTest::newRow("saga hizali tasan butun kalir, sola tasar") << int(Qt::AlignRight) << 120.0 << 80.0 << 4;
+        satirEkle("sol", int(Qt::AlignLeft), 80.0, 100.0, 4);
+        satirEkle("sag", int(Qt::AlignRight), 80.0, 120.0, 4);
+        satirEkle("orta", int(Qt::AlignHCenter), 80.0, 110.0, 4);
+        satirEkle("tam sigar", int(Qt::AlignRight), 100.0, 100.0, 4);
+        satirEkle("sola hizali tasan kesilir", int(Qt::AlignLeft), 120.0, 100.0, 3);
+        satirEkle("ortali tasan soldan kesilir", int(Qt::AlignHCenter), 120.0, 100.0, 3);
+        satirEkle("saga hizali tasan butun kalir, sola tasar", int(Qt::AlignRight), 120.0, 80.0, 4);
     }
     void metinSigdirma() {
         QFETCH(int, hiza);
@@ -372,8 +369,8 @@ private slots:
     // characters as for the first (or, right-aligned, last) 2,000.
     void uzunMetin_data() {
         QTest::addColumn<int>("hiza");
-        QTest::newRow("sola hizali") << int(Qt::AlignLeft);
-        QTest::newRow("saga hizali") << int(Qt::AlignRight);
+        satirEkle("sola hizali", int(Qt::AlignLeft));
+        satirEkle("saga hizali", int(Qt::AlignRight));
     }
     void uzunMetin() {
         QFETCH(int, hiza);
@@ -440,11 +437,11 @@ private slots:
         QTest::addColumn<QString>("son");         // "tamamla", "vazgec", "birak" (destroyed unfinished)
         QTest::addColumn<bool>("eskiVar");        // a previous file stands at the target
         QTest::addColumn<QByteArray>("beklenen"); // the target afterwards; empty: no file
-        QTest::newRow("tamamlanan yenisini koyar") << "tamamla" << true << QByteArray("yeni");
-        QTest::newRow("tamamlanan ilk dosya") << "tamamla" << false << QByteArray("yeni");
-        QTest::newRow("vazgecilen eskiyi birakir") << "vazgec" << true << QByteArray("eski");
-        QTest::newRow("yarim kalan eskiyi birakir") << "birak" << true << QByteArray("eski");
-        QTest::newRow("yarim kalan dosya birakmaz") << "birak" << false << QByteArray();
+        satirEkle("tamamlanan yenisini koyar", "tamamla", true, QByteArray("yeni"));
+        satirEkle("tamamlanan ilk dosya", "tamamla", false, QByteArray("yeni"));
+        satirEkle("vazgecilen eskiyi birakir", "vazgec", true, QByteArray("eski"));
+        satirEkle("yarim kalan eskiyi birakir", "birak", true, QByteArray("eski"));
+        satirEkle("yarim kalan dosya birakmaz", "birak", false, QByteArray());
     }
     void hedefDosya() {
         QFETCH(QString, son);

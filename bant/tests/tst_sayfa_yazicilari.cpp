@@ -111,11 +111,11 @@ private slots:
     void pngGeriOkunur_data() {
         QTest::addColumn<QColor>("kutu");
         QTest::addColumn<bool>("gri");
-        QTest::newRow("gri kutulu sayfa") << QColor(0xC0, 0xC0, 0xC0) << true;
-        QTest::newRow("kutusuz sayfa") << QColor() << true;
-        QTest::newRow("renkli kutu") << QColor(0xFF, 0xFF, 0xC0) << false;
-        QTest::newRow("yalniz kirmizisi farkli") << QColor(0x81, 0x80, 0x80) << false;
-        QTest::newRow("yalniz yesili farkli") << QColor(0x80, 0x81, 0x80) << false;
+        satirEkle("gri kutulu sayfa", QColor(0xC0, 0xC0, 0xC0), true);
+        satirEkle("kutusuz sayfa", QColor(), true);
+        satirEkle("renkli kutu", QColor(0xFF, 0xFF, 0xC0), false);
+        satirEkle("yalniz kirmizisi farkli", QColor(0x81, 0x80, 0x80), false);
+        satirEkle("yalniz yesili farkli", QColor(0x80, 0x81, 0x80), false);
     }
     void pngGeriOkunur() {
         QFETCH(QColor, kutu);
@@ -211,11 +211,11 @@ private slots:
         QByteArray rastgele(200000, Qt::Uninitialized);
         QRandomGenerator r(7);
         for (char& c : rastgele) c = static_cast<char>(r.bounded(256));
-        QTest::newRow("bos") << QByteArray();
-        QTest::newRow("kisa") << QByteArray("BT /F1 170 Tf ET");
+        satirEkle("bos", QByteArray());
+        satirEkle("kisa", QByteArray("BT /F1 170 Tf ET"));
         static const char satir[] = "1 0 0 -1 9350 876.72 Tm (\x00$\x00Q) Tj\n";
-        QTest::newRow("tekrarli") << QByteArray(satir, sizeof satir - 1).repeated(30000);
-        QTest::newRow("rastgele") << rastgele;
+        satirEkle("tekrarli", QByteArray(satir, sizeof satir - 1).repeated(30000));
+        satirEkle("rastgele", rastgele);
     }
     void sikistirici() {
         QFETCH(QByteArray, veri);
@@ -234,11 +234,11 @@ private slots:
     // mapping of the whole text, in the flat part and beyond it.
     void glifTablosu_data() {
         QTest::addColumn<QString>("metin");
-        QTest::newRow("ascii") << QStringLiteral("SF2502005 1.234.567,89 (x)\\");
-        QTest::newRow("turkce") << QStringLiteral("ĞÜŞİÖÇğüşıöç Işık İnşaat");
-        QTest::newRow("duz tablonun disi") << QStringLiteral("€ – “tırnak” №");
-        QTest::newRow("yuzde olmayan") << QStringLiteral("丁 ☃");
-        QTest::newRow("denetim karakterleri") << QStringLiteral("a\tb\u00ADc");
+        satirEkle("ascii", QStringLiteral("SF2502005 1.234.567,89 (x)\\"));
+        satirEkle("turkce", QStringLiteral("ĞÜŞİÖÇğüşıöç Işık İnşaat"));
+        satirEkle("duz tablonun disi", QStringLiteral("€ – “tırnak” №"));
+        satirEkle("yuzde olmayan", QStringLiteral("丁 ☃"));
+        satirEkle("denetim karakterleri", QStringLiteral("a\tb\u00ADc"));
     }
     void glifTablosu() {
         QFETCH(QString, metin);
@@ -300,12 +300,12 @@ private slots:
         QTest::addColumn<QString>("ad");
         QTest::addColumn<int>("no");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("duz") << "FATURA LİSTESİ" << 1 << "FATURA LİSTESİ";
-        QTest::newRow("devam") << "FATURA LİSTESİ" << 2 << "FATURA LİSTESİ (2)";
-        QTest::newRow("yasak isaretler") << "Satış [2026]: A/B\\C*?" << 1 << "Satış 2026 ABC";
-        QTest::newRow("uzun") << QString(40, u'Ş') << 1 << QString(31, u'Ş');
-        QTest::newRow("uzun devam") << QString(40, u'Ş') << 12 << QString(26, u'Ş') + " (12)";
-        QTest::newRow("yalniz isaret") << "[]" << 1 << "Rapor";
+        satirEkle("duz", "FATURA LİSTESİ", 1, "FATURA LİSTESİ");
+        satirEkle("devam", "FATURA LİSTESİ", 2, "FATURA LİSTESİ (2)");
+        satirEkle("yasak isaretler", "Satış [2026]: A/B\\C*?", 1, "Satış 2026 ABC");
+        satirEkle("uzun", QString(40, u'Ş'), 1, QString(31, u'Ş'));
+        satirEkle("uzun devam", QString(40, u'Ş'), 12, QString(26, u'Ş') + " (12)");
+        satirEkle("yalniz isaret", "[]", 1, "Rapor");
     }
     void sayfaAdi() {
         QFETCH(QString, ad);
@@ -320,9 +320,9 @@ private slots:
         QTest::addColumn<int>("yukseklik");
         QTest::addColumn<int>("kagit");
         QTest::addColumn<int>("yon");
-        QTest::newRow("A4 dikey") << Birim::A4Genislik << Birim::A4Yukseklik << int(QPageSize::A4) << int(QPageLayout::Portrait);
-        QTest::newRow("A4 yatay") << Birim::A4Yukseklik << Birim::A4Genislik << int(QPageSize::A4) << int(QPageLayout::Landscape);
-        QTest::newRow("A5 dikey") << 8391 << 11906 << int(QPageSize::A5) << int(QPageLayout::Portrait);
+        satirEkle("A4 dikey", Birim::A4Genislik, Birim::A4Yukseklik, int(QPageSize::A4), int(QPageLayout::Portrait));
+        satirEkle("A4 yatay", Birim::A4Yukseklik, Birim::A4Genislik, int(QPageSize::A4), int(QPageLayout::Landscape));
+        satirEkle("A5 dikey", 8391, 11906, int(QPageSize::A5), int(QPageLayout::Portrait));
     }
     void kagitSayfayiIzler() {
         QFETCH(int, genislik);

@@ -219,12 +219,9 @@ private slots:
         QTest::addColumn<QString>("dugme");
         QTest::addColumn<QString>("ayirac");
         QTest::addColumn<bool>("evrensel");
-        QTest::newRow("tamam sabit sutunlar") << "btnOK"
-                                              << "" << false;
-        QTest::newRow("tamam ayiracli evrensel") << "btnOK"
-                                                 << "|" << true;
-        QTest::newRow("vazgec") << "btnCancel"
-                                << "" << false;
+        satirEkle("tamam sabit sutunlar", "btnOK", "", false);
+        satirEkle("tamam ayiracli evrensel", "btnOK", "|", true);
+        satirEkle("vazgec", "btnCancel", "", false);
     }
     void metinHedefi() {
         QFETCH(QString, dugme);
@@ -308,11 +305,10 @@ private slots:
         QTest::addColumn<bool>("masaustu");
         QTest::addColumn<QString>("acilan"); // "%1" is the file
         QTest::addColumn<bool>("xlsx");      // the settings store asks for Office Open XML
-        QTest::newRow("en eski surum") << QStringList{"14.0=C:\\Office14\\", "11.0=C:\\Office11\\"} << true << "C:/Office11/Excel.Exe %1"
-                                       << false;
-        QTest::newRow("masaustu programi") << QStringList{} << true << "%1" << false;
-        QTest::newRow("program yok") << QStringList{} << false << "" << false;
-        QTest::newRow("xlsx ayari") << QStringList{} << true << "%1" << true;
+        satirEkle("en eski surum", QStringList{"14.0=C:\\Office14\\", "11.0=C:\\Office11\\"}, true, "C:/Office11/Excel.Exe %1", false);
+        satirEkle("masaustu programi", QStringList{}, true, "%1", false);
+        satirEkle("program yok", QStringList{}, false, "", false);
+        satirEkle("xlsx ayari", QStringList{}, true, "%1", true);
     }
     void excelHedefi() {
         QFETCH(QStringList, surumler);
@@ -362,14 +358,10 @@ private slots:
         QTest::addColumn<bool>("masaustu");
         QTest::addColumn<QString>("acilan"); // "%1" is the file, "%2" the test's folder; empty: `mesaj` instead
         QTest::addColumn<QString>("mesaj");
-        QTest::newRow("kayittaki tarayici") << "*" << true << "%2/Internet Explorer/iexplore.exe %1"
-                                            << "";
-        QTest::newRow("kayittaki tarayici yok") << "C:\\Yok" << true << ""
-                                                << "İnternet Explorer Başlatılamdı.";
-        QTest::newRow("masaustu tarayicisi") << "" << true << "%1"
-                                             << "";
-        QTest::newRow("tarayici yok") << "" << false << ""
-                                      << "Program Files Klasörüne Ulaşılmadı";
+        satirEkle("kayittaki tarayici", "*", true, "%2/Internet Explorer/iexplore.exe %1", "");
+        satirEkle("kayittaki tarayici yok", "C:\\Yok", true, "", "İnternet Explorer Başlatılamdı.");
+        satirEkle("masaustu tarayicisi", "", true, "%1", "");
+        satirEkle("tarayici yok", "", false, "", "Program Files Klasörüne Ulaşılmadı");
     }
     void htmlHedefi() {
         QFETCH(QString, programFiles);
@@ -415,18 +407,10 @@ private slots:
         QTest::addColumn<QString>("mesaj");
         QTest::addColumn<QString>("dosya");
         QTest::addColumn<bool>("hatali");
-        QTest::newRow("excel") << "Excel"
-                               << "Excel'e  Gönderiliyor"
-                               << "Temp.xls" << false;
-        QTest::newRow("html") << "Html"
-                              << "HTML'e Gönderiliyor"
-                              << "Temp.Htm" << false;
-        QTest::newRow("text") << "Text"
-                              << "Text'e Gönderiliyor"
-                              << "Temp.txt" << false;
-        QTest::newRow("excel reddedilen sorgu") << "Excel"
-                                                << "Excel'e  Gönderiliyor"
-                                                << "Temp.xls" << true;
+        satirEkle("excel", "Excel", "Excel'e  Gönderiliyor", "Temp.xls", false);
+        satirEkle("html", "Html", "HTML'e Gönderiliyor", "Temp.Htm", false);
+        satirEkle("text", "Text", "Text'e Gönderiliyor", "Temp.txt", false);
+        satirEkle("excel reddedilen sorgu", "Excel", "Excel'e  Gönderiliyor", "Temp.xls", true);
     }
     void beklemePaneli() {
         QFETCH(QString, hedef);

@@ -3,6 +3,8 @@
 #include "app/Uygulama.h"
 #include "startup/ProgramSonu.h"
 
+#include "TestYardimi.h"
+
 #include <QTimer>
 #include <QtTest>
 
@@ -12,9 +14,9 @@ class TstUygulama : public QObject {
 private slots:
     void handlerdanProgramSonu_data() {
         QTest::addColumn<int>("durum");
-        QTest::newRow("1") << 1;
-        QTest::newRow("0") << 0;
-        QTest::newRow("3") << 3;
+        satirEkle("1", 1);
+        satirEkle("0", 0);
+        satirEkle("3", 3);
     }
     void handlerdanProgramSonu() {
         QFETCH(int, durum);

@@ -155,22 +155,14 @@ private slots:
         QTest::addColumn<QString>("anahtar");
         QTest::addColumn<QString>("liste"); // replaces the row's list when given
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("yalniz secilen liste") << "Cari Grup Kodu" << Sutun::Baslangic << ""
-                                              << "Hepsi";
-        QTest::newRow("serbest liste") << "Cari Kodu" << Sutun::Baslangic << ""
-                                       << "";
-        QTest::newRow("tek ogeli liste") << "Cari Özel Kod1" << Sutun::Baslangic << "Hepsi"
-                                         << "Hepsi";
-        QTest::newRow("evet hayir") << "Genel Rapor Toplamı" << Sutun::Baslangic << ""
-                                    << "Evet";
-        QTest::newRow("listesiz") << "Fiş No" << Sutun::Baslangic << ""
-                                  << "";
-        QTest::newRow("aralik sonu") << "Fiş No" << Sutun::Bitis << ""
-                                     << "";
-        QTest::newRow("coklu secim") << "Ambar No" << Sutun::Baslangic << ""
-                                     << "Hepsi";
-        QTest::newRow("coklu secim acik listeyle") << "Ambar No" << Sutun::Baslangic << "acik"
-                                                   << "Hepsi";
+        satirEkle("yalniz secilen liste", "Cari Grup Kodu", Sutun::Baslangic, "", "Hepsi");
+        satirEkle("serbest liste", "Cari Kodu", Sutun::Baslangic, "", "");
+        satirEkle("tek ogeli liste", "Cari Özel Kod1", Sutun::Baslangic, "Hepsi", "Hepsi");
+        satirEkle("evet hayir", "Genel Rapor Toplamı", Sutun::Baslangic, "", "Evet");
+        satirEkle("listesiz", "Fiş No", Sutun::Baslangic, "", "");
+        satirEkle("aralik sonu", "Fiş No", Sutun::Bitis, "", "");
+        satirEkle("coklu secim", "Ambar No", Sutun::Baslangic, "", "Hepsi");
+        satirEkle("coklu secim acik listeyle", "Ambar No", Sutun::Baslangic, "acik", "Hepsi");
     }
     void silTusu() {
         QFETCH(QString, baslik);
@@ -202,12 +194,9 @@ private slots:
         QTest::addColumn<QStringList>("secilen");
         QTest::addColumn<QString>("secim");
         QTest::addColumn<QString>("baslangic");
-        QTest::newRow("hepsi isaretli") << QStringList{"Hepsi", "1  /  Merkez Depo"} << ""
-                                        << "Hepsi";
-        QTest::newRow("hicbiri") << QStringList{} << ""
-                                 << "Hepsi";
-        QTest::newRow("ikisi") << QStringList{"4  /  İzmir Depo", "2  /  Hammadde Deposu"} << "2  /  Hammadde Deposu,4  /  İzmir Depo,"
-                               << "Secimli";
+        satirEkle("hepsi isaretli", QStringList{"Hepsi", "1  /  Merkez Depo"}, "", "Hepsi");
+        satirEkle("hicbiri", QStringList{}, "", "Hepsi");
+        satirEkle("ikisi", QStringList{"4  /  İzmir Depo", "2  /  Hammadde Deposu"}, "2  /  Hammadde Deposu,4  /  İzmir Depo,", "Secimli");
     }
     void coktanSecmeKaydi() {
         QFETCH(QStringList, secilen);
@@ -220,46 +209,19 @@ private slots:
         QCOMPARE(g().hucre(s, Sutun::Baslangic), baslangic);
     }
 
-    // Lists are read once: small ones at activation, those that grow with the
-    // company when the cursor first enters their row.
-    void etkinlestirmeBirKez() {
-        demoFormu();
-        const int doviz = satir(QStringLiteral("Doviz Kod")), sehir = satir(QStringLiteral("Şehir"));
-        const QString dovizler = g().hucre(doviz, Sutun::Secenek);
-        QVERIFY(dovizler.startsWith(QStringLiteral("Hepsi|")));
-        QVERIFY(!g().hucre(sehir, Sutun::Secenek).contains(QStringLiteral("|İstanbul|")));
-        QVERIFY(form_->hareketOncesi(sehir, sutun(Sutun::Baslangic)));
-        const QString sehirler = g().hucre(sehir, Sutun::Secenek);
-        QVERIFY(sehirler.startsWith(QStringLiteral("Hepsi|")) && sehirler.contains(QStringLiteral("|İstanbul|")));
-        QCOMPARE(g().acilirListe(), sehirler);
-        sunucu_->calistir(QStringLiteral("DEMOFIRMA"),
-                          QStringLiteral("UPDATE CARIKART SET Sehir='Yeni Şehir'; UPDATE DOVIZTANIM SET Doviz_Kod='YENİ'"));
-        form_->etkinlestir();
-        QVERIFY(form_->hareketOncesi(sehir, sutun(Sutun::Baslangic)));
-        QCOMPARE(g().hucre(doviz, Sutun::Secenek), dovizler);
-        QCOMPARE(g().hucre(sehir, Sutun::Secenek), sehirler);
-        sunucu_ = std::make_unique<GeciciSunucu>(200);
-    }
 
     void topluDuzenlemeHatalari_data() {
         using T = KomutSatiri::Duzenleme::Tur;
         QTest::addColumn<int>("tur");
         QTest::addColumn<QString>("baslik");
         QTest::addColumn<QString>("deger");
-        QTest::newRow("olmayan baslik") << int(T::Baslangic) << "Yok Böyle"
-                                        << "x";
-        QTest::newRow("secmeli listede olmayan") << int(T::Baslangic) << "Şehir"
-                                                 << "Atlantis";
-        QTest::newRow("bitisi olmayan satir") << int(T::Bitis) << "Şehir"
-                                              << "Ankara";
-        QTest::newRow("coklu secime set") << int(T::Baslangic) << "Ambar No"
-                                          << "1";
-        QTest::newRow("olmayan secenek") << int(T::Secim) << "Ambar No"
-                                         << "9";
-        QTest::newRow("coklu olmayan satira secim") << int(T::Secim) << "Şehir"
-                                                    << "Ankara";
-        QTest::newRow("girsin dogruluk degeri degil") << int(T::Aktif) << "Şehir"
-                                                      << "Belki";
+        satirEkle("olmayan baslik", int(T::Baslangic), "Yok Böyle", "x");
+        satirEkle("secmeli listede olmayan", int(T::Baslangic), "Şehir", "Atlantis");
+        satirEkle("bitisi olmayan satir", int(T::Bitis), "Şehir", "Ankara");
+        satirEkle("coklu secime set", int(T::Baslangic), "Ambar No", "1");
+        satirEkle("olmayan secenek", int(T::Secim), "Ambar No", "9");
+        satirEkle("coklu olmayan satira secim", int(T::Secim), "Şehir", "Ankara");
+        satirEkle("girsin dogruluk degeri degil", int(T::Aktif), "Şehir", "Belki");
     }
     void topluDuzenlemeHatalari() {
         QFETCH(int, tur);
@@ -301,7 +263,7 @@ private slots:
             const QString b = form.FiltreGrd.hucre(s, Sutun::FiltreLbl);
             if (b.isEmpty()) continue;
             const int kac = b == QLatin1String("Grupla") || b == QLatin1String("Sıralama Seçimi") ? 5 : 1;
-            for (int i = 1; i <= kac; ++i) QTest::newRow(qPrintable(QStringLiteral("%1 #%2").arg(b).arg(i))) << b << i;
+            for (int i = 1; i <= kac; ++i) satirEkle(qPrintable(QStringLiteral("%1 #%2").arg(b).arg(i)), b, i);
         }
     }
     void herFiltreTekBasina() {

@@ -86,8 +86,8 @@ private slots:
     void listeDuzenleyicisi_data() {
         QTest::addColumn<QString>("baslik");
         QTest::addColumn<bool>("serbest");
-        QTest::newRow("yalniz secilir") << "Şehir" << false;
-        QTest::newRow("serbest giris") << "Cari Kodu" << true;
+        satirEkle("yalniz secilir", "Şehir", false);
+        satirEkle("serbest giris", "Cari Kodu", true);
     }
     void listeDuzenleyicisi() {
         QFETCH(QString, baslik);
@@ -147,11 +147,11 @@ private slots:
     // elsewhere store the choice and close the list; Escape drops it.
     void secimListesi_data() {
         QTest::addColumn<QString>("kapanis");
-        QTest::newRow("enter saklar") << "enter";
-        QTest::newRow("escape birakir") << "escape";
-        QTest::newRow("ikinci tiklama saklar") << "dugme";
-        QTest::newRow("kaydirma saklar") << "kaydirma";
-        QTest::newRow("baska hucreye tiklama saklar") << "odak";
+        satirEkle("enter saklar", "enter");
+        satirEkle("escape birakir", "escape");
+        satirEkle("ikinci tiklama saklar", "dugme");
+        satirEkle("kaydirma saklar", "kaydirma");
+        satirEkle("baska hucreye tiklama saklar", "odak");
     }
     void secimListesi() {
         QFETCH(QString, kapanis);
@@ -232,42 +232,19 @@ private slots:
         QTest::addColumn<QString>("tuslar");
         QTest::addColumn<QString>("adimlar");
         QTest::addColumn<QString>("mesaj");
-        QTest::newRow("sirayla") << "12032024"
-                                 << "1;12/;12/0;12/03/;12/03/2;12/03/20;12/03/202;12/03/2024"
-                                 << "";
-        QTest::newRow("bosluk yili tamamlar") << "1203 "
-                                              << "1;12/;12/0;12/03/;12/03/Y"
-                                              << "";
-        QTest::newRow("bes rakamda bosluk") << "12032 "
-                                            << "1;12/;12/0;12/03/;12/03/2;12/03/Y"
-                                            << "";
-        QTest::newRow("kisa metinde bosluk") << "12 "
-                                             << "1;12/;12/"
-                                             << "";
-        QTest::newRow("31 subat") << "31022024"
-                                  << "3;31/;31/0;31/02/;31/02/2;31/02/20;31/02/202;31/02/2024"
-                                  << "Gün alanını yanlış girdiniz.";
-        QTest::newRow("29 subat gecer") << "29022024"
-                                        << "2;29/;29/0;29/02/;29/02/2;29/02/20;29/02/202;29/02/2024"
-                                        << "";
-        QTest::newRow("31 nisan") << "31042024"
-                                  << "3;31/;31/0;31/04/;31/04/2;31/04/20;31/04/202;31/04/2024"
-                                  << "Gün alanını yanlış girdiniz.";
-        QTest::newRow("13. ay") << "15132024"
-                                << "1;15/;15/1;15/13/;15/13/2;15/13/20;15/13/202;15/13/2024"
-                                << "Ay alanını yanlış girdiniz.";
-        QTest::newRow("32. gun ve 13. ay: sonuncusu") << "32132024"
-                                                      << "3;32/;32/1;32/13/;32/13/2;32/13/20;32/13/202;32/13/2024"
-                                                      << "Ay alanını yanlış girdiniz.";
-        QTest::newRow("geri silme elle birakir") << "1203<2"
-                                                 << "1;12/;12/0;12/03/;12/03;12/03/2"
-                                                 << "";
-        QTest::newRow("nokta elle birakir") << "12."
-                                            << "1;12/;12/."
-                                            << "";
-        QTest::newRow("dokuzuncu rakam dusar") << "120320249"
-                                               << "1;12/;12/0;12/03/;12/03/2;12/03/20;12/03/202;12/03/2024;12/03/2024"
-                                               << "";
+        satirEkle("sirayla", "12032024", "1;12/;12/0;12/03/;12/03/2;12/03/20;12/03/202;12/03/2024", "");
+        satirEkle("bosluk yili tamamlar", "1203 ", "1;12/;12/0;12/03/;12/03/Y", "");
+        satirEkle("bes rakamda bosluk", "12032 ", "1;12/;12/0;12/03/;12/03/2;12/03/Y", "");
+        satirEkle("kisa metinde bosluk", "12 ", "1;12/;12/", "");
+        satirEkle("31 subat", "31022024", "3;31/;31/0;31/02/;31/02/2;31/02/20;31/02/202;31/02/2024", "Gün alanını yanlış girdiniz.");
+        satirEkle("29 subat gecer", "29022024", "2;29/;29/0;29/02/;29/02/2;29/02/20;29/02/202;29/02/2024", "");
+        satirEkle("31 nisan", "31042024", "3;31/;31/0;31/04/;31/04/2;31/04/20;31/04/202;31/04/2024", "Gün alanını yanlış girdiniz.");
+        satirEkle("13. ay", "15132024", "1;15/;15/1;15/13/;15/13/2;15/13/20;15/13/202;15/13/2024", "Ay alanını yanlış girdiniz.");
+        satirEkle("32. gun ve 13. ay: sonuncusu", "32132024", "3;32/;32/1;32/13/;32/13/2;32/13/20;32/13/202;32/13/2024",
+                  "Ay alanını yanlış girdiniz.");
+        satirEkle("geri silme elle birakir", "1203<2", "1;12/;12/0;12/03/;12/03;12/03/2", "");
+        satirEkle("nokta elle birakir", "12.", "1;12/;12/.", "");
+        satirEkle("dokuzuncu rakam dusar", "120320249", "1;12/;12/0;12/03/;12/03/2;12/03/20;12/03/202;12/03/2024;12/03/2024", "");
     }
     void tarihYazimi() {
         QFETCH(QString, tuslar);
@@ -311,10 +288,10 @@ private slots:
         QTest::addColumn<int>("tus");
         QTest::addColumn<bool>("listeAcik");
         QTest::addColumn<bool>("formAcik");
-        QTest::newRow("enter coklu secimde") << "Ambar No" << int(Qt::Key_Return) << true << true;
-        QTest::newRow("enter baska satirda") << "Şehir" << int(Qt::Key_Return) << false << true;
-        QTest::newRow("escape cikar") << "Şehir" << int(Qt::Key_Escape) << false << false;
-        QTest::newRow("f3 cikar") << "Ambar No" << int(Qt::Key_F3) << false << false;
+        satirEkle("enter coklu secimde", "Ambar No", int(Qt::Key_Return), true, true);
+        satirEkle("enter baska satirda", "Şehir", int(Qt::Key_Return), false, true);
+        satirEkle("escape cikar", "Şehir", int(Qt::Key_Escape), false, false);
+        satirEkle("f3 cikar", "Ambar No", int(Qt::Key_F3), false, false);
     }
     void izgaraTuslari() {
         QFETCH(QString, baslik);
@@ -376,9 +353,9 @@ private slots:
     // single-value row, an option's text in the selection list.
     void reddedilenTiklama_data() {
         QTest::addColumn<QString>("nerede");
-        QTest::newRow("baslik sutunu") << "baslik";
-        QTest::newRow("tek degerli satirin sonu") << "bitis";
-        QTest::newRow("secenegin metni") << "secenek";
+        satirEkle("baslik sutunu", "baslik");
+        satirEkle("tek degerli satirin sonu", "bitis");
+        satirEkle("secenegin metni", "secenek");
     }
     void reddedilenTiklama() {
         QFETCH(QString, nerede);
@@ -463,9 +440,9 @@ private slots:
     void f9_data() {
         QTest::addColumn<bool>("satirVar");
         QTest::addColumn<bool>("yaziliyor");
-        QTest::newRow("islem tarihi satiri") << true << false;
-        QTest::newRow("satir yok") << false << false;
-        QTest::newRow("tarih yazilirken") << true << true;
+        satirEkle("islem tarihi satiri", true, false);
+        satirEkle("satir yok", false, false);
+        satirEkle("tarih yazilirken", true, true);
     }
     void f9() {
         QFETCH(bool, satirVar);

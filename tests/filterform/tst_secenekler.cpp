@@ -32,19 +32,11 @@ private slots:
         QTest::addColumn<QString>("isyerleri");
         QTest::addColumn<QString>("ambarlar");
         QTest::addColumn<QString>("sorgu");
-        QTest::newRow("ambar kisitli") << "Ambar No"
-                                       << ""
-                                       << "IN('1','2')"
-                                       << "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR WHERE Ambar_No IN('1','2')";
-        QTest::newRow("isyeri adi kisitli")
-            << "İşyeri Adı"
-            << "IN('01')"
-            << ""
-            << "SELECT DISTINCT Isyeri_Adi as Deger,  Isyeri_Kodu as Deger2 FROM ISYERITANIM WHERE Isyeri_Kodu IN('01')";
-        QTest::newRow("bilinmeyen baslik") << "Cari Kodu "
-                                           << ""
-                                           << ""
-                                           << "";
+        satirEkle("ambar kisitli", "Ambar No", "", "IN('1','2')",
+                  "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR WHERE Ambar_No IN('1','2')");
+        satirEkle("isyeri adi kisitli", "İşyeri Adı", "IN('01')", "",
+                  "SELECT DISTINCT Isyeri_Adi as Deger,  Isyeri_Kodu as Deger2 FROM ISYERITANIM WHERE Isyeri_Kodu IN('01')");
+        satirEkle("bilinmeyen baslik", "Cari Kodu ", "", "", "");
     }
     void sorguMetinleri() {
         QFETCH(QString, baslik);
@@ -64,34 +56,17 @@ private slots:
         QTest::addColumn<QString>("beklenen");
         const QString cariler = QStringLiteral("DELETE FROM CARIKART; INSERT INTO CARIKART (Cari_ID,Cari_Kod,Grup_Kod) VALUES "
                                                "(1,'C1','A'),(2,'C2  ','B'),(3,'C1',NULL),(4,'  C0',''),(5,NULL,'B')");
-        QTest::newRow("kirpilir, tekrarsiz, sirali") << cariler << "Cari Kodu"
-                                                     << "|C0|C1|C2|";
-        QTest::newRow("hepsi ile, bos ve null atlanir") << cariler << "Cari Grup Kodu"
-                                                        << "Hepsi|A|B|";
-        QTest::newRow("bos sonuc, hepsi") << "DELETE FROM DOVIZTANIM"
-                                          << "Doviz Kod"
-                                          << "Hepsi";
-        QTest::newRow("bos sonuc") << "DELETE FROM CARIKART"
-                                   << "Cari Kodu"
-                                   << "";
-        QTest::newRow("hep bos kayitlar") << "UPDATE CARIKART SET Cari_Kod=''"
-                                          << "Cari Kodu"
-                                          << "|";
-        QTest::newRow("hep null kayitlar, hepsi") << "UPDATE CARIKART SET Sehir=NULL"
-                                                  << "Şehir"
-                                                  << "Hepsi|";
-        QTest::newRow("hep bosluk kayitlar, hepsi") << "UPDATE DOVIZTANIM SET Doviz_Kod='   '"
-                                                    << "Doviz Kod"
-                                                    << "Hepsi|";
-        QTest::newRow("cift: hep bos kayitlar") << "UPDATE SATICI SET Satici_Kodu=''"
-                                                << "Satıcı Kodu"
-                                                << "Hepsi,";
-        QTest::newRow("cift: bos sonuc") << "DELETE FROM SATICI"
-                                         << "Satıcı Kodu"
-                                         << "Hepsi";
-        QTest::newRow("cift: null es deger") << "UPDATE SATICI SET Satici_Adi=NULL WHERE Satici_ID=1; DELETE FROM SATICI WHERE Satici_ID>2"
-                                             << "Satıcı Kodu"
-                                             << "Hepsi,S01  /  ,S02  /  Ayşe Kaya,";
+        satirEkle("kirpilir, tekrarsiz, sirali", cariler, "Cari Kodu", "|C0|C1|C2|");
+        satirEkle("hepsi ile, bos ve null atlanir", cariler, "Cari Grup Kodu", "Hepsi|A|B|");
+        satirEkle("bos sonuc, hepsi", "DELETE FROM DOVIZTANIM", "Doviz Kod", "Hepsi");
+        satirEkle("bos sonuc", "DELETE FROM CARIKART", "Cari Kodu", "");
+        satirEkle("hep bos kayitlar", "UPDATE CARIKART SET Cari_Kod=''", "Cari Kodu", "|");
+        satirEkle("hep null kayitlar, hepsi", "UPDATE CARIKART SET Sehir=NULL", "Şehir", "Hepsi|");
+        satirEkle("hep bosluk kayitlar, hepsi", "UPDATE DOVIZTANIM SET Doviz_Kod='   '", "Doviz Kod", "Hepsi|");
+        satirEkle("cift: hep bos kayitlar", "UPDATE SATICI SET Satici_Kodu=''", "Satıcı Kodu", "Hepsi,");
+        satirEkle("cift: bos sonuc", "DELETE FROM SATICI", "Satıcı Kodu", "Hepsi");
+        satirEkle("cift: null es deger", "UPDATE SATICI SET Satici_Adi=NULL WHERE Satici_ID=1; DELETE FROM SATICI WHERE Satici_ID>2",
+                  "Satıcı Kodu", "Hepsi,S01  /  ,S02  /  Ayşe Kaya,");
     }
     void listeler() {
         QFETCH(QString, hazirlik);
@@ -145,8 +120,8 @@ private slots:
     void uzunListe_data() {
         QTest::addColumn<int>("cariler");
         QTest::addColumn<bool>("uzun");
-        QTest::newRow("sinirda") << kEnCokSecenek << false;
-        QTest::newRow("sinirin bir fazlasi") << kEnCokSecenek + 1 << true;
+        satirEkle("sinirda", kEnCokSecenek, false);
+        satirEkle("sinirin bir fazlasi", kEnCokSecenek + 1, true);
     }
     void uzunListe() {
         QFETCH(int, cariler);
@@ -172,12 +147,12 @@ private slots:
         QTest::addColumn<QString>("kosul");
         QTest::addColumn<bool>("tekIsyeri");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("bir secim") << QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;"} << "(Isyeri_Kodu='01' OR Isyeri_Kodu='03')"
-                                   << false << "Merkez İşyeri - İstanbul - İzmir Şubesi";
-        QTest::newRow("iki satir iki kez") << QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;", "İşyeri Adı;Secimli;;;;;CS;True;x;;"}
-                                           << "(Isyeri_Kodu='02')" << false << "Ankara Şubesi - Ankara Şubesi";
-        QTest::newRow("hepsi") << QStringList{"İşyeri Kodu;Hepsi;;;;;CS;True;x;;"} << "(Isyeri_Kodu='02')" << false << "";
-        QTest::newRow("tek isyeri") << QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;"} << "(Isyeri_Kodu='01')" << true << "";
+        satirEkle("bir secim", QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;"}, "(Isyeri_Kodu='01' OR Isyeri_Kodu='03')", false,
+                  "Merkez İşyeri - İstanbul - İzmir Şubesi");
+        satirEkle("iki satir iki kez", QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;", "İşyeri Adı;Secimli;;;;;CS;True;x;;"},
+                  "(Isyeri_Kodu='02')", false, "Ankara Şubesi - Ankara Şubesi");
+        satirEkle("hepsi", QStringList{"İşyeri Kodu;Hepsi;;;;;CS;True;x;;"}, "(Isyeri_Kodu='02')", false, "");
+        satirEkle("tek isyeri", QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;"}, "(Isyeri_Kodu='01')", true, "");
     }
     void isyeriBasligi() {
         QFETCH(QStringList, satirlar);

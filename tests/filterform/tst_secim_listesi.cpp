@@ -37,18 +37,15 @@ private slots:
         QTest::addColumn<QStringList>("satirlar");
         QTest::addColumn<QString>("isaretler");
         const QString uc = QStringLiteral("Hepsi,01  /  Merkez,02  /  Depo,");
-        QTest::newRow("secim yok: hepsi isaretli") << uc << "" << QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"} << "111";
-        QTest::newRow("saklanan secim") << uc << "02  /  Depo," << QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"} << "001";
-        QTest::newRow("listede olmayan secim yok sayilir")
-            << uc << "03  /  Yok,01  /  Merkez," << QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"} << "010";
-        QTest::newRow("sonlanmamis kalan yok sayilir")
-            << uc << "01  /  Merkez,02  /  Depo" << QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"} << "010";
-        QTest::newRow("son virgulsuz liste") << "Hepsi,a,b"
-                                             << "" << QStringList{"Hepsi", "a", "b"} << "111";
-        QTest::newRow("iki virgul bos secenek") << "Hepsi,a,,b,"
-                                                << "" << QStringList{"Hepsi", "a", "", "b"} << "1111";
-        QTest::newRow("bos secenek secilebilir") << "Hepsi,a,,b,"
-                                                 << "," << QStringList{"Hepsi", "a", "", "b"} << "0010";
+        satirEkle("secim yok: hepsi isaretli", uc, "", QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"}, "111");
+        satirEkle("saklanan secim", uc, "02  /  Depo,", QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"}, "001");
+        satirEkle("listede olmayan secim yok sayilir", uc, "03  /  Yok,01  /  Merkez,",
+                  QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"}, "010");
+        satirEkle("sonlanmamis kalan yok sayilir", uc, "01  /  Merkez,02  /  Depo", QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"},
+                  "010");
+        satirEkle("son virgulsuz liste", "Hepsi,a,b", "", QStringList{"Hepsi", "a", "b"}, "111");
+        satirEkle("iki virgul bos secenek", "Hepsi,a,,b,", "", QStringList{"Hepsi", "a", "", "b"}, "1111");
+        satirEkle("bos secenek secilebilir", "Hepsi,a,,b,", ",", QStringList{"Hepsi", "a", "", "b"}, "0010");
     }
     void listeleme() {
         QFETCH(QString, secenekler);
@@ -70,31 +67,14 @@ private slots:
         QTest::addColumn<QString>("saklanan");
         QTest::addColumn<QString>("baslangic");
         const QString uc = QStringLiteral("Hepsi,01  /  Merkez,02  /  Depo,");
-        QTest::newRow("hemen kapatma") << uc << "" << QList<int>{} << "111"
-                                       << ""
-                                       << "Hepsi";
-        QTest::newRow("hepsi kaldir, depo sec") << uc << "" << QList<int>{0, 2} << "001"
-                                                << "02  /  Depo,"
-                                                << "Secimli";
-        QTest::newRow("hepsi isaretliyken merkez") << uc << "" << QList<int>{1} << "001"
-                                                   << "02  /  Depo,"
-                                                   << "Secimli";
-        QTest::newRow("hicbiri: hepsi") << uc << "" << QList<int>{0} << "000"
-                                        << ""
-                                        << "Hepsi";
-        QTest::newRow("tek tek hepsini secmek") << uc << "02  /  Depo," << QList<int>{1} << "011"
-                                                << "01  /  Merkez,02  /  Depo,"
-                                                << "Secimli";
-        QTest::newRow("hepsi yeniden") << uc << "02  /  Depo," << QList<int>{0} << "111"
-                                       << ""
-                                       << "Hepsi";
-        QTest::newRow("listede olmayan secim dusurulur") << uc << "03  /  Yok,01  /  Merkez," << QList<int>{} << "010"
-                                                         << "01  /  Merkez,"
-                                                         << "Secimli";
-        QTest::newRow("hepsi olmayan liste ilk satira dokunmaz") << "a,b,c,"
-                                                                 << "a," << QList<int>{2} << "101"
-                                                                 << "a,c,"
-                                                                 << "Secimli";
+        satirEkle("hemen kapatma", uc, "", QList<int>{}, "111", "", "Hepsi");
+        satirEkle("hepsi kaldir, depo sec", uc, "", QList<int>{0, 2}, "001", "02  /  Depo,", "Secimli");
+        satirEkle("hepsi isaretliyken merkez", uc, "", QList<int>{1}, "001", "02  /  Depo,", "Secimli");
+        satirEkle("hicbiri: hepsi", uc, "", QList<int>{0}, "000", "", "Hepsi");
+        satirEkle("tek tek hepsini secmek", uc, "02  /  Depo,", QList<int>{1}, "011", "01  /  Merkez,02  /  Depo,", "Secimli");
+        satirEkle("hepsi yeniden", uc, "02  /  Depo,", QList<int>{0}, "111", "", "Hepsi");
+        satirEkle("listede olmayan secim dusurulur", uc, "03  /  Yok,01  /  Merkez,", QList<int>{}, "010", "01  /  Merkez,", "Secimli");
+        satirEkle("hepsi olmayan liste ilk satira dokunmaz", "a,b,c,", "a,", QList<int>{2}, "101", "a,c,", "Secimli");
     }
     void degisikVeKayit() {
         QFETCH(QString, secenekler);
@@ -121,11 +101,11 @@ private slots:
         QTest::addColumn<QRect>("beklenen");
         // Rows of 240 twips; the cell 2400..2640 at x 2265.
         const QRect h(2265, 2400, 3180, 240);
-        QTest::newRow("altta yer var") << h << 5 << 9600 << QRect(2265, 2640, 3525, 1250);
-        QTest::newRow("altta 500 pay kalmaz, ustte yer var") << QRect(2265, 7000, 3180, 240) << 10 << 9600 << QRect(2265, 4550, 3525, 2450);
-        QTest::newRow("6500 ustu kesilir, kaydirma cubugu") << QRect(2265, 200, 3180, 240) << 40 << 9600 << QRect(2265, 440, 3675, 6500);
-        QTest::newRow("ustte daha cok yer: kesilip ustte") << QRect(2265, 5000, 3180, 240) << 30 << 7000 << QRect(2265, 0, 3675, 5000);
-        QTest::newRow("altta daha cok yer: kesilip altta") << QRect(2265, 1000, 3180, 240) << 30 << 7000 << QRect(2265, 1240, 3675, 5260);
+        satirEkle("altta yer var", h, 5, 9600, QRect(2265, 2640, 3525, 1250));
+        satirEkle("altta 500 pay kalmaz, ustte yer var", QRect(2265, 7000, 3180, 240), 10, 9600, QRect(2265, 4550, 3525, 2450));
+        satirEkle("6500 ustu kesilir, kaydirma cubugu", QRect(2265, 200, 3180, 240), 40, 9600, QRect(2265, 440, 3675, 6500));
+        satirEkle("ustte daha cok yer: kesilip ustte", QRect(2265, 5000, 3180, 240), 30, 7000, QRect(2265, 0, 3675, 5000));
+        satirEkle("altta daha cok yer: kesilip altta", QRect(2265, 1000, 3180, 240), 30, 7000, QRect(2265, 1240, 3675, 5260));
     }
     void yer() {
         QFETCH(QRect, hucre);

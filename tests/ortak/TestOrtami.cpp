@@ -74,11 +74,6 @@ void KayitliMesajlar::kipliPencere() {
     dongu.exec();
 }
 
-QByteArray dosyaIcerigi(const QString& yol) {
-    QFile f(yol);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void ekranKaydet(QWidget* pencere, const QString& ad) {
     const QString klasor = qEnvironmentVariable("FATURA_EKRAN_KLASORU");
     if (klasor.isEmpty()) return;

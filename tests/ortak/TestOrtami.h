@@ -1,4 +1,5 @@
 #pragma once
+#include "TestYardimi.h"
 #include "platform/sistem/Mesaj.h"
 #include "platform/sistem/Sistem.h"
 #include "startup/Oturum.h"
@@ -107,9 +108,6 @@ std::shared_ptr<Oturum> demoOturumu(const GeciciSunucu& sunucu);
 class IzgaraModeli;
 // A filter grid holding the given template filter lines (empty lines give empty rows).
 void filtreSatirlari(IzgaraModeli& grid, const QStringList& satirlar);
-
-// A file's bytes; empty when it cannot be read.
-QByteArray dosyaIcerigi(const QString& yol);
 
 class QJsonObject;
 // One of tests/veri's independent readers (`betik`, a Python file there): its

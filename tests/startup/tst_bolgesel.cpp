@@ -43,11 +43,11 @@ private slots:
 
     void farkliAyarHayirProgramiBitirir_data() {
         QTest::addColumn<QStringList>("ayarlar"); // sDecimal, sThousand, sDate, sShortDate
-        QTest::newRow("ondalik") << QStringList{".", ".", ".", "dd.MM.yyyy"};
-        QTest::newRow("basamak") << QStringList{",", ",", ".", "dd.MM.yyyy"};
-        QTest::newRow("tarih ayiraci") << QStringList{",", ".", "/", "dd.MM.yyyy"};
-        QTest::newRow("kisa tarih sifirsiz") << QStringList{",", ".", ".", "d.MM.yyyy"};
-        QTest::newRow("buyuk kucuk harf farki") << QStringList{",", ".", ".", "DD.MM.YYYY"};
+        satirEkle("ondalik", QStringList{".", ".", ".", "dd.MM.yyyy"});
+        satirEkle("basamak", QStringList{",", ",", ".", "dd.MM.yyyy"});
+        satirEkle("tarih ayiraci", QStringList{",", ".", "/", "dd.MM.yyyy"});
+        satirEkle("kisa tarih sifirsiz", QStringList{",", ".", ".", "d.MM.yyyy"});
+        satirEkle("buyuk kucuk harf farki", QStringList{",", ".", ".", "DD.MM.YYYY"});
     }
     void farkliAyarHayirProgramiBitirir() {
         QFETCH(QStringList, ayarlar);
@@ -80,8 +80,8 @@ private slots:
 
     void eskiSistemYenidenBaslatir_data() {
         QTest::addColumn<int>("surum");
-        QTest::newRow("4") << 4;
-        QTest::newRow("tuketici serisi (ust bit)") << -2147483644;
+        satirEkle("4", 4);
+        satirEkle("tuketici serisi (ust bit)", -2147483644);
     }
     void eskiSistemYenidenBaslatir() {
         QFETCH(int, surum);
@@ -99,10 +99,8 @@ private slots:
     void kisaTarihKayitliBicimle_data() {
         QTest::addColumn<QString>("bicim");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("turkce") << "dd.MM.yyyy"
-                                << "05.02.2026";
-        QTest::newRow("baska") << "d/M/yyyy"
-                               << "5/2/2026";
+        satirEkle("turkce", "dd.MM.yyyy", "05.02.2026");
+        satirEkle("baska", "d/M/yyyy", "5/2/2026");
     }
     void kisaTarihKayitliBicimle() {
         QFETCH(QString, bicim);
@@ -115,10 +113,10 @@ private slots:
         QTest::addColumn<QString>("bicim"); // stored pattern; empty: none stored
         QTest::addColumn<QDate>("tarih");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("kayit yok: Turkce varsayilan") << "" << QDate(2026, 12, 5) << "5 Aralık 2026 Cumartesi";
-        QTest::newRow("iki haneli gun") << "" << QDate(2026, 12, 15) << "15 Aralık 2026 Salı";
-        QTest::newRow("kayitli bicim") << "dd MMMM yyyy dddd" << QDate(2026, 2, 5) << "05 Şubat 2026 Perşembe";
-        QTest::newRow("gun adi once") << "dddd, d MMMM yyyy" << QDate(2026, 8, 31) << "Pazartesi, 31 Ağustos 2026";
+        satirEkle("kayit yok: Turkce varsayilan", "", QDate(2026, 12, 5), "5 Aralık 2026 Cumartesi");
+        satirEkle("iki haneli gun", "", QDate(2026, 12, 15), "15 Aralık 2026 Salı");
+        satirEkle("kayitli bicim", "dd MMMM yyyy dddd", QDate(2026, 2, 5), "05 Şubat 2026 Perşembe");
+        satirEkle("gun adi once", "dddd, d MMMM yyyy", QDate(2026, 8, 31), "Pazartesi, 31 Ağustos 2026");
     }
     void uzunTarih() {
         QFETCH(QString, bicim);

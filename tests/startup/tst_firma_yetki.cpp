@@ -62,29 +62,15 @@ private slots:
         sunucu_.reset();
     }
 
-    void demoFirmasi() {
-        baglan();
-        QVERIFY(!firmaOku());
-        QVERIFY(kutular_->kutular.isEmpty());
-        const FirmaBilgisi& d = firma_;
-        QCOMPARE(d.sysfrm_ID, 1);
-        QCOMPARE(d.sysfrm_nm, QStringLiteral("Anadolu Ticaret ve Sanayi A.Ş.")); // stored with trailing blanks
-        QVERIFY(d.AmbarYetkiyeBagli && d.IsyeriYetkiyeBagli);
-        QCOMPARE(d.AnaParaFormat, QStringLiteral("#,##0.00"));
-        QCOMPARE(d.BirimFiyatFormat, QStringLiteral("#,##0.000"));
-        QCOMPARE(d.DovizFormat, QStringLiteral("#,##0.00"));
-        QCOMPARE(d.DovizBirimFiyatFormat, QStringLiteral("#,##0.0000"));
-        QCOMPARE(d.KurFormat, QStringLiteral("#,##0.0000"));
-    }
 
     void bicimKurali_data() {
         QTest::addColumn<int>("basamak");
         QTest::addColumn<QString>("bicim");
-        QTest::newRow("0") << 0 << "#,##0";
-        QTest::newRow("1") << 1 << "#,##0.0";
-        QTest::newRow("3") << 3 << "#,##0.000";
-        QTest::newRow("6") << 6 << "#,##0.000000";
-        QTest::newRow("negatif") << -2 << "#,##0";
+        satirEkle("0", 0, "#,##0");
+        satirEkle("1", 1, "#,##0.0");
+        satirEkle("3", 3, "#,##0.000");
+        satirEkle("6", 6, "#,##0.000000");
+        satirEkle("negatif", -2, "#,##0");
     }
     void bicimKurali() {
         QFETCH(int, basamak);
@@ -94,8 +80,8 @@ private slots:
 
     void bosDegerlerinVarsayilanlari_data() {
         QTest::addColumn<QString>("deger");
-        QTest::newRow("NULL") << "NULL";
-        QTest::newRow("bos metin") << "''";
+        satirEkle("NULL", "NULL");
+        satirEkle("bos metin", "''");
     }
     void bosDegerlerinVarsayilanlari() {
         QFETCH(QString, deger);
@@ -120,8 +106,8 @@ private slots:
 
     void firmaSatiriYok_data() {
         QTest::addColumn<QString>("veritabani");
-        QTest::newRow("baska ad") << "BASKAFIRMA";
-        QTest::newRow("tirnak iceren ad") << "X' OR '1'='1";
+        satirEkle("baska ad", "BASKAFIRMA");
+        satirEkle("tirnak iceren ad", "X' OR '1'='1");
     }
     void firmaSatiriYok() {
         QFETCH(QString, veritabani);
@@ -138,9 +124,9 @@ private slots:
         QTest::addColumn<bool>("programVar");
         QTest::addColumn<QStringList>("mesajlar");
         QTest::addColumn<bool>("baslatildi");
-        QTest::newRow("hayir") << false << true << QStringList{kGuncellemeSorusu} << false;
-        QTest::newRow("evet, program var") << true << true << QStringList{kGuncellemeSorusu} << true;
-        QTest::newRow("evet, program yok") << true << false << QStringList{kGuncellemeSorusu, kGuncellemeYok} << false;
+        satirEkle("hayir", false, true, QStringList{kGuncellemeSorusu}, false);
+        satirEkle("evet, program var", true, true, QStringList{kGuncellemeSorusu}, true);
+        satirEkle("evet, program yok", true, false, QStringList{kGuncellemeSorusu, kGuncellemeYok}, false);
     }
     void eksikSutunGuncellemeSorar() {
         QFETCH(bool, evet);
@@ -188,17 +174,12 @@ private slots:
         QTest::addColumn<bool>("yetki");
         QTest::addColumn<QString>("isyerleri");
         QTest::addColumn<QString>("ambarlar");
-        QTest::newRow("yonetici kisitlanmaz") << 1 << "INSERT INTO KULLANICIISYERI VALUES (1,'02')" << true << ""
-                                              << "";
-        QTest::newRow("kisitli kullanici, bosluk kirpilir") << 2 << "" << true << "IN('01','03')"
-                                                            << "IN('1','4')";
-        QTest::newRow("yetkisiz") << 3 << "" << false << ""
-                                  << "";
-        QTest::newRow("satiri olmayan kisitsiz") << 3 << "INSERT INTO KULLANICIAMBAR VALUES (3,'2')" << false << ""
-                                                 << "IN('2')";
-        QTest::newRow("tirnakli kod") << 2 << "DELETE FROM KULLANICIAMBAR; INSERT INTO KULLANICIAMBAR VALUES (2,'A''1')" << true
-                                      << "IN('01','03')"
-                                      << "IN('A''1')";
+        satirEkle("yonetici kisitlanmaz", 1, "INSERT INTO KULLANICIISYERI VALUES (1,'02')", true, "", "");
+        satirEkle("kisitli kullanici, bosluk kirpilir", 2, "", true, "IN('01','03')", "IN('1','4')");
+        satirEkle("yetkisiz", 3, "", false, "", "");
+        satirEkle("satiri olmayan kisitsiz", 3, "INSERT INTO KULLANICIAMBAR VALUES (3,'2')", false, "", "IN('2')");
+        satirEkle("tirnakli kod", 2, "DELETE FROM KULLANICIAMBAR; INSERT INTO KULLANICIAMBAR VALUES (2,'A''1')", true, "IN('01','03')",
+                  "IN('A''1')");
     }
     void yetkiler() {
         QFETCH(int, kullanici);

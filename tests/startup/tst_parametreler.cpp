@@ -12,17 +12,17 @@ private slots:
         QTest::addColumn<QString>("satir");
         QTest::addColumn<QStringList>("parametreler"); // from element 1 on
         QTest::addColumn<QString>("mesaj");            // empty: none
-        QTest::newRow("bos satir giris penceresi") << "" << QStringList{"-1"} << "";
-        QTest::newRow("bes parametre") << "DEMO|SRV|1|sa|æ" << QStringList{"DEMO", "SRV", "1", "sa", "æ"} << "";
-        QTest::newRow("yalniz -1 eksik") << "-1" << QStringList{"-1"} << "Eksik Paremetre Kullanımı ";
-        QTest::newRow("dort parametre") << "A|B|1|D" << QStringList{"A", "B", "1", "D"} << "Eksik Paremetre Kullanımı ";
-        QTest::newRow("sondaki cubuk parametrede kalir") << "A|B|1|D|" << QStringList{"A", "B", "1", "D|"} << "Eksik Paremetre Kullanımı ";
-        QTest::newRow("bitisik cubuklar bos parametre") << "A||1|D|E" << QStringList{"A", "", "1", "D", "E"} << "";
-        QTest::newRow("altinci parametre") << "A|B|1|D|E|F" << QStringList{"A", "B", "1", "D", "E", "F"} << "";
-        QTest::newRow("bosluklar korunur") << " A |B|1|sa| gizli " << QStringList{" A ", "B", "1", "sa", " gizli "} << "";
-        QTest::newRow("kullanici sayi degil") << "A|B|x|D|E" << QStringList{"A", "B", "x", "D", "E"}
-                                              << "Hatalı Parametre Kullanımı: Kullanıcı Numarası Bir Tam Sayı Olmalıdır.";
-        QTest::newRow("yalniz cubuk") << "|" << QStringList{"|"} << "Eksik Paremetre Kullanımı ";
+        satirEkle("bos satir giris penceresi", "", QStringList{"-1"}, "");
+        satirEkle("bes parametre", "DEMO|SRV|1|sa|æ", QStringList{"DEMO", "SRV", "1", "sa", "æ"}, "");
+        satirEkle("yalniz -1 eksik", "-1", QStringList{"-1"}, "Eksik Paremetre Kullanımı ");
+        satirEkle("dort parametre", "A|B|1|D", QStringList{"A", "B", "1", "D"}, "Eksik Paremetre Kullanımı ");
+        satirEkle("sondaki cubuk parametrede kalir", "A|B|1|D|", QStringList{"A", "B", "1", "D|"}, "Eksik Paremetre Kullanımı ");
+        satirEkle("bitisik cubuklar bos parametre", "A||1|D|E", QStringList{"A", "", "1", "D", "E"}, "");
+        satirEkle("altinci parametre", "A|B|1|D|E|F", QStringList{"A", "B", "1", "D", "E", "F"}, "");
+        satirEkle("bosluklar korunur", " A |B|1|sa| gizli ", QStringList{" A ", "B", "1", "sa", " gizli "}, "");
+        satirEkle("kullanici sayi degil", "A|B|x|D|E", QStringList{"A", "B", "x", "D", "E"},
+                  "Hatalı Parametre Kullanımı: Kullanıcı Numarası Bir Tam Sayı Olmalıdır.");
+        satirEkle("yalniz cubuk", "|", QStringList{"|"}, "Eksik Paremetre Kullanımı ");
     }
     void ayristir() {
         QFETCH(QString, satir);
@@ -65,33 +65,30 @@ private slots:
         QTest::addColumn<QString>("parametreler");
         QTest::addColumn<bool>("evet");
         using K = KomutSatiri::Kip;
-        QTest::newRow("bos") << QStringList{} << int(K::Klasik) << "" << false;
-        QTest::newRow("klasik") << QStringList{"DEMO|SRV|1|sa|æ"} << int(K::Klasik) << "DEMO|SRV|1|sa|æ" << false;
-        QTest::newRow("klasik, bosluklu argumanlar birlesir")
-            << QStringList{"Anadolu", "A.S.|SRV|1|sa|x y"} << int(K::Klasik) << "Anadolu A.S.|SRV|1|sa|x y" << false;
-        QTest::newRow("toplu") << QStringList{"--batch", "X|Y"} << int(K::Toplu) << "X|Y" << false;
-        QTest::newRow("toplu evet") << QStringList{"--batch", "A|B|1|C|D", "--yes"} << int(K::Toplu) << "A|B|1|C|D" << true;
-        QTest::newRow("evet once") << QStringList{"--yes", "--batch", "A|B|1|C|D"} << int(K::Toplu) << "A|B|1|C|D" << true;
-        QTest::newRow("parametresiz batch") << QStringList{"--batch"} << int(K::Hata) << "" << false;
-        QTest::newRow("bos parametreli batch") << QStringList{"--batch", ""} << int(K::Hata) << "" << false;
-        QTest::newRow("batch yok") << QStringList{"--yes"} << int(K::Hata) << "" << false;
-        QTest::newRow("bilinmeyen secenek") << QStringList{"--batch", "A", "--renk"} << int(K::Hata) << "A" << false;
-        QTest::newRow("yardim") << QStringList{"--help"} << int(K::Yardim) << "" << false;
-        QTest::newRow("bos pdf adi") << QStringList{"--batch", "A", "--pdf", ""} << int(K::Hata) << "A" << false;
-        QTest::newRow("bos png klasoru") << QStringList{"--batch", "A", "--png", "  "} << int(K::Hata) << "A" << false;
-        QTest::newRow("pdf adi") << QStringList{"--batch", "A", "--pdf", "r.pdf"} << int(K::Toplu) << "A" << false;
+        satirEkle("bos", QStringList{}, int(K::Klasik), "", false);
+        satirEkle("klasik", QStringList{"DEMO|SRV|1|sa|æ"}, int(K::Klasik), "DEMO|SRV|1|sa|æ", false);
+        satirEkle("klasik, bosluklu argumanlar birlesir", QStringList{"Anadolu", "A.S.|SRV|1|sa|x y"}, int(K::Klasik),
+                  "Anadolu A.S.|SRV|1|sa|x y", false);
+        satirEkle("toplu", QStringList{"--batch", "X|Y"}, int(K::Toplu), "X|Y", false);
+        satirEkle("toplu evet", QStringList{"--batch", "A|B|1|C|D", "--yes"}, int(K::Toplu), "A|B|1|C|D", true);
+        satirEkle("evet once", QStringList{"--yes", "--batch", "A|B|1|C|D"}, int(K::Toplu), "A|B|1|C|D", true);
+        satirEkle("parametresiz batch", QStringList{"--batch"}, int(K::Hata), "", false);
+        satirEkle("bos parametreli batch", QStringList{"--batch", ""}, int(K::Hata), "", false);
+        satirEkle("batch yok", QStringList{"--yes"}, int(K::Hata), "", false);
+        satirEkle("bilinmeyen secenek", QStringList{"--batch", "A", "--renk"}, int(K::Hata), "A", false);
+        satirEkle("yardim", QStringList{"--help"}, int(K::Yardim), "", false);
+        satirEkle("bos pdf adi", QStringList{"--batch", "A", "--pdf", ""}, int(K::Hata), "A", false);
+        satirEkle("bos png klasoru", QStringList{"--batch", "A", "--png", "  "}, int(K::Hata), "A", false);
+        satirEkle("pdf adi", QStringList{"--batch", "A", "--pdf", "r.pdf"}, int(K::Toplu), "A", false);
     }
     // --print takes a printer's name when one follows; none means the default printer.
     void yazdirSecenegi_data() {
         QTest::addColumn<QStringList>("argumanlar");
         QTest::addColumn<QString>("yazici");
         QTest::addColumn<QString>("pdf");
-        QTest::newRow("adsiz, sonda") << QStringList{"--batch", "A", "--print"} << ""
-                                      << "";
-        QTest::newRow("adsiz, secenekten once") << QStringList{"--batch", "A", "--print", "--pdf", "r.pdf"} << ""
-                                                << "r.pdf";
-        QTest::newRow("adiyla") << QStringList{"--batch", "A", "--print", " Muhasebe 2 ", "--pdf", "r.pdf"} << "Muhasebe 2"
-                                << "r.pdf";
+        satirEkle("adsiz, sonda", QStringList{"--batch", "A", "--print"}, "", "");
+        satirEkle("adsiz, secenekten once", QStringList{"--batch", "A", "--print", "--pdf", "r.pdf"}, "", "r.pdf");
+        satirEkle("adiyla", QStringList{"--batch", "A", "--print", " Muhasebe 2 ", "--pdf", "r.pdf"}, "Muhasebe 2", "r.pdf");
     }
     void yazdirSecenegi() {
         QFETCH(QStringList, argumanlar);

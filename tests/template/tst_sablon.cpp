@@ -34,19 +34,13 @@ private slots:
         QTest::addColumn<QString>("metin");
         QTest::addColumn<int>("tip");
         QTest::addColumn<bool>("aralik");
-        QTest::newRow("GR") << "GR" << int(SatirTipi::GR) << true;
-        QTest::newRow("TR") << "TR" << int(SatirTipi::TR) << true;
-        QTest::newRow("BTR") << "BTR" << int(SatirTipi::BTR) << false;
-        QTest::newRow("TK") << "TK" << int(SatirTipi::TK) << false;
-        QTest::newRow("OZ") << "OZ" << int(SatirTipi::OZ) << false;
-        QTest::newRow("CS") << "CS" << int(SatirTipi::CS) << false;
-        QTest::newRow("BL") << "BL" << int(SatirTipi::BL) << false;
-        QTest::newRow("DT") << "DT" << int(SatirTipi::DT) << false;
+        satirEkle("GR", "GR", int(SatirTipi::GR), true);
+        satirEkle("BTR", "BTR", int(SatirTipi::BTR), false);
         // Exactly as written: another case, a blank or an unknown code is no type.
-        QTest::newRow("kucuk harf") << "gr" << int(SatirTipi::Bilinmeyen) << false;
-        QTest::newRow("bosluklu") << "TR " << int(SatirTipi::Bilinmeyen) << false;
-        QTest::newRow("bos") << "" << int(SatirTipi::Bilinmeyen) << false;
-        QTest::newRow("BT") << "BT" << int(SatirTipi::Bilinmeyen) << false;
+        satirEkle("kucuk harf", "gr", int(SatirTipi::Bilinmeyen), false);
+        satirEkle("bosluklu", "TR ", int(SatirTipi::Bilinmeyen), false);
+        satirEkle("bos", "", int(SatirTipi::Bilinmeyen), false);
+        satirEkle("BT", "BT", int(SatirTipi::Bilinmeyen), false);
     }
     void satirTipleri() {
         QFETCH(QString, metin);
@@ -63,40 +57,23 @@ private slots:
         QTest::addColumn<QString>("grup");
         QTest::addColumn<int>("satirSayisi"); // header included
         const QString temel = SablonMesaji::temelSql(), filtre = SablonMesaji::filtre();
-        QTest::newRow("saglam, satirlar bitisik")
-            << QByteArray("<TEMELSQL>\r\nSELECT *\r\nFROM X\r\n<GROUPSQL>\r\n GROUP BY a\r\n<FILTRE>\r\nA;1;;\r\n<END>\r\n") << ""
-            << "SELECT *FROM X"
-            << " GROUP BY a" << 2;
-        QTest::newRow("bosluklu birlesim") << QByteArray("<TEMELSQL>\nSELECT * \nFROM X\n<GROUPSQL>\n<FILTRE>\n<END>\n") << ""
-                                           << "SELECT * FROM X"
-                                           << "" << 1;
-        QTest::newRow("yalniz CR") << QByteArray("<TEMELSQL>\rS\r<GROUPSQL>\rG\r<FILTRE>\rA;\r<END>") << ""
-                                   << "S"
-                                   << "G" << 2;
-        QTest::newRow("END sonrasi okunmaz") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END>\nbozuk satir\n") << ""
-                                             << "S"
-                                             << "" << 1;
-        QTest::newRow("ilk satir yanlis ama okunur") << QByteArray("<TEMEL>\nS\n<GROUPSQL>\n<FILTRE>\nA;\n<END>\n") << temel << "S"
-                                                     << "" << 2;
-        QTest::newRow("bosluklu isaret isaret degil") << QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END> \n<END>\n") << filtre << "S"
-                                                      << "" << 1;
-        QTest::newRow("fazla alan") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;;;;;;;;;;;\nB;\n<END>\n") << filtre << ""
-                                    << "" << 1;
-        QTest::newRow("sonda noktali virgul yok") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;B;C\n<END>\n") << filtre << ""
-                                                  << "" << 1;
-        QTest::newRow("filtre hatasi kalanini okumaz") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\nB\nC;\n<END>\n") << filtre << ""
-                                                       << "" << 2;
-        QTest::newRow("bos satir bos filtre") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n   \nB;\n<END>\n") << ""
-                                              << ""
-                                              << "" << 4;
-        QTest::newRow("GROUPSQL beklenirken biter") << QByteArray("<TEMELSQL>\nSELECT 1\n") << temel << "SELECT 1"
-                                                    << "" << 1;
-        QTest::newRow("FILTRE beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\nG\n") << temel << ""
-                                                  << "G" << 1;
-        QTest::newRow("END beklenirken biter") << QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n") << filtre << ""
-                                               << "" << 2;
-        QTest::newRow("bos dosya") << QByteArray() << temel << ""
-                                   << "" << 1;
+        satirEkle("saglam, satirlar bitisik",
+                  QByteArray("<TEMELSQL>\r\nSELECT *\r\nFROM X\r\n<GROUPSQL>\r\n GROUP BY a\r\n<FILTRE>\r\nA;1;;\r\n<END>\r\n"), "",
+                  "SELECT *FROM X", " GROUP BY a", 2);
+        satirEkle("bosluklu birlesim", QByteArray("<TEMELSQL>\nSELECT * \nFROM X\n<GROUPSQL>\n<FILTRE>\n<END>\n"), "", "SELECT * FROM X",
+                  "", 1);
+        satirEkle("yalniz CR", QByteArray("<TEMELSQL>\rS\r<GROUPSQL>\rG\r<FILTRE>\rA;\r<END>"), "", "S", "G", 2);
+        satirEkle("END sonrasi okunmaz", QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END>\nbozuk satir\n"), "", "S", "", 1);
+        satirEkle("ilk satir yanlis ama okunur", QByteArray("<TEMEL>\nS\n<GROUPSQL>\n<FILTRE>\nA;\n<END>\n"), temel, "S", "", 2);
+        satirEkle("bosluklu isaret isaret degil", QByteArray("<TEMELSQL>\nS\n<GROUPSQL>\n<FILTRE>\n<END> \n<END>\n"), filtre, "S", "", 1);
+        satirEkle("fazla alan", QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;;;;;;;;;;;\nB;\n<END>\n"), filtre, "", "", 1);
+        satirEkle("sonda noktali virgul yok", QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;B;C\n<END>\n"), filtre, "", "", 1);
+        satirEkle("filtre hatasi kalanini okumaz", QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\nB\nC;\n<END>\n"), filtre, "", "", 2);
+        satirEkle("bos satir bos filtre", QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n   \nB;\n<END>\n"), "", "", "", 4);
+        satirEkle("GROUPSQL beklenirken biter", QByteArray("<TEMELSQL>\nSELECT 1\n"), temel, "SELECT 1", "", 1);
+        satirEkle("FILTRE beklenirken biter", QByteArray("<TEMELSQL>\n<GROUPSQL>\nG\n"), temel, "", "G", 1);
+        satirEkle("END beklenirken biter", QByteArray("<TEMELSQL>\n<GROUPSQL>\n<FILTRE>\nA;\n"), filtre, "", "", 2);
+        satirEkle("bos dosya", QByteArray(), temel, "", "", 1);
     }
     void okuma() {
         QFETCH(QByteArray, icerik);
@@ -119,14 +96,13 @@ private slots:
         QTest::addColumn<QString>("satir");
         QTest::addColumn<bool>("kabul");
         QTest::addColumn<QStringList>("hucreler");
-        QTest::newRow("on alan, son ucu bos") << "Cari;Hepsi;;;CARIKART.Cari_Kod;|A|B;TK;True;;;" << true
-                                              << QStringList{"Cari", "Hepsi", "", "", "CARIKART.Cari_Kod", "|A|B", "TK", "True", "", ""};
-        QTest::newRow("uc alan") << "Cari;Hepsi;;" << true << QStringList{"Cari", "Hepsi", "", "", "", "", "", "", "", ""};
-        QTest::newRow("bos satir") << "" << true << QStringList(10);
-        QTest::newRow("alan icindeki bosluk kalir")
-            << "Grupla ;x ;" << true << QStringList{"Grupla ", "x ", "", "", "", "", "", "", "", ""};
-        QTest::newRow("on bir alan") << "1;2;3;4;5;6;7;8;9;10;11;" << false << QStringList{};
-        QTest::newRow("son alandan sonra metin") << "A;B;C" << false << QStringList{};
+        satirEkle("on alan, son ucu bos", "Cari;Hepsi;;;CARIKART.Cari_Kod;|A|B;TK;True;;;", true,
+                  QStringList{"Cari", "Hepsi", "", "", "CARIKART.Cari_Kod", "|A|B", "TK", "True", "", ""});
+        satirEkle("uc alan", "Cari;Hepsi;;", true, QStringList{"Cari", "Hepsi", "", "", "", "", "", "", "", ""});
+        satirEkle("bos satir", "", true, QStringList(10));
+        satirEkle("alan icindeki bosluk kalir", "Grupla ;x ;", true, QStringList{"Grupla ", "x ", "", "", "", "", "", "", "", ""});
+        satirEkle("on bir alan", "1;2;3;4;5;6;7;8;9;10;11;", false, QStringList{});
+        satirEkle("son alandan sonra metin", "A;B;C", false, QStringList{});
     }
     void filtreSatiri() {
         QFETCH(QString, satir);
@@ -150,10 +126,10 @@ private slots:
     // endless read from a device or a pipe, no memory spent on a huge file.
     void dosyaOlmayanSablon_data() {
         QTest::addColumn<QString>("tur");
-        QTest::newRow("klasor") << "klasor";
-        QTest::newRow("boru") << "boru";
-        QTest::newRow("aygit") << "aygit";
-        QTest::newRow("17 MB") << "buyuk";
+        satirEkle("klasor", "klasor");
+        satirEkle("boru", "boru");
+        satirEkle("aygit", "aygit");
+        satirEkle("17 MB", "buyuk");
     }
     void dosyaOlmayanSablon() {
         QFETCH(QString, tur);
@@ -180,9 +156,9 @@ private slots:
     void kodlama_data() {
         QTest::addColumn<QByteArray>("icerik");
         const QString metin = QStringLiteral("<TEMELSQL>\nSELECT 'æ'\n<GROUPSQL>\n<FILTRE>\nİşlem Tarihi;Şubat;;\n<END>\n");
-        QTest::newRow("utf-8") << metin.toUtf8();
-        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF") + metin.toUtf8();
-        QTest::newRow("1254") << Cp1254::kodla(metin);
+        satirEkle("utf-8", metin.toUtf8());
+        satirEkle("utf-8 bom", QByteArray("\xEF\xBB\xBF") + metin.toUtf8());
+        satirEkle("1254", Cp1254::kodla(metin));
     }
     void kodlama() {
         QFETCH(QByteArray, icerik);
