@@ -97,7 +97,6 @@ private slots:
         QVERIFY(!a.bul(s, {-1, -1}));
         QVERIFY(!a.bul({}, {-1, -1}));
     }
-
 };
 
 QTEST_MAIN(TstSayfaArayici)

@@ -209,7 +209,6 @@ private slots:
         QCOMPARE(g().hucre(s, Sutun::Baslangic), baslangic);
     }
 
-
     void topluDuzenlemeHatalari_data() {
         using T = KomutSatiri::Duzenleme::Tur;
         QTest::addColumn<int>("tur");

@@ -608,7 +608,6 @@ private slots:
         QVERIFY(n != HataNo::GirisReddedildi);
     }
 
-
     // A server that sends a byte now and then keeps the driver's timeout from
     // firing; the login still ends at its deadline (the bound below is for a
     // hang, ten seconds of trickle, not for speed).

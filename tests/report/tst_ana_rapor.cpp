@@ -393,8 +393,6 @@ private slots:
         Virgul_Temizle(QString(), k);
         QCOMPARE(k.metin, QStringLiteral("eski"));
     }
-
-
 };
 
 QTEST_MAIN(TstAnaRapor)

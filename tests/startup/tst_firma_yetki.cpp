@@ -62,7 +62,6 @@ private slots:
         sunucu_.reset();
     }
 
-
     void bicimKurali_data() {
         QTest::addColumn<int>("basamak");
         QTest::addColumn<QString>("bicim");
