@@ -190,25 +190,6 @@ private slots:
         if (coklu) QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), QString());
     }
 
-    void coktanSecmeKaydi_data() {
-        QTest::addColumn<QStringList>("secilen");
-        QTest::addColumn<QString>("secim");
-        QTest::addColumn<QString>("baslangic");
-        satirEkle("hepsi isaretli", QStringList{"Hepsi", "1  /  Merkez Depo"}, "", "Hepsi");
-        satirEkle("hicbiri", QStringList{}, "", "Hepsi");
-        satirEkle("ikisi", QStringList{"4  /  İzmir Depo", "2  /  Hammadde Deposu"}, "2  /  Hammadde Deposu,4  /  İzmir Depo,", "Secimli");
-    }
-    void coktanSecmeKaydi() {
-        QFETCH(QStringList, secilen);
-        QFETCH(QString, secim);
-        QFETCH(QString, baslangic);
-        demoFormu();
-        const int s = satir(QStringLiteral("Ambar No"));
-        form_->secimiKaydet(s, secilen);
-        QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), secim);
-        QCOMPARE(g().hucre(s, Sutun::Baslangic), baslangic);
-    }
-
     void topluDuzenlemeHatalari_data() {
         using T = KomutSatiri::Duzenleme::Tur;
         QTest::addColumn<int>("tur");
