@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
-command -v gcovr >/dev/null || $SUDO apt-get install -y -qq gcovr >/dev/null
+command -v gcovr >/dev/null || $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq gcovr >/dev/null
 cmake -S . -B build-kapsam -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
     -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
 cmake --build build-kapsam
