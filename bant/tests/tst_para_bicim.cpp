@@ -13,10 +13,7 @@ class TstParaBicim : public QObject {
     Q_OBJECT
 private slots:
     void metindenOku_data() {
-        QTest::addColumn<QString>("metin");
-        QTest::addColumn<QChar>("ayirac");
-        QTest::addColumn<bool>("gecerli");
-        QTest::addColumn<qint64>("ham");
+        sutunlar<QString, QChar, bool, qint64>("metin", "ayirac", "gecerli", "ham");
         satirEkle("tam", "118", QChar(u'.'), true, 1180000LL);
         satirEkle("kesirli", "16.2", QChar(u'.'), true, 162000LL);
         satirEkle("virgul", "106,20", QChar(u','), true, 1062000LL);
@@ -53,9 +50,7 @@ private slots:
 
     // Any sum of values in the money range is exact, and prints exactly.
     void buyukToplamlar_data() {
-        QTest::addColumn<QString>("tutar");
-        QTest::addColumn<int>("adet");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, int, QString>("tutar", "adet", "beklenen");
         satirEkle("2000 x 9e14", "900000000000000", 2000, "1.800.000.000.000.000.000,00");
         satirEkle("en buyuk tutar iki kez", "922337203685477.5807", 2, "1.844.674.407.370.955,16");
         satirEkle("eksi tutarlar", "-922337203685477.5808", 3, "-2.767.011.611.056.432,74");
@@ -74,8 +69,7 @@ private slots:
 
     // Values money cannot hold are refused, never turned into another number.
     void aralikDisiDegerler_data() {
-        QTest::addColumn<double>("deger");
-        QTest::addColumn<bool>("gecerli");
+        sutunlar<double, bool>("deger", "gecerli");
         satirEkle("1e15", 1e15, true);
         satirEkle("eksi 1e15", -1e15, true);
         satirEkle("1e31", 1e31, false);
@@ -99,9 +93,7 @@ private slots:
     }
 
     void yuvarla_data() {
-        QTest::addColumn<qint64>("ham");
-        QTest::addColumn<int>("basamak");
-        QTest::addColumn<qint64>("sonuc");
+        sutunlar<qint64, int, qint64>("ham", "basamak", "sonuc");
         satirEkle("1.005 -> 1.01", 10050LL, 2, 10100LL);
         satirEkle("-1.005 -> -1.01", -10050LL, 2, -10100LL);
         satirEkle("1.0049 -> 1.00", 10049LL, 2, 10000LL);
@@ -116,9 +108,7 @@ private slots:
     }
 
     void paraBicimi_data() {
-        QTest::addColumn<qint64>("ham");
-        QTest::addColumn<QString>("bicim");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<qint64, QString, QString>("ham", "bicim", "beklenen");
         satirEkle("binlik ve kurus", 12345678912LL, "#,##0.00", "1.234.567,89");
         satirEkle("yukari yuvarlama", 9999950LL, "#,##0.00", "1.000,00");
         satirEkle("negatif", -1062000LL, "#,##0.00", "-106,20");
@@ -138,9 +128,7 @@ private slots:
     }
 
     void ondalikBicimi_data() {
-        QTest::addColumn<double>("deger");
-        QTest::addColumn<QString>("bicim");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<double, QString, QString>("deger", "bicim", "beklenen");
         satirEkle("miktar 12", 12.0, "#,##0.###", "12,");
         satirEkle("miktar 12,5", 12.5, "#,##0.###", "12,5");
         satirEkle("miktar 1.234", 1234.0, "#,##0.###", "1.234,");
@@ -187,8 +175,7 @@ private slots:
     }
 
     void kodSayfasi_data() {
-        QTest::addColumn<QString>("karakter");
-        QTest::addColumn<int>("kod");
+        sutunlar<QString, int>("karakter", "kod");
         satirEkle("ş", "ş", 0xFE);
         satirEkle("İ", "İ", 0xDD);
         satirEkle("ğ", "ğ", 0xF0);

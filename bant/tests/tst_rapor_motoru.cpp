@@ -126,11 +126,7 @@ private slots:
     // by the field separator; the page separator between pages; vertical gaps
     // as empty lines unless hidden; Windows-1254 or UTF-8 with its mark.
     void metinAktarimi_data() {
-        QTest::addColumn<QString>("alanAyiraci");
-        QTest::addColumn<QString>("sayfaAyiraci");
-        QTest::addColumn<bool>("gizle");
-        QTest::addColumn<bool>("evrensel");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, QString, bool, bool, QString>("alanAyiraci", "sayfaAyiraci", "gizle", "evrensel", "beklenen");
         // Columns at 90 twips a character: AD from 1800 is column 20, TUTAR ends at 6300, column 70.
         satirEkle(
             "sabit kolonlar", "", "", false, false,
@@ -313,10 +309,7 @@ private slots:
     }
 
     void metinSigdirma_data() {
-        QTest::addColumn<int>("hiza");
-        QTest::addColumn<qreal>("genislik");
-        QTest::addColumn<qreal>("x");
-        QTest::addColumn<int>("glif");
+        sutunlar<int, qreal, qreal, int>("hiza", "genislik", "x", "glif");
         // Box 100..199 (width 100); four glyphs of 30 units each at scale 1 unless cut.
         satirEkle("sol", int(Qt::AlignLeft), 80.0, 100.0, 4);
         satirEkle("sag", int(Qt::AlignRight), 80.0, 120.0, 4);

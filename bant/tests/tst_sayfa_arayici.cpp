@@ -32,9 +32,7 @@ class TstSayfaArayici : public QObject {
     Q_OBJECT
 private slots:
     void eslesme_data() {
-        QTest::addColumn<QString>("metin");
-        QTest::addColumn<QString>("aranan");
-        QTest::addColumn<bool>("bulunur");
+        sutunlar<QString, QString, bool>("metin", "aranan", "bulunur");
         satirEkle("noktali buyuk I", "İZMİR Şubesi", "izmir", true);
         satirEkle("noktasiz buyuk I", "GIDA", "gida", false);
         satirEkle("noktasiz kucuk", "GIDA", "gıda", true);
@@ -58,12 +56,7 @@ private slots:
 
     // From a place, forward or back: the next match, whether the search went round.
     void sonraki_data() {
-        QTest::addColumn<int>("sayfa");
-        QTest::addColumn<int>("oge");
-        QTest::addColumn<bool>("geri");
-        QTest::addColumn<int>("bulunanSayfa");
-        QTest::addColumn<int>("bulunanOge");
-        QTest::addColumn<bool>("dondu");
+        sutunlar<int, int, bool, int, int, bool>("sayfa", "oge", "geri", "bulunanSayfa", "bulunanOge", "dondu");
         satirEkle("bastan", -1, -1, false, 0, 1, false);
         satirEkle("ayni sayfada sonraki", 0, 1, false, 0, 2, false);
         satirEkle("sonraki sayfada", 0, 2, false, 2, 0, false);

@@ -109,8 +109,7 @@ private slots:
     // A page comes back from its file pixel for pixel: grey pages as 8-bit
     // grey (the usual report), a page with any colour as RGB.
     void pngGeriOkunur_data() {
-        QTest::addColumn<QColor>("kutu");
-        QTest::addColumn<bool>("gri");
+        sutunlar<QColor, bool>("kutu", "gri");
         satirEkle("gri kutulu sayfa", QColor(0xC0, 0xC0, 0xC0), true);
         satirEkle("kutusuz sayfa", QColor(), true);
         satirEkle("renkli kutu", QColor(0xFF, 0xFF, 0xC0), false);
@@ -297,9 +296,7 @@ private slots:
     // Sheet names spreadsheet programs accept: no []:*?/\, at most 31
     // characters with the continuation number.
     void sayfaAdi_data() {
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<int>("no");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, int, QString>("ad", "no", "beklenen");
         satirEkle("duz", "FATURA LİSTESİ", 1, "FATURA LİSTESİ");
         satirEkle("devam", "FATURA LİSTESİ", 2, "FATURA LİSTESİ (2)");
         satirEkle("yasak isaretler", "Satış [2026]: A/B\\C*?", 1, "Satış 2026 ABC");
@@ -316,10 +313,7 @@ private slots:
 
     // A printer takes each page on the paper and in the orientation it was laid out for, whatever it was set to.
     void kagitSayfayiIzler_data() {
-        QTest::addColumn<int>("genislik");
-        QTest::addColumn<int>("yukseklik");
-        QTest::addColumn<int>("kagit");
-        QTest::addColumn<int>("yon");
+        sutunlar<int, int, int, int>("genislik", "yukseklik", "kagit", "yon");
         satirEkle("A4 dikey", Birim::A4Genislik, Birim::A4Yukseklik, int(QPageSize::A4), int(QPageLayout::Portrait));
         satirEkle("A4 yatay", Birim::A4Yukseklik, Birim::A4Genislik, int(QPageSize::A4), int(QPageLayout::Landscape));
         satirEkle("A5 dikey", 8391, 11906, int(QPageSize::A5), int(QPageLayout::Portrait));

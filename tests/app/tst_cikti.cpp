@@ -216,9 +216,7 @@ private slots:
     // The text target: the dialog's options, Vazgeç writing nothing but still
     // opening what is there, the viewer found through the desktop.
     void metinHedefi_data() {
-        QTest::addColumn<QString>("dugme");
-        QTest::addColumn<QString>("ayirac");
-        QTest::addColumn<bool>("evrensel");
+        sutunlar<QString, QString, bool>("dugme", "ayirac", "evrensel");
         satirEkle("tamam sabit sutunlar", "btnOK", "", false);
         satirEkle("tamam ayiracli evrensel", "btnOK", "|", true);
         satirEkle("vazgec", "btnCancel", "", false);
@@ -399,10 +397,7 @@ private slots:
     // The wait panel of each file target: its exact message while the run
     // lasts; a statement the server rejects leaves no panel waiting and no file.
     void beklemePaneli_data() {
-        QTest::addColumn<QString>("hedef");
-        QTest::addColumn<QString>("mesaj");
-        QTest::addColumn<QString>("dosya");
-        QTest::addColumn<bool>("hatali");
+        sutunlar<QString, QString, QString, bool>("hedef", "mesaj", "dosya", "hatali");
         satirEkle("excel", "Excel", "Excel'e  Gönderiliyor", "Temp.xls", false);
         satirEkle("html", "Html", "HTML'e Gönderiliyor", "Temp.Htm", false);
         satirEkle("text", "Text", "Text'e Gönderiliyor", "Temp.txt", false);

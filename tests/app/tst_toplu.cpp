@@ -112,8 +112,7 @@ private slots:
     // --pdf: the file takes the target's place only when the report is
     // complete; a run that fails leaves what stood there and no stray file.
     void pdfDosyasi_data() {
-        QTest::addColumn<QStringList>("ekler");
-        QTest::addColumn<int>("durum");
+        sutunlar<QStringList, int>("ekler", "durum");
         QTest::addColumn<QString>("mesaj"); // part of what standard error says
         satirEkle("tamamlanan rapor", QStringList{"--set", "İşlem Tarihi=01/01/2025"}, 0, "");
         satirEkle("sunucunun reddettigi sorgu", QStringList{"--set", "Net Tutar=1.000,5"}, 1, "");
@@ -154,8 +153,7 @@ private slots:
     // The text dialog's four options on the command line; a character the
     // code page cannot hold is written as "?" and the count said on stderr.
     void metinSecenekleri_data() {
-        QTest::addColumn<QStringList>("secenekler");
-        QTest::addColumn<bool>("utf8");
+        sutunlar<QStringList, bool>("secenekler", "utf8");
         satirEkle("ayiracli utf8",
                   QStringList{"--text-separator", ";", "--text-page-separator", "----", "--text-no-empty-lines", "--text-utf8"}, true);
         satirEkle("sabit sutunlar 1254", QStringList{}, false);
@@ -188,9 +186,7 @@ private slots:
     void topluGiris_data() {
         QTest::addColumn<QStringList>("argumanlar");
         QTest::addColumn<QString>("sifre"); // "<" + text: typed on standard input instead
-        QTest::addColumn<int>("durum");
-        QTest::addColumn<QString>("cikti");
-        QTest::addColumn<QString>("hata");
+        sutunlar<int, QString, QString>("durum", "cikti", "hata");
         const QString liste = QStringLiteral("Anadolu Ticaret ve Sanayi A.Ş.\tDEMO\n");
         satirEkle("firmalar", QStringList{"--user", "karmena"}, "1234", 0, liste, "");
         satirEkle("sifre girdiden", QStringList{"--user", "KARMENA"}, "<1234\r\n", 0, liste, "");
@@ -226,8 +222,7 @@ private slots:
     void topluGirisSunucu_data() {
         QTest::addColumn<bool>("kutu");
         QTest::addColumn<QString>("sunucu"); // "-" for no --server; "SUNUCU" for the test server's folder
-        QTest::addColumn<int>("durum");
-        QTest::addColumn<QString>("hata");
+        sutunlar<int, QString>("durum", "hata");
         satirEkle("kutu, sys.inf sunucusu", true, "-", 0, "");
         satirEkle("kutu, verilen sunucu", true, "SUNUCU", 0, "");
         satirEkle("kutu, ulasilamayan sunucu", true, "127.0.0.1,1", 1, "Veri Tabanına Bağlanılamadı");
@@ -497,8 +492,7 @@ private slots:
         QVERIFY(!s.hata.isEmpty());
     }
     void yardimVeSurum_data() {
-        QTest::addColumn<QString>("secenek");
-        QTest::addColumn<QString>("cikti");
+        sutunlar<QString, QString>("secenek", "cikti");
         satirEkle("yardim", "--help", "--batch \"DB|Server|UserID|SqlUser|Password\" [options]");
         satirEkle("surum", "--version", "Fatura Listesi " + QStringLiteral(FL_SURUM) + "\nQt " + qVersion() + "\nSQLite 3.");
     }

@@ -151,8 +151,7 @@ private slots:
     // Delete resets the current cell: a row with a drop-down takes the list's
     // first item, a multiple-choice row all options, any other row nothing.
     void silTusu_data() {
-        QTest::addColumn<QString>("baslik");
-        QTest::addColumn<QString>("anahtar");
+        sutunlar<QString, QString>("baslik", "anahtar");
         QTest::addColumn<QString>("liste"); // replaces the row's list when given
         QTest::addColumn<QString>("beklenen");
         satirEkle("yalniz secilen liste", "Cari Grup Kodu", Sutun::Baslangic, "", "Hepsi");
@@ -192,9 +191,7 @@ private slots:
 
     void topluDuzenlemeHatalari_data() {
         using T = KomutSatiri::Duzenleme::Tur;
-        QTest::addColumn<int>("tur");
-        QTest::addColumn<QString>("baslik");
-        QTest::addColumn<QString>("deger");
+        sutunlar<int, QString, QString>("tur", "baslik", "deger");
         satirEkle("olmayan baslik", int(T::Baslangic), "Yok Böyle", "x");
         satirEkle("secmeli listede olmayan", int(T::Baslangic), "Şehir", "Atlantis");
         satirEkle("bitisi olmayan satir", int(T::Bitis), "Şehir", "Ankara");

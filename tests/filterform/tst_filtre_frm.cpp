@@ -84,8 +84,7 @@ private slots:
     }
 
     void listeDuzenleyicisi_data() {
-        QTest::addColumn<QString>("baslik");
-        QTest::addColumn<bool>("serbest");
+        sutunlar<QString, bool>("baslik", "serbest");
         satirEkle("yalniz secilir", "Şehir", false);
         satirEkle("serbest giris", "Cari Kodu", true);
     }
@@ -229,9 +228,7 @@ private slots:
     // each key ("<" is Backspace, "Y" stands for the current year) and the
     // message of a complete date that fails.
     void tarihYazimi_data() {
-        QTest::addColumn<QString>("tuslar");
-        QTest::addColumn<QString>("adimlar");
-        QTest::addColumn<QString>("mesaj");
+        sutunlar<QString, QString, QString>("tuslar", "adimlar", "mesaj");
         satirEkle("sirayla", "12032024", "1;12/;12/0;12/03/;12/03/2;12/03/20;12/03/202;12/03/2024", "");
         satirEkle("bosluk yili tamamlar", "1203 ", "1;12/;12/0;12/03/;12/03/Y", "");
         satirEkle("bes rakamda bosluk", "12032 ", "1;12/;12/0;12/03/;12/03/2;12/03/Y", "");
@@ -284,10 +281,7 @@ private slots:
     // Keys of the grid: Enter opens the list where the button shows,
     // Escape hides an open list or quits, F3 quits.
     void izgaraTuslari_data() {
-        QTest::addColumn<QString>("baslik");
-        QTest::addColumn<int>("tus");
-        QTest::addColumn<bool>("listeAcik");
-        QTest::addColumn<bool>("formAcik");
+        sutunlar<QString, int, bool, bool>("baslik", "tus", "listeAcik", "formAcik");
         satirEkle("enter coklu secimde", "Ambar No", int(Qt::Key_Return), true, true);
         satirEkle("enter baska satirda", "Şehir", int(Qt::Key_Return), false, true);
         satirEkle("escape cikar", "Şehir", int(Qt::Key_Escape), false, false);
@@ -438,8 +432,7 @@ private slots:
     // F9 fills today into the "İşlem Tarihi" row only; without one nothing changes.
     // A date being typed is committed first and then overwritten.
     void f9_data() {
-        QTest::addColumn<bool>("satirVar");
-        QTest::addColumn<bool>("yaziliyor");
+        sutunlar<bool, bool>("satirVar", "yaziliyor");
         satirEkle("islem tarihi satiri", true, false);
         satirEkle("satir yok", false, false);
         satirEkle("tarih yazilirken", true, true);

@@ -28,10 +28,7 @@ private slots:
     }
 
     void sorguMetinleri_data() {
-        QTest::addColumn<QString>("baslik");
-        QTest::addColumn<QString>("isyerleri");
-        QTest::addColumn<QString>("ambarlar");
-        QTest::addColumn<QString>("sorgu");
+        sutunlar<QString, QString, QString, QString>("baslik", "isyerleri", "ambarlar", "sorgu");
         satirEkle("ambar kisitli", "Ambar No", "", "IN('1','2')",
                   "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR WHERE Ambar_No IN('1','2')");
         satirEkle("isyeri adi kisitli", "İşyeri Adı", "IN('01')", "",
@@ -52,8 +49,7 @@ private slots:
     // gives no separator; records with nothing in them still open the list.
     void listeler_data() {
         QTest::addColumn<QString>("hazirlik"); // statements run on the company first
-        QTest::addColumn<QString>("baslik");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, QString>("baslik", "beklenen");
         const QString cariler = QStringLiteral("DELETE FROM CARIKART; INSERT INTO CARIKART (Cari_ID,Cari_Kod,Grup_Kod) VALUES "
                                                "(1,'C1','A'),(2,'C2  ','B'),(3,'C1',NULL),(4,'  C0',''),(5,NULL,'B')");
         satirEkle("kirpilir, tekrarsiz, sirali", cariler, "Cari Kodu", "|C0|C1|C2|");
@@ -118,8 +114,7 @@ private slots:
     // A list longer than a drop-down may hold is not read whole; it offers
     // the values that start with a text, and answers for one value.
     void uzunListe_data() {
-        QTest::addColumn<int>("cariler");
-        QTest::addColumn<bool>("uzun");
+        sutunlar<int, bool>("cariler", "uzun");
         satirEkle("sinirda", kEnCokSecenek, false);
         satirEkle("sinirin bir fazlasi", kEnCokSecenek + 1, true);
     }
@@ -143,10 +138,7 @@ private slots:
     }
 
     void isyeriBasligi_data() {
-        QTest::addColumn<QStringList>("satirlar");
-        QTest::addColumn<QString>("kosul");
-        QTest::addColumn<bool>("tekIsyeri");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QStringList, QString, bool, QString>("satirlar", "kosul", "tekIsyeri", "beklenen");
         satirEkle("bir secim", QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;"}, "(Isyeri_Kodu='01' OR Isyeri_Kodu='03')", false,
                   "Merkez İşyeri - İstanbul - İzmir Şubesi");
         satirEkle("iki satir iki kez", QStringList{"İşyeri Kodu;Secimli;;;;;CS;True;x;;", "İşyeri Adı;Secimli;;;;;CS;True;x;;"},

@@ -32,10 +32,7 @@ class TstSecimListesi : public QObject {
 
 private slots:
     void listeleme_data() {
-        QTest::addColumn<QString>("secenekler");
-        QTest::addColumn<QString>("secim");
-        QTest::addColumn<QStringList>("satirlar");
-        QTest::addColumn<QString>("isaretler");
+        sutunlar<QString, QString, QStringList, QString>("secenekler", "secim", "satirlar", "isaretler");
         const QString uc = QStringLiteral("Hepsi,01  /  Merkez,02  /  Depo,");
         satirEkle("secim yok: hepsi isaretli", uc, "", QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"}, "111");
         satirEkle("saklanan secim", uc, "02  /  Depo,", QStringList{"Hepsi", "01  /  Merkez", "02  /  Depo"}, "001");
@@ -60,12 +57,9 @@ private slots:
     // Changes to the checks, then storing: "Hepsi" sets every option, any other
     // option clears "Hepsi", and an empty choice means all, never none.
     void degisikVeKayit_data() {
-        QTest::addColumn<QString>("secenekler");
-        QTest::addColumn<QString>("secim");
+        sutunlar<QString, QString>("secenekler", "secim");
         QTest::addColumn<QList<int>>("cevrilenler"); // rows inverted in turn
-        QTest::addColumn<QString>("isaretler");
-        QTest::addColumn<QString>("saklanan");
-        QTest::addColumn<QString>("baslangic");
+        sutunlar<QString, QString, QString>("isaretler", "saklanan", "baslangic");
         const QString uc = QStringLiteral("Hepsi,01  /  Merkez,02  /  Depo,");
         satirEkle("hemen kapatma", uc, "", QList<int>{}, "111", "", "Hepsi");
         satirEkle("hepsi kaldir, depo sec", uc, "", QList<int>{0, 2}, "001", "02  /  Depo,", "Secimli");
@@ -95,10 +89,7 @@ private slots:
     }
 
     void yer_data() {
-        QTest::addColumn<QRect>("hucre");
-        QTest::addColumn<int>("secenek");
-        QTest::addColumn<int>("form");
-        QTest::addColumn<QRect>("beklenen");
+        sutunlar<QRect, int, int, QRect>("hucre", "secenek", "form", "beklenen");
         // Rows of 240 twips; the cell 2400..2640 at x 2265.
         const QRect h(2265, 2400, 3180, 240);
         satirEkle("altta yer var", h, 5, 9600, QRect(2265, 2640, 3525, 1250));

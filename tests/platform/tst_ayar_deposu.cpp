@@ -13,9 +13,7 @@ private slots:
     void init() { QFile::remove(AyarDeposu::dosyaYolu(Kok::HKEY_CURRENT_USER)); }
 
     void gidisDonus_data() {
-        QTest::addColumn<QString>("anahtar");
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("deger");
+        sutunlar<QString, QString, QString>("anahtar", "ad", "deger");
         satirEkle("hatirlanan kullanici", "DEF_KARMENA", "DEF_KUL", "MUHASEBE");
         satirEkle("turkce harfler", "DEF_KARMENA", "DEF_SRVR", "ŞİRKET-SUNUCU\\ÇĞÜ");
         satirEkle("bos metin", "DEF_KARMENA", "DEF_KUL", "");

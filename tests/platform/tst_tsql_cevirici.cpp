@@ -9,8 +9,7 @@ class TstTsqlCevirici : public QObject {
     Q_OBJECT
 private slots:
     void cevir_data() {
-        QTest::addColumn<QString>("tsql");
-        QTest::addColumn<QString>("sqlite");
+        sutunlar<QString, QString>("tsql", "sqlite");
         satirEkle("koseli dbo", "SELECT a FROM [dbo].[CARIKART]", "SELECT a FROM [CARIKART]");
         satirEkle("cift nokta", "SELECT a FROM Defination_DB..Kullanici", "SELECT a FROM Defination_DB.Kullanici");
         satirEkle("dort parcali sutun", "SELECT Defination_DB.dbo.Kullanici.BR FROM Defination_DB.dbo.Kullanici",
@@ -47,8 +46,7 @@ private slots:
     // One sort for grouping and order: the ordered terms lead the grouping,
     // the order goes on with the rest of it. Anything else stays as it is.
     void siralamayiBirlestir_data() {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, QString>("sql", "beklenen");
         const QString bas = QStringLiteral("SELECT f.a, c.b, f.c FROM f JOIN c ON (c.id=f.cid) WHERE f.t >= '2026-01-01 00:00:00'");
         satirEkle("sira gruplamanin icinde", bas + " GROUP BY f.a, c.b, f.c ORDER BY c.b, f.a",
                   bas + " GROUP BY c.b, f.a, f.c ORDER BY c.b, f.a, f.c");
@@ -110,8 +108,7 @@ private slots:
     }
 
     void ondalikMetni_data() {
-        QTest::addColumn<double>("sayi");
-        QTest::addColumn<QString>("metin");
+        sutunlar<double, QString>("sayi", "metin");
         satirEkle("tam", 8.0, "8");
         satirEkle("iki hane", 18.0, "18");
         satirEkle("kesirli", 8.5, "8.5");
@@ -130,8 +127,7 @@ private slots:
 
     // Divisions with a money operand, given the store's declared types.
     void paraBolme_data() {
-        QTest::addColumn<QString>("tsql");
-        QTest::addColumn<QString>("sqlite");
+        sutunlar<QString, QString>("tsql", "sqlite");
         satirEkle("para / tamsayi", "SELECT Net_Tutar/3 FROM F", "SELECT ROUND(CAST(Net_Tutar AS REAL)/(3),4) FROM F");
         satirEkle("nitelikli, bosluklu", "SELECT F.Net_Tutar / F.Adet FROM F",
                   "SELECT ROUND(CAST(F.Net_Tutar  AS REAL)/( F.Adet),4) FROM F");
@@ -162,8 +158,7 @@ private slots:
 
     // "+" joins texts: literals, text columns and functions that give text.
     void metinBirlestirme_data() {
-        QTest::addColumn<QString>("tsql");
-        QTest::addColumn<QString>("sqlite");
+        sutunlar<QString, QString>("tsql", "sqlite");
         satirEkle("iki metin", "SELECT 'a' + 'b'", "SELECT 'a' || 'b'");
         satirEkle("metin sutunlari", "SELECT F.Kod+' - '+F.Ad FROM F", "SELECT F.Kod||' - '||F.Ad FROM F");
         satirEkle("rtrim ve convert", "SELECT RTRIM(Oran) + '%', convert(varchar(9), Adet) + 'x' FROM F",
@@ -181,8 +176,7 @@ private slots:
 
     // A literal the server would read as a date and cannot: its conversion error.
     void tarihDonusumHatasi_data() {
-        QTest::addColumn<QString>("tsql");
-        QTest::addColumn<bool>("hata");
+        sutunlar<QString, bool>("tsql", "hata");
         satirEkle("29 subat artik olmayan yil", "WHERE Tarih >= '02/29/2026'", true);
         satirEkle("29 subat artik yil", "WHERE Tarih >= '02/29/2024'", false);
         satirEkle("30 subat", "WHERE Tarih='02/30/2025'", true);

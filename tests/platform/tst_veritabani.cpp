@@ -225,8 +225,7 @@ private slots:
 
     // The T-SQL the program writes runs on the embedded store as on the server.
     void tsqlGomuluDepoda_data() {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, QString>("sql", "beklenen");
         satirEkle("uc parcali ad", "SELECT sysfrm_ID AS x FROM Defination_DB.dbo.sysfrmlng WHERE sysfrm_dbnm='TEST'", "7");
         satirEkle("isnull", "SELECT ISNULL(Ad,'yok') AS x FROM T WHERE ID=3", "yok");
         satirEkle("convert money", "SELECT convert(money, Tutar/Oran) AS x FROM T WHERE ID=1", "6.5556");
@@ -275,9 +274,7 @@ private slots:
     }
 
     void turkceSiralama_data() {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<int>("isaret");
+        sutunlar<QString, QString, int>("a", "b", "isaret");
         satirEkle("buyuk kucuk esit", "ankara", "ANKARA", 0);
         satirEkle("i ile İ", "istanbul", "İSTANBUL", 0);
         satirEkle("ı ile I", "ısparta", "ISPARTA", 0);
@@ -411,23 +408,10 @@ private slots:
         QCOMPARE(k.Fields(QStringLiteral("y")).tarih().date(), QDate(2025, 1, 31));
     }
 
-    void gomuluDepoYazmaz() {
-        auto b = ac(QStringLiteral("gomulu"));
-        QVERIFY(hataNumarasi([&] {
-                    auto i = b->sorgula(QStringLiteral("DELETE FROM T"));
-                    QList<Deger> s;
-                    i->sonraki(s);
-                }) != 0);
-        KayitSeti k;
-        k.Open(*b, QStringLiteral("SELECT COUNT(*) AS n FROM T"));
-        QCOMPARE(k.Fields(QStringLiteral("n")).tamsayi(), 3);
-    }
-
     // The store's connection only reads: whatever a template asks, nothing is
     // written, attached, created or switched on.
     void gomuluDepoYalnizOkur_data() {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<bool>("izinli");
+        sutunlar<QString, bool>("sql", "izinli");
         satirEkle("secim", "SELECT COUNT(*) FROM T", true);
         satirEkle("with ve join", "WITH x AS (SELECT ID FROM T) SELECT COUNT(*) FROM x JOIN T ON T.ID=x.ID", true);
         satirEkle("ozyinelemeli", "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<3) SELECT * FROM n", true);
@@ -501,8 +485,7 @@ private slots:
     }
 
     void odbcCumlesi_data() {
-        QTest::addColumn<QString>("ado");
-        QTest::addColumn<QString>("odbc");
+        sutunlar<QString, QString>("ado", "odbc");
         satirEkle(
             "sql girisi, port; ; ve } iceren sifre butun kalir",
             "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;l}i;Initial Catalog=DEMO;Data Source=db.local,1433",
@@ -533,10 +516,7 @@ private slots:
     // FATURA_SIFRELEME chooses the encryption for both logins; an unknown
     // value means the default, request.
     void sifreleme_data() {
-        QTest::addColumn<QString>("ayar");
-        QTest::addColumn<QString>("surucu");
-        QTest::addColumn<bool>("entegre");
-        QTest::addColumn<QString>("son");
+        sutunlar<QString, QString, bool, QString>("ayar", "surucu", "entegre", "son");
         satirEkle("varsayilan", "", "", false, "Encryption=request;");
         satirEkle("zorunlu", "require", "", false, "Encryption=require;");
         satirEkle("zorunlu, entegre giris", "Require", "", true, "Encryption=require;");
@@ -566,8 +546,7 @@ private slots:
     // A SQL Server session reads dates month first whatever the login's
     // language; other servers are told nothing.
     void oturumKomutlari_data() {
-        QTest::addColumn<QString>("dbms");
-        QTest::addColumn<QStringList>("komutlar");
+        sutunlar<QString, QStringList>("dbms", "komutlar");
         satirEkle("sql server", "Microsoft SQL Server", QStringList{"SET DATEFORMAT mdy"});
         satirEkle("sqlite odbc", "SQLite", QStringList{});
         satirEkle("bilinmiyor", "", QStringList{});
@@ -588,8 +567,7 @@ private slots:
     }
 
     void odbcHataNumarasi_data() {
-        QTest::addColumn<QString>("durum");
-        QTest::addColumn<qint64>("numara");
+        sutunlar<QString, qint64>("durum", "numara");
         satirEkle("giris reddedildi", "28000", HataNo::GirisReddedildi);
         satirEkle("baglanti kurulamadi", "08001", HataNo::Genel);
         satirEkle("sozdizimi", "42000", HataNo::Genel);
@@ -599,13 +577,6 @@ private slots:
         QFETCH(QString, durum);
         QFETCH(qint64, numara);
         QCOMPARE(Odbc_Hata_Numarasi(durum, HataNo::Genel), numara);
-    }
-
-    void sunucuYokHemenHata() {
-        BaglantiCumlesi b = BaglantiCumlesi::ayristir(QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,1"));
-        const qint64 n = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), QDeadlineTimer(2000)); });
-        QVERIFY(n != 0);
-        QVERIFY(n != HataNo::GirisReddedildi);
     }
 
     // A server that sends a byte now and then keeps the driver's timeout from

@@ -81,10 +81,7 @@ private slots:
     }
 
     void kosullar_data() {
-        QTest::addColumn<QString>("temel");
-        QTest::addColumn<QStringList>("satirlar");
-        QTest::addColumn<QString>("beklenen");
-        QTest::addColumn<QString>("mesaj");
+        sutunlar<QString, QStringList, QString, QString>("temel", "satirlar", "beklenen", "mesaj");
         const QString st = QStringLiteral("SELECT * From STOKKART");
         const QString jn = QStringLiteral("SELECT * From F JOIN STOKKART ON (STOKKART.ID=F.ID)");
         satirEkle("aralik sayisal, where", st, QStringList{"KDV;8;18;1;STOKKART.KDV;;GR;True;;;"},
@@ -252,9 +249,7 @@ private slots:
     }
 
     void kisitliCokluSecim_data() {
-        QTest::addColumn<QString>("baslik");
-        QTest::addColumn<bool>("bagli");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, bool, QString>("baslik", "bagli", "beklenen");
         satirEkle("kisitli isyeri", "İşyeri Kodu", true, " WHERE (F.I=3 OR F.I=7)");
         satirEkle("bayrak kapali", "İşyeri Kodu", false, "");
         satirEkle("kisitli ambar", "Ambar No", true, " WHERE (F.I=3 OR F.I=7)");
@@ -296,10 +291,7 @@ private slots:
     }
 
     void gruplamaVeSiralama_data() {
-        QTest::addColumn<QString>("temel");
-        QTest::addColumn<QString>("grup");
-        QTest::addColumn<QStringList>("satirlar");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, QString, QStringList, QString>("temel", "grup", "satirlar", "beklenen");
         const QString t = QStringLiteral("SELECT F.No,F.Tarih From F");
         satirEkle("gruplama yok, sadece siralama", t, " GROUP BY F.No",
                   QStringList{"Tarih;;;;F.Tarih;;TR;True;;;", "Grupla;Gruplama Yok;;;;;;False;;;", "Sıralama Seçimi;Tarih;;;;;;False;;;"},
@@ -342,10 +334,7 @@ private slots:
     }
 
     void joinKonumu_data() {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<QString>("alan");
-        QTest::addColumn<bool>("join");
-        QTest::addColumn<int>("nokta");
+        sutunlar<QString, QString, bool, int>("sql", "alan", "join", "nokta");
         satirEkle("noktasiz", "SELECT * From F JOIN C ON (x)", "Kod", false, 0);
         satirEkle("tablo yok", "SELECT * From F", "C.Kod", false, 0);
         satirEkle("kucuk harf join", "SELECT * From F join C on (x)", "C.Kod", false, 0);

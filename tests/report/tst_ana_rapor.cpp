@@ -143,13 +143,7 @@ private slots:
     }
 
     void altinSayfalar_data() {
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("grup");
-        QTest::addColumn<bool>("ayriSayfa");
-        QTest::addColumn<bool>("toplam");
-        QTest::addColumn<bool>("aciklama");
-        QTest::addColumn<bool>("detay");
-        QTest::addColumn<QString>("kosul");
+        sutunlar<QString, QString, bool, bool, bool, bool, QString>("ad", "grup", "ayriSayfa", "toplam", "aciklama", "detay", "kosul");
         satirEkle("duz", "duz", "", false, true, false, false, "");
         satirEkle("genel toplamsiz", "toplamsiz", "", false, false, false, false, "");
         satirEkle("grup ayri sayfaya", "grup_ayri", "Grup", true, true, false, false, "");
@@ -195,8 +189,7 @@ private slots:
     // The row line: under each invoice at its own height, printed when the
     // option asks for it, and always under a description.
     void satirCizgisi_data() {
-        QTest::addColumn<bool>("aciklama");
-        QTest::addColumn<bool>("secenek");
+        sutunlar<bool, bool>("aciklama", "secenek");
         QTest::addColumn<int>("yukseklik"); // line's height inside the row, -1: no line
         satirEkle("secenek kapali", false, false, -1);
         satirEkle("secenek acik", false, true, 230);
@@ -370,8 +363,7 @@ private slots:
     }
 
     void virgulTemizle_data() {
-        QTest::addColumn<QString>("metin");
-        QTest::addColumn<QString>("sonuc");
+        sutunlar<QString, QString>("metin", "sonuc");
         satirEkle("12,", "12,", "12");
         satirEkle("12,5", "12,5", "12,5");
         satirEkle("1.234,", "1.234,", "1.234");

@@ -189,8 +189,7 @@ private slots:
 
     // Without the dialog, in the same run as a PDF: the default printer, or a named one; an unknown one is told.
     void diyalogsuz_data() {
-        QTest::addColumn<QString>("yazici");
-        QTest::addColumn<bool>("basar");
+        sutunlar<QString, bool>("yazici", "basar");
         satirEkle("varsayilan", "", true);
         satirEkle("adiyla", "FaturaPDF", true);
         satirEkle("olmayan", "Yok", false);

@@ -97,8 +97,7 @@ private slots:
     }
 
     void kisaTarihKayitliBicimle_data() {
-        QTest::addColumn<QString>("bicim");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, QString>("bicim", "beklenen");
         satirEkle("turkce", "dd.MM.yyyy", "05.02.2026");
         satirEkle("baska", "d/M/yyyy", "5/2/2026");
     }
@@ -111,8 +110,7 @@ private slots:
 
     void uzunTarih_data() {
         QTest::addColumn<QString>("bicim"); // stored pattern; empty: none stored
-        QTest::addColumn<QDate>("tarih");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QDate, QString>("tarih", "beklenen");
         satirEkle("kayit yok: Turkce varsayilan", "", QDate(2026, 12, 5), "5 Aralık 2026 Cumartesi");
         satirEkle("iki haneli gun", "", QDate(2026, 12, 15), "15 Aralık 2026 Salı");
         satirEkle("kayitli bicim", "dd MMMM yyyy dddd", QDate(2026, 2, 5), "05 Şubat 2026 Perşembe");

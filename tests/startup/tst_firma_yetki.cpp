@@ -63,8 +63,7 @@ private slots:
     }
 
     void bicimKurali_data() {
-        QTest::addColumn<int>("basamak");
-        QTest::addColumn<QString>("bicim");
+        sutunlar<int, QString>("basamak", "bicim");
         satirEkle("0", 0, "#,##0");
         satirEkle("1", 1, "#,##0.0");
         satirEkle("3", 3, "#,##0.000");
@@ -119,10 +118,7 @@ private slots:
     }
 
     void eksikSutunGuncellemeSorar_data() {
-        QTest::addColumn<bool>("evet");
-        QTest::addColumn<bool>("programVar");
-        QTest::addColumn<QStringList>("mesajlar");
-        QTest::addColumn<bool>("baslatildi");
+        sutunlar<bool, bool, QStringList, bool>("evet", "programVar", "mesajlar", "baslatildi");
         satirEkle("hayir", false, true, QStringList{kGuncellemeSorusu}, false);
         satirEkle("evet, program var", true, true, QStringList{kGuncellemeSorusu}, true);
         satirEkle("evet, program yok", true, false, QStringList{kGuncellemeSorusu, kGuncellemeYok}, false);
@@ -170,9 +166,7 @@ private slots:
     void yetkiler_data() {
         QTest::addColumn<int>("kullanici");
         QTest::addColumn<QString>("hazirlik"); // SQL on the company database first
-        QTest::addColumn<bool>("yetki");
-        QTest::addColumn<QString>("isyerleri");
-        QTest::addColumn<QString>("ambarlar");
+        sutunlar<bool, QString, QString>("yetki", "isyerleri", "ambarlar");
         satirEkle("yonetici kisitlanmaz", 1, "INSERT INTO KULLANICIISYERI VALUES (1,'02')", true, "", "");
         satirEkle("kisitli kullanici, bosluk kirpilir", 2, "", true, "IN('01','03')", "IN('1','4')");
         satirEkle("yetkisiz", 3, "", false, "", "");

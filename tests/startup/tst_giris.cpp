@@ -97,8 +97,7 @@ private slots:
     }
 
     void sysInfYolu_data() {
-        QTest::addColumn<QString>("dizin");
-        QTest::addColumn<QString>("yol");
+        sutunlar<QString, QString>("dizin", "yol");
         satirEkle("bir ust", "/opt/Suite/Rapor", "/opt/Suite/sys.inf");
         satirEkle("alt klasor", "/opt/Suite/Rapor/Fatura", "/opt/Suite/sys.inf");
         satirEkle("ilk Rapor", "/opt/Raporlar/x/Rapor", "/opt/sys.inf");
@@ -113,9 +112,7 @@ private slots:
     }
 
     void sysInfAlanlari_data() {
-        QTest::addColumn<QString>("satir");
-        QTest::addColumn<QStringList>("alanlar");
-        QTest::addColumn<bool>("kutu");
+        sutunlar<QString, QStringList, bool>("satir", "alanlar", "kutu");
         satirEkle("dort alan", "SRV;sa;gizli;1", QStringList{"SRV", "sa", "gizli"}, true);
         satirEkle("sifir dolgulu", "SRV;sa;;01", QStringList{"SRV", "sa", ""}, true);
         satirEkle("bosluklu bir", "SRV;sa;; 1", QStringList{"SRV", "sa", ""}, true);
@@ -166,9 +163,7 @@ private slots:
     // The user check: Turkish case-insensitive names, exact passwords, blanks
     // kept, quotes that cannot end the literal.
     void kullaniciDenetimi_data() {
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("sifre");
-        QTest::addColumn<bool>("girer");
+        sutunlar<QString, QString, bool>("ad", "sifre", "girer");
         satirEkle("kucuk harf", "karmena", "1234", true);
         satirEkle("buyuk harf", "KARMENA", "1234", true);
         satirEkle("karisik", "KarMena", "1234", true);
@@ -241,8 +236,7 @@ private slots:
 
     // The server box counts only when it shows; else sys.inf's server is used.
     void sunucuKutusu_data() {
-        QTest::addColumn<QString>("dorduncu");
-        QTest::addColumn<bool>("gorunur");
+        sutunlar<QString, bool>("dorduncu", "gorunur");
         satirEkle("gizli", "0", false);
         satirEkle("gorunur", "1", true);
     }
@@ -297,10 +291,7 @@ private slots:
 
     // Arrows move between the boxes by their lists, skipping a hidden server box.
     void gezinti_data() {
-        QTest::addColumn<QString>("dorduncu");
-        QTest::addColumn<QString>("nereden");
-        QTest::addColumn<int>("tus");
-        QTest::addColumn<QString>("nereye");
+        sutunlar<QString, QString, int, QString>("dorduncu", "nereden", "tus", "nereye");
         satirEkle("ad asagi", "0", "sysus_nm", int(Qt::Key_Down), "sysus");
         satirEkle("sifre yukari", "0", "sysus", int(Qt::Key_Up), "sysus_nm");
         satirEkle("sifre asagi gizli sunucu", "0", "sysus", int(Qt::Key_Down), "sysus");

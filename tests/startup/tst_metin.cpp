@@ -9,8 +9,7 @@ class TstMetin : public QObject {
     Q_OBJECT
 private slots:
     void buyukHarf_data() {
-        QTest::addColumn<QString>("girdi");
-        QTest::addColumn<QString>("beklenen");
+        sutunlar<QString, QString>("girdi", "beklenen");
         satirEkle("Ali", "Ali", "ALİ");
         satirEkle("IŞIK degismez", "IŞIK", "IŞIK");
         satirEkle("kaya (i yok)", "kaya", "KAYA");

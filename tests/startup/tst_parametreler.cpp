@@ -60,10 +60,7 @@ private slots:
     }
 
     void komutSatiri_data() {
-        QTest::addColumn<QStringList>("argumanlar");
-        QTest::addColumn<int>("kip");
-        QTest::addColumn<QString>("parametreler");
-        QTest::addColumn<bool>("evet");
+        sutunlar<QStringList, int, QString, bool>("argumanlar", "kip", "parametreler", "evet");
         using K = KomutSatiri::Kip;
         satirEkle("bos", QStringList{}, int(K::Klasik), "", false);
         satirEkle("klasik", QStringList{"DEMO|SRV|1|sa|æ"}, int(K::Klasik), "DEMO|SRV|1|sa|æ", false);
@@ -83,9 +80,7 @@ private slots:
     }
     // --print takes a printer's name when one follows; none means the default printer.
     void yazdirSecenegi_data() {
-        QTest::addColumn<QStringList>("argumanlar");
-        QTest::addColumn<QString>("yazici");
-        QTest::addColumn<QString>("pdf");
+        sutunlar<QStringList, QString, QString>("argumanlar", "yazici", "pdf");
         satirEkle("adsiz, sonda", QStringList{"--batch", "A", "--print"}, "", "");
         satirEkle("adsiz, secenekten once", QStringList{"--batch", "A", "--print", "--pdf", "r.pdf"}, "", "r.pdf");
         satirEkle("adiyla", QStringList{"--batch", "A", "--print", " Muhasebe 2 ", "--pdf", "r.pdf"}, "Muhasebe 2", "r.pdf");

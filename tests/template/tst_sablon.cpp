@@ -31,9 +31,7 @@ class TstSablon : public QObject {
 
 private slots:
     void satirTipleri_data() {
-        QTest::addColumn<QString>("metin");
-        QTest::addColumn<int>("tip");
-        QTest::addColumn<bool>("aralik");
+        sutunlar<QString, int, bool>("metin", "tip", "aralik");
         satirEkle("GR", "GR", int(SatirTipi::GR), true);
         satirEkle("BTR", "BTR", int(SatirTipi::BTR), false);
         // Exactly as written: another case, a blank or an unknown code is no type.
@@ -51,10 +49,7 @@ private slots:
     }
 
     void okuma_data() {
-        QTest::addColumn<QByteArray>("icerik");
-        QTest::addColumn<QString>("mesaj");
-        QTest::addColumn<QString>("temel");
-        QTest::addColumn<QString>("grup");
+        sutunlar<QByteArray, QString, QString, QString>("icerik", "mesaj", "temel", "grup");
         QTest::addColumn<int>("satirSayisi"); // header included
         const QString temel = SablonMesaji::temelSql(), filtre = SablonMesaji::filtre();
         satirEkle("saglam, satirlar bitisik",
@@ -93,9 +88,7 @@ private slots:
     }
 
     void filtreSatiri_data() {
-        QTest::addColumn<QString>("satir");
-        QTest::addColumn<bool>("kabul");
-        QTest::addColumn<QStringList>("hucreler");
+        sutunlar<QString, bool, QStringList>("satir", "kabul", "hucreler");
         satirEkle("on alan, son ucu bos", "Cari;Hepsi;;;CARIKART.Cari_Kod;|A|B;TK;True;;;", true,
                   QStringList{"Cari", "Hepsi", "", "", "CARIKART.Cari_Kod", "|A|B", "TK", "True", "", ""});
         satirEkle("uc alan", "Cari;Hepsi;;", true, QStringList{"Cari", "Hepsi", "", "", "", "", "", "", "", ""});
