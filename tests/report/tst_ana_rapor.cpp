@@ -263,20 +263,6 @@ private slots:
         QCOMPARE(sayilar, beklenenSayi);
     }
 
-    // The page footer carries the running values, reset by a group footer,
-    // hidden on the last page; a NULL amount is counted but adds nothing.
-    void sayfaAltligiAraDegerleri() {
-        const QList<Sayfa> sayfalar = uret();
-        QVERIFY(sayfalar.size() >= 2);
-        int satir = 0;
-        for (int i = 0; i + 1 < sayfalar.size(); ++i) {
-            satir += static_cast<int>(metinler(sayfalar.at(i), QStringLiteral("txtFis_No")).size());
-            QCOMPARE(metinler(sayfalar.at(i), QStringLiteral("kayitsayisis")), QStringList{QString::number(satir)});
-        }
-        QVERIFY(metinler(sayfalar.last(), QStringLiteral("kayitsayisis")).isEmpty());
-        QVERIFY(metinler(sayfalar.last(), QStringLiteral("Field3")).isEmpty());
-    }
-
     void tekDuyarlikliAraToplam() {
         QTemporaryDir d;
         sqlite3* db = nullptr;
@@ -299,26 +285,6 @@ private slots:
             SayiBicimi::bicimle(static_cast<double>(r.AraToplam), QStringLiteral("#,##0.00"), QStringLiteral(","), QStringLiteral(".")),
             QStringLiteral("300.000,00"));
         QCOMPARE(metinler(depo.sayfalar.last(), QStringLiteral("Field2")), QStringList{QStringLiteral("300.000,01")});
-    }
-
-    void ikinciCalismaTemizBaslar() {
-        const QList<Sayfa> ilk = uret();
-        const QList<Sayfa> ikinci = uret();
-        QCOMPARE(metne(ikinci), metne(ilk));
-    }
-
-    void faturaSatirlari() {
-        g_.DetayGoster = true;
-        g_.RaporSQL = kSecim + QStringLiteral(" WHERE Fatura_ID=1");
-        const Sayfa p = uret().first();
-        QCOMPARE(metinler(p, QStringLiteral("txtTutar")).value(0), QStringLiteral("100,00"));
-        // The invoice's own net amount comes first, then its lines'.
-        QCOMPARE(metinler(p, QStringLiteral("txtNet_Tutar")).value(1), QStringLiteral("106,20"));
-        QCOMPARE(metinler(p, QStringLiteral("txtMiktar")), (QStringList{"12", "12,5", "1.234", "1"}));
-        QCOMPARE(metinler(p, QStringLiteral("txtBirim_Fiyat")).value(0), QStringLiteral("9,833"));
-        // A line whose item is not in the list prints its amounts without code and name.
-        QCOMPARE(metinler(p, QStringLiteral("txtStok_Kod")), (QStringList{"STK0001", "STK0002", "HZM001"}));
-        QCOMPARE(metinler(p, QStringLiteral("txtSatir_Tipi")).size(), 4);
     }
 
     // At a sheet's end an invoice moves to the next sheet with its lines:
