@@ -189,6 +189,26 @@ private slots:
         if (coklu) QCOMPARE(g().hucre(s, Sutun::CoktanSecmeSecim), QString());
     }
 
+    // Lists are read once: small ones at activation, those that grow with the
+    // company when the cursor first enters their row.
+    void etkinlestirmeBirKez() {
+        demoFormu();
+        const int doviz = satir(QStringLiteral("Doviz Kod")), sehir = satir(QStringLiteral("Şehir"));
+        const QString dovizler = g().hucre(doviz, Sutun::Secenek);
+        QVERIFY(dovizler.startsWith(QStringLiteral("Hepsi|")));
+        QVERIFY(!g().hucre(sehir, Sutun::Secenek).contains(QStringLiteral("|İstanbul|")));
+        QVERIFY(form_->hareketOncesi(sehir, sutun(Sutun::Baslangic)));
+        const QString sehirler = g().hucre(sehir, Sutun::Secenek);
+        QVERIFY(sehirler.startsWith(QStringLiteral("Hepsi|")) && sehirler.contains(QStringLiteral("|İstanbul|")));
+        QCOMPARE(g().acilirListe(), sehirler);
+        sunucu_->calistir(QStringLiteral("DEMOFIRMA"),
+                          QStringLiteral("UPDATE CARIKART SET Sehir='Yeni Şehir'; UPDATE DOVIZTANIM SET Doviz_Kod='YENİ'"));
+        form_->etkinlestir();
+        QVERIFY(form_->hareketOncesi(sehir, sutun(Sutun::Baslangic)));
+        QCOMPARE(g().hucre(doviz, Sutun::Secenek), dovizler);
+        QCOMPARE(g().hucre(sehir, Sutun::Secenek), sehirler);
+        sunucu_ = std::make_unique<GeciciSunucu>(200);
+    }
     void topluDuzenlemeHatalari_data() {
         using T = KomutSatiri::Duzenleme::Tur;
         sutunlar<int, QString, QString>("tur", "baslik", "deger");

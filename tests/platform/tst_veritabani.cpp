@@ -579,6 +579,15 @@ private slots:
         QCOMPARE(Odbc_Hata_Numarasi(durum, HataNo::Genel), numara);
     }
 
+    // A closed port is an error at once, and not a refused login (which would
+    // send start-up on to the integrated login).
+    void sunucuYokHemenHata() {
+        BaglantiCumlesi b = BaglantiCumlesi::ayristir(QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,1"));
+        const qint64 n = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), QDeadlineTimer(2000)); });
+        QVERIFY(n != 0);
+        QVERIFY(n != HataNo::GirisReddedildi);
+    }
+
     // A server that sends a byte now and then keeps the driver's timeout from
     // firing; the login still ends at its deadline (the bound below is for a
     // hang, ten seconds of trickle, not for speed).
