@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <functional>
+#include <iterator>
 
 namespace Bant {
 
@@ -39,12 +40,16 @@ PdfDosyasi::~PdfDosyasi() {
 }
 
 void PdfDosyasi::sayfa(Sayfa&& s) {
+    std::deque<Sayfa> yazilan;
     std::unique_lock<std::mutex> k(kilit_);
     kosul_.wait(k, [this] { return kuyruk_.size() < kBekleyenSayfa || hata_; });
     if (hata_) return;
     kuyruk_.push_back(std::move(s));
     ++sayi_;
     if (kuyruk_.size() == kUyandiran) kosul_.notify_all();
+    yazilan.swap(yazilan_);
+    k.unlock();
+    // Freed here, on the thread that made them (see calis()).
 }
 
 void PdfDosyasi::bekle() {
@@ -74,6 +79,18 @@ bool PdfDosyasi::al(std::deque<Sayfa>& sayfalar) {
     return true;
 }
 
+// Written pages go back to the report's thread to be freed: their texts were
+// allocated there, and freeing them here cost a lock on the other thread's
+// heap and a shared counter moved between the cores for every string.
+void PdfDosyasi::geriVer(std::deque<Sayfa>& sayfalar) {
+    std::lock_guard<std::mutex> k(kilit_);
+    if (yazilan_.empty())
+        yazilan_.swap(sayfalar);
+    else
+        std::move(sayfalar.begin(), sayfalar.end(), std::back_inserter(yazilan_));
+    sayfalar.clear();
+}
+
 void PdfDosyasi::hataVer() {
     std::lock_guard<std::mutex> k(kilit_);
     hata_ = true;
@@ -93,7 +110,7 @@ void PdfDosyasi::calis(QString baslik, QString yaratan) {
         if (!sayfaVar) return;
         do {
             for (Sayfa& s : sayfalar) yaz(s);
-            sayfalar.clear();
+            geriVer(sayfalar);
         } while (al(sayfalar));
     };
     PdfBelgesi pdf(hedef_->aygit(), baslik, yaratan, sayfaVar ? sayfalar.front().yazi : YaziTipi{});

@@ -30,11 +30,13 @@ private:
     void calis(QString baslik, QString yaratan);
     void bekle();
     bool al(std::deque<Sayfa>& sayfalar);
+    void geriVer(std::deque<Sayfa>& sayfalar);
     void hataVer();
 
     std::mutex kilit_;
     std::condition_variable kosul_;
     std::deque<Sayfa> kuyruk_;
+    std::deque<Sayfa> yazilan_; // written, to be freed by the report's thread
     bool son_ = false;
     bool hata_ = false;
     int sayi_ = 0;

@@ -26,6 +26,8 @@ public:
     static QString kutuphaneSurumu();
 
 private:
+    void ekle(const QString& dosya, const char* ad);
+
     sqlite3* db_ = nullptr;
     BaglantiCumlesi b_;
     std::shared_ptr<const SqliteSemasi> sema_;

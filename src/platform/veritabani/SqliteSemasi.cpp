@@ -54,7 +54,7 @@ QString turkceSiraEngeli(sqlite3* db) {
         QString sema, tablo, dizin, alan;
         bool rtrim;
     };
-    for (const char* sema : {"main", "Defination_DB"}) {
+    for (const char* sema : {SqliteSemasi::kFirma, "Defination_DB"}) {
         const QByteArray q = QString::fromLatin1(sql).arg(QLatin1String(sema)).toUtf8();
         sqlite3_stmt* s = nullptr;
         QList<Anahtar> anahtarlar;
@@ -84,7 +84,7 @@ QString turkceSiraEngeli(sqlite3* db) {
 // translation of divisions.
 TsqlCevirici::AlanTurleri alanTurleri(sqlite3* db) {
     TsqlCevirici::AlanTurleri t;
-    for (const char* sema : {"main", "Defination_DB"}) {
+    for (const char* sema : {SqliteSemasi::kFirma, "Defination_DB"}) {
         const QByteArray q = QStringLiteral("SELECT m.name, p.name, p.type FROM %1.sqlite_master m, pragma_table_info(m.name, '%1') p"
                                             " WHERE m.type IN ('table','view')")
                                  .arg(QLatin1String(sema))
@@ -118,7 +118,7 @@ void anahtarlar(sqlite3* db, SqliteGruplama::Anahtarlar& anahtarlar, SqliteGrupl
     static const char* dizinSql = "SELECT m.name, x.name, x.coll, (SELECT COUNT(*) FROM pragma_index_xinfo(l.name, '%1') WHERE key = 1)"
                                   " FROM %1.sqlite_master m, pragma_index_list(m.name, '%1') l, pragma_index_xinfo(l.name, '%1') x"
                                   " WHERE m.type = 'table' AND l.\"unique\" = 1 AND l.partial = 0 AND x.key = 1 AND x.cid >= 0";
-    for (const char* sema : {"main", "Defination_DB"}) {
+    for (const char* sema : {SqliteSemasi::kFirma, "Defination_DB"}) {
         QHash<QString, bool> bosOlamaz;
         sqlite3_stmt* s = nullptr;
         if (sqlite3_prepare_v2(db, QString::fromLatin1(alanSql).arg(QLatin1String(sema)).toUtf8().constData(), -1, &s, nullptr) ==
