@@ -25,7 +25,7 @@ const GlifTablosu::Glif& GlifTablosu::digeri(char16_t k) {
     return *it;
 }
 
-void GlifTablosu::diz(const QString& metin, Dizi& d) {
+void GlifTablosu::diz(QStringView metin, Dizi& d) {
     d.birebir = std::none_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); });
     d.genislik = 0;
     if (d.birebir) {
@@ -45,7 +45,7 @@ void GlifTablosu::diz(const QString& metin, Dizi& d) {
         return;
     }
     // Characters beyond the basic plane take two code units: the face maps them whole.
-    d.glifler = yuz_.glyphIndexesForString(metin);
+    d.glifler = yuz_.glyphIndexesForString(metin.toString());
     d.ilerlemeler = yatayIlerlemeler(yuz_.advancesForGlyphIndexes(d.glifler));
     for (qreal a : d.ilerlemeler) d.genislik += a;
 }

@@ -14,7 +14,7 @@ namespace {
 
 // Hundredths as a PDF number: "-12.5", "876.72", "9350". Written in place:
 // every text on a page has two.
-void yuzdeYaz(QByteArray& c, qint64 h) {
+void yuzdeYaz(IcerikTamponu& c, qint64 h) {
     char t[24];
     char* p = t + sizeof t;
     auto kesir = static_cast<int>(h < 0 ? -(h % 100) : h % 100);
@@ -29,15 +29,14 @@ void yuzdeYaz(QByteArray& c, qint64 h) {
         tam /= 10;
     } while (tam);
     if (h < 0) *--p = '-';
-    c.append(p, t + sizeof t - p);
+    c.ekle(p, static_cast<size_t>(t + sizeof t - p));
 }
 
 // Glyph numbers as a literal string of two bytes each (Identity-H): half
 // the bytes of hexadecimal. Delimiters and line ends are escaped.
-void dizgiYaz(QByteArray& c, const QList<quint32>& glifler, qsizetype n) {
-    const qsizetype bas = c.size();
-    c.resize(bas + 4 * n); // room for every byte escaped
-    char* p = c.data() + bas;
+void dizgiYaz(IcerikTamponu& c, const QList<quint32>& glifler, qsizetype n) {
+    char* const bas = c.yer(4 * static_cast<size_t>(n)); // room for every byte escaped
+    char* p = bas;
     for (qsizetype i = 0; i < n; ++i) {
         const quint32 g = glifler.at(i);
         for (const char b : {static_cast<char>(g >> 8), static_cast<char>(g)}) {
@@ -60,7 +59,7 @@ void dizgiYaz(QByteArray& c, const QList<quint32>& glifler, qsizetype n) {
             }
         }
     }
-    c.resize(p - c.constData());
+    c.ilerle(static_cast<size_t>(p - bas));
 }
 
 QByteArray pdfMetni(const QString& s) {
@@ -111,7 +110,7 @@ void PdfBelgesi::nesneBasla(int no) {
     yaz(QByteArray::number(no) + " 0 obj\n");
 }
 
-void PdfBelgesi::akisYaz(int no, const QByteArray& veri, const QByteArray& sozluk) {
+void PdfBelgesi::akisYaz(int no, QByteArrayView veri, const QByteArray& sozluk) {
     const QByteArray sikisik = sikistirici_.sikistir(veri);
     if (sikisik.isEmpty()) yazmaHatasi_ = true;
     nesneBasla(no);
@@ -135,17 +134,19 @@ bool PdfBelgesi::yuzHazirla(Yuz& y, bool kalin) {
 }
 
 void PdfBelgesi::sayfaYaz(const Sayfa& s) {
-    QByteArray c;
-    c.reserve(32 * 1024);
+    IcerikTamponu& c = icerik_;
+    c.bosalt();
     // Twips with the origin at the top left; text is flipped back upright.
-    c += "0.05 0 0 -0.05 0 " + sayi(Birim::nokta(s.yukseklik)) + " cm 15 w 0 J\n";
+    c.ekle("0.05 0 0 -0.05 0 ");
+    c.ekle(sayi(Birim::nokta(s.yukseklik)));
+    c.ekle(" cm 15 w 0 J\n");
     // Numbers are written in place, without a temporary each: a page has hundreds.
-    const auto sayilar = [&c](std::initializer_list<qint64> yuzdeler, const char* komut) {
+    const auto sayilar = [&c](std::initializer_list<qint64> yuzdeler, QByteArrayView komut) {
         for (qint64 h : yuzdeler) {
             yuzdeYaz(c, h);
-            c += ' ';
+            c.ekle(' ');
         }
-        c += komut;
+        c.ekle(komut);
     };
     for (const SayfaOgesi& o : s.ogeler) {
         const QRect& a = o.alan;
@@ -157,35 +158,37 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
             sayilar({a.right() * 100LL, a.bottom() * 100LL}, "l S\n");
         }
     }
-    c += "BT\n";
+    c.ekle("BT\n");
     const Yuz* etkin = nullptr;
     GlifTablosu::Dizi dizi;
     for (const SayfaOgesi& o : s.ogeler) {
         if (o.tur != SayfaOgesi::Tur::Metin || o.metin.isEmpty()) continue;
         Yuz& y = o.kalin ? kalin_ : normal_;
-        const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
+        const QStringView metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
         y.glifler.diz(metin, dizi);
         if (dizi.birebir)
             for (qsizetype i = 0; i < metin.size(); ++i) y.kullan(dizi.glifler.at(i), metin.at(i).unicode());
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
         const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, dizi.glifler.size(), dizi.genislik, olcek, [&] { return dizi.ilerlemeler; });
         if (etkin != &y) {
-            c += (o.kalin ? "/F2 " : "/F1 ") + QByteArray::number(yazi_.boyut) + " Tf\n";
+            c.ekle(o.kalin ? QByteArrayView("/F2 ") : QByteArrayView("/F1 "));
+            c.ekle(QByteArray::number(yazi_.boyut));
+            c.ekle(" Tf\n");
             etkin = &y;
         }
         // Absolute places: moves (Td) would be shorter, but viewers add them up in
         // floating point and antialias some glyphs a shade differently.
-        c += "1 0 0 -1 ";
+        c.ekle("1 0 0 -1 ");
         yuzdeYaz(c, qRound64(yer.x * 100));
-        c += ' ';
+        c.ekle(' ');
         yuzdeYaz(c, qRound64((o.alan.top() + y.ust * olcek) * 100));
-        c += " Tm (";
+        c.ekle(" Tm (");
         dizgiYaz(c, dizi.glifler, yer.glifSayisi);
-        c += ") Tj\n";
+        c.ekle(") Tj\n");
     }
-    c += "ET\n";
+    c.ekle("ET\n");
     const int icerik = yeniNesne();
-    akisYaz(icerik, c);
+    akisYaz(icerik, c.veri());
     const int sayfa = yeniNesne();
     nesneBasla(sayfa);
     yaz("<< /Type /Page /Parent " + QByteArray::number(sayfaAgaci_) + " 0 R /MediaBox [0 0 " + sayi(Birim::nokta(s.genislik)) + ' ' +

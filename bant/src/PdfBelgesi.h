@@ -1,6 +1,7 @@
 #pragma once
 #include "bant/GlifTablosu.h"
 #include "bant/Sayfa.h"
+#include "IcerikTamponu.h"
 #include "Sikistirici.h"
 
 #include <QFileDevice>
@@ -47,7 +48,7 @@ private:
     int yeniNesne();
     void nesneBasla(int no);
     void yaz(const QByteArray& b);
-    void akisYaz(int no, const QByteArray& veri, const QByteArray& sozluk = {});
+    void akisYaz(int no, QByteArrayView veri, const QByteArray& sozluk = {});
     bool yuzHazirla(Yuz& y, bool kalin);
     void yuzYaz(Yuz& y);
     static QByteArray sayi(double d);
@@ -69,6 +70,7 @@ private:
     // smaller, and level 4 a third more for 6%.
     static constexpr int kSikistirma = 1;
     Sikistirici sikistirici_{kSikistirma};
+    IcerikTamponu icerik_;
 };
 
 } // namespace Bant

@@ -25,7 +25,7 @@ void SayfaCizici::yuzleriHazirla(const YaziTipi& y) {
 
 void SayfaCizici::ekle(Toplu& t, Yuz& y, const SayfaOgesi& o) {
     const QRawFont& ham = y.glifler.yuz();
-    const QString metin = Gorunebilen(o.metin, o.alan, o.hiza, ham.pixelSize());
+    const QStringView metin = Gorunebilen(o.metin, o.alan, o.hiza, ham.pixelSize());
     GlifTablosu::Dizi d;
     y.glifler.diz(metin, d);
     const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, d.glifler.size(), d.genislik, 1.0, [&] { return d.ilerlemeler; });

@@ -42,8 +42,9 @@ Sigdirma Metni_Sigdir(const QRect& kutu, Qt::Alignment hiza, qsizetype glifSayis
 // value costs no more to shape than a short one. No glyph is narrower than a
 // tenth of an em, so at most that many characters fit: from the start of a
 // text that is cut on the right, from the end of a right-aligned one, which
-// runs out to the left as far as the paper's edge.
-inline QString Gorunebilen(const QString& metin, const QRect& kutu, Qt::Alignment hiza, qreal em) {
+// runs out to the left as far as the paper's edge. A view into `metin`: the
+// writer on its own thread must not touch the text's shared counter.
+inline QStringView Gorunebilen(const QString& metin, const QRect& kutu, Qt::Alignment hiza, qreal em) {
     if (em <= 0) return metin;
     const bool sag = hiza & Qt::AlignRight;
     const qsizetype sinir = static_cast<qsizetype>((sag ? kutu.right() + 1 : kutu.width()) * 10 / em) + 2;
@@ -51,10 +52,10 @@ inline QString Gorunebilen(const QString& metin, const QRect& kutu, Qt::Alignmen
     qsizetype n = sinir;
     if (sag) {
         if (metin.at(metin.size() - n).isLowSurrogate()) --n; // keep a pair whole
-        return metin.right(n);
+        return QStringView(metin).right(n);
     }
     if (metin.at(n).isLowSurrogate()) ++n;
-    return metin.left(n);
+    return QStringView(metin).left(n);
 }
 
 // The advances of glyphs as plain numbers.

@@ -17,7 +17,7 @@ Sikistirici::~Sikistirici() {
     if (d_->c) libdeflate_free_compressor(d_->c);
 }
 
-QByteArray Sikistirici::sikistir(const QByteArray& veri) {
+QByteArray Sikistirici::sikistir(QByteArrayView veri) {
     if (!d_->c) return {};
     QByteArray cikti(static_cast<qsizetype>(libdeflate_zlib_compress_bound(d_->c, static_cast<size_t>(veri.size()))), Qt::Uninitialized);
     const size_t n = libdeflate_zlib_compress(d_->c, veri.constData(), static_cast<size_t>(veri.size()), cikti.data(),

@@ -15,7 +15,7 @@ public:
     Sikistirici(const Sikistirici&) = delete;
     Sikistirici& operator=(const Sikistirici&) = delete;
     // The whole of `veri` as one zlib stream; empty on failure.
-    QByteArray sikistir(const QByteArray& veri);
+    QByteArray sikistir(QByteArrayView veri);
 
 private:
     struct Durum;

@@ -35,7 +35,7 @@ public:
         qreal genislik = 0;
         bool birebir = true;
     };
-    void diz(const QString& metin, Dizi& d);
+    void diz(QStringView metin, Dizi& d);
 
 private:
     static constexpr char16_t kDuz = 0x180; // Basic Latin to Latin Extended-A

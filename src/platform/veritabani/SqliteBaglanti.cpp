@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
-#include <cstdio>
 #include <cstring>
 #include <sqlite3.h>
 
@@ -109,19 +108,41 @@ bool gunEkle(sqlite3_context* c, sqlite3_value* tarih, qint64 n) {
         sqlite3_result_error(c, "Adding a value to a 'datetime' column caused an overflow.", -1);
         return true;
     }
-    char sonuc[20];
-    std::snprintf(sonuc, sizeof sonuc, "%04d-%02d-%02d", r.year(), r.month(), r.day());
-    std::memcpy(sonuc + 10, s + 10, 9);
+    char sonuc[19];
+    std::memcpy(sonuc, s, 19); // the separators and the time of day stay
+    auto rakamla = [&sonuc](int v, int bas, int uzunluk) {
+        for (int k = bas + uzunluk - 1; k >= bas; --k, v /= 10) sonuc[k] = static_cast<char>('0' + v % 10);
+    };
+    rakamla(r.year(), 0, 4);
+    rakamla(r.month(), 5, 2);
+    rakamla(r.day(), 8, 2);
     sqlite3_result_text(c, sonuc, 19, SQLITE_TRANSIENT);
     return true;
 }
 
+// The date parts DATEADD and DATEDIFF know, by their keywords (ASCII, any case).
+enum class Parca { Bilinmez, Gun, YilinGunu, Hafta, Ay, Yil, Saat, Dakika, Saniye };
+
+Parca tarihParcasi(sqlite3_value* v) {
+    static const struct {
+        const char* ad;
+        Parca parca;
+    } kAdlar[] = {{"day", Parca::Gun},       {"dd", Parca::Gun},        {"d", Parca::Gun},      {"dayofyear", Parca::YilinGunu},
+                  {"dy", Parca::YilinGunu},  {"y", Parca::YilinGunu},   {"week", Parca::Hafta}, {"wk", Parca::Hafta},
+                  {"ww", Parca::Hafta},      {"month", Parca::Ay},      {"mm", Parca::Ay},      {"m", Parca::Ay},
+                  {"year", Parca::Yil},      {"yy", Parca::Yil},        {"yyyy", Parca::Yil},   {"hour", Parca::Saat},
+                  {"hh", Parca::Saat},       {"minute", Parca::Dakika}, {"mi", Parca::Dakika},  {"n", Parca::Dakika},
+                  {"second", Parca::Saniye}, {"ss", Parca::Saniye},     {"s", Parca::Saniye}};
+    const auto* s = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    if (s)
+        for (const auto& a : kAdlar)
+            if (sqlite3_stricmp(s, a.ad) == 0) return a.parca;
+    return Parca::Bilinmez;
+}
+
 void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
-    // Date parts are ASCII keywords: compared as bytes.
-    const QByteArray parca = QByteArray(reinterpret_cast<const char*>(sqlite3_value_text(a[0]))).toLower();
-    if ((parca == "day" || parca == "dd" || parca == "d") && sqlite3_value_type(a[1]) != SQLITE_NULL &&
-        gunEkle(c, a[2], sqlite3_value_int64(a[1])))
-        return;
+    const Parca parca = tarihParcasi(a[0]);
+    if (parca == Parca::Gun && sqlite3_value_type(a[1]) != SQLITE_NULL && gunEkle(c, a[2], sqlite3_value_int64(a[1]))) return;
     const QDateTime t = tarihArg(a[2]);
     if (!t.isValid() || sqlite3_value_type(a[1]) == SQLITE_NULL) {
         sqlite3_result_null(c);
@@ -129,23 +150,16 @@ void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
     }
     const qint64 n = sqlite3_value_int64(a[1]);
     QDateTime r;
-    if (parca == "day" || parca == "dd" || parca == "d" || parca == "dayofyear" || parca == "dy" || parca == "y")
-        r = t.addDays(n);
-    else if (parca == "week" || parca == "wk" || parca == "ww")
-        r = t.addDays(7 * n);
-    else if (parca == "month" || parca == "mm" || parca == "m")
-        r = t.addMonths(static_cast<int>(n));
-    else if (parca == "year" || parca == "yy" || parca == "yyyy")
-        r = t.addYears(static_cast<int>(n));
-    else if (parca == "hour" || parca == "hh")
-        r = t.addSecs(3600 * n);
-    else if (parca == "minute" || parca == "mi" || parca == "n")
-        r = t.addSecs(60 * n);
-    else if (parca == "second" || parca == "ss" || parca == "s")
-        r = t.addSecs(n);
-    else {
-        sqlite3_result_error(c, "DATEADD: unknown date part", -1);
-        return;
+    switch (parca) {
+    case Parca::Gun:
+    case Parca::YilinGunu: r = t.addDays(n); break;
+    case Parca::Hafta: r = t.addDays(7 * n); break;
+    case Parca::Ay: r = t.addMonths(static_cast<int>(n)); break;
+    case Parca::Yil: r = t.addYears(static_cast<int>(n)); break;
+    case Parca::Saat: r = t.addSecs(3600 * n); break;
+    case Parca::Dakika: r = t.addSecs(60 * n); break;
+    case Parca::Saniye: r = t.addSecs(n); break;
+    case Parca::Bilinmez: sqlite3_result_error(c, "DATEADD: unknown date part", -1); return;
     }
     // The server's datetime holds the years 1753 to 9999 and fails beyond them.
     if (!r.isValid() || r.date().year() < 1753 || r.date().year() > 9999) {
@@ -156,8 +170,7 @@ void fnDateadd(sqlite3_context* c, int, sqlite3_value** a) {
 }
 
 void fnDatediff(sqlite3_context* c, int, sqlite3_value** a) {
-    // Date parts are ASCII keywords: compared as bytes.
-    const QByteArray parca = QByteArray(reinterpret_cast<const char*>(sqlite3_value_text(a[0]))).toLower();
+    const Parca parca = tarihParcasi(a[0]);
     const QDateTime x = tarihArg(a[1]), y = tarihArg(a[2]);
     if (!x.isValid() || !y.isValid()) {
         sqlite3_result_null(c);
@@ -165,21 +178,14 @@ void fnDatediff(sqlite3_context* c, int, sqlite3_value** a) {
     }
     qint64 r;
     // DATEDIFF counts boundaries crossed, not elapsed periods.
-    if (parca == "day" || parca == "dd" || parca == "d")
-        r = x.date().daysTo(y.date());
-    else if (parca == "month" || parca == "mm" || parca == "m")
-        r = (y.date().year() - x.date().year()) * 12 + y.date().month() - x.date().month();
-    else if (parca == "year" || parca == "yy" || parca == "yyyy")
-        r = y.date().year() - x.date().year();
-    else if (parca == "hour" || parca == "hh")
-        r = x.secsTo(y) / 3600;
-    else if (parca == "minute" || parca == "mi" || parca == "n")
-        r = x.secsTo(y) / 60;
-    else if (parca == "second" || parca == "ss" || parca == "s")
-        r = x.secsTo(y);
-    else {
-        sqlite3_result_error(c, "DATEDIFF: unknown date part", -1);
-        return;
+    switch (parca) {
+    case Parca::Gun: r = x.date().daysTo(y.date()); break;
+    case Parca::Ay: r = (y.date().year() - x.date().year()) * 12 + y.date().month() - x.date().month(); break;
+    case Parca::Yil: r = y.date().year() - x.date().year(); break;
+    case Parca::Saat: r = x.secsTo(y) / 3600; break;
+    case Parca::Dakika: r = x.secsTo(y) / 60; break;
+    case Parca::Saniye: r = x.secsTo(y); break;
+    default: sqlite3_result_error(c, "DATEDIFF: unknown date part", -1); return;
     }
     sqlite3_result_int64(c, r);
 }
