@@ -1,6 +1,7 @@
 #include "PdfBelgesi.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include "bant/SayfaCizici.h"
 #include "Sigdirma.h"
@@ -32,30 +33,28 @@ void yuzdeYaz(IcerikTamponu& c, qint64 h) {
     c.ekle(p, static_cast<size_t>(t + sizeof t - p));
 }
 
+// Bytes that a literal string must escape: its delimiters, the escape itself
+// and the line ends, which a reader would otherwise normalise.
+constexpr std::array<bool, 256> kacisTablosu() {
+    std::array<bool, 256> t{};
+    for (const unsigned char b : {'(', ')', '\\', '\r', '\n'}) t[b] = true;
+    return t;
+}
+constexpr std::array<bool, 256> kKacis = kacisTablosu();
+
 // Glyph numbers as a literal string of two bytes each (Identity-H): half
-// the bytes of hexadecimal. Delimiters and line ends are escaped.
+// the bytes of hexadecimal.
 void dizgiYaz(IcerikTamponu& c, const QList<quint32>& glifler, qsizetype n) {
     char* const bas = c.yer(4 * static_cast<size_t>(n)); // room for every byte escaped
     char* p = bas;
     for (qsizetype i = 0; i < n; ++i) {
         const quint32 g = glifler.at(i);
-        for (const char b : {static_cast<char>(g >> 8), static_cast<char>(g)}) {
-            switch (b) {
-            case '(':
-            case ')':
-            case '\\':
+        for (const auto b : {static_cast<unsigned char>(g >> 8), static_cast<unsigned char>(g)}) {
+            if (kKacis[b]) {
                 *p++ = '\\';
-                *p++ = b;
-                break;
-            case '\r':
-                *p++ = '\\';
-                *p++ = 'r';
-                break;
-            case '\n':
-                *p++ = '\\';
-                *p++ = 'n';
-                break;
-            default: *p++ = b;
+                *p++ = b == '\r' ? 'r' : b == '\n' ? 'n' : static_cast<char>(b);
+            } else {
+                *p++ = static_cast<char>(b);
             }
         }
     }

@@ -1,15 +1,12 @@
 #include "bant/TarihKalibi.h"
 
+#include <algorithm>
+
 namespace {
 
 void ikiBasamak(QString& s, int n) {
     s += QChar(u'0' + n / 10);
     s += QChar(u'0' + n % 10);
-}
-
-void dortBasamak(QString& s, int n) {
-    ikiBasamak(s, n / 100);
-    ikiBasamak(s, n % 100);
 }
 
 } // namespace
@@ -31,8 +28,10 @@ TarihKalibi::TarihKalibi(const QString& bicim) : bicim_(bicim) {
         if (tur == Tur::Metin) {
             if (parcalar_.isEmpty() || parcalar_.last().tur != Tur::Metin) parcalar_.append({Tur::Metin, {}});
             parcalar_.last().metin += bicim.mid(i, n);
+            enUzun_ += n;
         } else {
             parcalar_.append({tur, {}});
+            enUzun_ += tur == Tur::Yil4 ? 4 : 2;
         }
         i += n;
     }
@@ -40,21 +39,31 @@ TarihKalibi::TarihKalibi(const QString& bicim) : bicim_(bicim) {
 
 QString TarihKalibi::yaz(QDate gun) const {
     if (!gun.isValid()) return {};
-    const int yil = gun.year();
+    int yil = 0, ay = 0, gunu = 0;
+    gun.getDate(&yil, &ay, &gunu); // the calendar worked out once, not once per part
     if (!elle_ || yil < 1 || yil > 9999) return gun.toString(bicim_);
-    QString s;
-    s.reserve(bicim_.size() + 4);
-    for (const Parca& p : parcalar_) {
-        switch (p.tur) {
-        case Tur::Metin: s += p.metin; break;
-        case Tur::Gun: s += QString::number(gun.day()); break;
-        case Tur::Gun2: ikiBasamak(s, gun.day()); break;
-        case Tur::Ay: s += QString::number(gun.month()); break;
-        case Tur::Ay2: ikiBasamak(s, gun.month()); break;
-        case Tur::Yil2: ikiBasamak(s, yil % 100); break;
-        case Tur::Yil4: dortBasamak(s, yil); break;
+    QString s(enUzun_, Qt::Uninitialized);
+    QChar* const bas = s.data();
+    QChar* p = bas;
+    auto rakamlar = [&p](int n, int basamak) {
+        for (int i = basamak - 1; i >= 0; --i, n /= 10) p[i] = QChar(u'0' + n % 10);
+        p += basamak;
+    };
+    for (const Parca& parca : parcalar_) {
+        switch (parca.tur) {
+        case Tur::Metin:
+            std::copy(parca.metin.cbegin(), parca.metin.cend(), p);
+            p += parca.metin.size();
+            break;
+        case Tur::Gun: rakamlar(gunu, gunu < 10 ? 1 : 2); break;
+        case Tur::Gun2: rakamlar(gunu, 2); break;
+        case Tur::Ay: rakamlar(ay, ay < 10 ? 1 : 2); break;
+        case Tur::Ay2: rakamlar(ay, 2); break;
+        case Tur::Yil2: rakamlar(yil % 100, 2); break;
+        case Tur::Yil4: rakamlar(yil, 4); break;
         }
     }
+    s.truncate(p - bas);
     return s;
 }
 

@@ -26,5 +26,6 @@ private:
     };
     QString bicim_;
     QList<Parca> parcalar_;
-    bool elle_ = true; // false: QDate::toString writes it
+    qsizetype enUzun_ = 0; // the longest text the parts can make
+    bool elle_ = true;     // false: QDate::toString writes it
 };
