@@ -304,6 +304,8 @@ private slots:
         satirEkle("sapkali harf tabanindan sonra", "Kar", "Kâr", -1);
         satirEkle("sapkali harf sonraki harften once", "Kâr", "Kas", -1);
         satirEkle("sapkali buyuk kucuk", "KÂR", "kâr", 0);
+        satirEkle("uzun ortak on ekten sonra", "Kızılırmak Çay", "Kızılırmak Dere", -1);
+        satirEkle("ayrim harfin ikinci baytinda", "abcdefgç", "abcdefgÖ", -1);
     }
     void turkceSiralama() {
         QFETCH(QString, a);

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -90,6 +91,12 @@ int Turkce_Karsilastir(QByteArrayView a, QByteArrayView b) {
     // Equal bytes weigh the same: start where they part, at a character's first byte.
     qsizetype ortak = 0;
     const qsizetype kisa = qMin(a.size(), b.size());
+    // Eight bytes at a time first: sorting compares codes that share most of their length.
+    for (quint64 x, y; ortak + 8 <= kisa; ortak += 8) {
+        std::memcpy(&x, a.data() + ortak, 8);
+        std::memcpy(&y, b.data() + ortak, 8);
+        if (x != y) break;
+    }
     while (ortak < kisa && a[ortak] == b[ortak]) ++ortak;
     if (ortak == a.size() && ortak == b.size()) return 0;
     auto devamBayti = [](QByteArrayView s, qsizetype k) { return k < s.size() && (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80; };
