@@ -1,10 +1,8 @@
 #include "filterform/FiltreFrm.h"
 #include "filterform/FiltreIzgarasi.h"
 #include "filterform/SecimListesi.h"
-#include "filterform/TopluFiltre.h"
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraGorunumu.h"
-#include "query/Sorgu.h"
 #include "startup/ProgramSonu.h"
 #include "startup/BolgeselAyar.h"
 #include "startup/Veritabani.h"
@@ -481,37 +479,6 @@ private slots:
         QCOMPARE(calisma, 1);
         QTest::keyClick(grid, Qt::Key_F2); // a later press runs again
         QCOMPARE(calisma, 2);
-    }
-
-    // A choice made in the list composes the statement the batch mode
-    // composes from the same --choose.
-    void listeSecimiTopluIleAyni() {
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        grid->setFocus();
-        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No")), m.sutunNo(Sutun::Baslangic)));
-        QTest::keyClick(grid, Qt::Key_Return);
-        QVERIFY(liste->isVisible());
-        QTest::keyClick(liste, Qt::Key_Space); // all off
-        QTest::keyClick(liste, Qt::Key_Down);
-        QTest::keyClick(liste, Qt::Key_Space); // 1  /  Merkez Depo
-        QTest::keyClick(liste, Qt::Key_Down);
-        QTest::keyClick(liste, Qt::Key_Down);
-        QTest::keyClick(liste, Qt::Key_Down);
-        QTest::keyClick(liste, Qt::Key_Space); // 4  /  İzmir Depo
-        QTest::keyClick(liste, Qt::Key_Return);
-        const SorguOrtami ortam = Sorgu_Ortami(*oturum_, f->form().sablon());
-        const QString pencere = Sorgu_Olustur(m, ortam, {}).RaporSQL;
-        QVERIFY2(pencere.contains(QStringLiteral("FATURAKART.Ambar_No")), qPrintable(pencere));
-
-        FiltreFormu toplu(Liste_Ortami(*oturum_));
-        QCOMPARE(toplu.yukle(Master_Yolu()), QString());
-        toplu.etkinlestir();
-        Toplu_Duzenlemeleri_Uygula(toplu, {{KomutSatiri::Duzenleme::Tur::Secim, QStringLiteral("Ambar No"), QStringLiteral("1;4")}});
-        QCOMPARE(Sorgu_Olustur(toplu.FiltreGrd, ortam, {}).RaporSQL, pencere);
     }
 
     void bozukSablonPencereyiAcmaz() {
