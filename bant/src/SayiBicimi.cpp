@@ -1,5 +1,7 @@
 #include "bant/SayiBicimi.h"
 
+#include <QVarLengthArray>
+
 #include <cmath>
 #include <limits>
 
@@ -82,18 +84,20 @@ QString bicimle(Para deger, const QString& bicim, const QString& ondalik, const 
     for (int i = 0; i < kesirSayisi; ++i) sifir = sifir && kesirRakamlari[i] == u'0';
     if (tamSayisi == 0 && d.enAzTam > 0) tamRakamlari[tamSayisi++] = u'0';
     while (tamSayisi < d.enAzTam && tamSayisi < 48) tamRakamlari[tamSayisi++] = u'0';
-    QString s;
-    s.reserve(tamSayisi + tamSayisi / 3 * binlik.size() + ondalik.size() + kesirSayisi + 1);
-    if (negatif && !sifir) s += u'-';
+    // Written into a buffer on the stack and made a string once: appending
+    // character by character to a QString cost more than all the digits.
+    QVarLengthArray<char16_t, 96> s;
+    auto ekle = [&s](const QString& t) { s.append(reinterpret_cast<const char16_t*>(t.utf16()), t.size()); };
+    if (negatif && !sifir) s.append(u'-');
     for (int i = tamSayisi - 1; i >= 0; --i) {
-        s += QChar(tamRakamlari[i]);
-        if (d.grupla && i > 0 && i % 3 == 0) s += binlik;
+        s.append(tamRakamlari[i]);
+        if (d.grupla && i > 0 && i % 3 == 0) ekle(binlik);
     }
     if (d.nokta) {
-        s += ondalik;
-        s.append(reinterpret_cast<const QChar*>(kesirRakamlari), kesirSayisi);
+        ekle(ondalik);
+        s.append(kesirRakamlari, kesirSayisi);
     }
-    return s;
+    return QString(reinterpret_cast<const QChar*>(s.constData()), s.size());
 }
 
 QString bicimle(double deger, const QString& bicim, const QString& ondalik, const QString& binlik) {
