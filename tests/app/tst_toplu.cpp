@@ -89,26 +89,6 @@ private slots:
     }
     void init() { ayarlar_ = std::make_unique<QTemporaryDir>(); }
 
-    void evetIleBaslangicTamamlanir() {
-        qputenv("XDG_CONFIG_HOME", ayarlar_->path().toUtf8());
-        bolgeselAyarla(QStringLiteral("."), QStringLiteral(","), QStringLiteral("/"), QStringLiteral("M/d/yyyy"));
-        const Sonuc s = calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--yes")});
-        QCOMPARE(s.durum, 0);
-        QVERIFY(s.hata.contains(QStringLiteral("Fatura Listesi: Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor.")));
-        // The settings were corrected, so the next run asks nothing.
-        const Sonuc ikinci = calistir({QStringLiteral("--batch"), demo(1)});
-        QCOMPARE(ikinci.durum, 0);
-        QVERIFY2(!ikinci.hata.contains(QStringLiteral("Fatura Listesi:")), qPrintable(ikinci.hata));
-    }
-
-    void farkliAyarSoruHayir() {
-        qputenv("XDG_CONFIG_HOME", ayarlar_->path().toUtf8());
-        bolgeselAyarla(QStringLiteral("."), QStringLiteral(","), QStringLiteral("/"), QStringLiteral("M/d/yyyy"));
-        const Sonuc s = calistir({QStringLiteral("--batch"), demo(1)});
-        QCOMPARE(s.durum, 1);
-        QVERIFY(s.hata.contains(QStringLiteral("Onaylıyormusunuz ?")));
-    }
-
     // --pdf: the file takes the target's place only when the report is
     // complete; a run that fails leaves what stood there and no stray file.
     void pdfDosyasi_data() {

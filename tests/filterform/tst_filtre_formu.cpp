@@ -101,29 +101,6 @@ private slots:
         QVERIFY(!form.FiltreGrd.arkaPlan(6, bitis).isValid()); // empty rows stay white
     }
 
-    void imlecKurallari() {
-        demoFormu();
-        const int tk = satir(QStringLiteral("Şehir"));
-        const int tr = satir(QStringLiteral("İşlem Tarihi"));
-        const int cs = satir(QStringLiteral("Ambar No"));
-        const int bos = g().satirSayisi() - 1;
-        g().satirSayisiAyarla(g().satirSayisi() + 1); // an empty row at the end
-        QVERIFY(!form_->hareketOncesi(tk, sutun(Sutun::FiltreLbl)));
-        QVERIFY(form_->hareketOncesi(tk, sutun(Sutun::Bitis)));
-        QCOMPARE(g().acilirListe(), g().hucre(tk, Sutun::Secenek));
-        QVERIFY(g().acilirListe().startsWith(QStringLiteral("Hepsi|")));
-        // A TK row's end cell cannot keep the cursor; a TR row's can.
-        QCOMPARE(form_->hareketSonrasi(tk, sutun(Sutun::Bitis)), std::make_pair(tk, sutun(Sutun::Baslangic)));
-        QCOMPARE(form_->hareketSonrasi(tr, sutun(Sutun::Bitis)), std::make_pair(tr, sutun(Sutun::Bitis)));
-        QVERIFY(g().duzenlenebilir());
-        QVERIFY(form_->hareketOncesi(cs, sutun(Sutun::Baslangic)));
-        form_->hareketSonrasi(cs, sutun(Sutun::Baslangic));
-        QVERIFY(!g().duzenlenebilir());
-        QVERIFY(form_->hareketOncesi(bos + 1, sutun(Sutun::Baslangic)));
-        QVERIFY(!g().duzenlenebilir());
-        QCOMPARE(g().acilirListe(), QString());
-    }
-
     void kayitKurallari() {
         demoFormu();
         const int gr = satir(QStringLiteral("Net Tutar"));
@@ -138,14 +115,6 @@ private slots:
         QCOMPARE(g().hucre(toplam, Sutun::Baslangic), QStringLiteral("Evet"));
         form_->duzenle(grupla, Sutun::Baslangic, QStringLiteral("Gruplama Yok"));
         QCOMPARE(g().hucre(toplam, Sutun::Baslangic), QStringLiteral("Hayır"));
-    }
-
-    void islemTarihiBugun() {
-        demoFormu();
-        form_->Islem_Tarihi_Bugun();
-        const int s = satir(QStringLiteral("İşlem Tarihi"));
-        QCOMPARE(g().hucre(s, Sutun::Baslangic), Kisa_Tarih(QDate::currentDate()));
-        QCOMPARE(g().hucre(s, Sutun::Bitis), Kisa_Tarih(QDate::currentDate()));
     }
 
     // Delete resets the current cell: a row with a drop-down takes the list's

@@ -74,13 +74,6 @@ void KayitliMesajlar::kipliPencere() {
     dongu.exec();
 }
 
-void ekranKaydet(QWidget* pencere, const QString& ad) {
-    const QString klasor = qEnvironmentVariable("FATURA_EKRAN_KLASORU");
-    if (klasor.isEmpty()) return;
-    if (!pencere->grab().save(QDir(klasor).filePath(ad + QStringLiteral(".png"))))
-        qWarning("could not save the picture %s", qPrintable(ad));
-}
-
 QJsonObject veriOkuyucusu(const char* betik, const QStringList& argumanlar, QString& hata) {
     QProcess p;
     p.start(QStringLiteral("/usr/bin/python3"),

@@ -114,7 +114,3 @@ class QJsonObject;
 // JSON, or in `hata` what went wrong.
 QJsonObject veriOkuyucusu(const char* betik, const QStringList& argumanlar, QString& hata);
 
-class QWidget;
-// Saves a picture of the window as <name>.png in FATURA_EKRAN_KLASORU when
-// that is set (pictures for the documentation); otherwise does nothing.
-void ekranKaydet(QWidget* pencere, const QString& ad);

@@ -28,17 +28,6 @@ private slots:
         QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, anahtar, ad), deger);
     }
 
-    void eksikDegerBos() {
-        QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("DEF_KARMENA"), QStringLiteral("Yok")), QString());
-        QCOMPARE(Kayit_Oku(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("Yok\\Anahtar"), QStringLiteral("Yok")), QString());
-    }
-
-    void kokAyri() {
-        Kayit_Yaz(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\X"), QStringLiteral("A"), QStringLiteral("makine"));
-        QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("SOFTWARE\\X"), QStringLiteral("A")), QString());
-        QCOMPARE(Kayit_Oku(Kok::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\X"), QStringLiteral("A")), QStringLiteral("makine"));
-    }
-
     void nulKarakterdeKesilir() {
         AyarDeposu::yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("DEF_KARMENA"), QStringLiteral("DEF_KUL"),
                         QStringLiteral("ALİ") + QChar(u'\0') + QStringLiteral("çöp"));
@@ -61,9 +50,6 @@ private slots:
         QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sDecimal")), QStringLiteral(","));
     }
 
-    void dosyaKullanicininAyarKlasorunde() {
-        QVERIFY(AyarDeposu::dosyaYolu(Kok::HKEY_CURRENT_USER).startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-    }
 };
 
 QTEST_MAIN(TstAyarDeposu)

@@ -172,15 +172,6 @@ private slots:
         QCOMPARE(k.State(), int(KayitSeti::adStateClosed));
     }
 
-    void eksikAlan3265_data() { arkaUclar(); }
-    void eksikAlan3265() {
-        QFETCH(QString, arka);
-        auto b = ac(arka);
-        KayitSeti k;
-        k.Open(*b, QStringLiteral("SELECT * FROM T"));
-        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("KasaHareketListeTipi")); }), HataNo::AlanYok);
-    }
-
     void hataliSorgu_data() { arkaUclar(); }
     void hataliSorgu() {
         QFETCH(QString, arka);
@@ -203,24 +194,6 @@ private slots:
             k.Fields(QStringLiteral("A"));
             QFAIL("a closed set gave a field");
         } catch (const VeritabaniHatasi& h) { QCOMPARE(h.neden(), QString()); }
-    }
-
-    void imlecAkar_data() { arkaUclar(); }
-    void imlecAkar() {
-        QFETCH(QString, arka);
-        auto b = ac(arka);
-        auto imlec = b->sorgula(QStringLiteral("SELECT ID, Tutar FROM T ORDER BY ID DESC"));
-        QCOMPARE(imlec->alanAdlari(), (QStringList{QStringLiteral("ID"), QStringLiteral("Tutar")}));
-        QList<Deger> satir;
-        Para toplam;
-        int n = 0;
-        while (imlec->sonraki(satir)) {
-            toplam += satir.at(1).para();
-            ++n;
-        }
-        QCOMPARE(n, 3);
-        QCOMPARE(toplam, Para::hamdan(1180000 + 162000 - 1));
-        QVERIFY(!imlec->sonraki(satir));
     }
 
     // The T-SQL the program writes runs on the embedded store as on the server.
@@ -408,14 +381,6 @@ private slots:
         } catch (const VeritabaniHatasi& h) { QVERIFY2(h.aciklama().contains(QStringLiteral("\"Net_Tutar\"")), qPrintable(h.aciklama())); }
     }
 
-    void tarihIfadesiTarihDoner() {
-        auto b = ac(QStringLiteral("gomulu"));
-        KayitSeti k;
-        k.Open(*b, QStringLiteral("SELECT DATEADD(day, 1, Tarih) AS x, MAX(Tarih) AS y FROM T WHERE ID=1"));
-        QCOMPARE(k.Fields(QStringLiteral("x")).tur(), Deger::Tur::Tarih);
-        QCOMPARE(k.Fields(QStringLiteral("y")).tarih().date(), QDate(2025, 1, 31));
-    }
-
     // The store's connection only reads: whatever a template asks, nothing is
     // written, attached, created or switched on.
     void gomuluDepoYalnizOkur_data() {
@@ -460,36 +425,6 @@ private slots:
         const QString yok = dir_.filePath(QStringLiteral("YOK.sqlite"));
         QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(dir_.path(), QStringLiteral("YOK"))); }), HataNo::Genel);
         QVERIFY(!QFileInfo::exists(yok));
-    }
-
-    void gomuluGirisDenetimi() {
-        QTemporaryDir d;
-        olustur(d.filePath(QStringLiteral("F.sqlite")), "CREATE TABLE X (a INT);");
-        QFile g(d.filePath(QStringLiteral("Girisler.ini")));
-        QVERIFY(g.open(QIODevice::WriteOnly));
-        g.write("[SqlGirisleri]\nsa=\n[Genel]\nEntegreGuvenlik=false\n");
-        g.close();
-        QVERIFY(Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"))));
-        // A password holding ";" logs in whole.
-        QVERIFY(g.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        g.write("[SqlGirisleri]\nsa=\"a;b\"\n[Genel]\nEntegreGuvenlik=false\n");
-        g.close();
-        QVERIFY(Baglanti::ac(QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=a;b;Initial Catalog=F;"
-                                            "Data Source=") +
-                             d.path()));
-        QCOMPARE(hataNumarasi([&] {
-                     Baglanti::ac(QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=a;Initial "
-                                                 "Catalog=F;Data Source=") +
-                                  d.path());
-                 }),
-                 HataNo::GirisReddedildi);
-        QVERIFY(g.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        g.write("[SqlGirisleri]\nsa=\n[Genel]\nEntegreGuvenlik=false\n");
-        g.close();
-        QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"), QStringLiteral("misafir"))); }),
-                 HataNo::GirisReddedildi);
-        QCOMPARE(hataNumarasi([&] { Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("F"), QStringLiteral("sa"), true)); }),
-                 HataNo::GirisReddedildi);
     }
 
     void odbcCumlesi_data() {
@@ -549,42 +484,6 @@ private slots:
         qunsetenv("FATURA_ODBC_SURUCU");
         QVERIFY2(cumle.endsWith(son), qPrintable(cumle));
         QCOMPARE(cumle.count(QLatin1String("Encrypt")), 1);
-    }
-
-    // A SQL Server session reads dates month first whatever the login's
-    // language; other servers are told nothing.
-    void oturumKomutlari_data() {
-        sutunlar<QString, QStringList>("dbms", "komutlar");
-        satirEkle("sql server", "Microsoft SQL Server", QStringList{"SET DATEFORMAT mdy"});
-        satirEkle("sqlite odbc", "SQLite", QStringList{});
-        satirEkle("bilinmiyor", "", QStringList{});
-    }
-    void oturumKomutlari() {
-        QFETCH(QString, dbms);
-        QFETCH(QStringList, komutlar);
-        QCOMPARE(OdbcBaglanti::oturumKomutlari(dbms), komutlar);
-    }
-
-    void odbcDegerKacisi() {
-        BaglantiCumlesi b;
-        b.veriKaynagi = QStringLiteral("h");
-        b.katalog = QStringLiteral("D");
-        b.kullanici = QStringLiteral("u");
-        b.sifre = QStringLiteral("a;b}c");
-        QVERIFY(odbcCumlesiOlustur(b, 5).contains(QStringLiteral("PWD={a;b}}c};")));
-    }
-
-    void odbcHataNumarasi_data() {
-        sutunlar<QString, qint64>("durum", "numara");
-        satirEkle("giris reddedildi", "28000", HataNo::GirisReddedildi);
-        satirEkle("baglanti kurulamadi", "08001", HataNo::Genel);
-        satirEkle("sozdizimi", "42000", HataNo::Genel);
-        satirEkle("bos", "", HataNo::Genel);
-    }
-    void odbcHataNumarasi() {
-        QFETCH(QString, durum);
-        QFETCH(qint64, numara);
-        QCOMPARE(Odbc_Hata_Numarasi(durum, HataNo::Genel), numara);
     }
 
     // A closed port is an error at once, and not a refused login (which would

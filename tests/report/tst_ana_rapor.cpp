@@ -144,13 +144,15 @@ private slots:
 
     void altinSayfalar_data() {
         sutunlar<QString, QString, bool, bool, bool, bool, QString>("ad", "grup", "ayriSayfa", "toplam", "aciklama", "detay", "kosul");
-        satirEkle("duz", "duz", "", false, true, false, false, "");
-        satirEkle("genel toplamsiz", "toplamsiz", "", false, false, false, false, "");
-        satirEkle("grup ayri sayfaya", "grup_ayri", "Grup", true, true, false, false, "");
-        satirEkle("grup ayni sayfaya, toplamsiz", "grup_ayni", "Grup", false, false, false, false, "");
-        satirEkle("aciklama satirli", "aciklama", "", false, true, true, false, " WHERE Fatura_ID<=10");
-        satirEkle("fatura satirli", "detay", "", false, true, false, true, " WHERE Fatura_ID<=3");
-        satirEkle("bos sonuc", "bos", "Grup", false, true, false, false, " WHERE 1=0");
+        QTest::addColumn<bool>("cizgi"); // a line under each invoice
+        satirEkle("duz", "duz", "", false, true, false, false, "", false);
+        satirEkle("genel toplamsiz", "toplamsiz", "", false, false, false, false, "", false);
+        satirEkle("grup ayri sayfaya", "grup_ayri", "Grup", true, true, false, false, "", false);
+        satirEkle("grup ayni sayfaya, toplamsiz", "grup_ayni", "Grup", false, false, false, false, "", false);
+        satirEkle("aciklama satirli", "aciklama", "", false, true, true, false, " WHERE Fatura_ID<=10", false);
+        satirEkle("fatura satirli", "detay", "", false, true, false, true, " WHERE Fatura_ID<=3", false);
+        satirEkle("bos sonuc", "bos", "Grup", false, true, false, false, " WHERE 1=0", false);
+        satirEkle("satir cizgili", "cizgi", "", false, false, false, false, " WHERE Fatura_ID<=4", true);
     }
     void altinSayfalar() {
         QFETCH(QString, ad);
@@ -160,13 +162,14 @@ private slots:
         QFETCH(bool, aciklama);
         QFETCH(bool, detay);
         QFETCH(QString, kosul);
+        QFETCH(bool, cizgi);
         RaporGirdisi& d = g_;
         d.GrupAlani = grup;
         d.GrupAdi = QStringLiteral("Grup Kodu");
         d.AyriSayfaya = ayriSayfa;
         d.GenelRaporToplami = toplam;
         d.FaturaAciklamasiGoster = aciklama;
-        d.SatirCizgisiEkle = false;
+        d.SatirCizgisiEkle = cizgi;
         d.DetayGoster = detay;
         d.SeciliIsyerleri = ad == QLatin1String("duz") ? QStringLiteral("Merkez - İzmir Şubesi") : QString();
         d.RaporSQL = kSecim + kosul + QStringLiteral(" ORDER BY Grup, Fatura_ID");
@@ -186,40 +189,6 @@ private slots:
         QCOMPARE(olan.size(), beklenen.size());
     }
 
-    // The row line: under each invoice at its own height, printed when the
-    // option asks for it, and always under a description.
-    void satirCizgisi_data() {
-        sutunlar<bool, bool>("aciklama", "secenek");
-        QTest::addColumn<int>("yukseklik"); // line's height inside the row, -1: no line
-        satirEkle("secenek kapali", false, false, -1);
-        satirEkle("secenek acik", false, true, 230);
-        satirEkle("aciklama, secenek kapali", true, false, 515);
-        satirEkle("aciklama, secenek acik", true, true, 515);
-    }
-    void satirCizgisi() {
-        QFETCH(bool, aciklama);
-        QFETCH(bool, secenek);
-        QFETCH(int, yukseklik);
-        RaporGirdisi& d = g_;
-        d.FaturaAciklamasiGoster = aciklama;
-        d.SatirCizgisiEkle = secenek;
-        d.RaporSQL = kSecim + QStringLiteral(" WHERE Fatura_ID<=4");
-        const Sayfa p = uret().first();
-        QList<int> satirlar, cizgiler;
-        for (const SayfaOgesi& o : p.ogeler) {
-            if (o.ad == QLatin1String("txtFis_No")) satirlar << o.alan.top();
-            if (o.ad == QLatin1String("Satir_Cizgi")) cizgiler << o.alan.top();
-        }
-        QCOMPARE(satirlar.size(), 4);
-        if (yukseklik < 0) {
-            QVERIFY(cizgiler.isEmpty());
-            return;
-        }
-        QCOMPARE(cizgiler.size(), satirlar.size());
-        // The invoice number stands at the row's top.
-        for (int i = 0; i < satirlar.size(); ++i) QCOMPARE(cizgiler.at(i) - satirlar.at(i), yukseklik);
-    }
-
     // The header's date follows the regional long date pattern.
     void baslikTarihi() {
         const QString anahtar = QStringLiteral("Control Panel\\International");
@@ -229,38 +198,6 @@ private slots:
         const QDate bugun = QDate::currentDate();
         QCOMPARE(tarih, QLocale(QLocale::Turkish).dayName(bugun.dayOfWeek()) + u' ' + QString::number(bugun.day()) + u' ' +
                             QLocale(QLocale::Turkish).monthName(bugun.month()) + u' ' + QString::number(bugun.year()));
-    }
-
-    void genelToplamSqlToplaminaEsit() {
-        const QList<Sayfa> sayfalar = uret();
-        std::shared_ptr<KayitSeti> k;
-        Kayit_Ac(*g_.baglanti, k, QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(Fatura_ID) AS n FROM FATURAKART"));
-        const Sayfa& son = sayfalar.last();
-        QCOMPARE(metinler(son, QStringLiteral("Field2")),
-                 QStringList{SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","),
-                                                 QStringLiteral("."))});
-        QCOMPARE(metinler(son, QStringLiteral("report_kayitsayisi")), QStringList{k->Fields(QStringLiteral("n")).metin()});
-    }
-
-    void grupToplamlariSqlIleAyni() {
-        g_.GrupAlani = QStringLiteral("Grup");
-        const QList<Sayfa> sayfalar = uret();
-        QStringList toplamlar, sayilar;
-        for (const Sayfa& p : sayfalar) {
-            toplamlar << metinler(p, QStringLiteral("Field1"));
-            sayilar << metinler(p, QStringLiteral("grup_katsayisi"));
-        }
-        QStringList beklenen, beklenenSayi;
-        for (const char* g : {"A", "B", "C"}) {
-            std::shared_ptr<KayitSeti> k;
-            Kayit_Ac(*g_.baglanti, k,
-                     QStringLiteral("SELECT SUM(Net_Tutar) AS t, COUNT(*) AS n FROM FATURAKART WHERE Grup='%1'").arg(QLatin1String(g)));
-            beklenen << SayiBicimi::bicimle(k->Fields(QStringLiteral("t")).para(), QStringLiteral("#,##0.00"), QStringLiteral(","),
-                                            QStringLiteral("."));
-            beklenenSayi << k->Fields(QStringLiteral("n")).metin();
-        }
-        QCOMPARE(toplamlar, beklenen);
-        QCOMPARE(sayilar, beklenenSayi);
     }
 
     void tekDuyarlikliAraToplam() {
@@ -328,29 +265,6 @@ private slots:
         }
     }
 
-    void virgulTemizle_data() {
-        sutunlar<QString, QString>("metin", "sonuc");
-        satirEkle("12,", "12,", "12");
-        satirEkle("12,5", "12,5", "12,5");
-        satirEkle("1.234,", "1.234,", "1.234");
-        satirEkle("0,", "0,", "0");
-        satirEkle("virgulsuz", "7", "7");
-    }
-    void virgulTemizle() {
-        QFETCH(QString, metin);
-        QFETCH(QString, sonuc);
-        Kontrol k;
-        Virgul_Temizle(metin, k);
-        QCOMPARE(k.metin, sonuc);
-        QVERIFY(k.metinVar);
-    }
-
-    void bosMetinDokunmaz() {
-        Kontrol k;
-        k.metinAyarla(QStringLiteral("eski"));
-        Virgul_Temizle(QString(), k);
-        QCOMPARE(k.metin, QStringLiteral("eski"));
-    }
 };
 
 QTEST_MAIN(TstAnaRapor)

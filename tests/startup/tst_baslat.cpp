@@ -60,12 +60,6 @@ private slots:
         QCOMPARE(oturum_->kisitlar.IsyeriListesi, QString()); // the administrator sees every workplace
     }
 
-    void kisitliKullaniciListeleri() {
-        QCOMPARE(calistir(satir(2)), -1);
-        QCOMPARE(oturum_->kisitlar.IsyeriListesi, QStringLiteral("IN('01','03')"));
-        QCOMPARE(oturum_->kisitlar.AmbarListesi, QStringLiteral("IN('1','4')"));
-    }
-
     void yetkisizKullanici() {
         QCOMPARE(calistir(satir(3)), 1);
         QCOMPARE(filtreAcildi_, 0);
@@ -137,14 +131,6 @@ private slots:
         g.close();
         QCOMPARE(calistir(satir(1, QStringLiteral("yanlis"))), 1);
         QCOMPARE(kutular_->kutular.at(0).metin, BaslangicMesaji::baglanilamadi());
-    }
-
-    void sysfrmlngSatiriOlmayanFirma() {
-        QVERIFY(QFile::copy(sunucu_->dosya(QStringLiteral("DEMOFIRMA")), sunucu_->dosya(QStringLiteral("YENIFIRMA"))));
-        QCOMPARE(calistir(QStringLiteral("YENIFIRMA|%1|1|sa|æ").arg(sunucu_->klasor())), 1);
-        QCOMPARE(kutular_->kutular.size(), 1);
-        QVERIFY(kutular_->kutular.first().metin.startsWith(QStringLiteral("Karmena Tanımlam Veritabanıyla")));
-        QCOMPARE(filtreAcildi_, 0);
     }
 
     void eksikParametreBaglanmaz() {

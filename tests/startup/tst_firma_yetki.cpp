@@ -62,36 +62,6 @@ private slots:
         sunucu_.reset();
     }
 
-    // The columns as the suite stores them: each setting read from its own,
-    // the name without the blanks the server pads it with.
-    void demoFirmasi() {
-        baglan();
-        QVERIFY(!firmaOku());
-        QVERIFY(kutular_->kutular.isEmpty());
-        const FirmaBilgisi& d = firma_;
-        QCOMPARE(d.sysfrm_ID, 1);
-        QCOMPARE(d.sysfrm_nm, QStringLiteral("Anadolu Ticaret ve Sanayi A.Ş.")); // stored with trailing blanks
-        QVERIFY(d.AmbarYetkiyeBagli && d.IsyeriYetkiyeBagli);
-        QCOMPARE(d.AnaParaFormat, QStringLiteral("#,##0.00"));
-        QCOMPARE(d.BirimFiyatFormat, QStringLiteral("#,##0.000"));
-        QCOMPARE(d.DovizFormat, QStringLiteral("#,##0.00"));
-        QCOMPARE(d.DovizBirimFiyatFormat, QStringLiteral("#,##0.0000"));
-        QCOMPARE(d.KurFormat, QStringLiteral("#,##0.0000"));
-    }
-    void bicimKurali_data() {
-        sutunlar<int, QString>("basamak", "bicim");
-        satirEkle("0", 0, "#,##0");
-        satirEkle("1", 1, "#,##0.0");
-        satirEkle("3", 3, "#,##0.000");
-        satirEkle("6", 6, "#,##0.000000");
-        satirEkle("negatif", -2, "#,##0");
-    }
-    void bicimKurali() {
-        QFETCH(int, basamak);
-        QFETCH(QString, bicim);
-        QCOMPARE(Bicim_Olustur(basamak), bicim);
-    }
-
     void bosDegerlerinVarsayilanlari_data() {
         QTest::addColumn<QString>("deger");
         satirEkle("NULL", "NULL");

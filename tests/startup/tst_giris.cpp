@@ -279,16 +279,6 @@ private slots:
         QCOMPARE(sonraki->sunucu, hatirla ? sunucu_->klasor() : sistem_->ad);
     }
 
-    void pencereAcilisi() {
-        auto f = pencere();
-        QVERIFY(f);
-        QCOMPARE(bul(f.get(), "sysus")->echoMode(), QLineEdit::Password);
-        QVERIFY(!bul(f.get(), "DB_Name")->isVisible()); // sys.inf hides the server box
-        QVERIFY(!bul<QFrame>(f.get(), "FirmaPnl")->isVisible());
-        QTRY_VERIFY(bul(f.get(), "sysus")->hasFocus()); // the password box takes the focus
-        ekranKaydet(f.get(), QStringLiteral("giris-kullanici"));
-    }
-
     // Arrows move between the boxes by their lists, skipping a hidden server box.
     void gezinti_data() {
         sutunlar<QString, QString, int, QString>("dorduncu", "nereden", "tus", "nereye");
@@ -341,7 +331,6 @@ private slots:
         QCOMPARE(grid->columnWidth(1), IzgaraGorunumu::twipPiksel(1700));
         QCOMPARE(grid->model()->rowCount(), 2);
         QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("DEMO"));
-        ekranKaydet(f.get(), QStringLiteral("giris-firma"));
         QVERIFY(grid->hasFocus());
         QTest::keyClick(grid, Qt::Key_Return);
         QCOMPARE(baslatildi, 1);

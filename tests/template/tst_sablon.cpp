@@ -30,23 +30,6 @@ class TstSablon : public QObject {
     }
 
 private slots:
-    void satirTipleri_data() {
-        sutunlar<QString, int, bool>("metin", "tip", "aralik");
-        satirEkle("GR", "GR", int(SatirTipi::GR), true);
-        satirEkle("BTR", "BTR", int(SatirTipi::BTR), false);
-        // Exactly as written: another case, a blank or an unknown code is no type.
-        satirEkle("kucuk harf", "gr", int(SatirTipi::Bilinmeyen), false);
-        satirEkle("bosluklu", "TR ", int(SatirTipi::Bilinmeyen), false);
-        satirEkle("bos", "", int(SatirTipi::Bilinmeyen), false);
-        satirEkle("BT", "BT", int(SatirTipi::Bilinmeyen), false);
-    }
-    void satirTipleri() {
-        QFETCH(QString, metin);
-        QFETCH(int, tip);
-        QFETCH(bool, aralik);
-        QCOMPARE(int(Satir_Tipi(metin)), tip);
-        QCOMPARE(Aralik_Mi(Satir_Tipi(metin)), aralik);
-    }
 
     void okuma_data() {
         sutunlar<QByteArray, QString, QString, QString>("icerik", "mesaj", "temel", "grup");
@@ -82,11 +65,6 @@ private slots:
         QCOMPARE(grid_.satirSayisi(), satirSayisi);
     }
 
-    void dosyaYok() {
-        Filtre_Izgarasi_Kur(grid_);
-        QCOMPARE(Master_Oku(grid_, sql_, dir_.filePath(QStringLiteral("yok.mtr"))), SablonMesaji::temelSql());
-    }
-
     void filtreSatiri_data() {
         sutunlar<QString, bool, QStringList>("satir", "kabul", "hucreler");
         satirEkle("on alan, son ucu bos", "Cari;Hepsi;;;CARIKART.Cari_Kod;|A|B;TK;True;;;", true,
@@ -119,6 +97,7 @@ private slots:
     // endless read from a device or a pipe, no memory spent on a huge file.
     void dosyaOlmayanSablon_data() {
         QTest::addColumn<QString>("tur");
+        satirEkle("yok", "yok");
         satirEkle("klasor", "klasor");
         satirEkle("boru", "boru");
         satirEkle("aygit", "aygit");
