@@ -456,8 +456,6 @@ private slots:
         satirEkle("hem parametre hem kullanici", QStringList{"--batch", "DEMO", "--user", "karmena"});
         satirEkle("kullanicisiz firma", QStringList{"--batch", "--company", "DEMO"});
         satirEkle("bos kullanici", QStringList{"--batch", "--user", ""});
-        satirEkle("olmayan baslik", QStringList{"--batch", "DEMO", "--set", "Yok Böyle=1", "--sql"});
-        satirEkle("listede olmayan deger", QStringList{"--batch", "DEMO", "--set", "Grupla=Renk", "--sql"});
         satirEkle("esittirsiz", QStringList{"--batch", "DEMO", "--set", "Grupla"});
         satirEkle("bos sablon adi", QStringList{"--batch", "DEMO", "--template", ""});
         satirEkle("kullanicisiz sunucu", QStringList{"--batch", "DEMO", "--server", "SRV"});

@@ -234,28 +234,6 @@ private slots:
         QCOMPARE(kutular_->kutular.last().simge, Simge::Kritik);
     }
 
-    // The server box counts only when it shows; else sys.inf's server is used.
-    void sunucuKutusu_data() {
-        sutunlar<QString, bool>("dorduncu", "gorunur");
-        satirEkle("gizli", "0", false);
-        satirEkle("gorunur", "1", true);
-    }
-    void sunucuKutusu() {
-        QFETCH(QString, dorduncu);
-        QFETCH(bool, gorunur);
-        sysInfYaz(dorduncu);
-        sistem_->ad = QStringLiteral("  MUHASEBE-PC ");
-        auto g = yuklu();
-        QCOMPARE(g->sunucuGorunur, gorunur);
-        QCOMPARE(g->sunucu, QStringLiteral("MUHASEBE-PC"));
-        // The box holds the computer's name, which is no server here.
-        QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("1234")), gorunur ? Sonuc::BaglantiHatasi : Sonuc::Girildi);
-        if (!gorunur) return;
-        g->sunucu = QStringLiteral("  ") + sunucu_->klasor() + QStringLiteral(" ");
-        QCOMPARE(g->girisDene(), Sonuc::Girildi);
-        QCOMPARE(g->giris().ServerAdi, sunucu_->klasor());
-    }
-
     // The remembered user is written only when ticked and read at the next start.
     void hatirla_data() {
         QTest::addColumn<bool>("hatirla");
