@@ -214,6 +214,8 @@ private slots:
                   "yok");
         satirEkle("dateadd hafta", "SELECT DATEADD(WEEK, 2, Tarih) AS x FROM T WHERE ID=1", "2025-02-14");
         satirEkle("datediff ay sinirlarini sayar", "SELECT DATEDIFF(Mm, Tarih, '03/01/2025') AS x FROM T WHERE ID=1", "2");
+        satirEkle("olmayan gun metin kalir", "SELECT '2025-02-30 00:00:00' AS x", "2025-02-30 00:00:00");
+        satirEkle("gecersiz saat gece yarisi", "SELECT '2025-01-31 25:00:00' AS x", "2025-01-31");
         satirEkle("len sondaki boslugu saymaz", "SELECT LEN('ab  ') AS x", "2");
         satirEkle("year", "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3", "2026");
         // 118 is kept as a whole number; the server's money keeps four decimals.

@@ -26,6 +26,21 @@ bool saniyeliTarih(const char* s, int n) {
     return true;
 }
 
+// The date of a text that saniyeliTarih() accepted, read from its digits
+// without making a string; invalid for a day that does not exist. An hour
+// out of range reads as midnight, as tarihMetnindenOku() has it.
+QDateTime saniyeliTarihOku(const char* s) {
+    auto sayi = [s](int bas, int uzunluk) {
+        int v = 0;
+        for (int i = bas; i < bas + uzunluk; ++i) v = v * 10 + (s[i] - '0');
+        return v;
+    };
+    const QDate gun(sayi(0, 4), sayi(5, 2), sayi(8, 2));
+    if (!gun.isValid()) return {};
+    const QTime saat(sayi(11, 2), sayi(14, 2), sayi(17, 2));
+    return QDateTime(gun, saat.isValid() ? saat : QTime(0, 0), Qt::UTC);
+}
+
 QDateTime tarihArg(sqlite3_value* v) {
     if (sqlite3_value_type(v) == SQLITE_NULL) return {};
     const QString s = u8(sqlite3_value_text(v));
@@ -207,6 +222,14 @@ Bildirim bildirim(const char* decl) {
 Deger deger(sqlite3_stmt* s, int i, Bildirim b) {
     const int tur = sqlite3_column_type(s, i);
     if (tur == SQLITE_NULL) return {};
+    // A date column, or an expression whose value is the store's date text
+    // (DATEADD, MAX(Tarih) ...), as it would be on the server: read from the
+    // bytes, with no string made, when it is in the store's own form.
+    if (tur == SQLITE_TEXT && (b == Bildirim::Tarih || b == Bildirim::Yok)) {
+        const auto* bayt = reinterpret_cast<const char*>(sqlite3_column_text(s, i));
+        if (saniyeliTarih(bayt, sqlite3_column_bytes(s, i)))
+            if (const QDateTime t = saniyeliTarihOku(bayt); t.isValid()) return Deger::tarihten(t);
+    }
     const QString metin = tur == SQLITE_TEXT || tur == SQLITE_BLOB ? u8(sqlite3_column_text(s, i)) : QString();
     switch (b) {
     case Bildirim::Tarih: {
@@ -230,14 +253,6 @@ Deger deger(sqlite3_stmt* s, int i, Bildirim b) {
     }
     if (tur == SQLITE_INTEGER) return Deger::tamsayidan(sqlite3_column_int64(s, i));
     if (tur == SQLITE_FLOAT) return Deger::ondaliktan(sqlite3_column_double(s, i));
-    // An expression whose value is the store's date text (DATEADD, MAX(Tarih) ...)
-    // is a date, as it would be on the server.
-    if (b == Bildirim::Yok && tur == SQLITE_TEXT) {
-        if (saniyeliTarih(reinterpret_cast<const char*>(sqlite3_column_text(s, i)), sqlite3_column_bytes(s, i))) {
-            const QDateTime t = tarihMetnindenOku(metin);
-            if (t.isValid()) return Deger::tarihten(t);
-        }
-    }
     return Deger::metinden(metin);
 }
 
