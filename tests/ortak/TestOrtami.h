@@ -113,4 +113,3 @@ class QJsonObject;
 // One of tests/veri's independent readers (`betik`, a Python file there): its
 // JSON, or in `hata` what went wrong.
 QJsonObject veriOkuyucusu(const char* betik, const QStringList& argumanlar, QString& hata);
-

@@ -49,7 +49,6 @@ private slots:
         Kayit_Yaz(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sDecimal"), QStringLiteral(","));
         QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, k, QStringLiteral("sDecimal")), QStringLiteral(","));
     }
-
 };
 
 QTEST_MAIN(TstAyarDeposu)

@@ -264,7 +264,6 @@ private slots:
             QVERIFY(kalemler > 0);
         }
     }
-
 };
 
 QTEST_MAIN(TstAnaRapor)

@@ -151,7 +151,7 @@ private slots:
 
     void yetkiler_data() {
         QTest::addColumn<int>("kullanici");
-        QTest::addColumn<QString>("hazirlik"); // SQL on the company database first
+        QTest::addColumn<QString>("hazirlik"); // SQL on the company database first, on the definitions after "tanim:"
         sutunlar<bool, QString, QString>("yetki", "isyerleri", "ambarlar");
         satirEkle("yonetici kisitlanmaz", 1, "INSERT INTO KULLANICIISYERI VALUES (1,'02')", true, "", "");
         satirEkle("kisitli kullanici, bosluk kirpilir", 2, "", true, "IN('01','03')", "IN('1','4')");
@@ -159,6 +159,9 @@ private slots:
         satirEkle("satiri olmayan kisitsiz", 3, "INSERT INTO KULLANICIAMBAR VALUES (3,'2')", false, "", "IN('2')");
         satirEkle("tirnakli kod", 2, "DELETE FROM KULLANICIAMBAR; INSERT INTO KULLANICIAMBAR VALUES (2,'A''1')", true, "IN('01','03')",
                   "IN('A''1')");
+        satirEkle("isyeri kisitlamasi kapali", 2, "tanim:UPDATE sysfrmlng SET IsyeriYetkiyeBagli=0", true, "", "IN('1','4')");
+        satirEkle("null yetki yetkisiz", 2, "tanim:UPDATE Kullanici SET BR=NULL WHERE Kullanici_ID=2", false, "IN('01','03')",
+                  "IN('1','4')");
     }
     void yetkiler() {
         QFETCH(int, kullanici);
@@ -166,29 +169,16 @@ private slots:
         QFETCH(bool, yetki);
         QFETCH(QString, isyerleri);
         QFETCH(QString, ambarlar);
-        if (!hazirlik.isEmpty()) firma(hazirlik);
+        if (hazirlik.startsWith(QStringLiteral("tanim:")))
+            tanim(hazirlik.mid(6));
+        else if (!hazirlik.isEmpty())
+            firma(hazirlik);
         baglan(kullanici);
         QVERIFY(!firmaOku());
         const Yetkiler y = yetkileriOku();
         QCOMPARE(y.RaporYetkisi, yetki);
         QCOMPARE(y.kisitlar.IsyeriListesi, isyerleri);
         QCOMPARE(y.kisitlar.AmbarListesi, ambarlar);
-    }
-
-    void kisitlamaBayragiKapali() {
-        tanim(QStringLiteral("UPDATE sysfrmlng SET IsyeriYetkiyeBagli=0"));
-        baglan(2);
-        QVERIFY(!firmaOku());
-        const Yetkiler y = yetkileriOku();
-        QCOMPARE(y.kisitlar.IsyeriListesi, QString());
-        QCOMPARE(y.kisitlar.AmbarListesi, QStringLiteral("IN('1','4')"));
-    }
-
-    void nullYetkiYetkisiz() {
-        tanim(QStringLiteral("UPDATE Kullanici SET BR=NULL WHERE Kullanici_ID=2"));
-        baglan(2);
-        QVERIFY(!firmaOku());
-        QVERIFY(!yetkileriOku().RaporYetkisi);
     }
 
     void yetkiSatiriYokHataCagirana() {
