@@ -1,8 +1,6 @@
 #include "bant/GlifTablosu.h"
 #include "Sigdirma.h"
 
-#include <algorithm>
-
 namespace Bant {
 
 GlifTablosu::GlifTablosu(const QRawFont& yuz) : yuz_(yuz) {
@@ -26,27 +24,37 @@ const GlifTablosu::Glif& GlifTablosu::digeri(char16_t k) {
 }
 
 void GlifTablosu::diz(QStringView metin, Dizi& d) {
-    d.birebir = std::none_of(metin.cbegin(), metin.cend(), [](QChar k) { return k.isSurrogate(); });
-    d.genislik = 0;
-    if (d.birebir) {
-        // Written through raw pointers: appending element by element showed in the profile.
-        const qsizetype n = metin.size();
+    // One pass through raw pointers: appending element by element, and a
+    // separate pass looking for surrogates, showed in the profile.
+    const qsizetype n = metin.size();
+    if (d.glifler.size() < n) {
         d.glifler.resize(n);
         d.ilerlemeler.resize(n);
-        quint32* no = d.glifler.data();
-        qreal* ilerleme = d.ilerlemeler.data();
-        const QChar* k = metin.constData();
-        for (qsizetype i = 0; i < n; ++i) {
-            const Glif& g = (*this)[k[i]];
-            no[i] = g.no;
-            ilerleme[i] = g.ilerleme;
-            d.genislik += g.ilerleme;
-        }
+    }
+    quint32* no = d.glifler.data();
+    qreal* ilerleme = d.ilerlemeler.data();
+    const QChar* k = metin.constData();
+    qreal genislik = 0;
+    qsizetype i = 0;
+    for (; i < n; ++i) {
+        const char16_t c = k[i].unicode();
+        if (QChar::isSurrogate(c)) break;
+        const Glif& g = c < kDuz ? duz_[c] : digeri(c);
+        no[i] = g.no;
+        ilerleme[i] = g.ilerleme;
+        genislik += g.ilerleme;
+    }
+    d.birebir = i == n;
+    if (d.birebir) {
+        d.sayi = n;
+        d.genislik = genislik;
         return;
     }
     // Characters beyond the basic plane take two code units: the face maps them whole.
     d.glifler = yuz_.glyphIndexesForString(metin.toString());
     d.ilerlemeler = yatayIlerlemeler(yuz_.advancesForGlyphIndexes(d.glifler));
+    d.sayi = d.glifler.size();
+    d.genislik = 0;
     for (qreal a : d.ilerlemeler) d.genislik += a;
 }
 

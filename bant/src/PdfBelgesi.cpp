@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <initializer_list>
 #include "bant/SayfaCizici.h"
 #include "Sigdirma.h"
@@ -13,24 +14,49 @@ namespace Bant {
 
 namespace {
 
+// "00" to "99": two digits a step.
+constexpr std::array<char, 200> ikiHaneTablosu() {
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[2 * i] = static_cast<char>('0' + i / 10);
+        t[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}
+constexpr std::array<char, 200> kIkiHane = ikiHaneTablosu();
+
 // Hundredths as a PDF number: "-12.5", "876.72", "9350". Written in place:
 // every text on a page has two.
 void yuzdeYaz(IcerikTamponu& c, qint64 h) {
-    char t[24];
-    char* p = t + sizeof t;
-    auto kesir = static_cast<int>(h < 0 ? -(h % 100) : h % 100);
+    // Built backwards to end at the middle of `t`, then copied as a fixed 24
+    // bytes (the longest there can be): a copy of a known size is two moves,
+    // one of a computed size a call.
+    constexpr size_t kEnUzun = 24;
+    char t[2 * kEnUzun];
+    char* const son = t + kEnUzun;
+    char* p = son;
+    const auto kesir = static_cast<int>(h < 0 ? -(h % 100) : h % 100);
     quint64 tam = h < 0 ? static_cast<quint64>(-(h / 100)) : static_cast<quint64>(h / 100);
     if (kesir) {
-        if (kesir % 10) *--p = static_cast<char>('0' + kesir % 10);
-        *--p = static_cast<char>('0' + kesir / 10);
+        const char* iki = kIkiHane.data() + 2 * kesir;
+        if (iki[1] != '0') *--p = iki[1];
+        *--p = iki[0];
         *--p = '.';
     }
-    do {
-        *--p = static_cast<char>('0' + tam % 10);
-        tam /= 10;
-    } while (tam);
+    while (tam >= 100) {
+        p -= 2;
+        std::memcpy(p, kIkiHane.data() + 2 * (tam % 100), 2);
+        tam /= 100;
+    }
+    if (tam >= 10) {
+        p -= 2;
+        std::memcpy(p, kIkiHane.data() + 2 * tam, 2);
+    } else {
+        *--p = static_cast<char>('0' + tam);
+    }
     if (h < 0) *--p = '-';
-    c.ekle(p, static_cast<size_t>(t + sizeof t - p));
+    std::memcpy(c.yer(kEnUzun), p, kEnUzun);
+    c.ilerle(static_cast<size_t>(son - p));
 }
 
 // Bytes that a literal string must escape: its delimiters, the escape itself
@@ -42,20 +68,31 @@ constexpr std::array<bool, 256> kacisTablosu() {
 }
 constexpr std::array<bool, 256> kKacis = kacisTablosu();
 
+// One byte of a glyph number, escaped when a literal string must.
+char* baytYaz(char* p, unsigned char b) {
+    if (kKacis[b]) {
+        *p++ = '\\';
+        *p++ = b == '\r' ? 'r' : b == '\n' ? 'n' : static_cast<char>(b);
+    } else {
+        *p++ = static_cast<char>(b);
+    }
+    return p;
+}
+
 // Glyph numbers as a literal string of two bytes each (Identity-H): half
 // the bytes of hexadecimal.
 void dizgiYaz(IcerikTamponu& c, const QList<quint32>& glifler, qsizetype n) {
     char* const bas = c.yer(4 * static_cast<size_t>(n)); // room for every byte escaped
     char* p = bas;
+    const quint32* g = glifler.constData();
     for (qsizetype i = 0; i < n; ++i) {
-        const quint32 g = glifler.at(i);
-        for (const auto b : {static_cast<unsigned char>(g >> 8), static_cast<unsigned char>(g)}) {
-            if (kKacis[b]) {
-                *p++ = '\\';
-                *p++ = b == '\r' ? 'r' : b == '\n' ? 'n' : static_cast<char>(b);
-            } else {
-                *p++ = static_cast<char>(b);
-            }
+        const auto ust = static_cast<unsigned char>(g[i] >> 8), alt = static_cast<unsigned char>(g[i]);
+        if (kKacis[ust] || kKacis[alt]) {
+            p = baytYaz(baytYaz(p, ust), alt);
+        } else { // nearly every glyph: two bytes as they are
+            p[0] = static_cast<char>(ust);
+            p[1] = static_cast<char>(alt);
+            p += 2;
         }
     }
     c.ilerle(static_cast<size_t>(p - bas));
@@ -168,7 +205,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         if (dizi.birebir)
             for (qsizetype i = 0; i < metin.size(); ++i) y.kullan(dizi.glifler.at(i), metin.at(i).unicode());
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
-        const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, dizi.glifler.size(), dizi.genislik, olcek, [&] { return dizi.ilerlemeler; });
+        const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, dizi.sayi, dizi.genislik, olcek, [&] { return dizi.ilerlemeler; });
         if (etkin != &y) {
             c.ekle(o.kalin ? QByteArrayView("/F2 ") : QByteArrayView("/F1 "));
             c.ekle(QByteArray::number(yazi_.boyut));
@@ -252,8 +289,8 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
     const qreal olcek = 1000.0 / y.birim;
     QByteArray genislikler;
     QList<quint32> glifler;
-    for (qsizetype g = 0; g < y.kullanilan.size(); ++g)
-        if (y.kullanilan.at(g) != Yuz::kKullanilmadi) glifler << static_cast<quint32>(g);
+    for (size_t g = 0; g < y.kullanilan.size(); ++g)
+        if (y.kullanilan[g] != Yuz::kKullanilmadi) glifler << static_cast<quint32>(g);
     const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
     for (qsizetype i = 0; i < glifler.size(); ++i)
         genislikler += QByteArray::number(glifler.at(i)) + " [" + QByteArray::number(qRound(ilerleme.at(i).x() * olcek)) + "] ";
@@ -281,7 +318,7 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
         int say = 0;
         for (; it != glifler.cend() && say < 100; ++it, ++say)
             blok += '<' + QByteArray::number(*it, 16).rightJustified(4, '0') + "> <" +
-                    QByteArray::number(y.kullanilan.at(*it), 16).rightJustified(4, '0') + ">\n";
+                    QByteArray::number(y.kullanilan[*it], 16).rightJustified(4, '0') + ">\n";
         cmap += QByteArray::number(say) + " beginbfchar\n" + blok + "endbfchar\n";
     }
     cmap += "endcmap CMapName currentdict /CMap defineresource pop end end\n";

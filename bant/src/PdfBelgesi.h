@@ -10,6 +10,8 @@
 #include <QRawFont>
 #include <QString>
 
+#include <vector>
+
 namespace Bant {
 
 // A PDF file written page by page for the report's pages: A4, text in the
@@ -37,9 +39,9 @@ private:
         int nesne = 0; // Type0 font object
         // Each glyph's character, for the widths and the Unicode map.
         static constexpr char32_t kKullanilmadi = 0xFFFFFFFF;
-        QList<char32_t> kullanilan;
+        std::vector<char32_t> kullanilan; // a plain vector: marked for every character of every page
         void kullan(quint32 glif, char16_t k) {
-            if (glif >= static_cast<quint32>(kullanilan.size())) kullanilan.resize(glif + 1, kKullanilmadi);
+            if (glif >= kullanilan.size()) kullanilan.resize(glif + 1, kKullanilmadi);
             kullanilan[glif] = k;
         }
         GlifTablosu glifler;

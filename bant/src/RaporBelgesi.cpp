@@ -40,8 +40,16 @@ QString DegerBicimi::metin(const Deger& d, const QString& cikisBicimi) const {
     case Deger::Tur::Tarih: {
         const QDateTime t = d.tarih();
         // A date prints in the short form; a time of day is added when it has one.
-        if (kalip_.bicim() != kisaTarih) kalip_ = TarihKalibi(kisaTarih);
-        QString s = kalip_.yaz(t.date());
+        if (kalip_.bicim() != kisaTarih) {
+            kalip_ = TarihKalibi(kisaTarih);
+            gunler_.clear();
+        }
+        const QDate gun = t.date();
+        QString s = gunler_.value(gun.toJulianDay());
+        if (s.isNull()) {
+            s = kalip_.yaz(gun);
+            if (gunler_.size() < 20000) gunler_.insert(gun.toJulianDay(), s); // fifty years of days
+        }
         if (t.time() != QTime(0, 0)) {
             s += u' ';
             TarihKalibi::saatEkle(s, t.time());

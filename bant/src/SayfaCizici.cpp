@@ -28,7 +28,7 @@ void SayfaCizici::ekle(Toplu& t, Yuz& y, const SayfaOgesi& o) {
     const QStringView metin = Gorunebilen(o.metin, o.alan, o.hiza, ham.pixelSize());
     GlifTablosu::Dizi d;
     y.glifler.diz(metin, d);
-    const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, d.glifler.size(), d.genislik, 1.0, [&] { return d.ilerlemeler; });
+    const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, d.sayi, d.genislik, 1.0, [&] { return d.ilerlemeler; });
     const qreal taban = o.alan.top() + y.ust;
     qreal x = 0;
     for (qsizetype i = 0; i < yer.glifSayisi; ++i) {

@@ -28,7 +28,7 @@ Sigdirma Metni_Sigdir(const QRect& kutu, Qt::Alignment hiza, qsizetype glifSayis
         const QList<qreal> a = ilerlemeler();
         qreal w = 0;
         qsizetype n = 0;
-        while (n < a.size() && (w + a.at(n)) * olcek <= kutu.width()) w += a.at(n++);
+        while (n < glifSayisi && (w + a.at(n)) * olcek <= kutu.width()) w += a.at(n++);
         s.glifSayisi = n;
     } else if (hiza & Qt::AlignRight) {
         s.x = kutu.right() + 1 - gen;

@@ -1,3 +1,4 @@
+#include "bant/Belge.h"
 #include "bant/Cp1254.h"
 #include "bant/SayiBicimi.h"
 #include "bant/TarihKalibi.h"
@@ -172,6 +173,20 @@ private slots:
         const QDateTime gece(QDate(999, 12, 31), QTime(23, 59, 59), Qt::UTC);
         QCOMPARE(TarihKalibi::saniyeli(gece), gece.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         QCOMPARE(TarihKalibi::saniyeli(QDateTime()), QString());
+    }
+
+    // A value's date in the short form, its time of day added when it has one;
+    // the same day again prints the same, and a changed short form holds from
+    // the next value on.
+    void degerinTarihi() {
+        Bant::DegerBicimi b;
+        const QDate gun(2026, 3, 7);
+        const Deger gece = Deger::tarihten(QDateTime(gun, QTime(0, 0), Qt::UTC));
+        QCOMPARE(b.metin(gece, {}), QStringLiteral("07.03.2026"));
+        QCOMPARE(b.metin(Deger::tarihten(QDateTime(gun, QTime(9, 5, 3), Qt::UTC)), {}), QStringLiteral("07.03.2026 09:05:03"));
+        QCOMPARE(b.metin(gece, {}), QStringLiteral("07.03.2026"));
+        b.kisaTarih = QStringLiteral("yyyy-MM-dd");
+        QCOMPARE(b.metin(gece, {}), QStringLiteral("2026-03-07"));
     }
 
     void kodSayfasi_data() {

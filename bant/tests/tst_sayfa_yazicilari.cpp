@@ -253,8 +253,6 @@ private slots:
         }
     }
 
-    // Texts whose glyph numbers hold the bytes of "(", ")", "\" and the line
-    // ends go into the PDF's literal strings escaped and read back whole.
     // The workbook's shared strings read back by xlrd: each text once however
     // often it stands, long texts whole up to 32,767 characters (running on
     // over record boundaries, in one-byte and two-byte form alike), longer
@@ -340,6 +338,8 @@ private slots:
         QVERIFY(cizici.bitir());
     }
 
+    // Texts whose glyph numbers hold the bytes of "(", ")", "\" and the line
+    // ends go into the PDF's literal strings escaped and read back whole.
     void pdfKacisliDizgiler() {
         const QRawFont ham = QRawFont::fromFont(yuz());
         GlifTablosu t(ham);

@@ -91,6 +91,10 @@ struct DegerBicimi {
 
 private:
     mutable TarihKalibi kalip_; // kisaTarih read once, again when it changes
+    // Each day's text by its Julian day: a report prints the same few thousand
+    // days again and again, and a shared text is neither formatted nor
+    // allocated anew.
+    mutable QHash<qint64, QString> gunler_;
 };
 
 } // namespace Bant

@@ -27,11 +27,13 @@ public:
     }
     const QRawFont& yuz() const { return yuz_; }
 
-    // A text's glyphs, their advances and their sum; the lists are reused
-    // from call to call. `birebir`: one glyph per character, in order.
+    // A text's glyphs, their advances and their sum: the first `sayi`
+    // entries of the lists, which only grow, to be reused from call to call.
+    // `birebir`: one glyph per character, in order.
     struct Dizi {
         QList<quint32> glifler;
         QList<qreal> ilerlemeler;
+        qsizetype sayi = 0;
         qreal genislik = 0;
         bool birebir = true;
     };

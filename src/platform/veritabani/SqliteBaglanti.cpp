@@ -19,10 +19,9 @@ QString u8(const unsigned char* s) { return s ? QString::fromUtf8(reinterpret_ca
 // "YYYY-MM-DD HH:MM:SS" exactly: how the store keeps a date and how its date
 // functions return one.
 bool saniyeliTarih(const char* s, int n) {
-    static constexpr char kKalip[] = "0000-00-00 00:00:00";
-    if (n != 19) return false;
-    for (int i = 0; i < 19; ++i)
-        if (kKalip[i] == '0' ? (s[i] < '0' || s[i] > '9') : s[i] != kKalip[i]) return false;
+    if (n != 19 || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':') return false;
+    for (const int i : {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18})
+        if (static_cast<unsigned char>(s[i] - '0') > 9) return false;
     return true;
 }
 
