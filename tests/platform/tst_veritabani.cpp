@@ -299,6 +299,9 @@ private slots:
         satirEkle("ondalik rtrim", "SELECT DISTINCT RTRIM(Oran) as x FROM S ORDER BY RTRIM(Oran)", "18|8|8.5");
         satirEkle("tamsayi rtrim", "SELECT RTRIM(ID) as x FROM S WHERE ID=3", "3");
         satirEkle("convert varchar", "SELECT convert(varchar(10), Oran) as x FROM S WHERE ID=3", "8.5");
+        satirEkle("tekrarlayan ve ayni boyda metinler",
+                  "SELECT S.Sehir AS x FROM S JOIN S AS T ON T.ID IN (1,2) WHERE S.ID IN (3,4) ORDER BY S.ID DESC, T.ID",
+                  "ANKARA|ANKARA|Çorum|Çorum");
     }
     void gomuluDepoMetinleri() {
         QFETCH(QString, sql);

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QUrl>
 #include <cstring>
+#include <string>
 #include <sqlite3.h>
 
 namespace {
@@ -263,6 +264,7 @@ public:
             adlar_ << QString::fromUtf8(sqlite3_column_name(s, i));
             turler_.push_back(bildirim(sqlite3_column_decltype(s, i)));
         }
+        onceki_.resize(turler_.size());
     }
     ~SqliteImlec() override { sqlite3_finalize(s_); }
     // Owns its statement handle: never copied.
@@ -279,6 +281,10 @@ public:
         if (rc != SQLITE_ROW) throw VeritabaniHatasi(HataNo::SorguHatasi, QString::fromUtf8(sqlite3_errmsg(db_)));
         satir.resize(adlar_.size());
         for (int i = 0; i < adlar_.size(); ++i) {
+            if (turler_[i] == Bildirim::Metin && sqlite3_column_type(s_, i) == SQLITE_TEXT) {
+                satir[i] = Deger::metinden(metin(i));
+                continue;
+            }
             try {
                 satir[i] = deger(s_, i, turler_[i]);
             } catch (const Para::AralikDisi& h) {
@@ -289,10 +295,29 @@ public:
     }
 
 private:
+    // A text column's value, as the row before's when its bytes are the same:
+    // codes, names and kinds repeat from row to row, and a shared string is
+    // neither decoded nor allocated again.
+    const QString& metin(int i) {
+        const char* bayt = reinterpret_cast<const char*>(sqlite3_column_text(s_, i));
+        const auto n = static_cast<size_t>(sqlite3_column_bytes(s_, i));
+        Onceki& o = onceki_[static_cast<size_t>(i)];
+        if (o.metin.isNull() || o.bayt.size() != n || std::memcmp(o.bayt.data(), bayt, n) != 0) {
+            o.bayt.assign(bayt, n);
+            o.metin = u8(reinterpret_cast<const unsigned char*>(bayt));
+        }
+        return o.metin;
+    }
+
     sqlite3* db_;
     sqlite3_stmt* s_;
     QStringList adlar_;
     std::vector<Bildirim> turler_;
+    struct Onceki {
+        std::string bayt;
+        QString metin;
+    };
+    std::vector<Onceki> onceki_;
     bool bitti_ = false;
 };
 
