@@ -25,13 +25,17 @@ public:
     }
     // Room for at most `n` bytes at the end; `ilerle` then counts those written.
     char* yer(size_t n) {
-        if (n_ + n > b_.size()) b_.resize(std::max(2 * b_.size(), n_ + n));
+        if (n_ + n > b_.size()) [[unlikely]]
+            buyut(n);
         return b_.data() + n_;
     }
     void ilerle(size_t n) { n_ += n; }
     QByteArrayView veri() const { return {b_.data(), static_cast<qsizetype>(n_)}; }
 
 private:
+    // Out of line: the check above is on every token and must stay small.
+    [[gnu::noinline]] void buyut(size_t n) { b_.resize(std::max(2 * b_.size(), n_ + n)); }
+
     std::vector<char> b_ = std::vector<char>(32 * 1024);
     size_t n_ = 0;
 };

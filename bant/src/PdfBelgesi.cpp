@@ -202,8 +202,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         Yuz& y = o.kalin ? kalin_ : normal_;
         const QStringView metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
         y.glifler.diz(metin, dizi);
-        if (dizi.birebir)
-            for (qsizetype i = 0; i < metin.size(); ++i) y.kullan(dizi.glifler.at(i), metin.at(i).unicode());
+        if (dizi.birebir) y.kullan(dizi.glifler.constData(), metin.constData(), metin.size());
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
         const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, dizi.sayi, dizi.genislik, olcek, [&] { return dizi.ilerlemeler; });
         if (etkin != &y) {

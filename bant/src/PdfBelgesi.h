@@ -10,6 +10,7 @@
 #include <QRawFont>
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 namespace Bant {
@@ -40,9 +41,13 @@ private:
         // Each glyph's character, for the widths and the Unicode map.
         static constexpr char32_t kKullanilmadi = 0xFFFFFFFF;
         std::vector<char32_t> kullanilan; // a plain vector: marked for every character of every page
-        void kullan(quint32 glif, char16_t k) {
-            if (glif >= kullanilan.size()) kullanilan.resize(glif + 1, kKullanilmadi);
-            kullanilan[glif] = k;
+        // Each of `n` glyphs as its character's: the list grown once, then plain stores.
+        void kullan(const quint32* nolar, const QChar* karakterler, qsizetype n) {
+            quint32 enBuyuk = 0;
+            for (qsizetype i = 0; i < n; ++i) enBuyuk = std::max(enBuyuk, nolar[i]);
+            if (n > 0 && enBuyuk >= kullanilan.size()) kullanilan.resize(enBuyuk + 1, kKullanilmadi);
+            char32_t* k = kullanilan.data();
+            for (qsizetype i = 0; i < n; ++i) k[nolar[i]] = karakterler[i].unicode();
         }
         GlifTablosu glifler;
     };
