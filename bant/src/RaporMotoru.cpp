@@ -6,72 +6,46 @@
 
 namespace Bant {
 
-namespace {
-
-SayfaOgesi metinOgesi(const Kontrol& k, const QString& metin) {
-    SayfaOgesi o;
-    o.tur = SayfaOgesi::Tur::Metin;
-    o.ad = k.ad;
-    o.alan = QRect(k.sol, k.ust, k.genislik, k.yukseklik);
-    o.metin = metin;
-    o.hiza = k.hiza;
-    o.kalin = k.kalin;
-    return o;
-}
-
-} // namespace
-
 RaporMotoru::RaporMotoru(RaporBelgesi& belge, SayfaAlici& alici) : b_(belge), alici_(alici) {}
 
 QList<RaporMotoru::Blok> RaporMotoru::bolumBloklari(Bolum& b) {
     if (!b.gorunur) return {};
     const int blok = ++blokNo_;
-    auto etiketle = [&](SayfaOgesi o) {
-        o.bolum = b.tur;
-        o.blok = blok;
-        o.ic = icIce_;
-        return o;
-    };
     Blok ana;
     ana.ogeler.reserve(static_cast<qsizetype>(b.kontroller.size()) + 1); // an item per control, a box besides a label's text
+    // Built in place, whole: an item is moved once, into the page.
+    // A text takes its control's alignment and weight; a box or a line neither.
+    auto oge = [&](SayfaOgesi::Tur tur, const Kontrol& k, const QRect& alan, const QString& metin = {}) -> SayfaOgesi& {
+        const bool yazi = tur == SayfaOgesi::Tur::Metin;
+        return ana.ogeler.emplaceBack(SayfaOgesi{tur, k.ad, alan, metin, yazi ? k.hiza : SayfaOgesi{}.hiza, yazi && k.kalin, QColor(),
+                                                 b.tur, blok, icIce_, Deger(), QString()});
+    };
     int enAlt = b.yukseklik;
     const Kontrol* alt = nullptr;
     for (Kontrol& k : b.kontroller) {
         if (!k.gorunur) continue;
+        const QRect kutu(k.sol, k.ust, k.genislik, k.yukseklik);
         switch (k.tur) {
         case Kontrol::Tur::Etiket:
-            if (k.arkaPlan.isValid()) {
-                SayfaOgesi kutu;
-                kutu.tur = SayfaOgesi::Tur::Kutu;
-                kutu.ad = k.ad;
-                kutu.alan = QRect(k.sol, k.ust, k.genislik, k.yukseklik);
-                kutu.renk = k.arkaPlan;
-                ana.ogeler << etiketle(kutu);
-            }
-            if (!k.metin.isEmpty()) ana.ogeler << etiketle(metinOgesi(k, k.metin));
+            if (k.arkaPlan.isValid()) oge(SayfaOgesi::Tur::Kutu, k, kutu).renk = k.arkaPlan;
+            if (!k.metin.isEmpty()) oge(SayfaOgesi::Tur::Metin, k, kutu, k.metin);
             enAlt = qMax(enAlt, k.ust + k.yukseklik);
             break;
         case Kontrol::Tur::Alan:
         case Kontrol::Tur::Ozet: {
             const QString m = k.metinVar ? k.metin : b_.bicim.metin(k.deger, k.cikisBicimi);
             if (!m.isEmpty()) {
-                SayfaOgesi o = etiketle(metinOgesi(k, m));
+                SayfaOgesi& o = oge(SayfaOgesi::Tur::Metin, k, kutu, m);
                 o.bicim = k.cikisBicimi;
                 if (!k.metinVar) o.deger = k.deger;
-                ana.ogeler << std::move(o);
             }
             enAlt = qMax(enAlt, k.ust + k.yukseklik);
             break;
         }
-        case Kontrol::Tur::Cizgi: {
-            SayfaOgesi c;
-            c.tur = SayfaOgesi::Tur::Cizgi;
-            c.ad = k.ad;
-            c.alan = QRect(QPoint(k.x1, k.y1), QPoint(k.x2, k.y2));
-            ana.ogeler << etiketle(c);
+        case Kontrol::Tur::Cizgi:
+            oge(SayfaOgesi::Tur::Cizgi, k, QRect(QPoint(k.x1, k.y1), QPoint(k.x2, k.y2)));
             enAlt = qMax(enAlt, qMax(k.y1, k.y2));
             break;
-        }
         case Kontrol::Tur::AltRapor:
             if (k.altRapor) alt = &k;
             break;
