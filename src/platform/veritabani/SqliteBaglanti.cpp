@@ -119,7 +119,9 @@ bool gunEkle(sqlite3_context* c, sqlite3_value* tarih, qint64 n) {
     const QDate gun(sayi(0, 4), sayi(5, 2), sayi(8, 2));
     if (!gun.isValid()) return false;
     const QDate r = gun.addDays(n);
-    if (!r.isValid() || r.year() < 1753 || r.year() > 9999) {
+    int yil = 0, ay = 0, gunu = 0;
+    r.getDate(&yil, &ay, &gunu); // the calendar worked out once, not for each part
+    if (!r.isValid() || yil < 1753 || yil > 9999) {
         sqlite3_result_error(c, "Adding a value to a 'datetime' column caused an overflow.", -1);
         return true;
     }
@@ -128,9 +130,9 @@ bool gunEkle(sqlite3_context* c, sqlite3_value* tarih, qint64 n) {
     auto rakamla = [&sonuc](int v, int bas, int uzunluk) {
         for (int k = bas + uzunluk - 1; k >= bas; --k, v /= 10) sonuc[k] = static_cast<char>('0' + v % 10);
     };
-    rakamla(r.year(), 0, 4);
-    rakamla(r.month(), 5, 2);
-    rakamla(r.day(), 8, 2);
+    rakamla(yil, 0, 4);
+    rakamla(ay, 5, 2);
+    rakamla(gunu, 8, 2);
     sqlite3_result_text(c, sonuc, 19, SQLITE_TRANSIENT);
     return true;
 }
