@@ -10,7 +10,6 @@
 #include <QRawFont>
 #include <QString>
 
-#include <algorithm>
 #include <vector>
 
 namespace Bant {
@@ -41,13 +40,20 @@ private:
         // Each glyph's character, for the widths and the Unicode map.
         static constexpr char32_t kKullanilmadi = 0xFFFFFFFF;
         std::vector<char32_t> kullanilan; // a plain vector: marked for every character of every page
-        // Each of `n` glyphs as its character's: the list grown once, then plain stores.
+        // Each of `n` glyphs as its character's, in one pass: the list grows
+        // only while a report's first glyphs come.
         void kullan(const quint32* nolar, const QChar* karakterler, qsizetype n) {
-            quint32 enBuyuk = 0;
-            for (qsizetype i = 0; i < n; ++i) enBuyuk = std::max(enBuyuk, nolar[i]);
-            if (n > 0 && enBuyuk >= kullanilan.size()) kullanilan.resize(enBuyuk + 1, kKullanilmadi);
             char32_t* k = kullanilan.data();
-            for (qsizetype i = 0; i < n; ++i) k[nolar[i]] = karakterler[i].unicode();
+            size_t boy = kullanilan.size();
+            for (qsizetype i = 0; i < n; ++i) {
+                const quint32 g = nolar[i];
+                if (g >= boy) [[unlikely]] {
+                    kullanilan.resize(g + 1, kKullanilmadi);
+                    k = kullanilan.data();
+                    boy = kullanilan.size();
+                }
+                k[g] = karakterler[i].unicode();
+            }
         }
         GlifTablosu glifler;
     };
