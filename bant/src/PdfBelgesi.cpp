@@ -206,9 +206,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
         const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, dizi.sayi, dizi.genislik, olcek, [&] { return dizi.ilerlemeler; });
         if (etkin != &y) {
-            c.ekle(o.kalin ? QByteArrayView("/F2 ") : QByteArrayView("/F1 "));
-            c.ekle(QByteArray::number(yazi_.boyut));
-            c.ekle(" Tf\n");
+            c.ekle(o.kalin ? kalinSecimi_ : normalSecimi_);
             etkin = &y;
         }
         // Absolute places: moves (Td) would be shorter, but viewers add them up in

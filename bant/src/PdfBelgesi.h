@@ -71,6 +71,9 @@ private:
     QString baslik_;
     QString yaratan_;
     YaziTipi yazi_;
+    // "/F1 <size> Tf": written each time the weight changes, made once.
+    QByteArray normalSecimi_ = "/F1 " + QByteArray::number(yazi_.boyut) + " Tf\n";
+    QByteArray kalinSecimi_ = "/F2 " + QByteArray::number(yazi_.boyut) + " Tf\n";
     bool acik_ = false;
     bool yazmaHatasi_ = false;
     qint64 konum_ = 0;
