@@ -14,51 +14,6 @@ namespace Bant {
 
 namespace {
 
-// "00" to "99": two digits a step.
-constexpr std::array<char, 200> ikiHaneTablosu() {
-    std::array<char, 200> t{};
-    for (int i = 0; i < 100; ++i) {
-        t[2 * i] = static_cast<char>('0' + i / 10);
-        t[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return t;
-}
-constexpr std::array<char, 200> kIkiHane = ikiHaneTablosu();
-
-// Hundredths as a PDF number: "-12.5", "876.72", "9350". Written in place:
-// every text on a page has two.
-void yuzdeYaz(IcerikTamponu& c, qint64 h) {
-    // Built backwards to end at the middle of `t`, then copied as a fixed 24
-    // bytes (the longest there can be): a copy of a known size is two moves,
-    // one of a computed size a call.
-    constexpr size_t kEnUzun = 24;
-    char t[2 * kEnUzun];
-    char* const son = t + kEnUzun;
-    char* p = son;
-    const auto kesir = static_cast<int>(h < 0 ? -(h % 100) : h % 100);
-    quint64 tam = h < 0 ? static_cast<quint64>(-(h / 100)) : static_cast<quint64>(h / 100);
-    if (kesir) {
-        const char* iki = kIkiHane.data() + 2 * kesir;
-        if (iki[1] != '0') *--p = iki[1];
-        *--p = iki[0];
-        *--p = '.';
-    }
-    while (tam >= 100) {
-        p -= 2;
-        std::memcpy(p, kIkiHane.data() + 2 * (tam % 100), 2);
-        tam /= 100;
-    }
-    if (tam >= 10) {
-        p -= 2;
-        std::memcpy(p, kIkiHane.data() + 2 * tam, 2);
-    } else {
-        *--p = static_cast<char>('0' + tam);
-    }
-    if (h < 0) *--p = '-';
-    std::memcpy(c.yer(kEnUzun), p, kEnUzun);
-    c.ilerle(static_cast<size_t>(son - p));
-}
-
 // Bytes that a literal string must escape: its delimiters, the escape itself
 // and the line ends, which a reader would otherwise normalise.
 constexpr std::array<bool, 256> kacisTablosu() {
@@ -179,7 +134,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
     // Numbers are written in place, without a temporary each: a page has hundreds.
     const auto sayilar = [&c](std::initializer_list<qint64> yuzdeler, QByteArrayView komut) {
         for (qint64 h : yuzdeler) {
-            yuzdeYaz(c, h);
+            c.yuzde(h);
             c.ekle(' ');
         }
         c.ekle(komut);
@@ -212,9 +167,9 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         // Absolute places: moves (Td) would be shorter, but viewers add them up in
         // floating point and antialias some glyphs a shade differently.
         c.ekle("1 0 0 -1 ");
-        yuzdeYaz(c, qRound64(yer.x * 100));
+        c.yuzde(qRound64(yer.x * 100));
         c.ekle(' ');
-        yuzdeYaz(c, qRound64((o.alan.top() + y.ust * olcek) * 100));
+        c.yuzde(qRound64((o.alan.top() + y.ust * olcek) * 100));
         c.ekle(" Tm (");
         dizgiYaz(c, dizi.glifler, yer.glifSayisi);
         c.ekle(") Tj\n");

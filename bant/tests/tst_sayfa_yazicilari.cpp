@@ -11,6 +11,7 @@
 #include "bant/SayfaliCizici.h"
 #include "bant/PdfDosyasi.h"
 #include "bant/PngDosyalari.h"
+#include "IcerikTamponu.h"
 #include "Sikistirici.h"
 
 #include <QBuffer>
@@ -26,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <limits>
 
 using namespace Bant;
 
@@ -227,6 +229,29 @@ private slots:
         QCOMPARE(qUncompress(boy + a), veri);
         QCOMPARE(z.sikistir(veri), a);
         QCOMPARE(z.sikistir(QByteArray("önceki akış").repeated(1000)), baska);
+    }
+
+    // Coordinates in hundredths of a twip as PDF numbers: no trailing zero
+    // after the point, no point without a fraction, the sign kept.
+    void yuzdeler_data() {
+        sutunlar<qint64, QByteArray>("yuzde", "metin");
+        const std::pair<qint64, const char*> satirlar[] = {
+            {0, "0"},           {5, "0.05"},
+            {50, "0.5"},        {100, "1"},
+            {999, "9.99"},      {1010, "10.1"},
+            {10000, "100"},     {87672, "876.72"},
+            {935000, "9350"},   {123456789, "1234567.89"},
+            {-50, "-0.5"},      {-1, "-0.01"},
+            {-100000, "-1000"}, {std::numeric_limits<qint64>::min(), "-92233720368547758.08"}};
+        for (const auto& [h, m] : satirlar) satirEkle(m, h, QByteArray(m));
+    }
+    void yuzdeler() {
+        QFETCH(qint64, yuzde);
+        QFETCH(QByteArray, metin);
+        IcerikTamponu c;
+        c.ekle("x ");
+        c.yuzde(yuzde);
+        QCOMPARE(c.veri().toByteArray(), "x " + metin);
     }
 
     // Each character's glyph and advance from the table equal the face's own
