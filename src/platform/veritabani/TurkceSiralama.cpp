@@ -104,6 +104,13 @@ int Turkce_Karsilastir(QByteArrayView a, QByteArrayView b) {
     qsizetype i = ortak, j = ortak;
     int ikincil = 0;
     while (i < a.size() && j < b.size()) {
+        // Two ASCII characters, as codes mostly are: a weight each from the table.
+        if (const auto x0 = static_cast<unsigned char>(a[i]), y0 = static_cast<unsigned char>(b[j]); (x0 | y0) < 0x80) {
+            if (kAscii[x0] != kAscii[y0]) return kAscii[x0] < kAscii[y0] ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
         const Agirlik x = agirlik(oku(a, i));
         const Agirlik y = agirlik(oku(b, j));
         if (x.birincil != y.birincil) return x.birincil < y.birincil ? -1 : 1;
