@@ -12,7 +12,7 @@ GlifTablosu::GlifTablosu(const QRawFont& yuz) : yuz_(yuz) {
     for (qsizetype i = 0; i < glifler.size() && i < kDuz; ++i) duz_[static_cast<size_t>(i)] = {glifler.at(i), ilerlemeler.at(i).x()};
 }
 
-const GlifTablosu::Glif& GlifTablosu::digeri(char16_t k) {
+GlifTablosu::Glif& GlifTablosu::digeri(char16_t k) {
     auto it = diger_.find(k);
     if (it == diger_.end()) {
         Glif g;
@@ -39,7 +39,8 @@ void GlifTablosu::diz(QStringView metin, Dizi& d) {
     for (; i < n; ++i) {
         const char16_t c = k[i].unicode();
         if (QChar::isSurrogate(c)) break;
-        const Glif& g = c < kDuz ? duz_[c] : digeri(c);
+        Glif& g = c < kDuz ? duz_[c] : digeri(c);
+        g.kullanildi = true; // a store beside the load: cheaper than a pass of the writer's own
         no[i] = g.no;
         ilerleme[i] = g.ilerleme;
         genislik += g.ilerleme;

@@ -157,7 +157,6 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         Yuz& y = o.kalin ? kalin_ : normal_;
         const QStringView metin = Gorunebilen(o.metin, o.alan, o.hiza, yazi_.boyut);
         y.glifler.diz(metin, dizi);
-        if (dizi.birebir) y.kullan(dizi.glifler.constData(), metin.constData(), metin.size());
         const qreal olcek = static_cast<qreal>(yazi_.boyut) / y.birim;
         const Sigdirma yer = Metni_Sigdir(o.alan, o.hiza, dizi.sayi, dizi.genislik, olcek, [&] { return dizi.ilerlemeler; });
         if (etkin != &y) {
@@ -241,6 +240,11 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
     const qreal olcek = 1000.0 / y.birim;
     QByteArray genislikler;
     QList<quint32> glifler;
+    // Each glyph the pages use, with the character it stands for.
+    y.glifler.kullanilanlar([&y](quint32 g, char16_t k) {
+        if (g >= y.kullanilan.size()) y.kullanilan.resize(g + 1, Yuz::kKullanilmadi);
+        y.kullanilan[g] = k;
+    });
     for (size_t g = 0; g < y.kullanilan.size(); ++g)
         if (y.kullanilan[g] != Yuz::kKullanilmadi) glifler << static_cast<quint32>(g);
     const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);

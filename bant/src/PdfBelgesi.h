@@ -37,24 +37,10 @@ private:
         qreal ust = 0;    // ascent, font units
         QString ad;
         int nesne = 0; // Type0 font object
-        // Each glyph's character, for the widths and the Unicode map.
+        // Each glyph's character, for the widths and the Unicode map: read
+        // from the glyph table when the face is written.
         static constexpr char32_t kKullanilmadi = 0xFFFFFFFF;
-        std::vector<char32_t> kullanilan; // a plain vector: marked for every character of every page
-        // Each of `n` glyphs as its character's, in one pass: the list grows
-        // only while a report's first glyphs come.
-        void kullan(const quint32* nolar, const QChar* karakterler, qsizetype n) {
-            char32_t* k = kullanilan.data();
-            size_t boy = kullanilan.size();
-            for (qsizetype i = 0; i < n; ++i) {
-                const quint32 g = nolar[i];
-                if (g >= boy) [[unlikely]] {
-                    kullanilan.resize(g + 1, kKullanilmadi);
-                    k = kullanilan.data();
-                    boy = kullanilan.size();
-                }
-                k[g] = karakterler[i].unicode();
-            }
-        }
+        std::vector<char32_t> kullanilan;
         GlifTablosu glifler;
     };
 

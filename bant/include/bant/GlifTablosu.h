@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QRawFont>
 
+#include <algorithm>
 #include <array>
 
 namespace Bant {
@@ -18,6 +19,7 @@ public:
     struct Glif {
         quint32 no = 0;
         qreal ilerleme = 0;
+        bool kullanildi = false; // laid out by diz()
     };
     GlifTablosu() = default;
     explicit GlifTablosu(const QRawFont& yuz);
@@ -38,10 +40,21 @@ public:
         bool birebir = true;
     };
     void diz(QStringView metin, Dizi& d);
+    // Each character diz() has laid out one to one, with its glyph, in
+    // character order: what a PDF embeds and maps back to text.
+    template <typename F> void kullanilanlar(F&& f) const {
+        for (char16_t k = 0; k < kDuz; ++k)
+            if (duz_[k].kullanildi) f(duz_[k].no, k);
+        QList<char16_t> digerleri;
+        for (auto it = diger_.cbegin(); it != diger_.cend(); ++it)
+            if (it->kullanildi) digerleri << it.key();
+        std::sort(digerleri.begin(), digerleri.end());
+        for (const char16_t k : digerleri) f(diger_.value(k).no, k);
+    }
 
 private:
     static constexpr char16_t kDuz = 0x180; // Basic Latin to Latin Extended-A
-    const Glif& digeri(char16_t k);
+    Glif& digeri(char16_t k);
 
     QRawFont yuz_;
     std::array<Glif, kDuz> duz_{};
