@@ -26,18 +26,23 @@ bool saniyeliTarih(const char* s, int n) {
     return true;
 }
 
+// The number of `uzunluk` digits at `bas`, checked to be digits by saniyeliTarih().
+int rakamlar(const char* s, int bas, int uzunluk) {
+    int v = 0;
+    for (int i = bas; i < bas + uzunluk; ++i) v = v * 10 + (s[i] - '0');
+    return v;
+}
+
+// The day of a text that saniyeliTarih() accepted; invalid when it does not exist.
+QDate saniyeliGun(const char* s) { return {rakamlar(s, 0, 4), rakamlar(s, 5, 2), rakamlar(s, 8, 2)}; }
+
 // The date of a text that saniyeliTarih() accepted, read from its digits
 // without making a string; invalid for a day that does not exist. An hour
 // out of range reads as midnight, as tarihMetnindenOku() has it.
 QDateTime saniyeliTarihOku(const char* s) {
-    auto sayi = [s](int bas, int uzunluk) {
-        int v = 0;
-        for (int i = bas; i < bas + uzunluk; ++i) v = v * 10 + (s[i] - '0');
-        return v;
-    };
-    const QDate gun(sayi(0, 4), sayi(5, 2), sayi(8, 2));
+    const QDate gun = saniyeliGun(s);
     if (!gun.isValid()) return {};
-    const QTime saat(sayi(11, 2), sayi(14, 2), sayi(17, 2));
+    const QTime saat(rakamlar(s, 11, 2), rakamlar(s, 14, 2), rakamlar(s, 17, 2));
     return QDateTime(gun, saat.isValid() ? saat : QTime(0, 0), Qt::UTC);
 }
 
@@ -111,12 +116,7 @@ bool gunEkle(sqlite3_context* c, sqlite3_value* tarih, qint64 n) {
     if (sqlite3_value_type(tarih) != SQLITE_TEXT) return false;
     const auto* s = reinterpret_cast<const char*>(sqlite3_value_text(tarih));
     if (!saniyeliTarih(s, sqlite3_value_bytes(tarih))) return false;
-    auto sayi = [s](int bas, int uzunluk) {
-        int v = 0;
-        for (int i = bas; i < bas + uzunluk; ++i) v = v * 10 + (s[i] - '0');
-        return v;
-    };
-    const QDate gun(sayi(0, 4), sayi(5, 2), sayi(8, 2));
+    const QDate gun = saniyeliGun(s);
     if (!gun.isValid()) return false;
     const QDate r = gun.addDays(n);
     int yil = 0, ay = 0, gunu = 0;
