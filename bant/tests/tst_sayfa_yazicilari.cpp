@@ -402,6 +402,35 @@ private slots:
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).remove(u'\f').trimmed(), kacisli.simplified());
     }
 
+    // Every word lands where the page puts it (twips, 20 to a point), texts
+    // after the first on a line (moved along it, either way) as well as the
+    // first of each line; words of one line share its height.
+    void pdfYerleri() {
+        QTemporaryDir d;
+        Sayfa s;
+        s.no = 1;
+        const QList<std::pair<QString, QPoint>> yerler = {{QStringLiteral("Bir"), {600, 1000}}, {QStringLiteral("İki"), {3000, 1000}},
+                                                          {QStringLiteral("Üç"), {6000, 1000}}, {QStringLiteral("Dört"), {3000, 2000}},
+                                                          {QStringLiteral("Beş"), {600, 2000}}, {QStringLiteral("Altı"), {9000, 2000}}};
+        for (const auto& [m, yer] : yerler) s.ogeler << metin(m, QRect(yer, QSize(2000, 240)), m == QStringLiteral("İki"));
+        const QString yol = d.filePath(QStringLiteral("a.pdf"));
+        PdfDosyasi pdf(yol, QStringLiteral("Deneme"), QStringLiteral("Deneme"));
+        pdf.sayfa(std::move(s));
+        QVERIFY(pdf.bitir());
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), yol, QStringLiteral("-")});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0) QSKIP("pdftotext is not installed");
+        const QString html = QString::fromUtf8(p.readAllStandardOutput());
+        static const QRegularExpression kelime(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]+)</word>)re"));
+        QMap<QString, QPointF> bulunan;
+        for (const auto& e : kelime.globalMatch(html)) bulunan[e.captured(3)] = QPointF(e.captured(1).toDouble(), e.captured(2).toDouble());
+        QCOMPARE(bulunan.size(), yerler.size());
+        for (const auto& [m, yer] : yerler) {
+            QVERIFY2(qAbs(bulunan[m].x() - yer.x() / 20.0) < 1, qPrintable(m)); // within a glyph's side bearing
+            QVERIFY2(qAbs(bulunan[m].y() - bulunan[QStringLiteral("Bir")].y() - (yer.y() - 1000) / 20.0) < 0.01, qPrintable(m));
+        }
+    }
+
     // A face without TrueType outlines (PostScript ones in an OpenType file)
     // cannot be embedded by the writer's own code: the general PDF painter
     // writes the file instead, every page and its text.
@@ -422,7 +451,6 @@ private slots:
             }
             QVERIFY(pdf.bitir());
         }
-        qWarning() << dosyaIcerigi(yol).left(600);
         QProcess p;
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), yol, QStringLiteral("-")});
         if (!p.waitForFinished(30000) || p.exitCode() != 0) QSKIP("pdftotext is not installed");
