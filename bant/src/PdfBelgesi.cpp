@@ -14,44 +14,17 @@ namespace Bant {
 
 namespace {
 
-// Bytes that a literal string must escape: its delimiters, the escape itself
-// and the line ends, which a reader would otherwise normalise.
-constexpr std::array<bool, 256> kacisTablosu() {
-    std::array<bool, 256> t{};
-    for (const unsigned char b : {'(', ')', '\\', '\r', '\n'}) t[b] = true;
-    return t;
-}
-constexpr std::array<bool, 256> kKacis = kacisTablosu();
-
-// One byte of a glyph number, escaped when a literal string must.
-char* baytYaz(char* p, unsigned char b) {
-    if (kKacis[b]) {
-        *p++ = '\\';
-        *p++ = b == '\r' ? 'r' : b == '\n' ? 'n' : static_cast<char>(b);
-    } else {
-        *p++ = static_cast<char>(b);
-    }
-    return p;
-}
-
-// Glyph numbers as a literal string of two bytes each (Identity-H): half
-// the bytes of hexadecimal.
-void dizgiYaz(IcerikTamponu& c, const QList<quint32>& glifler, qsizetype n) {
-    char* const bas = c.yer(4 * static_cast<size_t>(n)); // room for every byte escaped
+// A text's glyphs as a literal string of their codes, which need no escapes.
+void dizgiYaz(IcerikTamponu& c, GlifKodlari& kodlar, const QList<quint32>& glifler, qsizetype n) {
+    char* const bas = c.yer(2 * static_cast<size_t>(n));
     char* p = bas;
     const quint32* g = glifler.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto ust = static_cast<unsigned char>(g[i] >> 8), alt = static_cast<unsigned char>(g[i]);
-        if (kKacis[ust] || kKacis[alt]) {
-            p = baytYaz(baytYaz(p, ust), alt);
-        } else { // nearly every glyph: two bytes as they are
-            p[0] = static_cast<char>(ust);
-            p[1] = static_cast<char>(alt);
-            p += 2;
-        }
-    }
+    for (qsizetype i = 0; i < n; ++i) p = kodlar.yaz(p, g[i]);
     c.ilerle(static_cast<size_t>(p - bas));
 }
+
+// The character collection of a face whose CIDs are its glyph numbers.
+const QByteArray kKimlikSistemi = QByteArrayLiteral("<< /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>");
 
 QByteArray pdfMetni(const QString& s) {
     // UTF-16BE with its byte order mark: any title survives.
@@ -182,7 +155,7 @@ void PdfBelgesi::sayfaYaz(const Sayfa& s) {
         satirda = true;
         oncekiX = x;
         oncekiUst = ust;
-        dizgiYaz(c, dizi.glifler, yer.glifSayisi);
+        dizgiYaz(c, y.kodlar, dizi.glifler, yer.glifSayisi);
         c.ekle(") Tj\n");
     }
     c.ekle("ET\n");
@@ -247,29 +220,27 @@ QByteArray PdfBelgesi::yaziTipiDosyasi(const QRawFont& f) {
 }
 
 void PdfBelgesi::yuzYaz(Yuz& y) {
-    const int tanim = yeniNesne(), tanimlayici = yeniNesne(), dosya = yeniNesne(), unicode = yeniNesne();
+    const int tanim = yeniNesne(), tanimlayici = yeniNesne(), dosya = yeniNesne(), unicode = yeniNesne(), kodlar = yeniNesne();
     const QByteArray ad = y.ad.toLatin1();
     const qreal olcek = 1000.0 / y.birim;
-    QByteArray genislikler;
-    QList<quint32> glifler;
     // Each glyph the pages use, with the character it stands for.
     y.glifler.kullanilanlar([&y](quint32 g, char16_t k) {
         if (g >= y.kullanilan.size()) y.kullanilan.resize(g + 1, Yuz::kKullanilmadi);
         y.kullanilan[g] = k;
     });
-    for (size_t g = 0; g < y.kullanilan.size(); ++g)
-        if (y.kullanilan[g] != Yuz::kKullanilmadi) glifler << static_cast<quint32>(g);
+    QList<quint32> glifler;
+    for (const auto& v : y.kodlar.verilenler()) glifler << v.second;
+    std::sort(glifler.begin(), glifler.end());
     const QList<QPointF> ilerleme = y.tasarim.advancesForGlyphIndexes(glifler);
+    QByteArray genislikler;
     for (qsizetype i = 0; i < glifler.size(); ++i)
         genislikler += QByteArray::number(glifler.at(i)) + " [" + QByteArray::number(qRound(ilerleme.at(i).x() * olcek)) + "] ";
 
     nesneBasla(y.nesne);
-    yaz("<< /Type /Font /Subtype /Type0 /BaseFont /" + ad + " /Encoding /Identity-H /DescendantFonts [" + QByteArray::number(tanim) +
-        " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>\nendobj\n");
+    yaz("<< /Type /Font /Subtype /Type0 /BaseFont /" + ad + " /Encoding " + QByteArray::number(kodlar) + " 0 R /DescendantFonts [" +
+        QByteArray::number(tanim) + " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>\nendobj\n");
     nesneBasla(tanim);
-    yaz("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + ad +
-        " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) "
-        "/Supplement 0 >> /FontDescriptor " +
+    yaz("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + ad + " /CIDSystemInfo " + kKimlikSistemi + " /FontDescriptor " +
         QByteArray::number(tanimlayici) + " 0 R /CIDToGIDMap /Identity /DW 500 /W [" + genislikler + "] >>\nendobj\n");
     nesneBasla(tanimlayici);
     yaz("<< /Type /FontDescriptor /FontName /" + ad + " /Flags 32 /FontBBox [-300 -300 1300 1000] /ItalicAngle 0 /Ascent " +
@@ -277,20 +248,11 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
         " /CapHeight 700 /StemV 80 /FontFile2 " + QByteArray::number(dosya) + " 0 R >>\nendobj\n");
     const QByteArray ttf = yaziTipiDosyasi(y.tasarim);
     akisYaz(dosya, ttf, " /Length1 " + QByteArray::number(ttf.size()));
-    QByteArray cmap = "/CIDInit /ProcSet findresource begin 12 dict begin begincmap /CIDSystemInfo << /Registry (Adobe) "
-                      "/Ordering (UCS) /Supplement 0 >> def /CMapName /Adobe-Identity-UCS def /CMapType 2 def "
-                      "1 begincodespacerange <0000> <FFFF> endcodespacerange\n";
-    auto it = glifler.cbegin();
-    while (it != glifler.cend()) {
-        QByteArray blok;
-        int say = 0;
-        for (; it != glifler.cend() && say < 100; ++it, ++say)
-            blok += '<' + QByteArray::number(*it, 16).rightJustified(4, '0') + "> <" +
-                    QByteArray::number(y.kullanilan[*it], 16).rightJustified(4, '0') + ">\n";
-        cmap += QByteArray::number(say) + " beginbfchar\n" + blok + "endbfchar\n";
-    }
-    cmap += "endcmap CMapName currentdict /CMap defineresource pop end end\n";
-    akisYaz(unicode, cmap);
+    akisYaz(unicode, y.kodlar.unicodeCmap([&y](quint32 g) {
+        return g < y.kullanilan.size() && y.kullanilan[g] != Yuz::kKullanilmadi ? y.kullanilan[g] : char32_t(0);
+    }));
+    const QByteArray cmapAdi = ad + "-Kodlar";
+    akisYaz(kodlar, y.kodlar.glifCmap(cmapAdi), " /Type /CMap /CMapName /" + cmapAdi + " /CIDSystemInfo " + kKimlikSistemi);
 }
 
 bool PdfBelgesi::kapat() {

@@ -1,5 +1,6 @@
 #pragma once
 #include "bant/GlifTablosu.h"
+#include "GlifKodlari.h"
 #include "bant/Sayfa.h"
 #include "IcerikTamponu.h"
 #include "Sikistirici.h"
@@ -42,6 +43,7 @@ private:
         static constexpr char32_t kKullanilmadi = 0xFFFFFFFF;
         std::vector<char32_t> kullanilan;
         GlifTablosu glifler;
+        GlifKodlari kodlar;
     };
 
     int yeniNesne();
