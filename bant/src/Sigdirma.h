@@ -42,8 +42,8 @@ Sigdirma Metni_Sigdir(const QRect& kutu, Qt::Alignment hiza, qsizetype glifSayis
 // value costs no more to shape than a short one. No glyph is narrower than a
 // tenth of an em, so at most that many characters fit: from the start of a
 // text that is cut on the right, from the end of a right-aligned one, which
-// runs out to the left as far as the paper's edge. A view into `metin`: the
-// writer on its own thread must not touch the text's shared counter.
+// runs out to the left as far as the paper's edge. A view into `metin`, not
+// a copy: a page has hundreds of texts.
 inline QStringView Gorunebilen(const QString& metin, const QRect& kutu, Qt::Alignment hiza, qreal em) {
     if (em <= 0) return metin;
     const bool sag = hiza & Qt::AlignRight;
