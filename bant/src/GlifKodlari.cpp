@@ -1,5 +1,7 @@
 #include "GlifKodlari.h"
 
+#include <algorithm>
+
 namespace Bant {
 
 namespace {
