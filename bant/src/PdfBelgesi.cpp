@@ -1,7 +1,7 @@
 #include "PdfBelgesi.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 #include <cstring>
 #include <initializer_list>
 #include "bant/SayfaCizici.h"
@@ -223,10 +223,11 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
     const int tanim = yeniNesne(), tanimlayici = yeniNesne(), dosya = yeniNesne(), unicode = yeniNesne(), kodlar = yeniNesne();
     const QByteArray ad = y.ad.toLatin1();
     const qreal olcek = 1000.0 / y.birim;
-    // Each glyph the pages use, with the character it stands for.
-    y.glifler.kullanilanlar([&y](quint32 g, char16_t k) {
-        if (g >= y.kullanilan.size()) y.kullanilan.resize(g + 1, Yuz::kKullanilmadi);
-        y.kullanilan[g] = k;
+    // Each laid-out glyph's character, by glyph number (0: none), for the Unicode map.
+    std::vector<char32_t> karakter;
+    y.glifler.kullanilanlar([&karakter](quint32 g, char16_t k) {
+        if (g >= karakter.size()) karakter.resize(g + 1, 0);
+        karakter[g] = k;
     });
     QList<quint32> glifler;
     for (const auto& v : y.kodlar.verilenler()) glifler << v.second;
@@ -248,9 +249,7 @@ void PdfBelgesi::yuzYaz(Yuz& y) {
         " /CapHeight 700 /StemV 80 /FontFile2 " + QByteArray::number(dosya) + " 0 R >>\nendobj\n");
     const QByteArray ttf = yaziTipiDosyasi(y.tasarim);
     akisYaz(dosya, ttf, " /Length1 " + QByteArray::number(ttf.size()));
-    akisYaz(unicode, y.kodlar.unicodeCmap([&y](quint32 g) {
-        return g < y.kullanilan.size() && y.kullanilan[g] != Yuz::kKullanilmadi ? y.kullanilan[g] : char32_t(0);
-    }));
+    akisYaz(unicode, y.kodlar.unicodeCmap([&karakter](quint32 g) { return g < karakter.size() ? karakter[g] : char32_t(0); }));
     const QByteArray cmapAdi = ad + "-Kodlar";
     akisYaz(kodlar, y.kodlar.glifCmap(cmapAdi), " /Type /CMap /CMapName /" + cmapAdi + " /CIDSystemInfo " + kKimlikSistemi);
 }

@@ -11,8 +11,6 @@
 #include <QRawFont>
 #include <QString>
 
-#include <vector>
-
 namespace Bant {
 
 // A PDF file written page by page for the report's pages: A4, text in the
@@ -38,10 +36,6 @@ private:
         qreal ust = 0;    // ascent, font units
         QString ad;
         int nesne = 0; // Type0 font object
-        // Each glyph's character, for the widths and the Unicode map: read
-        // from the glyph table when the face is written.
-        static constexpr char32_t kKullanilmadi = 0xFFFFFFFF;
-        std::vector<char32_t> kullanilan;
         GlifTablosu glifler;
         GlifKodlari kodlar;
     };
