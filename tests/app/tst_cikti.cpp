@@ -91,18 +91,6 @@ private slots:
         QCoreApplication::processEvents();
     }
 
-    // The preview shows the run's pages; its statement is left on the clipboard.
-    void ekranOnizlemesi() {
-        TamamBtn_Click(denetleyici_, *form_, nullptr);
-        const auto acik = onizlemeler();
-        QCOMPARE(acik.size(), 1);
-        QCOMPARE(acik.first()->windowTitle(), QStringLiteral("FATURA LİSTESİ"));
-        QVERIFY(!acik.first()->uretiliyor());
-        QVERIFY(acik.first()->sayfalar().size() >= 2);
-        QVERIFY(kutular_->kutular.isEmpty());
-        QCOMPARE(sistem_->pano, denetleyici_.durum.RaporSQL);
-    }
-
     // "Kaydet" in the preview writes the pages it holds by the targets' own
     // writers: its workbook equals the Excel target's of the same filters cell for cell.
     void onizlemedenExcel() {
@@ -170,12 +158,16 @@ private slots:
         QVERIFY2(kapanista >= 0 && kapanista < onizlemeler().first()->sayfalar().size(), qPrintable(QString::number(kapanista)));
     }
 
-    // A second run while the preview is open goes into the same window,
-    // from cleared running values; after closing, a run opens a new one.
+    // The preview shows the run's pages, its statement left on the clipboard.
+    // A second run while it is open goes into the same window, from cleared
+    // running values; after closing, a run opens a new one.
     void ikinciCalismaAyniPencere() {
         TamamBtn_Click(denetleyici_, *form_, nullptr);
         const auto ilk = onizlemeler();
         QCOMPARE(ilk.size(), 1);
+        QCOMPARE(ilk.first()->windowTitle(), QStringLiteral("FATURA LİSTESİ"));
+        QCOMPARE(sistem_->pano, denetleyici_.durum.RaporSQL);
+        QVERIFY(kutular_->kutular.isEmpty());
         const QList<Bant::Sayfa> ilkSayfalar = ilk.first()->sayfalar();
         ilk.first()->sayfayaGit(1);
         TamamBtn_Click(denetleyici_, *form_, nullptr);
@@ -185,6 +177,7 @@ private slots:
         QVERIFY(!ikinci.first()->uretiliyor());
         QCOMPARE(ikinci.first()->gecerliSayfa(), 0);
         const QList<Bant::Sayfa>& ikinciSayfalar = ikinci.first()->sayfalar();
+        QVERIFY(ilkSayfalar.size() >= 2);
         QCOMPARE(ikinciSayfalar.size(), ilkSayfalar.size());
         // Page footers carry the running count: equal only if the run started from zero.
         for (int i = 0; i < ilkSayfalar.size(); ++i) {
@@ -352,7 +345,8 @@ private slots:
     }
 
     // The wait panel of each file target: its exact message while the run
-    // lasts; a statement the server rejects leaves no panel waiting and no file.
+    // lasts; a statement the server rejects leaves no panel waiting and no
+    // file, only its error.
     void beklemePaneli_data() {
         sutunlar<QString, QString, QString, bool>("hedef", "mesaj", "dosya", "hatali");
         satirEkle("excel", "Excel", "Excel'e  Gönderiliyor", "Temp.xls", false);
@@ -392,6 +386,7 @@ private slots:
         QCOMPARE(sistem_->acilanlar.size(), hatali ? 0 : 1);
         if (hatali) {
             QCOMPARE(kutular_->kutular.size(), 1);
+            QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
             return; // the server refuses before the first row: the panel never had to wait
         }
         QCOMPARE(gorulen, QStringList{mesaj});
@@ -484,22 +479,27 @@ private slots:
         QVERIFY(sistem_->acilanlar.isEmpty());
     }
 
-    void tarihMesajiCiktiUretmez() {
-        const int tarih = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
-        form_->duzenle(tarih, Sutun::Bitis, QStringLiteral("31/02/2026"));
-        TamamBtn_Click(denetleyici_, *form_, nullptr);
-        QVERIFY(onizlemeler().isEmpty());
-        QCOMPARE(kutular_->metinler(), QStringList{QStringLiteral("Lütfen tarihi doğru giriniz")});
+    // A composition message, or a statement the server rejects (a regional
+    // number it cannot read), is shown and leaves no preview behind.
+    void mesajOnizlemeAcmaz_data() {
+        sutunlar<QString, QString, QString, QString>("baslik", "sutun", "deger", "mesaj"); // empty: the server's
+        satirEkle("tarih mesaji", "İşlem Tarihi", Sutun::Bitis, "31/02/2026", "Lütfen tarihi doğru giriniz");
+        satirEkle("reddedilen sorgu", "Net Tutar", Sutun::Baslangic, "1.000,5", "");
     }
-
-    void hataliSorguMesajVerir() {
-        const int fis = form_->FiltreGrd.satirBul(Sutun::FiltreLbl, QStringLiteral("Net Tutar"));
-        form_->duzenle(fis, Sutun::Baslangic, QStringLiteral("1.000,5")); // a regional number the server cannot read
+    void mesajOnizlemeAcmaz() {
+        QFETCH(QString, baslik);
+        QFETCH(QString, sutun);
+        QFETCH(QString, deger);
+        QFETCH(QString, mesaj);
+        form_->duzenle(form_->FiltreGrd.satirBul(Sutun::FiltreLbl, baslik), sutun, deger);
         TamamBtn_Click(denetleyici_, *form_, nullptr);
         QCoreApplication::processEvents();
         QVERIFY(onizlemeler().isEmpty());
         QCOMPARE(kutular_->kutular.size(), 1);
-        QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
+        if (mesaj.isEmpty())
+            QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
+        else
+            QCOMPARE(kutular_->metinler(), QStringList{mesaj});
     }
 };
 

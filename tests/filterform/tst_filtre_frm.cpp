@@ -27,30 +27,41 @@ class TstFiltreFrm : public QObject {
     std::unique_ptr<KayitliMesajlar> kutular_;
     std::unique_ptr<SahteSistem> sistem_;
     std::shared_ptr<Oturum> oturum_;
+    // The form opened by ac(), its filter grid and model, its selection list and its "..." button.
+    std::unique_ptr<FiltreFrm> f_;
+    IzgaraGorunumu* grid_ = nullptr;
+    IzgaraModeli* m_ = nullptr;
+    IzgaraGorunumu* liste_ = nullptr;
+    QToolButton* dugme_ = nullptr;
 
     // `gostermeden` sees the window before it is shown and starts loading.
-    FiltreFrm* ac(const std::function<void(FiltreFrm*)>& gostermeden = {}) {
+    bool ac(const std::function<void(FiltreFrm*)>& gostermeden = {}) {
         oturum_ = demoOturumu(*sunucu_);
-        auto* f = new FiltreFrm(Liste_Ortami(*oturum_), oturum_->firma.sysfrm_nm);
-        if (gostermeden) gostermeden(f);
-        f->show();
-        f->activateWindow();
-        if (!QTest::qWaitForWindowActive(f)) return nullptr;
-        if (!QTest::qWaitFor([f] { return f->form().degerlerYuklendi(); }, 10000)) return nullptr;
-        return f;
+        f_ = std::make_unique<FiltreFrm>(Liste_Ortami(*oturum_), oturum_->firma.sysfrm_nm);
+        grid_ = f_->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        liste_ = f_->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
+        dugme_ = f_->findChild<QToolButton*>(QStringLiteral("AraBtn"));
+        m_ = &f_->form().FiltreGrd;
+        if (gostermeden) gostermeden(f_.get());
+        f_->show();
+        f_->activateWindow();
+        return QTest::qWaitForWindowActive(f_.get()) && QTest::qWaitFor([this] { return f_->form().degerlerYuklendi(); }, 10000);
     }
-
-    // The "Ambar No" row's check list, opened by a click on its "..." button;
-    // null when it did not open.
-    static IzgaraGorunumu* ambarListesiniAc(FiltreFrm* f) {
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No")), m.sutunNo(Sutun::Baslangic)));
-        auto* dugme = f->findChild<QToolButton*>(QStringLiteral("AraBtn"));
-        if (!QTest::qWaitFor([dugme] { return dugme->isVisible(); })) return nullptr;
-        QTest::mouseClick(dugme, Qt::LeftButton);
-        return QTest::qWaitFor([liste] { return liste->isVisible() && liste->hasFocus(); }) ? liste : nullptr;
+    // The start cell of the row captioned `baslik`, and the cursor on it.
+    QModelIndex baslangic(const QString& baslik) {
+        return m_->index(m_->satirBul(Sutun::FiltreLbl, baslik), m_->sutunNo(Sutun::Baslangic));
+    }
+    int hucreyeGit(const QString& baslik) {
+        grid_->setFocus();
+        grid_->setCurrentIndex(baslangic(baslik));
+        return grid_->currentIndex().row();
+    }
+    // Opens the "Ambar No" row's check list by a click on its "..." button.
+    bool ambarListesiniAc() {
+        grid_->setCurrentIndex(baslangic(QStringLiteral("Ambar No")));
+        if (!QTest::qWaitFor([this] { return dugme_->isVisible(); })) return false;
+        QTest::mouseClick(dugme_, Qt::LeftButton);
+        return QTest::qWaitFor([this] { return liste_->isVisible() && liste_->hasFocus(); });
     }
 
 private slots:
@@ -61,6 +72,7 @@ private slots:
         sistem_->dizin = QStringLiteral(FATURA_KAYNAK_DIZINI "/data");
         bolgeselAyarla();
     }
+    void cleanup() { f_.reset(); }
 
     void listeDuzenleyicisi_data() {
         sutunlar<QString, bool>("baslik", "serbest");
@@ -70,22 +82,18 @@ private slots:
     void listeDuzenleyicisi() {
         QFETCH(QString, baslik);
         QFETCH(bool, serbest);
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const int satir = m.satirBul(Sutun::FiltreLbl, baslik);
-        grid->setCurrentIndex(m.index(satir, m.sutunNo(Sutun::Baslangic)));
-        grid->edit(grid->currentIndex());
-        auto* kutu = grid->findChild<QComboBox*>();
+        QVERIFY(ac());
+        const int satir = hucreyeGit(baslik);
+        grid_->edit(grid_->currentIndex());
+        auto* kutu = grid_->findChild<QComboBox*>();
         QVERIFY(kutu);
         QCOMPARE(kutu->isEditable(), serbest);
         QVERIFY(kutu->count() > 1);
         if (!serbest) QCOMPARE(kutu->itemText(0), QStringLiteral("Hepsi"));
         kutu->setCurrentIndex(1);
         const QString secilen = kutu->currentText();
-        grid->setCurrentIndex(m.index(satir + 1, m.sutunNo(Sutun::Baslangic))); // commits the editor
-        QCOMPARE(m.hucre(satir, Sutun::Baslangic), secilen);
+        grid_->setCurrentIndex(m_->index(satir + 1, m_->sutunNo(Sutun::Baslangic))); // commits the editor
+        QCOMPARE(m_->hucre(satir, Sutun::Baslangic), secilen);
     }
 
     // A pick-only list too long for a drop-down: typing offers the values
@@ -95,25 +103,20 @@ private slots:
                           QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 100000 UNION ALL SELECT i+1 FROM n WHERE i<%1)"
                                          " INSERT INTO CARIKART (Cari_ID, Grup_Kod) SELECT i, printf('G%05d', i - 100000) FROM n")
                               .arg(100000 + kEnCokSecenek));
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const int satir = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Cari Grup Kodu"));
-        grid->setFocus();
-        grid->setCurrentIndex(m.index(satir, m.sutunNo(Sutun::Baslangic)));
+        QVERIFY(ac());
+        const int satir = hucreyeGit(QStringLiteral("Cari Grup Kodu"));
         for (const auto& [yazilan, saklanan] : {std::pair{"G0001", "Hepsi"}, std::pair{"G00012", "G00012"}}) {
-            QTest::keyClick(grid, yazilan[0]);
+            QTest::keyClick(grid_, yazilan[0]);
             QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(yazilan + 1));
-            auto* kutu = grid->findChild<QComboBox*>();
+            auto* kutu = grid_->findChild<QComboBox*>();
             QVERIFY(kutu);
             // "Hepsi", then G00010 to G00019 (or G00012 alone).
             const int beklenen = QByteArray(yazilan).size() == 5 ? 11 : 2;
             QVERIFY(QTest::qWaitFor([kutu, beklenen] { return kutu->count() == beklenen; }));
             QCOMPARE(kutu->itemText(1), QStringLiteral("G0001%1").arg(beklenen == 11 ? 0 : 2));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QVERIFY(QTest::qWaitFor([grid] { return !grid->duzenleniyor(); }));
-            QCOMPARE(m.hucre(satir, Sutun::Baslangic), QString::fromLatin1(saklanan));
+            QVERIFY(QTest::qWaitFor([this] { return !grid_->duzenleniyor(); }));
+            QCOMPARE(m_->hucre(satir, Sutun::Baslangic), QString::fromLatin1(saklanan));
         }
         QVERIFY(kutular_->kutular.isEmpty());
     }
@@ -132,50 +135,45 @@ private slots:
     }
     void secimListesi() {
         QFETCH(QString, kapanis);
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        f->resize(f->width(), 300); // room to scroll
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        auto* dugme = f->findChild<QToolButton*>(QStringLiteral("AraBtn"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const int ambar = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No"));
-        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Şehir")), m.sutunNo(Sutun::Baslangic)));
-        QVERIFY(!dugme->isVisible()); // an ordinary row has no button
-        IzgaraGorunumu* liste = ambarListesiniAc(f.get());
-        QVERIFY(liste);
-        QCOMPARE(dugme->width(), dugme->height());
-        QVERIFY(grid->visualRect(m.index(ambar, m.sutunNo(Sutun::Baslangic)))
-                    .contains(grid->viewport()->mapFrom(f.get(), dugme->geometry().center())));
-        const IzgaraModeli& secenekler = f->form().CoktanSecmeliGrd;
+        QVERIFY(ac());
+        f_->resize(f_->width(), 300); // room to scroll
+        hucreyeGit(QStringLiteral("Şehir"));
+        QVERIFY(!dugme_->isVisible()); // an ordinary row has no button
+        QVERIFY(ambarListesiniAc());
+        const int ambar = grid_->currentIndex().row();
+        QCOMPARE(dugme_->width(), dugme_->height());
+        QVERIFY(grid_->visualRect(grid_->currentIndex()).contains(grid_->viewport()->mapFrom(f_.get(), dugme_->geometry().center())));
+        const IzgaraModeli& secenekler = f_->form().CoktanSecmeliGrd;
         QCOMPARE(secenekler.hucre(0, SecimSutun::Tip), QStringLiteral("Hepsi"));
-        QTest::keyClick(liste, Qt::Key_Space); // "Hepsi" off: all off
-        QTest::keyClick(liste, Qt::Key_Down);
-        QTest::keyClick(liste, Qt::Key_Space); // the first warehouse on
+        QTest::keyClick(liste_, Qt::Key_Space); // "Hepsi" off: all off
+        QTest::keyClick(liste_, Qt::Key_Down);
+        QTest::keyClick(liste_, Qt::Key_Space); // the first warehouse on
         QVERIFY(Secili_Mi(secenekler, 1) && !Secili_Mi(secenekler, 0) && !Secili_Mi(secenekler, 2));
-        const QRect kutu2 = liste->visualRect(secenekler.index(2, 0));
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, QPoint(kutu2.left() + 10, kutu2.center().y()));
+        const QRect kutu2 = liste_->visualRect(secenekler.index(2, 0));
+        QTest::mouseClick(liste_->viewport(), Qt::LeftButton, {}, QPoint(kutu2.left() + 10, kutu2.center().y()));
         QVERIFY(Secili_Mi(secenekler, 2));
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(secenekler.index(2, 1)).center());
+        QTest::mouseClick(liste_->viewport(), Qt::LeftButton, {}, liste_->visualRect(secenekler.index(2, 1)).center());
         QVERIFY(Secili_Mi(secenekler, 2));
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, QPoint(kutu2.left() + 10, kutu2.center().y()));
+        QTest::mouseClick(liste_->viewport(), Qt::LeftButton, {}, QPoint(kutu2.left() + 10, kutu2.center().y()));
         QVERIFY(!Secili_Mi(secenekler, 2));
         const QString ilk = secenekler.hucre(1, SecimSutun::Tip);
         if (kapanis == QLatin1String("dugme")) {
-            QTest::mouseClick(dugme, Qt::LeftButton);
+            QTest::mouseClick(dugme_, Qt::LeftButton);
         } else if (kapanis == QLatin1String("odak")) {
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(m.index(ambar, m.sutunNo(Sutun::FiltreLbl))).center());
+            QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {},
+                              grid_->visualRect(m_->index(ambar, m_->sutunNo(Sutun::FiltreLbl))).center());
         } else if (kapanis == QLatin1String("kaydirma")) {
-            QScrollBar* kaydirma = grid->verticalScrollBar();
+            QScrollBar* kaydirma = grid_->verticalScrollBar();
             QVERIFY(kaydirma->maximum() > 0);
             kaydirma->setValue(kaydirma->value() == 0 ? 1 : 0);
         } else {
-            QTest::keyClick(liste, kapanis == QLatin1String("escape") ? Qt::Key_Escape : Qt::Key_Return);
+            QTest::keyClick(liste_, kapanis == QLatin1String("escape") ? Qt::Key_Escape : Qt::Key_Return);
         }
-        QVERIFY(!liste->isVisible());
-        QVERIFY(f->isVisible()); // Escape in the list does not close the form
+        QVERIFY(!liste_->isVisible());
+        QVERIFY(f_->isVisible()); // Escape in the list does not close the form
         const bool vazgec = kapanis == QLatin1String("escape");
-        QCOMPARE(m.hucre(ambar, Sutun::Baslangic), vazgec ? QStringLiteral("Hepsi") : QStringLiteral("Secimli"));
-        QCOMPARE(m.hucre(ambar, Sutun::CoktanSecmeSecim), vazgec ? QString() : ilk + u',');
+        QCOMPARE(m_->hucre(ambar, Sutun::Baslangic), vazgec ? QStringLiteral("Hepsi") : QStringLiteral("Secimli"));
+        QCOMPARE(m_->hucre(ambar, Sutun::CoktanSecmeSecim), vazgec ? QString() : ilk + u',');
     }
 
     // Typing into the "İşlem Tarihi" start cell key by key: the text after
@@ -201,14 +199,9 @@ private slots:
         QFETCH(QString, tuslar);
         QFETCH(QString, adimlar);
         QFETCH(QString, mesaj);
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
+        QVERIFY(ac());
         kutular_->kipli = true; // the box takes the focus from the editor as a real one does
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const int satir = m.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
-        grid->setFocus();
-        grid->setCurrentIndex(m.index(satir, m.sutunNo(Sutun::Baslangic)));
+        const int satir = hucreyeGit(QStringLiteral("İşlem Tarihi"));
         QStringList gorulen;
         for (QChar c : tuslar) {
             QWidget* hedef = QApplication::focusWidget();
@@ -220,15 +213,15 @@ private slots:
             auto* kutu = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             // Typed at the end, the cursor stays there (after Backspace it stays where the text had it).
             if (kutu && !tuslar.contains(u'<')) QCOMPARE(kutu->cursorPosition(), kutu->text().size());
-            gorulen << (kutu ? kutu->text() : m.hucre(satir, Sutun::Baslangic));
+            gorulen << (kutu ? kutu->text() : m_->hucre(satir, Sutun::Baslangic));
         }
         const QString yil = Kisa_Tarih(QDate::currentDate()).mid(6, 4);
         QCOMPARE(gorulen.join(u';'), QString(adimlar).replace(u'Y', yil));
         QCOMPARE(kutular_->metinler(), mesaj.isEmpty() ? QStringList() : QStringList{mesaj});
         if (!mesaj.isEmpty()) {
             QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
-            QCOMPARE(m.hucre(satir, Sutun::Baslangic), gorulen.last()); // the cell keeps it as typed
-            QCOMPARE(f->focusWidget(), static_cast<QWidget*>(grid));
+            QCOMPARE(m_->hucre(satir, Sutun::Baslangic), gorulen.last()); // the cell keeps it as typed
+            QCOMPARE(f_->focusWidget(), static_cast<QWidget*>(grid_));
         }
     }
 
@@ -246,50 +239,41 @@ private slots:
         QFETCH(int, tus);
         QFETCH(bool, listeAcik);
         QFETCH(bool, formAcik);
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        f->setAttribute(Qt::WA_DeleteOnClose, false);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        grid->setFocus();
-        grid->setCurrentIndex(m.index(m.satirBul(Sutun::FiltreLbl, baslik), m.sutunNo(Sutun::Baslangic)));
-        QTest::keyClick(grid, Qt::Key(tus));
-        QCOMPARE(liste->isVisible(), listeAcik);
-        QCOMPARE(f->isVisible(), formAcik);
+        QVERIFY(ac());
+        f_->setAttribute(Qt::WA_DeleteOnClose, false);
+        hucreyeGit(baslik);
+        QTest::keyClick(grid_, Qt::Key(tus));
+        QCOMPARE(liste_->isVisible(), listeAcik);
+        QCOMPARE(f_->isVisible(), formAcik);
         if (!listeAcik) return;
-        QVERIFY(liste->hasFocus());
-        QTest::keyClick(liste, Qt::Key_Escape); // hides the list, the form stays
-        QVERIFY(!liste->isVisible());
-        QVERIFY(f->isVisible());
-        QVERIFY(grid->hasFocus());
+        QVERIFY(liste_->hasFocus());
+        QTest::keyClick(liste_, Qt::Key_Escape); // hides the list, the form stays
+        QVERIFY(!liste_->isVisible());
+        QVERIFY(f_->isVisible());
+        QVERIFY(grid_->hasFocus());
     }
 
     // The button follows the grid's scrolling and hides while its cell is out of view.
     void butonKaydirmaylaGider() {
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        f->resize(f->width(), 260);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        auto* dugme = f->findChild<QToolButton*>(QStringLiteral("AraBtn"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const QModelIndex hucre = m.index(m.satirBul(Sutun::FiltreLbl, QStringLiteral("Satıcı Kodu")), m.sutunNo(Sutun::Baslangic));
-        grid->setCurrentIndex(hucre);
-        QScrollBar* kaydirma = grid->verticalScrollBar();
+        QVERIFY(ac());
+        f_->resize(f_->width(), 260);
+        const QModelIndex hucre = baslangic(QStringLiteral("Satıcı Kodu"));
+        grid_->setCurrentIndex(hucre);
+        QScrollBar* kaydirma = grid_->verticalScrollBar();
         QVERIFY(kaydirma->maximum() > 0);
         int gizli = 0;
         int gorunur = 0;
         for (int d = kaydirma->minimum(); d <= kaydirma->maximum(); ++d) {
             kaydirma->setValue(d);
-            const QRect r = grid->visualRect(hucre);
-            const bool gorunmeli = grid->viewport()->rect().intersects(r);
-            QCOMPARE(dugme->isVisible(), gorunmeli);
+            const QRect r = grid_->visualRect(hucre);
+            const bool gorunmeli = grid_->viewport()->rect().intersects(r);
+            QCOMPARE(dugme_->isVisible(), gorunmeli);
             if (!gorunmeli) {
                 ++gizli;
                 continue;
             }
             ++gorunur;
-            const QRect yer(grid->viewport()->mapFrom(f.get(), dugme->geometry().topLeft()), dugme->size());
+            const QRect yer(grid_->viewport()->mapFrom(f_.get(), dugme_->geometry().topLeft()), dugme_->size());
             QCOMPARE(yer.right(), r.right());
             QCOMPARE(yer.top(), r.top());
         }
@@ -307,20 +291,17 @@ private slots:
     }
     void reddedilenTiklama() {
         QFETCH(QString, nerede);
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        IzgaraGorunumu* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const int cari = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Cari Kodu"));
-        const int fis = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Fiş No"));
-        grid->setCurrentIndex(m.index(fis, m.sutunNo(Sutun::Baslangic)));
-        QModelIndex tiklanan = m.index(cari, m.sutunNo(nerede == QLatin1String("baslik") ? Sutun::FiltreLbl : Sutun::Bitis));
-        QModelIndex beklenen = nerede == QLatin1String("baslik") ? grid->currentIndex() : m.index(cari, m.sutunNo(Sutun::Baslangic));
+        QVERIFY(ac());
+        const QModelIndex cari = baslangic(QStringLiteral("Cari Kodu"));
+        grid_->setCurrentIndex(baslangic(QStringLiteral("Fiş No")));
+        QModelIndex tiklanan = m_->index(cari.row(), m_->sutunNo(nerede == QLatin1String("baslik") ? Sutun::FiltreLbl : Sutun::Bitis));
+        QModelIndex beklenen = nerede == QLatin1String("baslik") ? grid_->currentIndex() : cari;
+        IzgaraGorunumu* grid = grid_;
         if (nerede == QLatin1String("secenek")) {
-            grid = ambarListesiniAc(f.get());
-            QVERIFY(grid);
-            tiklanan = f->form().CoktanSecmeliGrd.index(2, 1);
-            beklenen = f->form().CoktanSecmeliGrd.index(2, 0);
+            QVERIFY(ambarListesiniAc());
+            grid = liste_;
+            tiklanan = f_->form().CoktanSecmeliGrd.index(2, 1);
+            beklenen = f_->form().CoktanSecmeliGrd.index(2, 0);
         }
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(tiklanan).center());
         QCOMPARE(grid->currentIndex(), beklenen);
@@ -331,23 +312,21 @@ private slots:
         QVERIFY(grid->duzenleniyor() && duzenleyici != grid);
         QVERIFY(grid->visualRect(beklenen).contains(duzenleyici->geometry().center()));
         grid->setFocus(); // leaving the editor commits it
-        QCOMPARE(m.hucre(beklenen.row(), beklenen.column()), QStringLiteral("7"));
+        QCOMPARE(m_->hucre(beklenen.row(), beklenen.column()), QStringLiteral("7"));
     }
 
     // A double click on an option's box inverts it once, as Space does.
     void kutuyaCiftTiklama() {
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        IzgaraGorunumu* liste = ambarListesiniAc(f.get());
-        QVERIFY(liste);
-        const IzgaraModeli& secenekler = f->form().CoktanSecmeliGrd;
+        QVERIFY(ac());
+        QVERIFY(ambarListesiniAc());
+        const IzgaraModeli& secenekler = f_->form().CoktanSecmeliGrd;
         QVERIFY(Secili_Mi(secenekler, 0) && Secili_Mi(secenekler, 2)); // nothing stored: all ticked
-        const QRect kutu = liste->visualRect(secenekler.index(2, 0));
+        const QRect kutu = liste_->visualRect(secenekler.index(2, 0));
         const QPoint yer(kutu.left() + 10, kutu.center().y());
         // What the window system sends for a double click.
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, yer);
-        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, yer);
-        QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, yer);
+        QTest::mouseClick(liste_->viewport(), Qt::LeftButton, {}, yer);
+        QTest::mouseDClick(liste_->viewport(), Qt::LeftButton, {}, yer);
+        QTest::mouseRelease(liste_->viewport(), Qt::LeftButton, {}, yer);
         QVERIFY(!Secili_Mi(secenekler, 2));
         QVERIFY(!Secili_Mi(secenekler, 0)); // "Hepsi" cleared, as after any other option changes
         QVERIFY(Secili_Mi(secenekler, 1));
@@ -356,25 +335,18 @@ private slots:
     // Delete where a list or an editor is open: the list stores all options
     // and closes; a date being typed loses one character, not the cell.
     void silTusuAcikListede() {
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        auto* liste = f->findChild<IzgaraGorunumu*>(QStringLiteral("CoktanSecmeliGrd"));
-        IzgaraModeli& m = f->form().FiltreGrd;
-        const int ambar = m.satirBul(Sutun::FiltreLbl, QStringLiteral("Ambar No"));
-        f->form().secimiKaydet(ambar, {f->form().secenekler(ambar).at(2)});
-        grid->setFocus();
-        grid->setCurrentIndex(m.index(ambar, m.sutunNo(Sutun::Baslangic)));
-        QTest::keyClick(grid, Qt::Key_Return);
-        QVERIFY(liste->isVisible());
-        QTest::keyClick(liste, Qt::Key_Delete);
-        QVERIFY(!liste->isVisible());
-        QCOMPARE(m.hucre(ambar, Sutun::Baslangic), QStringLiteral("Hepsi"));
-        QCOMPARE(m.hucre(ambar, Sutun::CoktanSecmeSecim), QString());
+        QVERIFY(ac());
+        const int ambar = hucreyeGit(QStringLiteral("Ambar No"));
+        f_->form().secimiKaydet(ambar, {f_->form().secenekler(ambar).at(2)});
+        QTest::keyClick(grid_, Qt::Key_Return);
+        QVERIFY(liste_->isVisible());
+        QTest::keyClick(liste_, Qt::Key_Delete);
+        QVERIFY(!liste_->isVisible());
+        QCOMPARE(m_->hucre(ambar, Sutun::Baslangic), QStringLiteral("Hepsi"));
+        QCOMPARE(m_->hucre(ambar, Sutun::CoktanSecmeSecim), QString());
 
-        const int tarih = m.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
-        grid->setCurrentIndex(m.index(tarih, m.sutunNo(Sutun::Baslangic)));
-        QTest::keyClick(grid, '1');
+        hucreyeGit(QStringLiteral("İşlem Tarihi"));
+        QTest::keyClick(grid_, '1');
         auto* kutu = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(kutu);
         QTest::keyClick(kutu, '2');
@@ -394,46 +366,40 @@ private slots:
     void f9() {
         QFETCH(bool, satirVar);
         QFETCH(bool, yaziliyor);
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        IzgaraModeli& m = f->form().FiltreGrd;
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
-        const int s = m.satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
-        if (!satirVar) m.hucreYaz(s, Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi "));
+        QVERIFY(ac());
+        const int s = m_->satirBul(Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi"));
+        if (!satirVar) m_->hucreYaz(s, Sutun::FiltreLbl, QStringLiteral("İşlem Tarihi "));
         QList<QStringList> once;
-        for (int r = 1; r < m.satirSayisi(); ++r) once << QStringList{m.hucre(r, Sutun::Baslangic), m.hucre(r, Sutun::Bitis)};
-        QWidget* hedef = f.get();
+        for (int r = 1; r < m_->satirSayisi(); ++r) once << QStringList{m_->hucre(r, Sutun::Baslangic), m_->hucre(r, Sutun::Bitis)};
+        QWidget* hedef = f_.get();
         if (yaziliyor) {
-            grid->setCurrentIndex(m.index(s, m.sutunNo(Sutun::Baslangic)));
-            grid->setFocus();
-            QTest::keyClick(grid, '0');
+            hucreyeGit(QStringLiteral("İşlem Tarihi"));
+            QTest::keyClick(grid_, '0');
             hedef = QApplication::focusWidget();
             QTest::keyClick(hedef, '1');
         }
         QTest::keyClick(hedef, Qt::Key_F9);
-        grid->setFocus(); // an editor still open would commit here
+        grid_->setFocus(); // an editor still open would commit here
         const QString bugun = Kisa_Tarih(QDate::currentDate());
-        for (int r = 1; r < m.satirSayisi(); ++r) {
+        for (int r = 1; r < m_->satirSayisi(); ++r) {
             const QStringList beklenen = satirVar && r == s ? QStringList{bugun, bugun} : once.at(r - 1);
-            QCOMPARE((QStringList{m.hucre(r, Sutun::Baslangic), m.hucre(r, Sutun::Bitis)}), beklenen);
+            QCOMPARE((QStringList{m_->hucre(r, Sutun::Baslangic), m_->hucre(r, Sutun::Bitis)}), beklenen);
         }
     }
 
     // F2 pressed again while the run it started is under way starts no second run.
     void f2BirCalisma() {
-        std::unique_ptr<FiltreFrm> f(ac());
-        QVERIFY(f);
-        auto* grid = f->findChild<IzgaraGorunumu*>(QStringLiteral("FiltreGrd"));
+        QVERIFY(ac());
         int calisma = 0;
-        connect(f.get(), &FiltreFrm::raporIstendi, f.get(), [&] {
+        connect(f_.get(), &FiltreFrm::raporIstendi, f_.get(), [&] {
             ++calisma;
-            QTest::keyClick(grid, Qt::Key_F2);
-            QTest::keyClick(f.get(), Qt::Key_F2);
+            QTest::keyClick(grid_, Qt::Key_F2);
+            QTest::keyClick(f_.get(), Qt::Key_F2);
         });
-        grid->setFocus();
-        QTest::keyClick(grid, Qt::Key_F2);
+        grid_->setFocus();
+        QTest::keyClick(grid_, Qt::Key_F2);
         QCOMPARE(calisma, 1);
-        QTest::keyClick(grid, Qt::Key_F2); // a later press runs again
+        QTest::keyClick(grid_, Qt::Key_F2); // a later press runs again
         QCOMPARE(calisma, 2);
     }
 

@@ -8,41 +8,6 @@
 class TstTsqlCevirici : public QObject {
     Q_OBJECT
 private slots:
-    void cevir_data() {
-        sutunlar<QString, QString>("tsql", "sqlite");
-        satirEkle("koseli dbo", "SELECT a FROM [dbo].[CARIKART]", "SELECT a FROM [CARIKART]");
-        satirEkle("cift nokta", "SELECT a FROM Defination_DB..Kullanici", "SELECT a FROM Defination_DB.Kullanici");
-        satirEkle("dort parcali sutun", "SELECT Defination_DB.dbo.Kullanici.BR FROM Defination_DB.dbo.Kullanici",
-                  "SELECT Defination_DB.Kullanici.BR FROM Defination_DB.Kullanici");
-        satirEkle("ilk n satir", "SELECT DISTINCT TOP 10001 Belge_No as Deger FROM FATURAKART WHERE Belge_No LIKE N'A1%' ORDER BY Belge_No",
-                  "SELECT DISTINCT Belge_No as Deger FROM FATURAKART WHERE Belge_No LIKE 'A1%' ORDER BY Belge_No LIMIT 10001");
-        satirEkle("alt sorgudaki top kalir", "SELECT a FROM (SELECT TOP 1 a FROM t) x", "SELECT a FROM (SELECT TOP 1 a FROM t) x");
-        satirEkle("dbo adli sutun kalir", "SELECT t.dbo FROM t", "SELECT t.dbo FROM t");
-        satirEkle("is null dokunulmaz", "WHERE a IS NULL", "WHERE a IS NULL");
-        satirEkle("convert icinde isnull", "CONVERT(int, ISNULL(a,1))", "CAST((IFNULL(a,1)) AS INTEGER)");
-        satirEkle("convert varchar", "convert(varchar(20), x)", "(tsql_metin(x) COLLATE RTRIM)");
-        satirEkle("rtrim", "SELECT DISTINCT RTRIM(Sehir) as Deger FROM CARIKART ORDER BY RTRIM(Sehir)",
-                  "SELECT DISTINCT RTRIM(tsql_metin(Sehir)) COLLATE RTRIM as Deger FROM CARIKART "
-                  "ORDER BY RTRIM(tsql_metin(Sehir)) COLLATE RTRIM");
-        satirEkle("ltrim icinde convert", "LTRIM(convert(varchar(9), KDV))",
-                  "LTRIM(tsql_metin((tsql_metin(KDV) COLLATE RTRIM))) COLLATE RTRIM");
-        satirEkle("convert tarih metni 104", "convert(varchar(10), Tarih, 104)", "strftime('%d.%m.%Y',tsql_tarih((Tarih)))");
-        satirEkle("convert decimal", "convert(decimal(18,2), x)", "ROUND(CAST((x) AS REAL),2)");
-        satirEkle("iki haneli yillar", "WHERE Tarih>='03/01/49' AND Tarih<='03/01/50'",
-                  "WHERE Tarih>='2049-03-01 00:00:00' AND Tarih<='1950-03-01 00:00:00'");
-        satirEkle("bolu olmayan metin kalir", "WHERE Fis_No='SF/2025'", "WHERE Fis_No='SF/2025'");
-        satirEkle("N onekli metin", "WHERE Unvan=N'Şahin'", "WHERE Unvan='Şahin'");
-        satirEkle("metin icindeki anahtar sozcukler", "WHERE a='dbo.x ISNULL(' AND b='it''s'", "WHERE a='dbo.x ISNULL(' AND b='it''s'");
-        satirEkle("yorum korunur", "SELECT 1 -- dbo.x\n", "SELECT 1 -- dbo.x\n");
-        satirEkle("cift bosluklar korunur", "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR",
-                  "SELECT DISTINCT Ambar_No as Deger,  Ambar_Ad as Deger2 FROM AMBAR");
-    }
-    void cevir() {
-        QFETCH(QString, tsql);
-        QFETCH(QString, sqlite);
-        QCOMPARE(TsqlCevirici::sqliteye(tsql), sqlite);
-    }
-
     // One sort for grouping and order: the ordered terms lead the grouping,
     // the order goes on with the rest of it. Anything else stays as it is.
     void siralamayiBirlestir_data() {
@@ -110,68 +75,16 @@ private slots:
     void ondalikMetni_data() {
         sutunlar<double, QString>("sayi", "metin");
         satirEkle("tam", 8.0, "8");
-        satirEkle("iki hane", 18.0, "18");
         satirEkle("kesirli", 8.5, "8.5");
         satirEkle("eksi", -0.25, "-0.25");
-        satirEkle("alti hane", 123456.0, "123456");
         satirEkle("yedi hane ustel", 1234567.0, "1.23457e+006");
         satirEkle("kucuk ustel", 0.00001, "1e-005");
         satirEkle("alti anlamli hane", 3.14159265, "3.14159");
-        satirEkle("sifir", 0.0, "0");
     }
     void ondalikMetni() {
         QFETCH(double, sayi);
         QFETCH(QString, metin);
         QCOMPARE(TsqlCevirici::ondalikMetni(sayi), metin);
-    }
-
-    // Divisions with a money operand, given the store's declared types.
-    void paraBolme_data() {
-        sutunlar<QString, QString>("tsql", "sqlite");
-        satirEkle("para / tamsayi", "SELECT Net_Tutar/3 FROM F", "SELECT ROUND(CAST(Net_Tutar AS REAL)/(3),4) FROM F");
-        satirEkle("nitelikli, bosluklu", "SELECT F.Net_Tutar / F.Adet FROM F",
-                  "SELECT ROUND(CAST(F.Net_Tutar  AS REAL)/( F.Adet),4) FROM F");
-        satirEkle("tamsayi / para", "SELECT 100/F.Net_Tutar FROM F", "SELECT ROUND(CAST(100 AS REAL)/(F.Net_Tutar),4) FROM F");
-        satirEkle("para / ondalik", "SELECT Net_Tutar/Oran FROM F", "SELECT CAST(Net_Tutar AS REAL)/(Oran) FROM F");
-        satirEkle("para / kesirli sayi", "SELECT Net_Tutar/2.5 FROM F", "SELECT CAST(Net_Tutar AS REAL)/(2.5) FROM F");
-        satirEkle("para / parantez", "SELECT Net_Tutar/(1+Oran/100) FROM F", "SELECT CAST(Net_Tutar AS REAL)/((1+Oran/100)) FROM F");
-        satirEkle("toplam / tamsayi", "SELECT SUM(F.Net_Tutar)/2 FROM F", "SELECT ROUND(CAST(SUM(F.Net_Tutar) AS REAL)/(2),4) FROM F");
-        satirEkle("isnull icinde para", "SELECT ISNULL(Net_Tutar, 0) / Adet FROM F",
-                  "SELECT ROUND(CAST(IFNULL(Net_Tutar, 0)  AS REAL)/( Adet),4) FROM F");
-        satirEkle("parantezli para", "SELECT (F.Net_Tutar)/2 FROM F", "SELECT ROUND(CAST((F.Net_Tutar) AS REAL)/(2),4) FROM F");
-        satirEkle("anahtar sozcukten sonra parantez", "SELECT * FROM F WHERE (F.Net_Tutar)/2 > 1",
-                  "SELECT * FROM F WHERE ROUND(CAST((F.Net_Tutar) AS REAL)/(2),4) > 1");
-        satirEkle("baska islev", "SELECT LEN(F.Net_Tutar)/2 FROM F", "SELECT LEN(F.Net_Tutar)/2 FROM F");
-        satirEkle("toplam ifadesi bilinmez", "SELECT SUM(F.Net_Tutar*2)/2 FROM F", "SELECT SUM(F.Net_Tutar*2)/2 FROM F");
-        satirEkle("tamsayi / tamsayi kalir", "SELECT Adet/2 FROM F", "SELECT Adet/2 FROM F");
-        satirEkle("convert icinde", "SELECT convert(money, Net_Tutar/3) FROM F",
-                  "SELECT ROUND(CAST((ROUND(CAST(Net_Tutar AS REAL)/(3),4)) AS REAL),4) FROM F");
-        satirEkle("bilinmeyen ad", "SELECT Yok/3 FROM F", "SELECT Yok/3 FROM F");
-    }
-    void paraBolme() {
-        QFETCH(QString, tsql);
-        QFETCH(QString, sqlite);
-        const TsqlCevirici::AlanTurleri turler{{"f.net_tutar", "MONEY"}, {"net_tutar", "MONEY"}, {"f.adet", "INT"},
-                                               {"adet", "INT"},          {"f.oran", "FLOAT"},    {"oran", "FLOAT"}};
-        QCOMPARE(TsqlCevirici::sqliteye(tsql, {turler, {}, {}}), sqlite);
-    }
-
-    // "+" joins texts: literals, text columns and functions that give text.
-    void metinBirlestirme_data() {
-        sutunlar<QString, QString>("tsql", "sqlite");
-        satirEkle("iki metin", "SELECT 'a' + 'b'", "SELECT 'a' || 'b'");
-        satirEkle("metin sutunlari", "SELECT F.Kod+' - '+F.Ad FROM F", "SELECT F.Kod||' - '||F.Ad FROM F");
-        satirEkle("rtrim ve convert", "SELECT RTRIM(Oran) + '%', convert(varchar(9), Adet) + 'x' FROM F",
-                  "SELECT RTRIM(tsql_metin(Oran)) COLLATE RTRIM || '%', (tsql_metin(Adet) COLLATE RTRIM) || 'x' FROM F");
-        satirEkle("isnull metin", "SELECT ISNULL(F.Ad,'') + 'x' FROM F", "SELECT IFNULL(F.Ad,'') || 'x' FROM F");
-        satirEkle("sayilar toplanir", "SELECT Adet + 1, Oran + Adet FROM F", "SELECT Adet + 1, Oran + Adet FROM F");
-        satirEkle("sayi ile metin toplanir", "SELECT Adet + '1' FROM F", "SELECT Adet + '1' FROM F");
-    }
-    void metinBirlestirme() {
-        QFETCH(QString, tsql);
-        QFETCH(QString, sqlite);
-        const TsqlCevirici::AlanTurleri turler{{"f.kod", "VARCHAR(20)"}, {"f.ad", "NVARCHAR(60)"}, {"adet", "INT"}, {"oran", "FLOAT"}};
-        QCOMPARE(TsqlCevirici::sqliteye(tsql, {turler, {}, {}}), sqlite);
     }
 
     // A literal the server would read as a date and cannot: its conversion error.
