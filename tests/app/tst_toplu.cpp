@@ -1,7 +1,6 @@
 #include "ortak/TestOrtami.h"
 #include "bant/Cp1254.h"
 
-#include <QImage>
 #include <QJsonArray>
 #include <QStandardPaths>
 #include <QUrl>
@@ -77,6 +76,21 @@ class TstToplu : public QObject {
         return r.match(pdfBilgisi(dosya)).captured(1).toInt();
     }
     QString demo(int kullanici) const { return QStringLiteral("DEMOFIRMA|%1|%2|sa|æ").arg(sunucu_->klasor()).arg(kullanici); }
+    // One run of the demo report grouped by city with its lines and grand
+    // total, written to every file target; `uzanti` names its file.
+    QTemporaryDir grupluDizin_;
+    QString grupluCikti(const char* uzanti) {
+        const auto yol = [this](const char* u) { return grupluDizin_.filePath(QStringLiteral("r.") + QLatin1String(u)); };
+        if (!QFile::exists(yol("pdf"))) {
+            const Sonuc s = calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"),
+                                      QStringLiteral("--set"), QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"),
+                                      QStringLiteral("Fatura Satırlarını Göster=Evet"), QStringLiteral("--excel"), yol("xls"),
+                                      QStringLiteral("--xlsx"), yol("xlsx"), QStringLiteral("--text"), yol("txt"),
+                                      QStringLiteral("--html"), yol("htm"), QStringLiteral("--pdf"), yol("pdf")});
+            if (s.durum != 0) qWarning("%s", qPrintable(s.hata));
+        }
+        return yol(uzanti);
+    }
     void turkceAyarlar() {
         qputenv("XDG_CONFIG_HOME", ayarlar_->path().toUtf8());
         bolgeselAyarla();
@@ -235,14 +249,7 @@ private slots:
     // on A4, one page wide, with the captions on every page.
     void excelCiktisi() {
         turkceAyarlar();
-        const QString xls = ayarlar_->filePath(QStringLiteral("r.xls"));
-        const QString txt = ayarlar_->filePath(QStringLiteral("r.txt"));
-        const QString pdf = ayarlar_->filePath(QStringLiteral("rapor.pdf"));
-        const Sonuc s =
-            calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
-                      QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"), QStringLiteral("Fatura Satırlarını Göster=Evet"),
-                      QStringLiteral("--excel"), xls, QStringLiteral("--text"), txt, QStringLiteral("--pdf"), pdf});
-        QVERIFY2(s.durum == 0, qPrintable(s.hata));
+        const QString xls = grupluCikti("xls"), txt = grupluCikti("txt"), pdf = grupluCikti("pdf");
         QString hata;
         const QJsonObject kitap = veriOkuyucusu("xls_oku.py", {xls}, hata);
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
@@ -352,13 +359,7 @@ private slots:
     // auto-filter, the same SUBTOTAL formulas, outline and print titles.
     void xlsxCiktisi() {
         turkceAyarlar();
-        const QString xls = ayarlar_->filePath(QStringLiteral("r.xls"));
-        const QString xlsx = ayarlar_->filePath(QStringLiteral("r.xlsx"));
-        const Sonuc s =
-            calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
-                      QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"), QStringLiteral("Fatura Satırlarını Göster=Evet"),
-                      QStringLiteral("--excel"), xls, QStringLiteral("--xlsx"), xlsx});
-        QVERIFY2(s.durum == 0, qPrintable(s.hata));
+        const QString xls = grupluCikti("xls"), xlsx = grupluCikti("xlsx");
         QString hata;
         const QJsonArray eski = veriOkuyucusu("xls_oku.py", {xls}, hata).value(QStringLiteral("sayfalar")).toArray();
         const QJsonArray yeni = veriOkuyucusu("xlsx_oku.py", {xlsx}, hata).value(QStringLiteral("sayfalar")).toArray();
@@ -402,13 +403,8 @@ private slots:
     // shows the report's text and prints on as many sheets as the report has pages.
     void htmlCiktisi() {
         turkceAyarlar();
-        const QString htm = ayarlar_->filePath(QStringLiteral("Temp.Htm"));
-        const QString pdf = ayarlar_->filePath(QStringLiteral("r.pdf"));
-        const Sonuc s =
-            calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"), QStringLiteral("--set"),
-                      QStringLiteral("Fatura Satırlarını Göster=Evet"), QStringLiteral("--html"), htm, QStringLiteral("--pdf"), pdf});
-        QVERIFY2(s.durum == 0, qPrintable(s.hata));
-        const int sayfalar = pdfSayfalari(pdf);
+        const QString htm = grupluCikti("htm");
+        const int sayfalar = pdfSayfalari(grupluCikti("pdf"));
         QVERIFY(sayfalar >= 2);
 
         QString hata;
@@ -443,24 +439,15 @@ private slots:
         QCOMPARE(pdfSayfalari(baski), sayfalar); // the print styles break where the report does
         // On the report's paper whatever the browser's own (Letter here).
         QVERIFY2(pdfBilgisi(baski).contains(QStringLiteral("(A4)")), qPrintable(pdfBilgisi(baski)));
-        const QString resim = ayarlar_->filePath(QStringLiteral("tarayici.png"));
-        QProcess ekran;
-        ekran.start(tarayici, ortak + QStringList{QStringLiteral("--window-size=1000,900"), QStringLiteral("--screenshot=") + resim, url});
-        QVERIFY(ekran.waitForFinished(120000));
-        QVERIFY(QImage(resim).width() == 1000);
     }
 
     void kullanimHatasi_data() {
         QTest::addColumn<QStringList>("argumanlar");
         satirEkle("giris penceresi istenemez", QStringList{"--batch", "-1|SRV|1|sa|x"});
-        satirEkle("hem parametre hem kullanici", QStringList{"--batch", "DEMO", "--user", "karmena"});
-        satirEkle("kullanicisiz firma", QStringList{"--batch", "--company", "DEMO"});
-        satirEkle("bos kullanici", QStringList{"--batch", "--user", ""});
         satirEkle("esittirsiz", QStringList{"--batch", "DEMO", "--set", "Grupla"});
-        satirEkle("bos sablon adi", QStringList{"--batch", "DEMO", "--template", ""});
-        satirEkle("kullanicisiz sunucu", QStringList{"--batch", "DEMO", "--server", "SRV"});
     }
-    // Usage errors, help and versions answer without any display.
+    // Usage errors (those of the command line itself are tst_parametreler's),
+    // help and versions answer without any display.
     void kullanimHatasi() {
         QFETCH(QStringList, argumanlar);
         turkceAyarlar();

@@ -393,7 +393,6 @@ private slots:
     void gomuluDepoYalnizOkur_data() {
         sutunlar<QString, bool>("sql", "izinli");
         satirEkle("secim", "SELECT COUNT(*) FROM T", true);
-        satirEkle("with ve join", "WITH x AS (SELECT ID FROM T) SELECT COUNT(*) FROM x JOIN T ON T.ID=x.ID", true);
         satirEkle("ozyinelemeli", "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<3) SELECT * FROM n", true);
         satirEkle("pragma okuma", "SELECT name FROM pragma_table_info('T')", true);
         satirEkle("vacuum into", "VACUUM INTO '%1/kopya.sqlite'", false);

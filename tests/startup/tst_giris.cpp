@@ -117,9 +117,7 @@ private slots:
         satirEkle("sifir dolgulu", "SRV;sa;;01", QStringList{"SRV", "sa", ""}, true);
         satirEkle("bosluklu bir", "SRV;sa;; 1", QStringList{"SRV", "sa", ""}, true);
         satirEkle("sifir", "SRV;sa;;0", QStringList{"SRV", "sa", ""}, false);
-        satirEkle("iki", "SRV;sa;;2", QStringList{"SRV", "sa", ""}, false);
         satirEkle("kelime", "SRV;sa;;evet", QStringList{"SRV", "sa", ""}, false);
-        satirEkle("bos", "SRV;sa;;", QStringList{"SRV", "sa", ""}, false);
         satirEkle("eksik alanlar", " SRV ", QStringList{" SRV ", "", ""}, false);
         satirEkle("fazla alanlar", "SRV;sa;p;1;x;y", QStringList{"SRV", "sa", "p"}, true);
     }

@@ -73,6 +73,11 @@ private slots:
         satirEkle("bos parametreli batch", QStringList{"--batch", ""}, int(K::Hata), "", false);
         satirEkle("batch yok", QStringList{"--yes"}, int(K::Hata), "", false);
         satirEkle("bilinmeyen secenek", QStringList{"--batch", "A", "--renk"}, int(K::Hata), "A", false);
+        satirEkle("hem parametre hem kullanici", QStringList{"--batch", "A", "--user", "k"}, int(K::Hata), "", false);
+        satirEkle("kullanicisiz firma", QStringList{"--batch", "--company", "DEMO"}, int(K::Hata), "", false);
+        satirEkle("kullanicisiz sunucu", QStringList{"--batch", "A", "--server", "SRV"}, int(K::Hata), "", false);
+        satirEkle("bos kullanici", QStringList{"--batch", "--user", ""}, int(K::Hata), "", false);
+        satirEkle("bos sablon adi", QStringList{"--batch", "A", "--template", ""}, int(K::Hata), "", false);
         satirEkle("yardim", QStringList{"--help"}, int(K::Yardim), "", false);
         satirEkle("bos pdf adi", QStringList{"--batch", "A", "--pdf", ""}, int(K::Hata), "A", false);
         satirEkle("bos png klasoru", QStringList{"--batch", "A", "--png", "  "}, int(K::Hata), "A", false);
