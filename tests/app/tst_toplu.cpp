@@ -85,8 +85,8 @@ class TstToplu : public QObject {
             const Sonuc s = calistir({QStringLiteral("--batch"), demo(1), QStringLiteral("--set"), QStringLiteral("Grupla=Şehir"),
                                       QStringLiteral("--set"), QStringLiteral("Genel Rapor Toplamı=Evet"), QStringLiteral("--set"),
                                       QStringLiteral("Fatura Satırlarını Göster=Evet"), QStringLiteral("--excel"), yol("xls"),
-                                      QStringLiteral("--xlsx"), yol("xlsx"), QStringLiteral("--text"), yol("txt"),
-                                      QStringLiteral("--html"), yol("htm"), QStringLiteral("--pdf"), yol("pdf")});
+                                      QStringLiteral("--xlsx"), yol("xlsx"), QStringLiteral("--text"), yol("txt"), QStringLiteral("--html"),
+                                      yol("htm"), QStringLiteral("--pdf"), yol("pdf")});
             if (s.durum != 0) qWarning("%s", qPrintable(s.hata));
         }
         return yol(uzanti);

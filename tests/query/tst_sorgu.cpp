@@ -208,8 +208,9 @@ private slots:
         SorguDurumu d;
         d.DetayGoster = true;
         IzgaraModeli grid;
-        filtreSatirlari(grid, {QStringLiteral("Son;01/03/12;;;F.Tarih;;BTR;True;;;"), QStringLiteral("Tarih;01/03;;;F.Tarih;;TR;False;;;"),
-                               QStringLiteral("KDV;abc;;1;S.KDV;;GR;True;;;"), QStringLiteral("Bakiye Aralığı;;2,5,7;;SUM(F.B);;GR;False;;;")});
+        filtreSatirlari(grid,
+                        {QStringLiteral("Son;01/03/12;;;F.Tarih;;BTR;True;;;"), QStringLiteral("Tarih;01/03;;;F.Tarih;;TR;False;;;"),
+                         QStringLiteral("KDV;abc;;1;S.KDV;;GR;True;;;"), QStringLiteral("Bakiye Aralığı;;2,5,7;;SUM(F.B);;GR;False;;;")});
         d = Sorgu_Olustur(grid, o, d);
         QCOMPARE(d.HataMesaji, KosulMesaji::sene());
         QCOMPARE(d.RaporSQL, QStringLiteral("SELECT * From F WHERE F.Tarih <= '03/01/12' HAVING ISNULL(SUM(F.B),0)<='2.5'"));
