@@ -216,7 +216,7 @@ private slots:
         satirEkle("metin birlestirme", "SELECT Ad + ' %' + RTRIM(Oran) AS x FROM T WHERE ID=1", "Ali %18");
         satirEkle("tamsayi bolu tamsayi tam kalir", "SELECT ID/2 AS x FROM T WHERE ID=3", "1");
         satirEkle("tamsayi bolu para", "SELECT 100/Tutar AS x FROM T WHERE ID=1", "0.8475");
-        satirEkle("para bolu ondalik yuvarlanmaz", "SELECT Tutar/(Oran*4) AS x FROM T WHERE ID=1", "1.63888888888889");
+        satirEkle("para bolu ondalik yuvarlanmaz", "SELECT Tutar/Oran AS x FROM T WHERE ID=1", "6.55555555555556");
         satirEkle("toplam bolu tamsayi", "SELECT SUM(T.Tutar)/2 AS x FROM T WHERE ID<3", "67.1");
         satirEkle("isnull icinde para", "SELECT ISNULL(Tutar, 0) / ID AS x FROM T WHERE ID=2", "8.1");
         satirEkle("convert icinde isnull", "SELECT CONVERT(int, ISNULL(Oran,1)) AS x FROM T WHERE ID=2", "1");
