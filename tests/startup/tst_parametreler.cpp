@@ -74,7 +74,7 @@ private slots:
         satirEkle("batch yok", QStringList{"--yes"}, int(K::Hata), "", false);
         satirEkle("bilinmeyen secenek", QStringList{"--batch", "A", "--renk"}, int(K::Hata), "A", false);
         satirEkle("hem parametre hem kullanici", QStringList{"--batch", "A", "--user", "k"}, int(K::Hata), "", false);
-        satirEkle("kullanicisiz firma", QStringList{"--batch", "--company", "DEMO"}, int(K::Hata), "", false);
+        satirEkle("kullanicisiz firma", QStringList{"--batch", "A", "--company", "DEMO"}, int(K::Hata), "", false);
         satirEkle("kullanicisiz sunucu", QStringList{"--batch", "A", "--server", "SRV"}, int(K::Hata), "", false);
         satirEkle("bos kullanici", QStringList{"--batch", "--user", ""}, int(K::Hata), "", false);
         satirEkle("bos sablon adi", QStringList{"--batch", "A", "--template", ""}, int(K::Hata), "", false);
