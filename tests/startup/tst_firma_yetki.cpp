@@ -79,28 +79,26 @@ private slots:
         QCOMPARE(d.KurFormat, QStringLiteral("#,##0.0"));
     }
 
-    void nullZorunluDegerProgramiBitirir() {
-        tanim(QStringLiteral("UPDATE sysfrmlng SET PosVar=NULL"));
-        baglan();
-        QVERIFY(firmaOku());
-        QCOMPARE(kutular_->metinler(), QStringList{kFirmaHatasi});
-        QCOMPARE(kutular_->kutular.first().simge, Simge::Bilgi);
-        QCOMPARE(kutular_->kutular.first().baslik, QStringLiteral("Karmena:Invalid use of Null"));
+    // A required setting left NULL, or no row for the company (a quote in its
+    // name cannot end the literal: the statement runs and finds none), ends
+    // the program with the same message, the fault in its title.
+    void firmaHatasiProgramiBitirir_data() {
+        sutunlar<QString, QString, QString>("hazirlik", "veritabani", "baslik");
+        satirEkle("zorunlu deger null", "UPDATE sysfrmlng SET PosVar=NULL", "DEMOFIRMA", "Karmena:Invalid use of Null");
+        satirEkle("baska ad", "", "BASKAFIRMA", QStringLiteral("Karmena:") + HataMetni::kayitYok());
+        satirEkle("tirnak iceren ad", "", "X' OR '1'='1", QStringLiteral("Karmena:") + HataMetni::kayitYok());
     }
-
-    void firmaSatiriYok_data() {
-        QTest::addColumn<QString>("veritabani");
-        satirEkle("baska ad", "BASKAFIRMA");
-        satirEkle("tirnak iceren ad", "X' OR '1'='1");
-    }
-    void firmaSatiriYok() {
+    void firmaHatasiProgramiBitirir() {
+        QFETCH(QString, hazirlik);
         QFETCH(QString, veritabani);
+        QFETCH(QString, baslik);
+        if (!hazirlik.isEmpty()) tanim(hazirlik);
         baglan();
         veritabani_ = veritabani;
         QVERIFY(firmaOku());
-        // The quote cannot end the literal: the statement runs and finds no row.
         QCOMPARE(kutular_->metinler(), QStringList{kFirmaHatasi});
-        QCOMPARE(kutular_->kutular.first().baslik, QStringLiteral("Karmena:") + HataMetni::kayitYok());
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Bilgi);
+        QCOMPARE(kutular_->kutular.first().baslik, baslik);
     }
 
     void eksikSutunGuncellemeSorar_data() {
