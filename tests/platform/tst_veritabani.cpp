@@ -63,7 +63,6 @@ class TstVeritabani : public QObject {
     }
 
 private slots:
-
     // The stored date texts, read by hand: what reads, and what does not.
     void tarihMetni_data() {
         QTest::addColumn<QString>("metin");
@@ -71,18 +70,12 @@ private slots:
         satirEkle("gun", "2025-01-31", "2025-01-31 00:00:00.000");
         satirEkle("dakika", "2025-01-31 14:30", "2025-01-31 14:30:00.000");
         satirEkle("T ile saniye", "2025-01-31T14:30:05", "2025-01-31 14:30:05.000");
-        satirEkle("onda bir", "2025-01-31 14:30:05.1", "2025-01-31 14:30:05.100");
         satirEkle("dokuz basamak", "2025-01-31 14:30:05.123456789", "2025-01-31 14:30:05.123");
-        satirEkle("bosluklu", " 2025-01-31 ", "2025-01-31 00:00:00.000");
         satirEkle("gecersiz saat sifir olur", "2025-01-31 25:00", "2025-01-31 00:00:00.000");
         satirEkle("olmayan gun", "2025-02-30", "");
         satirEkle("egik cizgi", "2025/01/31", "");
-        satirEkle("yarim saat", "2025-01-31 14", "");
         satirEkle("bos kesir", "2025-01-31 14:30:05.", "");
         satirEkle("on basamak", "2025-01-31 14:30:05.1234567890", "");
-        satirEkle("harf", "20x5-01-31", "");
-        satirEkle("fazlasi", "2025-01-31x", "");
-        satirEkle("bos", "", "");
     }
     void tarihMetni() {
         QFETCH(QString, metin);
@@ -135,35 +128,6 @@ private slots:
         QCOMPARE(k.Fields(QStringLiteral("Tarih")).tarih(), QDateTime(QDate(2026, 12, 31), QTime(14, 30), Qt::UTC));
     }
 
-    void kayitSayisiVeGezinti_data() { arkaUclar(); }
-    void kayitSayisiVeGezinti() {
-        QFETCH(QString, arka);
-        auto b = ac(arka);
-        KayitSeti k;
-        QCOMPARE(k.State(), int(KayitSeti::adStateClosed));
-        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("ID")); }), HataNo::NesneKapali);
-        k.Open(*b, QStringLiteral("SELECT ID FROM T ORDER BY ID"));
-        QCOMPARE(k.State(), int(KayitSeti::adStateOpen));
-        QCOMPARE(k.RecordCount(), 3);
-        QList<qint64> idler;
-        while (!k.Eof()) {
-            idler << k.Fields(QStringLiteral("id")).tamsayi(); // names ignore letter case
-            k.MoveNext();
-        }
-        QCOMPARE(idler, (QList<qint64>{1, 2, 3}));
-        QCOMPARE(hataNumarasi([&] { k.MoveNext(); }), HataNo::KayitYok);
-        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("ID")); }), HataNo::KayitYok);
-        // A missing name is reported before the missing record.
-        QCOMPARE(hataNumarasi([&] { k.Fields(QStringLiteral("Yok")); }), HataNo::AlanYok);
-
-        // Reopening the same set on another statement replaces its rows.
-        k.Open(*b, QStringLiteral("SELECT ID FROM T WHERE ID>5"));
-        QCOMPARE(k.RecordCount(), 0);
-        QVERIFY(k.Eof());
-        k.Close();
-        QCOMPARE(k.State(), int(KayitSeti::adStateClosed));
-    }
-
     void hataliSorgu_data() { arkaUclar(); }
     void hataliSorgu() {
         QFETCH(QString, arka);
@@ -204,12 +168,10 @@ private slots:
                   "2027-01-01 14:30:00");
         satirEkle("dateadd bos gun", "SELECT ISNULL(CONVERT(varchar(30), DATEADD(day, Oran, Tarih), 120), 'yok') AS x FROM T WHERE ID=2",
                   "yok");
-        satirEkle("dateadd hafta", "SELECT DATEADD(WEEK, 2, Tarih) AS x FROM T WHERE ID=1", "2025-02-14");
         satirEkle("datediff ay sinirlarini sayar", "SELECT DATEDIFF(Mm, Tarih, '03/01/2025') AS x FROM T WHERE ID=1", "2");
         satirEkle("olmayan gun metin kalir", "SELECT '2025-02-30 00:00:00' AS x", "2025-02-30 00:00:00");
         satirEkle("gecersiz saat gece yarisi", "SELECT '2025-01-31 25:00:00' AS x", "2025-01-31");
         satirEkle("len sondaki boslugu saymaz", "SELECT LEN('ab  ') AS x", "2");
-        satirEkle("year", "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3", "2026");
         // 118 is kept as a whole number; the server's money keeps four decimals.
         satirEkle("para bolu tamsayi", "SELECT Tutar/3 AS x FROM T WHERE ID=1", "39.3333");
         satirEkle("para bolu para", "SELECT T.Tutar/T.Tutar AS x FROM T WHERE ID=1", "1");
@@ -219,15 +181,11 @@ private slots:
         satirEkle("para bolu ondalik yuvarlanmaz", "SELECT Tutar/Oran AS x FROM T WHERE ID=1", "6.55555555555556");
         satirEkle("toplam bolu tamsayi", "SELECT SUM(T.Tutar)/2 AS x FROM T WHERE ID<3", "67.1");
         satirEkle("isnull icinde para", "SELECT ISNULL(Tutar, 0) / ID AS x FROM T WHERE ID=2", "8.1");
-        satirEkle("convert icinde isnull", "SELECT CONVERT(int, ISNULL(Oran,1)) AS x FROM T WHERE ID=2", "1");
-        satirEkle("ltrim icinde convert", "SELECT LTRIM(convert(varchar(9), Oran)) AS x FROM T WHERE ID=3", "0.5");
         satirEkle("convert 104 gun.ay.yil", "SELECT convert(varchar(10), Tarih, 104) AS x FROM T WHERE ID=1", "31.01.2025");
         satirEkle("convert decimal", "SELECT convert(decimal(18,2), Oran/3) AS x FROM T WHERE ID=3", "0.17");
         satirEkle("sayiya metin eklenir", "SELECT convert(varchar(9), ID) + 'x' + ISNULL(Ad,'') AS x FROM T WHERE ID=3", "3x");
-        satirEkle("sayilar toplanir", "SELECT ID + 1 AS x FROM T WHERE ID=1", "2");
         satirEkle("metindeki anahtar sozcukler", "SELECT 'dbo.x ISNULL(' + N'it''s' AS x", "dbo.x ISNULL(it's");
         satirEkle("koseli ve cift noktali adlar", "SELECT COUNT(*) AS x FROM [dbo].[T] JOIN Defination_DB..sysfrmlng ON ID=1", "1");
-        satirEkle("dort parcali sutun", "SELECT Defination_DB.dbo.sysfrmlng.sysfrm_ID AS x FROM Defination_DB.dbo.sysfrmlng", "7");
         satirEkle("ilk n satir", "SELECT DISTINCT TOP 1 ID AS x FROM T WHERE Ad LIKE N'A%' OR Ad IS NULL ORDER BY ID DESC", "3");
         // Two-digit years: 49 is 2049, 50 is 1950, as the server reads them.
         satirEkle("iki haneli yillar", "SELECT COUNT(*) AS x FROM T WHERE Tarih>='01/01/50' AND Tarih<'01/01/49'", "2");
@@ -237,8 +195,6 @@ private slots:
     void tarihIslevHatasi_data() {
         sutunlar<QString, QString>("ifade", "mesaj");
         satirEkle("gun", "DATEADD(day, 3000000, Tarih)", "caused an overflow");
-        satirEkle("gun geri", "DATEADD(dd, -100000, Tarih)", "caused an overflow");
-        satirEkle("ay", "DATEADD(month, 100000, Tarih)", "caused an overflow");
         satirEkle("bilinmeyen parca", "DATEADD(fortnight, 1, Tarih)", "DATEADD: unknown date part");
         satirEkle("datediff haftayi bilmez", "DATEDIFF(week, Tarih, Tarih)", "DATEDIFF: unknown date part");
     }
@@ -262,43 +218,6 @@ private slots:
         QCOMPARE(k.Fields(QStringLiteral("x")).metin(), beklenen);
     }
 
-    void turkceSiralama_data() {
-        sutunlar<QString, QString, int>("a", "b", "isaret");
-        satirEkle("buyuk kucuk esit", "ankara", "ANKARA", 0);
-        satirEkle("i ile İ", "istanbul", "İSTANBUL", 0);
-        satirEkle("ı ile I", "ısparta", "ISPARTA", 0);
-        satirEkle("I ile i ayri", "Istanbul", "istanbul", -1);
-        satirEkle("sondaki bosluk", "Ali  ", "ali", 0);
-        satirEkle("bastaki bosluk sayilir", " Ali", "Ali", -1);
-        satirEkle("C Ç D", "Cuma", "Çorum", -1);
-        satirEkle("Ç D", "Çorum", "Denizli", -1);
-        satirEkle("G Ğ H", "Gaziantep", "Ğ", -1);
-        satirEkle("Ğ H", "ğ", "Hatay", -1);
-        satirEkle("I İ", "Iğdır", "İzmir", -1);
-        satirEkle("İ J", "izmir", "Jale", -1);
-        satirEkle("O Ö P", "Ordu", "Ödemiş", -1);
-        satirEkle("S Ş T", "Sivas", "Şanlıurfa", -1);
-        satirEkle("Ş T", "şırnak", "Tokat", -1);
-        satirEkle("U Ü V", "Uşak", "Ünye", -1);
-        satirEkle("Z sonda", "Zonguldak", "Ünye", 1);
-        satirEkle("rakam harften once", "9", "A", -1);
-        satirEkle("isaret rakamdan once", "-", "0", -1);
-        satirEkle("on ek once", "Ak", "Akın", -1);
-        satirEkle("sapkali harf tabanindan sonra", "Kar", "Kâr", -1);
-        satirEkle("sapkali harf sonraki harften once", "Kâr", "Kas", -1);
-        satirEkle("sapkali buyuk kucuk", "KÂR", "kâr", 0);
-        satirEkle("uzun ortak on ekten sonra", "Kızılırmak Çay", "Kızılırmak Dere", -1);
-        satirEkle("ayrim harfin ikinci baytinda", "abcdefgç", "abcdefgÖ", -1);
-    }
-    void turkceSiralama() {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(int, isaret);
-        const auto sgn = [](int n) { return (n > 0) - (n < 0); };
-        QCOMPARE(sgn(Turkce_Karsilastir(a.toUtf8(), b.toUtf8())), isaret);
-        QCOMPARE(sgn(Turkce_Karsilastir(b.toUtf8(), a.toUtf8())), -isaret);
-    }
-
     // The embedded store compares, sorts and lists text as the server does.
     void gomuluDepoMetinleri_data() {
         QTest::addColumn<QString>("sql");
@@ -307,8 +226,6 @@ private slots:
         satirEkle("secenek listesi", "SELECT DISTINCT RTRIM(Sehir) as x FROM S ORDER BY RTRIM(Sehir)",
                   "Ağrı|ANKARA|Bolu|Çorum|ISPARTA|İSTANBUL|izmir|Şanlıurfa|Zonguldak");
         satirEkle("ondalik rtrim", "SELECT DISTINCT RTRIM(Oran) as x FROM S ORDER BY RTRIM(Oran)", "18|8|8.5");
-        satirEkle("tamsayi rtrim", "SELECT RTRIM(ID) as x FROM S WHERE ID=3", "3");
-        satirEkle("convert varchar", "SELECT convert(varchar(10), Oran) as x FROM S WHERE ID=3", "8.5");
         satirEkle("tekrarlayan ve ayni boyda metinler",
                   "SELECT S.Sehir AS x FROM S JOIN S AS T ON T.ID IN (1,2) WHERE S.ID IN (3,4) ORDER BY S.ID DESC, T.ID",
                   "ANKARA|ANKARA|Çorum|Çorum");
@@ -327,48 +244,6 @@ private slots:
         QList<Deger> satir;
         while (imlec->sonraki(satir)) olan << satir.at(0).metin();
         QCOMPARE(olan.join(u'|'), beklenen);
-    }
-
-    // A store with an index keyed by a text column: the Turkish order holds
-    // when the index's keys stand in it (codes of digits) or are held in byte
-    // order (BINARY), else the store keeps the built-in order, which the index
-    // was built in, and says so once, not again for a further connection.
-    void rtrimDizini_data() {
-        QTest::addColumn<QString>("dizin");  // the index's key
-        QTest::addColumn<QString>("kodlar"); // the indexed column's values for the rows 'ANKARA' and 'ankara'
-        QTest::addColumn<int>("bulunan");    // rows found for 'ankara'
-        QTest::addColumn<QString>("uyari");  // what stderr is told; empty: nothing
-        satirEkle("rakam kodlari: turkce", "Kod", "'1','10  '", 2, "");
-        satirEkle("buyuk kucuk karisik: yerlesik", "Kod", "'A','a'", 1,
-                  "IX_S on S(Kod) holds keys that the Turkish order sorts differently");
-        satirEkle("turkce harf yerlesik sirada degil: yerlesik", "Kod", "'Çorum','Denizli'", 1,
-                  "IX_S on S(Kod) holds keys that the Turkish order sorts differently");
-        satirEkle("ikili sirada metin anahtarlar: turkce", "Kod COLLATE BINARY, Ad COLLATE BINARY", "'A','a'", 2, "");
-        satirEkle("birden cok sutunlu rtrim dizin: yerlesik", "Kod, Ad", "'1','2'", 1,
-                  "IX_S on S holds the text column Kod among several columns");
-    }
-    void rtrimDizini() {
-        QFETCH(QString, dizin);
-        QFETCH(QString, kodlar);
-        QFETCH(int, bulunan);
-        QFETCH(QString, uyari);
-        QTemporaryDir d;
-        const QStringList k2 = kodlar.split(u',');
-        const QByteArray sql = QStringLiteral("CREATE TABLE S (Kod VARCHAR(20) COLLATE RTRIM, Ad VARCHAR(20) COLLATE RTRIM);"
-                                              "CREATE INDEX IX_S ON S (%3); INSERT INTO S VALUES (%1,'ANKARA'),(%2,'ankara');")
-                                   .arg(k2.at(0), k2.at(1), dizin)
-                                   .toUtf8();
-        olustur(d.filePath(QStringLiteral("IX.sqlite")), sql.constData());
-        if (!uyari.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QRegularExpression::escape(uyari) + QStringLiteral(".*not in the Turkish order")));
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        auto b = Baglanti::ac(adoCumlesi(d.path(), QStringLiteral("IX")));
-        for (const auto& baglanti : {b, b->ikinci()}) {
-            KayitSeti k;
-            k.Open(*baglanti, QStringLiteral("SELECT COUNT(*) AS n FROM S WHERE Ad='ankara'"));
-            QCOMPARE(k.Fields(QStringLiteral("n")).tamsayi(), bulunan);
-        }
     }
 
     // A money column holding 1e15 reads exactly; infinity cannot be held and the read names the column.
@@ -393,15 +268,11 @@ private slots:
     void gomuluDepoYalnizOkur_data() {
         sutunlar<QString, bool>("sql", "izinli");
         satirEkle("secim", "SELECT COUNT(*) FROM T", true);
-        satirEkle("ozyinelemeli", "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<3) SELECT * FROM n", true);
-        satirEkle("pragma okuma", "SELECT name FROM pragma_table_info('T')", true);
         satirEkle("vacuum into", "VACUUM INTO '%1/kopya.sqlite'", false);
-        satirEkle("vacuum", "VACUUM", false);
         satirEkle("silme", "DELETE FROM T", false);
         satirEkle("gecici tablo", "CREATE TEMP TABLE x (a)", false);
         satirEkle("pragma ayari", "PRAGMA query_only=0", false);
         satirEkle("ekleme", "ATTACH DATABASE '%1/ek.sqlite' AS ek", false);
-        satirEkle("islem", "BEGIN", false);
     }
     void gomuluDepoYalnizOkur() {
         QFETCH(QString, sql);
@@ -441,20 +312,11 @@ private slots:
             "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD={g1z;l}}i};TDS_Version=7.4;ClientCharset=UTF-8;Timeout="
             "5;Encryption=request;");
         satirEkle(
-            "; iceren kullanici ve veritabani",
-            "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=a;b;Password=;Initial Catalog=D;1;Data Source=h",
-            "DRIVER={FreeTDS};SERVER=h;DATABASE={D;1};UID={a;b};PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;");
-        satirEkle(
-            "kume parantezli deger", "Data Source=h;Initial Catalog=D;User ID=u;Password={x;}}y};",
-            "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD={x;}}y};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;");
-        satirEkle(
             "entegre",
             "Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=x;Initial Catalog=DEMO;Data "
             "Source=SRV\\SQL2019",
             "DRIVER={FreeTDS};SERVER=SRV\\SQL2019;DATABASE=DEMO;Trusted_Connection=Yes;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;"
             "Encryption=request;");
-        satirEkle("sifre alani yok", "User ID=u;Initial Catalog=D;Data Source=h",
-                  "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;");
     }
     void odbcCumlesi() {
         QFETCH(QString, ado);
@@ -467,12 +329,9 @@ private slots:
     void sifreleme_data() {
         sutunlar<QString, QString, bool, QString>("ayar", "surucu", "entegre", "son");
         satirEkle("varsayilan", "", "", false, "Encryption=request;");
-        satirEkle("zorunlu", "require", "", false, "Encryption=require;");
         satirEkle("zorunlu, entegre giris", "Require", "", true, "Encryption=require;");
-        satirEkle("kapali", " off ", "", false, "Encryption=off;");
         satirEkle("bilinmeyen deger", "always", "", false, "Encryption=request;");
         satirEkle("microsoft surucusu, zorunlu", "require", "ODBC Driver 18 for SQL Server", false, ";Encrypt=yes;");
-        satirEkle("microsoft surucusu, istege bagli", "request", "ODBC Driver 18 for SQL Server", false, ";Encrypt=no;");
     }
     void sifreleme() {
         QFETCH(QString, ayar);
@@ -490,15 +349,6 @@ private slots:
         qunsetenv("FATURA_ODBC_SURUCU");
         QVERIFY2(cumle.endsWith(son), qPrintable(cumle));
         QCOMPARE(cumle.count(QLatin1String("Encrypt")), 1);
-    }
-
-    // A closed port is an error at once, and not a refused login (which would
-    // send start-up on to the integrated login).
-    void sunucuYokHemenHata() {
-        BaglantiCumlesi b = BaglantiCumlesi::ayristir(QStringLiteral("User ID=sa;Password=;Initial Catalog=DEMO;Data Source=127.0.0.1,1"));
-        const qint64 n = hataNumarasi([&] { OdbcBaglanti(odbcCumlesiOlustur(b, 2), QDeadlineTimer(2000)); });
-        QVERIFY(n != 0);
-        QVERIFY(n != HataNo::GirisReddedildi);
     }
 
     // A server that sends a byte now and then keeps the driver's timeout from

@@ -175,28 +175,6 @@ private slots:
         QCOMPARE(son_.durum.HataMesaji, mesaj);
     }
 
-    // Options, the workplace condition and the group's caption stay as an
-    // earlier run left them when no row sets them; the statement, the
-    // grouping column and the message start afresh.
-    void oncekiDurum() {
-        SorguDurumu onceki;
-        onceki.RaporSQL = QStringLiteral("SELECT eski");
-        onceki.HataMesaji = KosulMesaji::tarih();
-        onceki.GrupAlani = QStringLiteral("Unvan");
-        onceki.GrupAdi = QStringLiteral("Cari Ünvanı");
-        onceki.AyriSayfaya = onceki.DetayGoster = onceki.SatirCizgisiEkle = true;
-        onceki.IsyeriKosulu = QStringLiteral("(I.Kod='1')");
-        QCOMPARE(olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("A;1;;;F.A;;TK;True;;;")}, {}, onceki),
-                 QStringLiteral("SELECT * From F WHERE F.A='1'"));
-        const SorguDurumu& d = son_.durum;
-        QCOMPARE(d.HataMesaji, QString());
-        QCOMPARE(d.GrupAlani, QString());
-        QCOMPARE(d.GrupAdi, onceki.GrupAdi);
-        QVERIFY(d.AyriSayfaya && d.DetayGoster && d.SatirCizgisiEkle);
-        QCOMPARE(d.IsyeriKosulu, onceki.IsyeriKosulu);
-        QVERIFY(d.WhereVar);
-    }
-
     // The grid step: reads the grid's rows, writes the normalised cells back,
     // and carries the earlier state on.
     void izgaraVeKayit() {

@@ -8,7 +8,6 @@
 #include "report/RaporUret.h"
 #include "report/Hedefler.h"
 #include "report/SubSiparis.h"
-#include "startup/BolgeselAyar.h"
 #include "startup/Veritabani.h"
 
 #include <QProcess>
@@ -188,9 +187,6 @@ private slots:
                      qPrintable(QStringLiteral("line %1:\n  expected %2\n  actual   %3").arg(i + 1).arg(beklenen.at(i), olan.at(i))));
         QCOMPARE(olan.size(), beklenen.size());
     }
-
-    // The header's date is today's in the regional long pattern (whose rules are the pattern's own).
-    void baslikTarihi() { QCOMPARE(metinler(uret().first(), QStringLiteral("Tarih")), QStringList{Uzun_Tarih(QDate::currentDate())}); }
 
     void tekDuyarlikliAraToplam() {
         QTemporaryDir d;

@@ -32,22 +32,10 @@ private slots:
         kutular_ = std::make_unique<KayitliMesajlar>();
     }
 
-    void turkceAyarlarSormaz() {
-        bolgeselAyarla();
-        Ayraclar a;
-        QVERIFY(!kontrolEt(&a));
-        QVERIFY(kutular_->kutular.isEmpty());
-        QCOMPARE(a.OndalikAyirac, QStringLiteral(","));
-        QCOMPARE(a.BinlikAyirac, QStringLiteral("."));
-    }
-
     void farkliAyarHayirProgramiBitirir_data() {
         QTest::addColumn<QStringList>("ayarlar"); // sDecimal, sThousand, sDate, sShortDate
         satirEkle("ondalik", QStringList{".", ".", ".", "dd.MM.yyyy"});
-        satirEkle("basamak", QStringList{",", ",", ".", "dd.MM.yyyy"});
-        satirEkle("tarih ayiraci", QStringList{",", ".", "/", "dd.MM.yyyy"});
         satirEkle("kisa tarih sifirsiz", QStringList{",", ".", ".", "d.MM.yyyy"});
-        satirEkle("buyuk kucuk harf farki", QStringList{",", ".", ".", "DD.MM.YYYY"});
     }
     void farkliAyarHayirProgramiBitirir() {
         QFETCH(QStringList, ayarlar);
@@ -76,51 +64,6 @@ private slots:
         kutular_->kutular.clear();
         QVERIFY(!kontrolEt());
         QVERIFY(kutular_->kutular.isEmpty());
-    }
-
-    void eskiSistemYenidenBaslatir_data() {
-        QTest::addColumn<int>("surum");
-        satirEkle("4", 4);
-        satirEkle("tuketici serisi (ust bit)", -2147483644);
-    }
-    void eskiSistemYenidenBaslatir() {
-        QFETCH(int, surum);
-        sistem_->surum = surum;
-        bolgeselAyarla(QStringLiteral("."), QStringLiteral(","), QStringLiteral("/"), QStringLiteral("M/d/yyyy"));
-        kutular_->cevaplar = {true};
-        QVERIFY(kontrolEt());
-        QCOMPARE(kutular_->metinler(),
-                 (QStringList{kSoru, QStringLiteral("Sistem Ayarlanız Tamamlandı.Bilgisayarınızın Yeniden Başlatılması Gerekiyor")}));
-        QCOMPARE(kutular_->kutular.at(1).simge, Simge::Bilgi);
-        QVERIFY(sistem_->yenidenBaslatildi);
-        QCOMPARE(oku("sShortDate"), QStringLiteral("dd.MM.yyyy"));
-    }
-
-    void kisaTarihKayitliBicimle_data() {
-        sutunlar<QString, QString>("bicim", "beklenen");
-        satirEkle("turkce", "dd.MM.yyyy", "05.02.2026");
-        satirEkle("baska", "d/M/yyyy", "5/2/2026");
-    }
-    void kisaTarihKayitliBicimle() {
-        QFETCH(QString, bicim);
-        QFETCH(QString, beklenen);
-        bolgeselAyarla(QStringLiteral(","), QStringLiteral("."), QStringLiteral("."), bicim);
-        QCOMPARE(Kisa_Tarih(QDate(2026, 2, 5)), beklenen);
-    }
-
-    void uzunTarih_data() {
-        QTest::addColumn<QString>("bicim"); // stored pattern; empty: none stored
-        sutunlar<QDate, QString>("tarih", "beklenen");
-        satirEkle("kayit yok: Turkce varsayilan", "", QDate(2026, 12, 5), "5 Aralık 2026 Cumartesi");
-        satirEkle("kayitli bicim", "dd MMMM yyyy dddd", QDate(2026, 2, 5), "05 Şubat 2026 Perşembe");
-        satirEkle("gun adi once", "dddd, d MMMM yyyy", QDate(2026, 8, 31), "Pazartesi, 31 Ağustos 2026");
-    }
-    void uzunTarih() {
-        QFETCH(QString, bicim);
-        QFETCH(QDate, tarih);
-        QFETCH(QString, beklenen);
-        Kayit_Yaz(Kok::HKEY_CURRENT_USER, QStringLiteral("Control Panel\\International"), QStringLiteral("sLongDate"), bicim);
-        QCOMPARE(Uzun_Tarih(tarih), beklenen);
     }
 };
 

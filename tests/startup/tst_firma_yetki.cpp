@@ -65,7 +65,6 @@ private slots:
     void bosDegerlerinVarsayilanlari_data() {
         QTest::addColumn<QString>("deger");
         satirEkle("NULL", "NULL");
-        satirEkle("bos metin", "''");
     }
     void bosDegerlerinVarsayilanlari() {
         QFETCH(QString, deger);
@@ -127,26 +126,6 @@ private slots:
         QCOMPARE(sistem_->baslatilanlar, baslatildi ? QStringList{program} : QStringList{});
     }
 
-    void kayitAcHatasi() {
-        baglan();
-        std::shared_ptr<KayitSeti> k;
-        const QString sql = QStringLiteral("SELECT Yok FROM CARIKART");
-        Kayit_Ac(*baglanti_, k, sql);
-        QVERIFY(k);
-        QCOMPARE(k->State(), int(KayitSeti::adStateClosed));
-        QCOMPARE(kutular_->kutular.size(), 2);
-        QVERIFY(kutular_->kutular.at(0).metin.contains(QStringLiteral("Yok")));
-        QCOMPARE(kutular_->kutular.at(0).simge, Simge::Kritik);
-        QCOMPARE(kutular_->kutular.at(1).metin, sql);
-        QCOMPARE(kutular_->kutular.at(1).simge, Simge::Kritik);
-        QCOMPARE(sistem_->pano, sql);
-        // The same set opens the next statement; an open set is closed first.
-        Kayit_Ac(*baglanti_, k, QStringLiteral("SELECT Cari_Kod FROM CARIKART"));
-        Kayit_Ac(*baglanti_, k, QStringLiteral("SELECT Stok_Kod FROM STOKKART"));
-        QCOMPARE(k->State(), int(KayitSeti::adStateOpen));
-        QVERIFY(k->RecordCount() > 0);
-    }
-
     void yetkiler_data() {
         QTest::addColumn<int>("kullanici");
         QTest::addColumn<QString>("hazirlik"); // SQL on the company database first, on the definitions after "tanim:"
@@ -177,15 +156,6 @@ private slots:
         QCOMPARE(y.RaporYetkisi, yetki);
         QCOMPARE(y.kisitlar.IsyeriListesi, isyerleri);
         QCOMPARE(y.kisitlar.AmbarListesi, ambarlar);
-    }
-
-    void yetkiSatiriYokHataCagirana() {
-        baglan(9);
-        QVERIFY(!firmaOku());
-        try {
-            yetkileriOku();
-            QFAIL("no error raised");
-        } catch (const VeritabaniHatasi& h) { QCOMPARE(h.numara(), HataNo::KayitYok); }
     }
 };
 

