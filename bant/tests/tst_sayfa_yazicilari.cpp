@@ -91,7 +91,6 @@ private slots:
         satirEkle("kutusuz sayfa", QColor(), true);
         satirEkle("renkli kutu", QColor(0xFF, 0xFF, 0xC0), false);
         satirEkle("yalniz kirmizisi farkli", QColor(0x81, 0x80, 0x80), false);
-        satirEkle("yalniz yesili farkli", QColor(0x80, 0x81, 0x80), false);
     }
     void pngGeriOkunur() {
         QFETCH(QColor, kutu);

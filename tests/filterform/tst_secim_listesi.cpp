@@ -38,7 +38,6 @@ private slots:
         satirEkle("hepsi isaretliyken merkez", uc, "", QList<int>{1}, "001", "02  /  Depo,", "Secimli");
         satirEkle("hicbiri: hepsi", uc, "", QList<int>{0}, "000", "", "Hepsi");
         satirEkle("tek tek hepsini secmek", uc, "02  /  Depo,", QList<int>{1}, "011", "01  /  Merkez,02  /  Depo,", "Secimli");
-        satirEkle("hepsi yeniden", uc, "02  /  Depo,", QList<int>{0}, "111", "", "Hepsi");
         satirEkle("listede olmayan secim dusurulur", uc, "03  /  Yok,01  /  Merkez,", QList<int>{}, "010", "01  /  Merkez,", "Secimli");
         satirEkle("hepsi olmayan liste ilk satira dokunmaz", "a,b,c,", "a,", QList<int>{2}, "101", "a,c,", "Secimli");
     }

@@ -226,15 +226,6 @@ private slots:
         ortam_.IsyeriYetkiyeBagli = ortam_.AmbarYetkiyeBagli = bagli;
         QCOMPARE(olustur(QStringLiteral("SELECT * From F"), {baslik + QStringLiteral(";Hepsi;;1;F.I;;CS;True;Hepsi,3,7;;")}),
                  QStringLiteral("SELECT * From F") + beklenen);
-        // The restricted "all" is no choice of the user's: no workplace names for the header.
-        QCOMPARE(son_.durum.IsyeriKosulu, QString());
-    }
-
-    void isyeriKosuluSecimdenGelir() {
-        olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("İşyeri Adı;Secimli;;;ISYERITANIM.Isyeri_Adi;;CS;True;Hepsi,A,B;B,;")});
-        QCOMPARE(son_.durum.IsyeriKosulu, QStringLiteral("(ISYERITANIM.Isyeri_Adi='B')"));
-        olustur(QStringLiteral("SELECT * From F"), {QStringLiteral("İşyeri Adı;Secimli;;;ISYERITANIM.Isyeri_Adi;;CS;True;Hepsi,æ;æ,;")});
-        QCOMPARE(son_.durum.IsyeriKosulu, QStringLiteral("(ISYERITANIM.Isyeri_Adi='æ')"));
     }
 
     void raporSecenekleri() {

@@ -11,11 +11,6 @@ namespace {
 const QString kFirmaHatasi =
     QStringLiteral("Karmena Tanımlam Veritabanıyla İlgili Bir Hata Tespit Etti. Sistem Bu Haliye Çalışmaz.Bunun İçin Özür Dileriz. "
                    "Lütfen Program Satıcınızla Görüşünüz.");
-const QString kGuncellemeSorusu =
-    QStringLiteral("Karmena Tanımlama VeriTabanında Eksik Alanara Rastladı. güncelleştirme Çalıştırmak Gerekebilir.\r"
-                   "Şimdi Güncelleme Çalıştırmak İstiyormusunuz?.Lütfen Bu İşlemi program Satıcınıza Danışmadan Onaylamayınız.");
-const QString kGuncellemeYok = QStringLiteral("Sistem Bu Haliyle Çalışamaz Durumda ve Veritabanı Konfigürasyon Dosyasına Ulaşılamadı.\r"
-                                              "Lütfen Pogram Satıcınızla Görüşünüz.");
 } // namespace
 
 class TstFirmaYetki : public QObject {
@@ -24,7 +19,6 @@ class TstFirmaYetki : public QObject {
     std::unique_ptr<GeciciSunucu> sunucu_;
     std::unique_ptr<SahteSistem> sistem_;
     std::unique_ptr<KayitliMesajlar> kutular_;
-    QTemporaryDir programDizini_;
 
     std::shared_ptr<Baglanti> baglanti_;
     QString veritabani_;
@@ -52,9 +46,7 @@ private slots:
     void init() {
         sunucu_ = std::make_unique<GeciciSunucu>();
         sistem_ = std::make_unique<SahteSistem>();
-        sistem_->dizin = programDizini_.path();
         kutular_ = std::make_unique<KayitliMesajlar>();
-        QFile::remove(programDizini_.filePath(QStringLiteral("Database Güncelle")));
     }
     void cleanup() {
         kutular_.reset();
@@ -84,7 +76,6 @@ private slots:
     void firmaHatasiProgramiBitirir_data() {
         sutunlar<QString, QString, QString>("hazirlik", "veritabani", "baslik");
         satirEkle("zorunlu deger null", "UPDATE sysfrmlng SET PosVar=NULL", "DEMOFIRMA", "Karmena:Invalid use of Null");
-        satirEkle("baska ad", "", "BASKAFIRMA", QStringLiteral("Karmena:") + HataMetni::kayitYok());
         satirEkle("tirnak iceren ad", "", "X' OR '1'='1", QStringLiteral("Karmena:") + HataMetni::kayitYok());
     }
     void firmaHatasiProgramiBitirir() {
@@ -98,32 +89,6 @@ private slots:
         QCOMPARE(kutular_->metinler(), QStringList{kFirmaHatasi});
         QCOMPARE(kutular_->kutular.first().simge, Simge::Bilgi);
         QCOMPARE(kutular_->kutular.first().baslik, baslik);
-    }
-
-    void eksikSutunGuncellemeSorar_data() {
-        sutunlar<bool, bool, QStringList, bool>("evet", "programVar", "mesajlar", "baslatildi");
-        satirEkle("hayir", false, true, QStringList{kGuncellemeSorusu}, false);
-        satirEkle("evet, program var", true, true, QStringList{kGuncellemeSorusu}, true);
-        satirEkle("evet, program yok", true, false, QStringList{kGuncellemeSorusu, kGuncellemeYok}, false);
-    }
-    void eksikSutunGuncellemeSorar() {
-        QFETCH(bool, evet);
-        QFETCH(bool, programVar);
-        QFETCH(QStringList, mesajlar);
-        QFETCH(bool, baslatildi);
-        const QString program = programDizini_.filePath(QStringLiteral("Database Güncelle"));
-        if (programVar) {
-            QFile f(program);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        tanim(QStringLiteral("ALTER TABLE sysfrmlng DROP COLUMN KasaHareketListeTipi"));
-        baglan();
-        kutular_->cevaplar = {evet};
-        QVERIFY(firmaOku());
-        QCOMPARE(kutular_->metinler(), mesajlar);
-        QCOMPARE(kutular_->kutular.first().simge, Simge::Soru);
-        if (mesajlar.size() > 1) QCOMPARE(kutular_->kutular.at(1).simge, Simge::Yok);
-        QCOMPARE(sistem_->baslatilanlar, baslatildi ? QStringList{program} : QStringList{});
     }
 
     void yetkiler_data() {

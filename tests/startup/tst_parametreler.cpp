@@ -16,7 +16,6 @@ private slots:
         satirEkle("bes parametre", "DEMO|SRV|1|sa|æ", QStringList{"DEMO", "SRV", "1", "sa", "æ"}, "");
         satirEkle("yalniz -1 eksik", "-1", QStringList{"-1"}, "Eksik Paremetre Kullanımı ");
         satirEkle("dort parametre", "A|B|1|D", QStringList{"A", "B", "1", "D"}, "Eksik Paremetre Kullanımı ");
-        satirEkle("bitisik cubuklar bos parametre", "A||1|D|E", QStringList{"A", "", "1", "D", "E"}, "");
         satirEkle("bosluklar korunur", " A |B|1|sa| gizli ", QStringList{" A ", "B", "1", "sa", " gizli "}, "");
         satirEkle("kullanici sayi degil", "A|B|x|D|E", QStringList{"A", "B", "x", "D", "E"},
                   "Hatalı Parametre Kullanımı: Kullanıcı Numarası Bir Tam Sayı Olmalıdır.");
