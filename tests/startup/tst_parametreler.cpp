@@ -44,6 +44,12 @@ private slots:
         }
     }
 
+    // "æ" stands for the empty SQL password; anything else is the password.
+    void bosSifre() {
+        QCOMPARE(Parametreleri_Oku(QStringLiteral("D|S|1|u|æ")).giris.SqlSifre, QString());
+        QCOMPARE(Parametreleri_Oku(QStringLiteral("D|S|1|u|ææ")).giris.SqlSifre, QStringLiteral("ææ"));
+    }
+
     void komutSatiri_data() {
         sutunlar<QStringList, int, QString, bool>("argumanlar", "kip", "parametreler", "evet");
         using K = KomutSatiri::Kip;
