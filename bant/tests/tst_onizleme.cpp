@@ -8,6 +8,9 @@
 #include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractScrollArea>
+#include <QToolButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using Bant::OnizlemePenceresi;
@@ -32,7 +35,7 @@ Sayfa sayfa(int no, const QString& ekMetin = {}) {
 
 } // namespace
 
-// The preview driven by keys as a person drives it: find, the page box, the continuous view.
+// The preview driven by keys as a person drives it: find and the continuous view.
 class TstOnizleme : public QObject {
     Q_OBJECT
 
@@ -93,6 +96,26 @@ private slots:
         p_->sayfa(sayfa(6));
         p_->uretimBitti();
         QCOMPARE(not_(), QStringLiteral("Bulunamadı"));
+    }
+
+    // All pages one below the other: scrolling moves the page label, a find scrolls to its page.
+    void surekliGorunum() {
+        for (int i = 1; i <= 20; ++i) p_->sayfa(sayfa(i));
+        p_->uretimBitti();
+        p_->yakinlastir(0.5);
+        QTest::mouseClick(p_->findChild<QToolButton*>(QStringLiteral("Surekli")), Qt::LeftButton);
+        auto* alan = p_->findChild<QAbstractScrollArea*>(QStringLiteral("SayfaAlani"));
+        QScrollBar* kaydirma = alan->verticalScrollBar();
+        QVERIFY(kaydirma->maximum() > 15 * alan->viewport()->height() / 2);
+        kaydirma->setValue(kaydirma->maximum() / 2);
+        QCOMPARE(etiket(), QStringLiteral("Sayfa 10 / 20"));
+        ara(QStringLiteral("Fiş 15"));
+        QCOMPARE(etiket(), QStringLiteral("Sayfa 15 / 20"));
+        QTest::keyClick(p_.get(), Qt::Key_PageDown);
+        QCOMPARE(etiket(), QStringLiteral("Sayfa 16 / 20"));
+        QTest::mouseClick(p_->findChild<QToolButton*>(QStringLiteral("Surekli")), Qt::LeftButton);
+        QCOMPARE(etiket(), QStringLiteral("Sayfa 16 / 20"));
+        QVERIFY(kaydirma->maximum() < alan->viewport()->height());
     }
 
     // Ctrl+C: the shown page's lines, the fields of a table row apart by tabs under its captions.

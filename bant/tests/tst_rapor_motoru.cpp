@@ -310,20 +310,6 @@ private slots:
         QVERIFY(!pdf.bitir());
     }
 
-    void pdfYazilir() {
-        QTemporaryDir d;
-        DenemeBelgesi b({satir("A", "1", "1")});
-        PdfDosyasi pdf(d.filePath(QStringLiteral("a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme (1)"));
-        RaporMotoru(b, pdf).calistir();
-        QVERIFY(pdf.bitir());
-        QFile f(d.filePath(QStringLiteral("a.pdf")));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray icerik = f.readAll();
-        QVERIFY(icerik.endsWith("%%EOF\n"));
-        // A creator with parentheses goes out as UTF-16 so the string stays whole.
-        QVERIFY(icerik.contains("/Creator <FEFF"));
-    }
-
     // A very long value draws as its visible part does: the painter and the
     // PDF writer give the same picture and the same file for 100,000
     // characters as for the first (or, right-aligned, last) 2,000.
@@ -436,13 +422,6 @@ private slots:
         PdfDosyasi pdf(d.filePath(QStringLiteral("yok/a.pdf")), QStringLiteral("Deneme"), QStringLiteral("Deneme"));
         RaporMotoru(b, pdf).calistir();
         QVERIFY(!pdf.bitir());
-    }
-
-    // Font units scaled to twips: 2048 units per em at 170 twips.
-    void olcekliSigdirma() {
-        const qreal olcek = 170.0 / 2048;
-        const Sigdirma s = Metni_Sigdir(QRect(0, 0, 50, 240), Qt::AlignLeft, 3, 1500, olcek, [] { return QList<qreal>{500, 500, 500}; });
-        QCOMPARE(s.glifSayisi, qsizetype(1)); // 500 units = 41.5 twips, 1000 = 83
     }
 };
 

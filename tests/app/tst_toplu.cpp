@@ -387,6 +387,29 @@ private slots:
         // On the report's paper whatever the browser's own (Letter here).
         QVERIFY2(pdfBilgisi(baski).contains(QStringLiteral("(A4)")), qPrintable(pdfBilgisi(baski)));
     }
+
+    // Help, the versions and usage errors are answered with no display at
+    // all: help and versions on standard output with status 0; the login
+    // window asked for in batch mode, or an edit without "=", on standard
+    // error with status 2 (the command line's own errors are the parser's).
+    void ekransizCevaplar_data() {
+        sutunlar<QStringList, int, QString>("argumanlar", "durum", "cikti");
+        satirEkle("yardim", QStringList{"--help"}, 0, "--batch \"DB|Server|UserID|SqlUser|Password\" [options]");
+        satirEkle("surum", QStringList{"--version"}, 0, "\nQt " + QString::fromLatin1(qVersion()) + "\nSQLite 3.");
+        satirEkle("giris penceresi istenemez", QStringList{"--batch", "-1|SRV|1|sa|x"}, 2, "");
+        satirEkle("esittirsiz", QStringList{"--batch", "DEMO", "--set", "Grupla"}, 2, "");
+    }
+    void ekransizCevaplar() {
+        QFETCH(QStringList, argumanlar);
+        QFETCH(int, durum);
+        QFETCH(QString, cikti);
+        turkceAyarlar();
+        argumanlar.replaceInStrings(QRegularExpression(QStringLiteral("^DEMO$")), demo(1));
+        const Sonuc s = calistir(argumanlar, {}, {}, {}, true);
+        QCOMPARE(s.durum, durum);
+        QVERIFY2(s.cikti.contains(cikti), qPrintable(s.cikti + s.hata));
+        QCOMPARE(s.hata.isEmpty(), durum == 0);
+    }
 };
 
 QTEST_MAIN(TstToplu)

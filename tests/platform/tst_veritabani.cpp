@@ -159,8 +159,10 @@ private slots:
                   "2027-01-01 14:30:00");
         satirEkle("dateadd bos gun", "SELECT ISNULL(CONVERT(varchar(30), DATEADD(day, Oran, Tarih), 120), 'yok') AS x FROM T WHERE ID=2",
                   "yok");
+        satirEkle("dateadd hafta", "SELECT DATEADD(WEEK, 2, Tarih) AS x FROM T WHERE ID=1", "2025-02-14");
         satirEkle("datediff ay sinirlarini sayar", "SELECT DATEDIFF(Mm, Tarih, '03/01/2025') AS x FROM T WHERE ID=1", "2");
         satirEkle("len sondaki boslugu saymaz", "SELECT LEN('ab  ') AS x", "2");
+        satirEkle("year", "SELECT YEAR(Tarih) AS x FROM T WHERE ID=3", "2026");
         // 118 is kept as a whole number; the server's money keeps four decimals.
         satirEkle("para bolu tamsayi", "SELECT Tutar/3 AS x FROM T WHERE ID=1", "39.3333");
         satirEkle("para bolu para", "SELECT T.Tutar/T.Tutar AS x FROM T WHERE ID=1", "1");
@@ -170,11 +172,15 @@ private slots:
         satirEkle("para bolu ondalik yuvarlanmaz", "SELECT Tutar/Oran AS x FROM T WHERE ID=1", "6.55555555555556");
         satirEkle("toplam bolu tamsayi", "SELECT SUM(T.Tutar)/2 AS x FROM T WHERE ID<3", "67.1");
         satirEkle("isnull icinde para", "SELECT ISNULL(Tutar, 0) / ID AS x FROM T WHERE ID=2", "8.1");
+        satirEkle("convert icinde isnull", "SELECT CONVERT(int, ISNULL(Oran,1)) AS x FROM T WHERE ID=2", "1");
+        satirEkle("ltrim icinde convert", "SELECT LTRIM(convert(varchar(9), Oran)) AS x FROM T WHERE ID=3", "0.5");
         satirEkle("convert 104 gun.ay.yil", "SELECT convert(varchar(10), Tarih, 104) AS x FROM T WHERE ID=1", "31.01.2025");
         satirEkle("convert decimal", "SELECT convert(decimal(18,2), Oran/3) AS x FROM T WHERE ID=3", "0.17");
         satirEkle("sayiya metin eklenir", "SELECT convert(varchar(9), ID) + 'x' + ISNULL(Ad,'') AS x FROM T WHERE ID=3", "3x");
+        satirEkle("sayilar toplanir", "SELECT ID + 1 AS x FROM T WHERE ID=1", "2");
         satirEkle("metindeki anahtar sozcukler", "SELECT 'dbo.x ISNULL(' + N'it''s' AS x", "dbo.x ISNULL(it's");
         satirEkle("koseli ve cift noktali adlar", "SELECT COUNT(*) AS x FROM [dbo].[T] JOIN Defination_DB..sysfrmlng ON ID=1", "1");
+        satirEkle("dort parcali sutun", "SELECT Defination_DB.dbo.sysfrmlng.sysfrm_ID AS x FROM Defination_DB.dbo.sysfrmlng", "7");
         satirEkle("ilk n satir", "SELECT DISTINCT TOP 1 ID AS x FROM T WHERE Ad LIKE N'A%' OR Ad IS NULL ORDER BY ID DESC", "3");
         // Two-digit years: 49 is 2049, 50 is 1950, as the server reads them.
         satirEkle("iki haneli yillar", "SELECT COUNT(*) AS x FROM T WHERE Tarih>='01/01/50' AND Tarih<'01/01/49'", "2");
@@ -184,6 +190,7 @@ private slots:
     void tarihIslevHatasi_data() {
         sutunlar<QString, QString>("ifade", "mesaj");
         satirEkle("gun", "DATEADD(day, 3000000, Tarih)", "caused an overflow");
+        satirEkle("ay", "DATEADD(month, 100000, Tarih)", "caused an overflow");
         satirEkle("bilinmeyen parca", "DATEADD(fortnight, 1, Tarih)", "DATEADD: unknown date part");
     }
     void tarihIslevHatasi() {
@@ -338,6 +345,13 @@ private slots:
             "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;Password=g1z;l}i;Initial Catalog=DEMO;Data Source=db.local,1433",
             "DRIVER={FreeTDS};SERVER=db.local;PORT=1433;DATABASE=DEMO;UID=sa;PWD={g1z;l}}i};TDS_Version=7.4;ClientCharset=UTF-8;Timeout="
             "5;Encryption=request;");
+        satirEkle(
+            "; iceren kullanici ve veritabani",
+            "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=a;b;Password=;Initial Catalog=D;1;Data Source=h",
+            "DRIVER={FreeTDS};SERVER=h;DATABASE={D;1};UID={a;b};PWD=;TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;");
+        satirEkle(
+            "kume parantezli deger", "Data Source=h;Initial Catalog=D;User ID=u;Password={x;}}y};",
+            "DRIVER={FreeTDS};SERVER=h;DATABASE=D;UID=u;PWD={x;}}y};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=5;Encryption=request;");
         satirEkle(
             "entegre",
             "Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist Security Info=False;User ID=sa;Password=x;Initial Catalog=DEMO;Data "

@@ -113,8 +113,6 @@ private slots:
                   "SELECT * From F WHERE F.Tarih >= '03/15/2024'", "");
         satirEkle("olmayan tarih", "SELECT * From F", QStringList{"Tarih;31/02/2024;;;F.Tarih;;TR;True;;;"}, "SELECT * From F",
                   "Lütfen tarihi doğru giriniz");
-        satirEkle("29 subat artik yil", "SELECT * From F", QStringList{"Tarih;29/02/2024;;;F.Tarih;;TR;True;;;"},
-                  "SELECT * From F WHERE F.Tarih >= '02/29/2024'", "");
         satirEkle("gecerli bitis mesaji siler", "SELECT * From F", QStringList{"Tarih;32/01/2024;31/01/2024;;F.Tarih;;TR;True;;;"},
                   "SELECT * From F WHERE F.Tarih <= '01/31/2024'", "");
         satirEkle("bitis tarihi kisa yil", "SELECT * From F", QStringList{"Son;01/03/12;;;F.Tarih;;BTR;True;;;"},

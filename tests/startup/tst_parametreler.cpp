@@ -63,6 +63,9 @@ private slots:
         satirEkle("bilinmeyen secenek", QStringList{"--batch", "A", "--renk"}, int(K::Hata), "A", false);
         satirEkle("hem parametre hem kullanici", QStringList{"--batch", "A", "--user", "k"}, int(K::Hata), "", false);
         satirEkle("kullanicisiz firma", QStringList{"--batch", "A", "--company", "DEMO"}, int(K::Hata), "", false);
+        satirEkle("bos kullanici", QStringList{"--batch", "--user", ""}, int(K::Hata), "", false);
+        satirEkle("bos sablon adi", QStringList{"--batch", "A", "--template", ""}, int(K::Hata), "", false);
+        satirEkle("dosyasiz pdf", QStringList{"--batch", "A", "--pdf"}, int(K::Hata), "A", false);
         satirEkle("bos pdf adi", QStringList{"--batch", "A", "--pdf", ""}, int(K::Hata), "A", false);
         satirEkle("pdf adi", QStringList{"--batch", "A", "--pdf", "r.pdf"}, int(K::Toplu), "A", false);
     }

@@ -2,7 +2,6 @@
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraModeli.h"
 #include "bant/Cp1254.h"
-#include "template/FiltreSatiri.h"
 #include "template/Sablon.h"
 
 #include <QTemporaryDir>
@@ -30,7 +29,6 @@ class TstSablon : public QObject {
     }
 
 private slots:
-
     void okuma_data() {
         sutunlar<QByteArray, QString, QString, QString>("icerik", "mesaj", "temel", "grup");
         QTest::addColumn<int>("satirSayisi"); // header included
@@ -58,34 +56,6 @@ private slots:
         if (mesaj != SablonMesaji::temelSql() || !temel.isEmpty()) QCOMPARE(sql_.TemelSQL, temel);
         QCOMPARE(sql_.GroupSQL, grup);
         QCOMPARE(grid_.satirSayisi(), satirSayisi);
-    }
-
-    void filtreSatiri_data() {
-        sutunlar<QString, bool, QStringList>("satir", "kabul", "hucreler");
-        satirEkle("on alan, son ucu bos", "Cari;Hepsi;;;CARIKART.Cari_Kod;|A|B;TK;True;;;", true,
-                  QStringList{"Cari", "Hepsi", "", "", "CARIKART.Cari_Kod", "|A|B", "TK", "True", "", ""});
-        satirEkle("uc alan", "Cari;Hepsi;;", true, QStringList{"Cari", "Hepsi", "", "", "", "", "", "", "", ""});
-        satirEkle("bos satir", "", true, QStringList(10));
-        satirEkle("alan icindeki bosluk kalir", "Grupla ;x ;", true, QStringList{"Grupla ", "x ", "", "", "", "", "", "", "", ""});
-        satirEkle("on bir alan", "1;2;3;4;5;6;7;8;9;10;11;", false, QStringList{});
-        satirEkle("son alandan sonra metin", "A;B;C", false, QStringList{});
-    }
-    void filtreSatiri() {
-        QFETCH(QString, satir);
-        QFETCH(bool, kabul);
-        QFETCH(QStringList, hucreler);
-        const std::optional<FiltreSatiri> deger = Filtre_Satiri_Ayir(satir);
-        QCOMPARE(deger.has_value(), kabul);
-        Filtre_Izgarasi_Kur(grid_);
-        QCOMPARE(Filtreye_Ekle(grid_, satir), kabul);
-        QCOMPARE(grid_.satirSayisi(), kabul ? 2 : 1);
-        if (!kabul) return;
-        QStringList okunan, ayrilan;
-        for (int c = 0; c < grid_.columnCount(); ++c) okunan << grid_.hucre(1, c);
-        QCOMPARE(okunan, hucreler);
-        deger->herHucre([&](const QString&, const QString& hucre) { ayrilan << hucre; });
-        QCOMPARE(ayrilan, hucreler);
-        QVERIFY(Filtre_Satiri_Oku(grid_, 1) == *deger);
     }
 
     // What is no template file gets the template's message at once: no
