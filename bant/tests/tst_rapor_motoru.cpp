@@ -280,7 +280,6 @@ private slots:
     void metinSigdirma_data() {
         sutunlar<int, qreal, qreal, int>("hiza", "genislik", "x", "glif");
         // Box 100..199 (width 100); four glyphs of 30 units each at scale 1 unless cut.
-        satirEkle("sol", int(Qt::AlignLeft), 80.0, 100.0, 4);
         satirEkle("sag", int(Qt::AlignRight), 80.0, 120.0, 4);
         satirEkle("sola hizali tasan kesilir", int(Qt::AlignLeft), 120.0, 100.0, 3);
         satirEkle("ortali tasan soldan kesilir", int(Qt::AlignHCenter), 120.0, 100.0, 3);

@@ -107,47 +107,6 @@ private slots:
         QCOMPARE(okunan.dotsPerMeterY(), qRound(150 / 0.0254));
     }
 
-    // The preview paints only what scrolling exposes: a page put together
-    // from strips, each drawn with only its part in view, equals the page
-    // drawn whole, rows cut by a strip's edge included.
-    void seritSeritCizim() {
-        Sayfa s;
-        s.no = 1;
-        for (int i = 0; i < 40; ++i) {
-            const int ust = 700 + i * 240;
-            s.ogeler << metin(QStringLiteral("01.01.2026 SF26%1 Işık Çağ").arg(i, 5, 10, QLatin1Char('0')), QRect(600, ust, 4000, 240),
-                              i % 3 == 0)
-                     << metin(QStringLiteral("%1,99").arg(i * 1234), QRect(6000, ust, 1500, 240));
-            if (i % 5 == 0) {
-                SayfaOgesi c;
-                c.tur = SayfaOgesi::Tur::Cizgi;
-                c.alan = QRect(QPoint(560, ust + 235), QPoint(11000, ust + 235));
-                s.ogeler << c;
-            }
-        }
-        const double dpi = 96;
-        const double px = Birim::olcek(dpi);
-        QImage butun(qRound(s.genislik * px), qRound(s.yukseklik * px), QImage::Format_RGB32);
-        butun.fill(Qt::white);
-        QImage seritli = butun;
-        {
-            QPainter p(&butun);
-            p.setRenderHint(QPainter::Antialiasing);
-            SayfaCizici::olcekle(p, dpi);
-            SayfaCizici().ciz(p, s);
-        }
-        SayfaCizici cizici;
-        for (int y = 0; y < seritli.height(); y += 37) {
-            const QRect serit(0, y, seritli.width(), 37);
-            QPainter p(&seritli);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setClipRect(serit);
-            SayfaCizici::olcekle(p, dpi);
-            cizici.ciz(p, s, QRectF(QPointF(serit.topLeft()) / px, QSizeF(serit.size()) / px));
-        }
-        QCOMPARE(seritli, butun);
-    }
-
     // A device that takes no bytes: the writer says so.
     void pngYazilamaz() {
         const QImage resim = ciz(deneme(QColor(Qt::gray)));
@@ -206,13 +165,9 @@ private slots:
     void yuzdeler_data() {
         sutunlar<qint64, QByteArray>("yuzde", "metin");
         const std::pair<qint64, const char*> satirlar[] = {
-            {0, "0"},           {5, "0.05"},
-            {50, "0.5"},        {100, "1"},
-            {999, "9.99"},      {1010, "10.1"},
-            {10000, "100"},     {87672, "876.72"},
-            {935000, "9350"},   {123456789, "1234567.89"},
-            {-50, "-0.5"},      {-1, "-0.01"},
-            {-100000, "-1000"}, {std::numeric_limits<qint64>::min(), "-92233720368547758.08"}};
+            {0, "0"},       {5, "0.05"},       {999, "9.99"},      {1010, "10.1"},
+            {10000, "100"}, {87672, "876.72"}, {935000, "9350"},   {123456789, "1234567.89"},
+            {-50, "-0.5"},  {-1, "-0.01"},     {-100000, "-1000"}, {std::numeric_limits<qint64>::min(), "-92233720368547758.08"}};
         for (const auto& [h, m] : satirlar) satirEkle(m, h, QByteArray(m));
     }
     void yuzdeler() {

@@ -3,6 +3,7 @@
 #include "filterform/SecimListesi.h"
 #include "ortak/TestOrtami.h"
 #include "platform/izgara/IzgaraGorunumu.h"
+#include "startup/ProgramSonu.h"
 #include "startup/BolgeselAyar.h"
 
 #include <QApplication>
@@ -250,6 +251,58 @@ private slots:
         QVERIFY(grid->visualRect(beklenen).contains(duzenleyici->geometry().center()));
         grid->setFocus(); // leaving the editor commits it
         QCOMPARE(m_->hucre(beklenen.row(), beklenen.column()), QStringLiteral("7"));
+    }
+
+    // A double click on an option's box inverts it once, as Space does.
+    void kutuyaCiftTiklama() {
+        QVERIFY(ac());
+        QVERIFY(ambarListesiniAc());
+        const IzgaraModeli& secenekler = f_->form().CoktanSecmeliGrd;
+        QVERIFY(Secili_Mi(secenekler, 0) && Secili_Mi(secenekler, 2)); // nothing stored: all ticked
+        const QRect kutu = liste_->visualRect(secenekler.index(2, 0));
+        const QPoint yer(kutu.left() + 10, kutu.center().y());
+        // What the window system sends for a double click.
+        QTest::mouseClick(liste_->viewport(), Qt::LeftButton, {}, yer);
+        QTest::mouseDClick(liste_->viewport(), Qt::LeftButton, {}, yer);
+        QTest::mouseRelease(liste_->viewport(), Qt::LeftButton, {}, yer);
+        QVERIFY(!Secili_Mi(secenekler, 2));
+        QVERIFY(!Secili_Mi(secenekler, 0)); // "Hepsi" cleared, as after any other option changes
+        QVERIFY(Secili_Mi(secenekler, 1));
+    }
+
+    // Delete where a list or an editor is open: the list stores all options
+    // and closes; a date being typed loses one character, not the cell.
+    void silTusuAcikListede() {
+        QVERIFY(ac());
+        const int ambar = hucreyeGit(QStringLiteral("Ambar No"));
+        f_->form().secimiKaydet(ambar, {f_->form().secenekler(ambar).at(2)});
+        QTest::keyClick(grid_, Qt::Key_Return);
+        QVERIFY(liste_->isVisible());
+        QTest::keyClick(liste_, Qt::Key_Delete);
+        QVERIFY(!liste_->isVisible());
+        QCOMPARE(m_->hucre(ambar, Sutun::Baslangic), QStringLiteral("Hepsi"));
+        QCOMPARE(m_->hucre(ambar, Sutun::CoktanSecmeSecim), QString());
+
+        hucreyeGit(QStringLiteral("İşlem Tarihi"));
+        QTest::keyClick(grid_, '1');
+        auto* kutu = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(kutu);
+        QTest::keyClick(kutu, '2');
+        kutu->setCursorPosition(0);
+        QTest::keyClick(kutu, Qt::Key_Delete); // "2/" before the date is formatted again
+        QCOMPARE(kutu->text(), QStringLiteral("2"));
+    }
+
+    // A template that cannot be read: its message, and the program ends
+    // before the window opens.
+    void bozukSablonPencereyiAcmaz() {
+        sistem_->dizin = QStringLiteral("/yok");
+        try {
+            FiltreFrm f({}, {});
+            QFAIL("the form opened on a missing template");
+        } catch (const ProgramSonu& s) { QCOMPARE(s.durum, 1); }
+        QCOMPARE(kutular_->kutular.size(), 1);
+        QCOMPARE(kutular_->kutular.first().simge, Simge::Kritik);
     }
 
     // F9 fills today into the "İşlem Tarihi" row only.

@@ -17,10 +17,8 @@ private slots:
                   bas + " GROUP BY c.b, f.a, f.c ORDER BY c.b, f.a, f.c");
         satirEkle("having korunur", bas + " GROUP BY f.a, c.b HAVING SUM(f.c) > 1 ORDER BY c.b",
                   bas + " GROUP BY c.b, f.a HAVING SUM(f.c) > 1 ORDER BY c.b, f.a");
-        satirEkle("gruplanmayan sira", bas + " GROUP BY f.a ORDER BY c.b", bas + " GROUP BY f.a ORDER BY c.b");
         satirEkle("alt sorgudaki gruplama", "SELECT a FROM (SELECT a FROM t GROUP BY a, b) ORDER BY a",
                   "SELECT a FROM (SELECT a FROM t GROUP BY a, b) ORDER BY a");
-        satirEkle("metindeki kelimeler", "SELECT 'GROUP BY x ORDER BY y' FROM t", "SELECT 'GROUP BY x ORDER BY y' FROM t");
         satirEkle("birlesim", "SELECT a FROM t GROUP BY a, b UNION SELECT a FROM u ORDER BY a",
                   "SELECT a FROM t GROUP BY a, b UNION SELECT a FROM u ORDER BY a");
         satirEkle("islevli terim", "SELECT a FROM t GROUP BY a, DATE(t.d, '+1 day') ORDER BY date(t.d, '+1 day')",

@@ -124,7 +124,6 @@ private slots:
         sutunlar<QString, QString, bool>("ad", "sifre", "girer");
         satirEkle("kucuk harf", "karmena", "1234", true);
         satirEkle("sondaki bosluk", "karmena ", "1234", false);
-        satirEkle("yanlis sifre", "karmena", "1235", false);
         satirEkle("sifre buyuk harfle", "muhasebe", "ABC", false);
         satirEkle("noktasiz ı", "ışık", "x1", true);
         satirEkle("tirnakli ad", "d'arcy", "p'q", true);
